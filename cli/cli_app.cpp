@@ -1,0 +1,140 @@
+#include "cli_app.h"
+
+#include <fstream>
+#include <memory>
+
+#include "app/app_folders.h"
+#include "app/commands.h"
+#include "app/scripted_operator.h"
+#include "app/startup.h"
+#include "terminal_operator.h"
+
+namespace skitally {
+namespace {
+
+struct CliOptions {
+    std::string dataDir;
+    std::string answersFile;
+    std::optional<int> language;
+    std::string command;
+    std::vector<std::string> positional;
+};
+
+void PrintHelp(std::ostream& out)
+{
+    out << "usage: skitally-cli [--data-dir DIR] [--lang en|fr] [--answers FILE] COMMAND [RACE] [ARGS]\n\n"
+           "commands:\n";
+    for (const Command& command : Commands()) {
+        std::string name = command.name + (command.takesRace ? " [RACE]" : "");
+        name.resize(24, ' ');
+        out << "  " << name << command.summary << "\n";
+    }
+    out << "  help                    this list\n";
+}
+
+// Returns an error text, or empty when the arguments are usable.
+std::string ParseArguments(const std::vector<std::string>& args, CliOptions& options)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (!options.command.empty()) {
+            options.positional.push_back(arg);
+        } else if (arg == "--data-dir" || arg == "--answers" || arg == "--lang") {
+            if (!hasValue)
+                return arg + " needs a value";
+            const std::string& value = args[++i];
+            if (arg == "--data-dir")
+                options.dataDir = value;
+            else if (arg == "--answers")
+                options.answersFile = value;
+            else if (value == "en")
+                options.language = 0;
+            else if (value == "fr")
+                options.language = 1;
+            else
+                return "--lang must be en or fr";
+        } else if (arg.rfind("--", 0) == 0) {
+            return "unknown option " + arg;
+        } else {
+            options.command = arg;
+        }
+    }
+    return options.command.empty() ? "no command given" : "";
+}
+
+bool ReadAnswers(const std::string& path, std::vector<std::string>& answers)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        answers.push_back(line);
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, const std::string& programFolder, CliStreams streams)
+{
+    CliOptions options;
+    const std::string usageError = ParseArguments(args, options);
+    if (options.command == "help" || (args.size() == 1 && (args[0] == "--help" || args[0] == "-h"))) {
+        PrintHelp(streams.out);
+        return kCliDone;
+    }
+    if (!usageError.empty()) {
+        streams.err << "skitally-cli: " << usageError << "\n";
+        PrintHelp(streams.err);
+        return kCliUsage;
+    }
+    const Command* command = FindCommand(options.command);
+    if (!command) {
+        streams.err << "skitally-cli: unknown command " << options.command << " (see skitally-cli help)\n";
+        return kCliUsage;
+    }
+
+    std::unique_ptr<Operator> op;
+    if (!options.answersFile.empty()) {
+        std::vector<std::string> answers;
+        if (!ReadAnswers(options.answersFile, answers)) {
+            streams.err << "skitally-cli: cannot read the answers file " << options.answersFile << "\n";
+            return kCliUsage;
+        }
+        op = std::make_unique<ScriptedOperator>(std::move(answers), &streams.out);
+    } else {
+        op = std::make_unique<TerminalOperator>(streams.in, streams.out);
+    }
+
+    AppContext ctx(DefaultAppFolders(options.dataDir, programFolder), SystemClock());
+    StartupOptions startup;
+    startup.language = options.language;
+    std::vector<std::string> commandArgs = options.positional;
+    if (command->takesRace && !commandArgs.empty()) {
+        startup.raceArgument = commandArgs.front();
+        commandArgs.erase(commandArgs.begin());
+    }
+    try {
+        if (Main(ctx, *op, startup) == StartupOutcome::Ended) {
+            Shutdown(ctx);
+            return kCliRefused;
+        }
+        if (startup.raceArgument && !ctx.race.open) {
+            Shutdown(ctx);
+            return kCliRefused;
+        }
+        const bool done = command->run(ctx, *op, commandArgs);
+        Shutdown(ctx);
+        return done ? kCliDone : kCliRefused;
+    } catch (const ScriptError& error) {
+        Shutdown(ctx);
+        streams.err << "skitally-cli: " << error.what() << "\n";
+        return kCliScript;
+    }
+}
+
+}  // namespace skitally

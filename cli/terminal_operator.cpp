@@ -1,0 +1,110 @@
+#include "terminal_operator.h"
+
+#include <string>
+
+#include "app/operator_text.h"
+
+namespace skitally {
+
+std::optional<std::string> TerminalOperator::ReadLine()
+{
+    out_ << "> " << std::flush;
+    std::string line;
+    if (!std::getline(in_, line))
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+int TerminalOperator::Message(const MessageBox& box)
+{
+    out_ << DescribeMessage(box);
+    if (box.buttons.size() <= 1)
+        return 0;
+    for (;;) {
+        const auto line = ReadLine();
+        if (!line)
+            return -1;
+        if (line->empty())
+            return box.defaultButton;
+        const int index = FindButton(box, *line);
+        if (index >= 0)
+            return index;
+        out_ << "Type one of the buttons.\n";
+    }
+}
+
+std::optional<std::string> TerminalOperator::AskText(const TextQuestion& question)
+{
+    out_ << DescribeQuestion(question);
+    auto line = ReadLine();
+    if (line && line->empty())
+        return question.defaultText;
+    return line;
+}
+
+std::optional<int> TerminalOperator::Choose(const ListChoice& choice)
+{
+    out_ << DescribeChoice(choice);
+    for (;;) {
+        const auto line = ReadLine();
+        if (!line || line->empty())
+            return std::nullopt;
+        const int byText = FindItem(choice, *line);
+        if (byText >= 0)
+            return byText;
+        const int byNumber = FindItem(choice, "#" + *line);
+        if (byNumber >= 0)
+            return byNumber;
+        out_ << "Type a number from the list.\n";
+    }
+}
+
+std::optional<std::string> TerminalOperator::PickFile(const FilePick& pick)
+{
+    out_ << DescribeFilePick(pick);
+    auto line = ReadLine();
+    if (!line || line->empty())
+        return std::nullopt;
+    return line;
+}
+
+std::optional<std::string> TerminalOperator::PickFolder(const std::string& title, const std::string& startFolder)
+{
+    out_ << "== " << title << " ==\nFolder in " << startFolder << "\n";
+    auto line = ReadLine();
+    if (!line || line->empty())
+        return std::nullopt;
+    return line;
+}
+
+bool TerminalOperator::EditForm(FieldForm& form)
+{
+    out_ << "== " << form.title << " ==\n";
+    for (FormField& field : form.fields) {
+        out_ << field.caption << " [" << field.value << "]\n";
+        const auto line = ReadLine();
+        if (!line)
+            return false;
+        if (!line->empty())
+            field.value = *line;
+    }
+    return true;
+}
+
+void TerminalOperator::ProgressStart(const std::string& title, int) { out_ << "-- " << title << "\n"; }
+void TerminalOperator::ProgressStep(int, const std::string& text)
+{
+    if (!text.empty())
+        out_ << "-- " << text << "\n";
+}
+void TerminalOperator::ProgressEnd() {}
+void TerminalOperator::Beep() { out_ << '\a' << std::flush; }
+void TerminalOperator::StatusText(const std::string&) {}
+void TerminalOperator::ShowReport(const std::string& path, const std::string& title)
+{
+    out_ << "== " << title << " ==\nReport: " << path << "\n";
+}
+
+}  // namespace skitally

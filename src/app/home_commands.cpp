@@ -1,0 +1,89 @@
+#include "app/home_commands.h"
+
+#include "app/messages.h"
+#include "app/startup.h"
+#include "app/text_ids.h"
+#include "racefile/race_open.h"
+
+namespace skitally {
+
+bool NotAvailableYet(AppContext& ctx, Operator& op)
+{
+    ShowMessage(ctx, op, ctx.Text(text::kNotAvailableYet));
+    return false;
+}
+
+bool OpenRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
+{
+    // A race named on the command line was opened by start-up already.
+    if (ctx.race.open)
+        return true;
+    std::string start = ctx.settings->Get("Paths", "Last Path");
+    if (start.empty())
+        start = ctx.skitPath;
+    const auto chosen = op.PickFile({ctx.Text(text::kOpenRace), "Race Files (*.rcr)|*.rcr", start, {}, false});
+    if (!chosen)
+        return false;
+    ctx.settings->Set("Paths", "Last Path", FolderPart(*chosen));
+    if (!OpenRaceFile(ctx, op, *chosen))
+        return false;
+    op.StatusText(ctx.Text(text::kViewRacersHint));
+    return true;
+}
+
+bool NewRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
+{
+    return NotAvailableYet(ctx, op);
+}
+
+bool RaceOptionsCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
+{
+    if (!ctx.race.open) {
+        op.Message({ctx.Text(text::kMessageTitle), ctx.Text(text::kNoRaceOpen), {ctx.Text(text::kOkay)},
+                    MessageIcon::Exclamation});
+        return false;
+    }
+    return NotAvailableYet(ctx, op);
+}
+
+bool MainMenuCommand(AppContext& ctx, Operator&, const std::vector<std::string>&)
+{
+    ctx.log.Write("Main menu");
+    return true;
+}
+
+bool PreferencesCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
+{
+    const std::string offered = ctx.settings->Get("Settings", "Languages");
+    ListChoice choice{ctx.Text(text::kPreferences), ctx.Text(text::kLanguage), {}};
+    std::string digits;
+    const int names[] = {text::kEnglishName, text::kFrenchName, text::kGermanName};
+    for (char digit : {'0', '1', '2'})
+        if (offered.find(digit) != std::string::npos) {
+            choice.items.push_back(ctx.Text(names[digit - '0']));
+            digits += digit;
+        }
+    const auto language = op.Choose(choice);
+    if (!language || *language >= static_cast<int>(digits.size()))
+        return false;
+    const bool fieldHelp = AskYesNo(ctx, op, ctx.Text(text::kFieldHelp), !ctx.fieldHelp);
+    ctx.settings->Set("Settings", "Language", std::string(1, digits[*language]));
+    ctx.texts.SetLanguage(digits[*language] - '0');
+    ctx.settings->Set("Settings", "Field Help", fieldHelp ? "1" : "0");
+    ctx.fieldHelp = fieldHelp;
+    return true;
+}
+
+bool ChangeLookCommand(AppContext& ctx, Operator&, const std::vector<std::string>&)
+{
+    ctx.menuLook = ctx.menuLook == "Tab" ? "Lst" : "Tab";
+    ctx.settings->Set("Settings", "Look", ctx.menuLook);
+    return true;
+}
+
+bool ExitCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
+{
+    return ConfirmExit(ctx, op);
+}
+
+}  // namespace skitally

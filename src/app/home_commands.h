@@ -1,0 +1,23 @@
+#pragma once
+// The Home stage: open, create, race options, preferences, look and exit.
+
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/operator.h"
+
+namespace skitally {
+
+bool OpenRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+bool NewRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+bool RaceOptionsCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+bool MainMenuCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+bool PreferencesCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+bool ChangeLookCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+bool ExitCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+
+// For commands whose operation is not built yet: says so and refuses.
+bool NotAvailableYet(AppContext& ctx, Operator& op);
+
+}  // namespace skitally

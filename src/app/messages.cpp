@@ -1,0 +1,67 @@
+#include "app/messages.h"
+
+#include "app/text_ids.h"
+#include "util/tokens.h"
+
+namespace skitally {
+
+void ShowMessage(const AppContext& ctx, Operator& op, const std::string& text)
+{
+    op.Message({ctx.Text(text::kMessageTitle), text, {ctx.Text(text::kOkay)}, MessageIcon::Information});
+}
+
+bool AskYesNo(const AppContext& ctx, Operator& op, const std::string& text, bool normallyNo)
+{
+    MessageBox box{ctx.Text(text::kQueryTitle), text, {ctx.Text(text::kYes), ctx.Text(text::kNo)},
+                   MessageIcon::Question, normallyNo ? 1 : 0};
+    if (normallyNo)
+        box.text += "\n" + ctx.Text(text::kNormallyNo);
+    return op.Message(box) == 0;
+}
+
+std::optional<std::string> AskAllowed(const AppContext& ctx, Operator& op, const std::string& prompt,
+                                      const std::vector<std::string>& allowed, const std::string& defaultText)
+{
+    std::string list;
+    for (const std::string& value : allowed)
+        list += (list.empty() ? "" : ", ") + value;
+    for (;;) {
+        auto answer = op.AskText({ctx.Text(text::kQueryTitle), prompt + " ( " + list + " )", defaultText, allowed});
+        if (!answer)
+            return std::nullopt;
+        const std::string typed = ToUpper(Trim(*answer));
+        for (const std::string& value : allowed)
+            if (ToUpper(value) == typed)
+                return value;
+        op.Beep();
+        op.Message({ctx.Text(text::kErrorTitle), ctx.Text(text::kResponseMustBe) + " " + list,
+                    {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
+    }
+}
+
+void ShowNumberedError(const AppContext& ctx, Operator& op, int number)
+{
+    op.Beep();
+    op.Message({ctx.Text(text::kErrorTitle), ctx.texts.ErrorText(number), {ctx.Text(text::kOkay)},
+                MessageIcon::Exclamation});
+}
+
+ErrorChoice ReportError(AppContext& ctx, Operator& op, int number, const std::string& description,
+                        const std::string& place)
+{
+    ctx.log.Write("Error # " + std::to_string(number) + " " + description + " in " + place);
+    op.Beep();
+    const std::string message = ctx.Text(text::kErrorNumber) + std::to_string(number) + "  " + description +
+                                "\n" + ctx.Text(text::kGeneratedBy) + " " + place + "\n\n" +
+                                ctx.Text(text::kIgnoreWarning);
+    const int chosen = op.Message({ctx.Text(text::kErrorTitle), message,
+                                   {ctx.Text(text::kAbort), ctx.Text(text::kRetry), ctx.Text(text::kIgnore)},
+                                   MessageIcon::Critical, 2});
+    if (chosen == 0) {
+        ctx.exitRequested = true;
+        return ErrorChoice::Abort;
+    }
+    return chosen == 1 ? ErrorChoice::Retry : ErrorChoice::Ignore;
+}
+
+}  // namespace skitally

@@ -1,0 +1,89 @@
+#pragma once
+// The one seam through which operations talk to the person at the keyboard.
+// The desktop program answers with Qt dialogs, the terminal with prompts and
+// the tests (and `--answers`) with a scripted list of answers.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace skitally {
+
+enum class MessageIcon { None, Information, Question, Exclamation, Critical };
+
+struct MessageBox {
+    std::string title;
+    std::string text;
+    std::vector<std::string> buttons;  // captions with "&" accelerators
+    MessageIcon icon = MessageIcon::None;
+    int defaultButton = 0;
+};
+
+struct TextQuestion {
+    std::string title;
+    std::string prompt;
+    std::string defaultText;
+    std::vector<std::string> allowed;  // empty: any text is accepted
+};
+
+struct ListChoice {
+    std::string title;
+    std::string prompt;
+    std::vector<std::string> items;
+};
+
+struct FilePick {
+    std::string title;
+    std::string filter;  // "Race Files (*.rcr)|*.rcr" style, pairs split by "|"
+    std::string startFolder;
+    std::string defaultName;
+    bool save = false;
+};
+
+enum class FieldKind { Text, Upper, Integer, Decimal, Time, Date };
+
+struct FormField {
+    std::string caption;
+    std::string value;
+    int width = 0;
+    FieldKind kind = FieldKind::Text;
+    std::string help;
+};
+
+struct FieldForm {
+    std::string title;
+    std::vector<FormField> fields;
+};
+
+class Operator {
+public:
+    virtual ~Operator() = default;
+
+    // Shows a modal box; returns the index of the button chosen, or -1 when
+    // the box was cancelled (window closed, Escape).
+    virtual int Message(const MessageBox& box) = 0;
+    // A typed answer; std::nullopt when cancelled. Callers check `allowed`
+    // themselves through AskAllowed so that the refusal text is the same
+    // whichever front end answered.
+    virtual std::optional<std::string> AskText(const TextQuestion& question) = 0;
+    // Index into items, or std::nullopt when cancelled.
+    virtual std::optional<int> Choose(const ListChoice& choice) = 0;
+    virtual std::optional<std::string> PickFile(const FilePick& pick) = 0;
+    virtual std::optional<std::string> PickFolder(const std::string& title,
+                                                  const std::string& startFolder) = 0;
+    // Fills the form's values; false when cancelled.
+    virtual bool EditForm(FieldForm& form) = 0;
+
+    virtual void ProgressStart(const std::string& title, int total) = 0;
+    virtual void ProgressStep(int done, const std::string& text) = 0;
+    virtual void ProgressEnd() = 0;
+
+    virtual void Beep() = 0;
+    virtual void StatusText(const std::string& text) = 0;
+    virtual void ShowReport(const std::string& path, const std::string& title) = 0;
+};
+
+// Strips the "&" accelerator markers from a caption ("&&" stays a literal "&").
+std::string StripAccelerator(const std::string& caption);
+
+}  // namespace skitally

@@ -1,0 +1,21 @@
+#pragma once
+// How a box, a question or a choice reads as plain text: the terminal, the
+// scripted operator and the transcripts of tests all print it this way.
+
+#include <string>
+
+#include "app/operator.h"
+
+namespace skitally {
+
+std::string DescribeMessage(const MessageBox& box);
+std::string DescribeQuestion(const TextQuestion& question);
+std::string DescribeChoice(const ListChoice& choice);
+std::string DescribeFilePick(const FilePick& pick);
+std::string DescribeForm(const FieldForm& form);
+// Button index whose caption (without "&", any case) is `answer`; -1 if none.
+int FindButton(const MessageBox& box, const std::string& answer);
+// Item index matching `answer` by text (any case) or as "#n" (1-based).
+int FindItem(const ListChoice& choice, const std::string& answer);
+
+}  // namespace skitally

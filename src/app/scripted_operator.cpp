@@ -1,0 +1,115 @@
+#include "app/scripted_operator.h"
+
+#include "app/operator_text.h"
+#include "util/tokens.h"
+
+namespace skitally {
+
+ScriptedOperator::ScriptedOperator(std::vector<std::string> answers, std::ostream* echo)
+    : answers_(answers.begin(), answers.end()), echo_(echo)
+{
+}
+
+void ScriptedOperator::Show(const std::string& text)
+{
+    transcript_ += text;
+    if (echo_) {
+        *echo_ << text;
+        echo_->flush();
+    }
+}
+
+std::string ScriptedOperator::NextAnswer(const std::string& question)
+{
+    if (answers_.empty())
+        throw ScriptError("no answer left for: " + question);
+    std::string answer = answers_.front();
+    answers_.pop_front();
+    Show("> " + answer + "\n");
+    return answer;
+}
+
+int ScriptedOperator::Message(const MessageBox& box)
+{
+    messages_.push_back(box);
+    Show(DescribeMessage(box));
+    if (box.buttons.size() <= 1)
+        return 0;
+    const std::string answer = NextAnswer(box.title + ": " + box.text);
+    const int index = FindButton(box, answer);
+    if (index >= 0)
+        return index;
+    if (answer == kCancel || ToUpper(answer) == "CANCEL")
+        return -1;
+    throw ScriptError("answer '" + answer + "' is none of the buttons of: " + box.title + ": " + box.text);
+}
+
+std::optional<std::string> ScriptedOperator::AskText(const TextQuestion& question)
+{
+    Show(DescribeQuestion(question));
+    std::string answer = NextAnswer(question.title + ": " + question.prompt);
+    if (answer == kCancel)
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<int> ScriptedOperator::Choose(const ListChoice& choice)
+{
+    Show(DescribeChoice(choice));
+    const std::string answer = NextAnswer(choice.title + ": " + choice.prompt);
+    if (answer == kCancel)
+        return std::nullopt;
+    const int index = FindItem(choice, answer);
+    if (index < 0)
+        throw ScriptError("answer '" + answer + "' is none of the items of: " + choice.title);
+    return index;
+}
+
+std::optional<std::string> ScriptedOperator::PickFile(const FilePick& pick)
+{
+    Show(DescribeFilePick(pick));
+    std::string answer = NextAnswer(pick.title);
+    if (answer == kCancel)
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<std::string> ScriptedOperator::PickFolder(const std::string& title, const std::string& startFolder)
+{
+    Show("== " + title + " ==\nFolder in " + startFolder + "\n");
+    std::string answer = NextAnswer(title);
+    if (answer == kCancel)
+        return std::nullopt;
+    return answer;
+}
+
+bool ScriptedOperator::EditForm(FieldForm& form)
+{
+    // One answer per field, in order; an empty line keeps the shown value.
+    Show(DescribeForm(form));
+    for (FormField& field : form.fields) {
+        const std::string answer = NextAnswer(form.title + ": " + field.caption);
+        if (answer == kCancel)
+            return false;
+        if (!answer.empty())
+            field.value = answer;
+    }
+    return true;
+}
+
+void ScriptedOperator::ProgressStart(const std::string& title, int) { Show("-- " + title + "\n"); }
+void ScriptedOperator::ProgressStep(int, const std::string& text)
+{
+    if (!text.empty())
+        Show("-- " + text + "\n");
+}
+void ScriptedOperator::ProgressEnd() {}
+void ScriptedOperator::Beep() { ++beeps_; }
+void ScriptedOperator::StatusText(const std::string& text) { status_ = text; }
+void ScriptedOperator::ShowReport(const std::string& path, const std::string& title)
+{
+    reports_.push_back(path);
+    Show("== " + title + " ==\nReport: " + path + "\n");
+}
+
+}  // namespace skitally

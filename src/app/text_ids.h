@@ -1,0 +1,52 @@
+#pragma once
+// Ids of the texts the application frame uses by name.
+
+namespace skitally::text {
+
+constexpr int kAppTitle = 1000;
+constexpr int kOpenRace = 1005;
+constexpr int kMainMenu = 1016;
+constexpr int kOkay = 1082;
+constexpr int kExitSkitally = 1087;
+constexpr int kLanguagePreference = 1088;
+constexpr int kQueryTitle = 1100;
+constexpr int kMessageTitle = 1101;
+constexpr int kNoRaceOpen = 1108;
+constexpr int kViewRacersHint = 1127;
+constexpr int kEnglishName = 1166;
+constexpr int kFrenchName = 1167;
+constexpr int kGermanName = 1168;
+constexpr int kNewRace = 1429;
+constexpr int kSureToExit = 2010;
+constexpr int kChangeRaceOptions = 2026;
+constexpr int kYes = 2142;
+constexpr int kNo = 2143;
+constexpr int kFirstTab = 6001;  // "Home"; the stage tabs follow up to 6008
+
+constexpr int kErrorNumber = 8001;
+constexpr int kGeneratedBy = 8002;
+constexpr int kIgnoreWarning = 8003;
+constexpr int kAbort = 8004;
+constexpr int kRetry = 8005;
+constexpr int kIgnore = 8006;
+constexpr int kTooManyFiles = 8007;
+constexpr int kResponseMustBe = 8008;
+constexpr int kValueTooLarge = 8009;
+constexpr int kIsMaximum = 8010;
+constexpr int kNormallyNo = 8011;
+constexpr int kErrorTitle = 8013;
+constexpr int kCancel = 8014;
+constexpr int kNotAvailableYet = 8015;
+constexpr int kSettingsUnreadable = 8016;
+constexpr int kBadIniLine = 8017;
+constexpr int kFolderNotCreated = 8018;
+constexpr int kPreferences = 8021;
+constexpr int kPreferencesCaption = 8030;  // "&Preferences"
+constexpr int kChangeLook = 8031;          // "Change &Look"
+constexpr int kFieldHelp = 8022;
+constexpr int kLanguage = 8023;
+constexpr int kRaceFileMissing = 8029;
+
+constexpr int kErrorFileFormat = 29;  // numbered error: "FILE FORMAT WAS NOT RECOGNIZABLE"
+
+}  // namespace skitally::text

@@ -1,0 +1,40 @@
+#include "app/text_table.h"
+
+#include "app/text_table_data.h"
+
+namespace skitally {
+
+TextTable::TextTable()
+{
+    texts_.reserve(kTextEntryCount * 2);
+    for (std::size_t i = 0; i < kTextEntryCount; ++i) {
+        const TextEntry& entry = kTextEntries[i];
+        texts_[entry.id] = entry.english;
+        texts_[entry.id + 10000] = entry.french;
+    }
+}
+
+std::string TextTable::ResourceText(int id) const
+{
+    const int language = language_ == kFrench ? kFrench : kEnglish;
+    auto it = texts_.find(id + 10000 * language);
+    if (it == texts_.end())
+        it = texts_.find(id);
+    return it == texts_.end() ? std::string() : it->second;
+}
+
+std::string TextTable::ErrorText(int number) const
+{
+    const std::string text = ResourceText(1200 + number);
+    return text.empty() ? "Error " + std::to_string(number) : text;
+}
+
+std::string FillPlaceholder(std::string text, const std::string& placeholder, const std::string& value)
+{
+    for (std::size_t at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+    return text;
+}
+
+}  // namespace skitally

@@ -1,0 +1,105 @@
+#include "app/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/test_support.h"
+
+namespace skitally {
+namespace {
+
+TEST(ChangeExtension, ReplacesFromTheFirstDot)
+{
+    EXPECT_EQ(ChangeExtension("c:\\RACES\\SL1.RN1", "RCR"), "c:\\RACES\\SL1.RCR");
+    EXPECT_EQ(ChangeExtension("SL1", "HDR"), "SL1.HDR");
+    EXPECT_EQ(ChangeExtension("A.B.RCR", "HDR"), "A.HDR");
+    EXPECT_EQ(ChangeExtension("SL1", ".HDR"), "SL1.HDR");
+    EXPECT_EQ(ChangeExtension("/races/SL1.RN1", "rcr"), "/races/SL1.rcr");
+}
+
+TEST(ChangeExtension, FoldersAndEmptyNamesStayUnchanged)
+{
+    EXPECT_EQ(ChangeExtension("c:\\RACES\\", "RCR"), "c:\\RACES\\");
+    EXPECT_EQ(ChangeExtension("/races/", "RCR"), "/races/");
+    EXPECT_EQ(ChangeExtension("c:", "RCR"), "c:");
+    EXPECT_EQ(ChangeExtension("", "RCR"), "");
+}
+
+TEST(ChangeExtension, EmptyExtensionCutsAfterTheDot)
+{
+    EXPECT_EQ(ChangeExtension("SL1.RCR", ""), "SL1.");
+    EXPECT_EQ(ChangeExtension("SL1", ""), "SL1.");
+}
+
+TEST(FileStatus, TellsMissingEmptyFullAndUnreadable)
+{
+    test::TempDir dir;
+    EXPECT_EQ(FileStatus(""), 0);
+    EXPECT_EQ(FileStatus(dir.File("none.RCR")), 0);
+    test::WriteFile(dir.File("empty.RCR"), "");
+    EXPECT_EQ(FileStatus(dir.File("empty.RCR")), -1);
+    test::WriteFile(dir.File("full.RCR"), "x");
+    EXPECT_EQ(FileStatus(dir.File("full.RCR")), 1);
+    EXPECT_EQ(FileStatus(dir.path()), -2);
+}
+
+TEST(FileExtension, IsTheUpperCaseTextAfterTheLastDot)
+{
+    EXPECT_EQ(FileExtension("c:\\races\\sl1.rn2"), "RN2");
+    EXPECT_EQ(FileExtension("A.B.rcr"), "RCR");
+    EXPECT_EQ(FileExtension("SL1"), "");
+    EXPECT_EQ(FileExtension("/old.races/SL1"), "");
+}
+
+TEST(FolderRoots, MapsTheOldSkitallyFolderUnderHome)
+{
+    const FolderRoots roots("/home/secretary");
+    EXPECT_EQ(roots.SkitallyFolder(), "/home/secretary/Skitally/");
+    EXPECT_EQ(roots.Native("c:\\Skitally\\Events"), "/home/secretary/Skitally/Events");
+    EXPECT_EQ(roots.Native("C:\\SKITALLY\\Skitally.ini"), "/home/secretary/Skitally/Skitally.ini");
+    EXPECT_EQ(roots.Native("c:/Skitally"), "/home/secretary/Skitally/");
+    // Only the folder itself, not one that merely starts with its name.
+    EXPECT_EQ(roots.Native("c:\\SkitallyOld\\x"), "c:/SkitallyOld/x");
+    EXPECT_EQ(roots.Native("races\\BANFF.RCR"), "races/BANFF.RCR");
+}
+
+TEST(EnsureFolder, CreatesEveryMissingLevel)
+{
+    test::TempDir dir;
+    const FolderRoots roots(dir.path());
+    const std::string made = EnsureFolder(roots, "c:\\Skitally\\Events\\2026", "C");
+    EXPECT_EQ(made, dir.path() + "/Skitally/Events/2026/");
+    EXPECT_TRUE(std::filesystem::is_directory(made));
+    EXPECT_EQ(EnsureFolder(roots, made, "C"), made);  // already there
+}
+
+TEST(EnsureFolder, FailsWhereAFileBlocksTheWay)
+{
+    test::TempDir dir;
+    const FolderRoots roots(dir.path());
+    test::WriteFile(dir.File("Skitally"), "not a folder");
+    EXPECT_EQ(EnsureFolder(roots, "c:\\Skitally\\Events", "C"), "");
+    EXPECT_EQ(EnsureFolder(roots, "   ", "C"), "");
+}
+
+TEST(NormaliseFolder, GivesTheFolderWithATrailingSeparator)
+{
+    test::TempDir dir;
+    const FolderRoots roots(dir.path());
+    EXPECT_EQ(NormaliseFolder(roots, ""), dir.path() + "/Skitally/");
+    EXPECT_EQ(NormaliseFolder(roots, "/races/BANFF.RCR"), "/races/");
+    EXPECT_EQ(NormaliseFolder(roots, "c:\\races\\"), "c:/races/");
+    EXPECT_EQ(NormaliseFolder(roots, dir.path()), dir.path() + "/");
+}
+
+TEST(FileNames, SplitIntoFolderAndBaseName)
+{
+    EXPECT_EQ(FolderPart("c:\\races\\SL1.RCR"), "c:\\races\\");
+    EXPECT_EQ(FolderPart("SL1.RCR"), "");
+    EXPECT_EQ(FileBaseName("/races/SL1.RN1"), "SL1");
+    EXPECT_EQ(FileBaseName("/races/A.B.RCR"), "A");
+}
+
+}  // namespace
+}  // namespace skitally

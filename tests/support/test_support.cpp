@@ -1,0 +1,72 @@
+#include "support/test_support.h"
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace skitally::test {
+
+TempDir::TempDir()
+{
+    std::random_device random;
+    const auto base = std::filesystem::temp_directory_path();
+    for (;;) {
+        const auto candidate = base / ("skitally-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate.string();
+            return;
+        }
+    }
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::chrono::system_clock::time_point FixedTime()
+{
+    std::tm tm{};
+    tm.tm_year = 2026 - 1900;
+    tm.tm_mon = 11;
+    tm.tm_mday = 6;
+    tm.tm_hour = 10;
+    tm.tm_min = 20;
+    tm.tm_sec = 30;
+    tm.tm_isdst = -1;
+    return std::chrono::system_clock::from_time_t(std::mktime(&tm));
+}
+
+Clock FixedClock()
+{
+    return [] { return FixedTime(); };
+}
+
+AppFolders FoldersIn(const TempDir& dir)
+{
+    AppFolders folders;
+    folders.home = dir.path();
+    folders.appData = dir.path() + "/appdata";
+    folders.programFolder = dir.path() + "/program/";
+    std::filesystem::create_directories(folders.programFolder);
+    return folders;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+}  // namespace skitally::test

@@ -1,0 +1,33 @@
+#pragma once
+// Shared test helpers: a temporary folder per test and a fixed clock.
+
+#include <chrono>
+#include <string>
+
+#include "app/app_context.h"
+#include "util/clock.h"
+
+namespace skitally::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// 2026-12-06 10:20:30 local time.
+std::chrono::system_clock::time_point FixedTime();
+Clock FixedClock();
+AppFolders FoldersIn(const TempDir& dir);
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
+}  // namespace skitally::test

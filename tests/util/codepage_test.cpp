@@ -1,0 +1,68 @@
+#include "util/codepage.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace skitally {
+namespace {
+
+// Bytes 0x80-0x9F as Windows shows them, written as UTF-8 literals; the five
+// undefined bytes carry the C1 control of the same number.
+const char* const kHighBytes[32] = {
+    "€", "\xC2\x81", "‚", "ƒ", "„", "…", "†", "‡",
+    "ˆ", "‰", "Š", "‹", "Œ", "\xC2\x8D", "Ž", "\xC2\x8F",
+    "\xC2\x90", "‘", "’", "“", "”", "•", "–", "—",
+    "˜", "™", "š", "›", "œ", "\xC2\x9D", "ž", "Ÿ",
+};
+
+TEST(Cp1252ToUtf8, HighControlRangeMatchesWindows) {
+    for (int i = 0; i < 32; ++i) {
+        const std::string byte(1, static_cast<char>(0x80 + i));
+        EXPECT_EQ(Cp1252ToUtf8(byte), kHighBytes[i]) << "byte 0x" << std::hex << 0x80 + i;
+    }
+}
+
+TEST(Utf8ToCp1252, HighControlRangeRoundTrips) {
+    for (int i = 0; i < 32; ++i) {
+        const std::string byte(1, static_cast<char>(0x80 + i));
+        EXPECT_EQ(Utf8ToCp1252(kHighBytes[i]), byte) << "byte 0x" << std::hex << 0x80 + i;
+    }
+}
+
+TEST(Codepage, LatinLettersAndEuro) {
+    EXPECT_EQ(Cp1252ToUtf8("Ren\xE9 M\xFCller Gro\xDF"), "René Müller Groß");
+    EXPECT_EQ(Utf8ToCp1252("René Müller Groß"), "Ren\xE9 M\xFCller Gro\xDF");
+    EXPECT_EQ(Cp1252ToUtf8("\x80"), "€");
+    EXPECT_EQ(Utf8ToCp1252("12 €"), "12 \x80");
+    EXPECT_EQ(Cp1252ToUtf8("\xA0\xFF"), "\xC2\xA0ÿ");
+}
+
+TEST(Codepage, EveryByteRoundTrips) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all.push_back(static_cast<char>(b));
+    }
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+}
+
+TEST(Utf8ToCp1252, CharactersOutsideCodePageBecomeQuestionMark) {
+    EXPECT_EQ(Utf8ToCp1252("a😀b"), "a?b");
+    EXPECT_EQ(Utf8ToCp1252("Łódź"), "?\xF3" "d?");
+    // U+0080 is not byte 0x80: that byte is the euro sign.
+    EXPECT_EQ(Utf8ToCp1252("\xC2\x80"), "?");
+}
+
+TEST(Utf8ToCp1252, MalformedBytesBecomeQuestionMark) {
+    EXPECT_EQ(Utf8ToCp1252("\xFF"), "?");
+    EXPECT_EQ(Utf8ToCp1252("x\xC3"), "x?");         // cut off at the end
+    EXPECT_EQ(Utf8ToCp1252("\xC3(A"), "?(A");       // bad continuation kept
+    EXPECT_EQ(Utf8ToCp1252("\xE2\x82" "A"), "?A");  // truncated euro: one mark
+    EXPECT_EQ(Utf8ToCp1252("\x80\xBF"), "??");      // stray continuations
+    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");      // overlong "/"
+    EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80"), "???");  // surrogate
+    EXPECT_EQ(Utf8ToCp1252("\xF4\x90\x80\x80"), "????");  // above U+10FFFF
+}
+
+}  // namespace
+}  // namespace skitally
