@@ -1,6 +1,7 @@
 #include "app/ini_file.h"
 
 #include <fstream>
+#include <sstream>
 
 #include "util/dates.h"
 #include "util/tokens.h"
@@ -22,10 +23,18 @@ std::string IniFile(const FolderRoots& roots, const std::string& programFolder)
 
 std::vector<IniEntry> ReadIniSection(const std::string& path, const std::string& section)
 {
-    std::vector<IniEntry> entries;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return entries;
+        return {};
+    std::ostringstream content;
+    content << in.rdbuf();
+    return IniSectionEntries(content.str(), section);
+}
+
+std::vector<IniEntry> IniSectionEntries(const std::string& content, const std::string& section)
+{
+    std::vector<IniEntry> entries;
+    std::istringstream in(content);
     const std::string wanted = ToUpper(Trim(section));
     bool inSection = false;
     std::size_t used = 0;  // characters of the section buffer taken, with one terminator each
@@ -51,8 +60,13 @@ std::vector<IniEntry> ReadIniSection(const std::string& path, const std::string&
 
 PointsListTable ReadPointsListTable(const std::string& iniPath)
 {
+    return PointsListTableFrom(ReadIniSection(iniPath, "FIS POINTS LIST"));
+}
+
+PointsListTable PointsListTableFrom(const std::vector<IniEntry>& entries)
+{
     PointsListTable table;
-    for (const IniEntry& entry : ReadIniSection(iniPath, "FIS POINTS LIST")) {
+    for (const IniEntry& entry : entries) {
         std::string rest = entry.text;
         PointsListPeriod period;
         period.name = Trim(PopToken(rest, ","));

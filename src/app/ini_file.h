@@ -37,8 +37,10 @@ struct IniEntry {
     std::string text;
 };
 std::vector<IniEntry> ReadIniSection(const std::string& path, const std::string& section);
+std::vector<IniEntry> IniSectionEntries(const std::string& content, const std::string& section);
 
 // Each entry is "name,MM-DD-YYYY,MM-DD-YYYY".
 PointsListTable ReadPointsListTable(const std::string& iniPath);
+PointsListTable PointsListTableFrom(const std::vector<IniEntry>& entries);
 
 }  // namespace skitally
