@@ -21,6 +21,7 @@ constexpr int kSureToExit = 2010;
 constexpr int kChangeRaceOptions = 2026;
 constexpr int kYes = 2142;
 constexpr int kNo = 2143;
+constexpr int kFileMustBeOpen = 4514;
 constexpr int kFirstTab = 6001;  // "Home"; the stage tabs follow up to 6008
 
 constexpr int kErrorNumber = 8001;

@@ -1,0 +1,65 @@
+#include "gui_app.h"
+
+#include "util/clock.h"
+
+namespace skitally {
+
+GuiArguments ParseGuiArguments(const QStringList& arguments)
+{
+    GuiArguments parsed;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QStringLiteral("--data-dir")) {
+            if (i + 1 >= arguments.size()) {
+                parsed.error = "--data-dir needs a folder";
+                return parsed;
+            }
+            parsed.dataDir = FromQ(arguments[++i]);
+        } else if (arg.startsWith(QStringLiteral("--data-dir="))) {
+            parsed.dataDir = FromQ(arg.mid(11));
+            if (parsed.dataDir.empty()) {
+                parsed.error = "--data-dir needs a folder";
+                return parsed;
+            }
+        } else if (arg.startsWith(QStringLiteral("--"))) {
+            parsed.error = "unknown option " + FromQ(arg);
+            return parsed;
+        } else if (parsed.raceArgument) {
+            parsed.error = "only one race file can be named";
+            return parsed;
+        } else {
+            parsed.raceArgument = FromQ(arg);
+        }
+    }
+    return parsed;
+}
+
+GuiSession::GuiSession(AppFolders folders) : ctx_(std::move(folders), SystemClock()), op_(nullptr, &ctx_) {}
+
+GuiSession::~GuiSession()
+{
+    window_.reset();
+    if (started_)
+        Shutdown(ctx_);
+}
+
+StartupOutcome GuiSession::Start(const std::optional<std::string>& raceArgument)
+{
+    started_ = true;
+    StartupOptions options;
+    options.raceArgument = raceArgument;
+    // The window is built only now: its captions depend on the language
+    // start-up has just chosen.
+    options.showMainWindow = [this] {
+        window_ = std::make_unique<MainWindow>(ctx_, op_);
+        op_.AttachTo(window_.get());
+        window_->show();
+    };
+    const StartupOutcome outcome = Main(ctx_, op_, options);
+    // The race named on the command line is opened after the window is up.
+    if (window_)
+        window_->Refresh();
+    return outcome;
+}
+
+}  // namespace skitally

@@ -1,0 +1,50 @@
+#pragma once
+// The desktop program's start and end, shared by main() and the tests:
+// arguments, the context, the operator, start-up and the main window.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QStringList>
+
+#include "app/app_context.h"
+#include "app/startup.h"
+#include "main_window.h"
+#include "qt_operator.h"
+
+namespace skitally {
+
+struct GuiArguments {
+    std::string dataDir;                     // --data-dir: every file of the user in one folder
+    std::optional<std::string> raceArgument; // a race file, with or without extension
+    std::string error;                       // why the arguments cannot be used; empty when they can
+};
+
+// `arguments` as QCoreApplication::arguments() gives them, program first.
+GuiArguments ParseGuiArguments(const QStringList& arguments);
+
+class GuiSession {
+public:
+    explicit GuiSession(AppFolders folders);
+    // Closes the race and the debug log once start-up has run.
+    ~GuiSession();
+    GuiSession(const GuiSession&) = delete;
+    GuiSession& operator=(const GuiSession&) = delete;
+
+    // Runs start-up; the main window is shown in its course. Ended means the
+    // operator chose to stop before the program got going.
+    StartupOutcome Start(const std::optional<std::string>& raceArgument = std::nullopt);
+
+    AppContext& context() { return ctx_; }
+    QtOperator& op() { return op_; }
+    MainWindow* window() const { return window_.get(); }
+
+private:
+    AppContext ctx_;
+    QtOperator op_;
+    std::unique_ptr<MainWindow> window_;
+    bool started_ = false;
+};
+
+}  // namespace skitally

@@ -1,0 +1,213 @@
+#include "main_window.h"
+
+#include <exception>
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/messages.h"
+#include "app/startup.h"
+#include "app/text_ids.h"
+#include "qt_operator.h"
+
+namespace skitally {
+namespace {
+
+
+int StageIndex(const std::string& name)
+{
+    for (int i = 0; i < kStageCount; ++i)
+        if (name == kStageNames[i])
+            return i;
+    return -1;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& ctx, Operator& op, QWidget* parent) : QMainWindow(parent), ctx_(ctx), op_(op)
+{
+    statusBar();
+    BuildMenus();
+    UpdateTitle();
+    resize(820, 560);
+}
+
+int MainWindow::currentStage() const
+{
+    if (tabs_)
+        return tabs_->currentIndex();
+    return stageList_ ? stageList_->currentRow() : kHomeStage;
+}
+
+QWidget* MainWindow::stagePage(int stage) const
+{
+    if (stage < 0 || stage >= static_cast<int>(stagePages_.size()))
+        return nullptr;
+    return stagePages_[static_cast<std::size_t>(stage)];
+}
+
+void MainWindow::BuildMenus()
+{
+    const int stage = tabs_ || stageList_ ? currentStage() : kHomeStage;
+    // The old menu may hold the very button whose click brought us here.
+    if (QWidget* old = takeCentralWidget())
+        old->deleteLater();
+    tabs_ = nullptr;
+    stageList_ = nullptr;
+    pages_ = nullptr;
+    stagePages_.clear();
+
+    auto* central = new QWidget;
+    auto* layout = new QHBoxLayout(central);
+    if (ctx_.menuLook == "Lst") {
+        stageList_ = new QListWidget(central);
+        stageList_->setSpacing(3);
+        pages_ = new QStackedWidget(central);
+        for (int i = 0; i < kStageCount; ++i) {
+            stageList_->addItem(ToQ(ctx_.Text(text::kFirstTab + i)));
+            stagePages_.push_back(BuildStagePage(i));
+            pages_->addWidget(stagePages_.back());
+        }
+        stageList_->setFixedWidth(stageList_->sizeHintForColumn(0) + 4 * stageList_->frameWidth() + 24);
+        stageList_->setCurrentRow(kHomeStage);
+        layout->addWidget(stageList_);
+        layout->addWidget(pages_, 1);
+        connect(stageList_, &QListWidget::currentRowChanged, this, &MainWindow::OnStageChosen);
+    } else {
+        tabs_ = new QTabWidget(central);
+        for (int i = 0; i < kStageCount; ++i) {
+            stagePages_.push_back(BuildStagePage(i));
+            tabs_->addTab(stagePages_.back(), ToQ(ctx_.Text(text::kFirstTab + i)));
+        }
+        layout->addWidget(tabs_);
+        connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnStageChosen);
+    }
+    setCentralWidget(central);
+    // On a window already up, a new central widget would only appear with
+    // the next pass of the event loop.
+    if (isVisible())
+        central->show();
+    builtLook_ = ctx_.menuLook;
+    builtLanguage_ = ctx_.texts.language();
+    ShowStage(stage > kHomeStage && ctx_.race.open ? stage : kHomeStage);
+}
+
+QWidget* MainWindow::BuildStagePage(int stage)
+{
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout;
+    for (const Command& command : Commands()) {
+        if (StageIndex(command.stage) != stage)
+            continue;
+        auto* button = new QPushButton(ToQ(ctx_.Text(command.captionId)), page);
+        button->setObjectName(ToQ(command.name));
+        const QSize hint = button->sizeHint();
+        button->setMinimumSize(hint.width() + 24, hint.height() + 8);
+        const Command* chosen = &command;
+        connect(button, &QPushButton::clicked, this, [this, chosen] { RunCommand(*chosen); });
+        column->addWidget(button);
+    }
+    column->addStretch();
+    // The buttons take the width of the widest caption, not of the window.
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(column);
+    layout->addStretch();
+    return page;
+}
+
+void MainWindow::ShowStage(int stage)
+{
+    const QSignalBlocker tabsBlocked(tabs_);
+    const QSignalBlocker listBlocked(stageList_);
+    if (tabs_)
+        tabs_->setCurrentIndex(stage);
+    if (stageList_) {
+        stageList_->setCurrentRow(stage);
+        pages_->setCurrentIndex(stage);
+    }
+}
+
+void MainWindow::OnStageChosen(int stage)
+{
+    if (stage == kHomeStage || ctx_.race.open) {
+        if (pages_)
+            pages_->setCurrentIndex(stage);
+        return;
+    }
+    ShowStage(kHomeStage);
+    // Shown once the tab bar or list has finished handling the click that
+    // got us here, rather than from inside its mouse handler.
+    if (refusalPending_)
+        return;
+    refusalPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refusalPending_ = false;
+        ShowMessage(ctx_, op_, ctx_.Text(text::kFileMustBeOpen));
+    });
+}
+
+void MainWindow::RunCommand(const Command& command)
+{
+    // A command's dialogs are modal, but a queued event could still reach a
+    // button; one operation at a time.
+    if (commandRunning_)
+        return;
+    commandRunning_ = true;
+    try {
+        command.run(ctx_, op_, {});
+    } catch (const std::exception& error) {
+        // An exception must not unwind through Qt's event loop.
+        commandRunning_ = false;
+        ReportError(ctx_, op_, 0, error.what(), command.name);
+    }
+    commandRunning_ = false;
+    RefreshAfterCommand();
+}
+
+void MainWindow::RefreshAfterCommand()
+{
+    if (ctx_.exitRequested) {
+        // The operator already said yes (or aborted); closing must not ask again.
+        exitConfirmed_ = true;
+        close();
+        return;
+    }
+    Refresh();
+}
+
+void MainWindow::Refresh()
+{
+    UpdateTitle();
+    if (ctx_.menuLook != builtLook_ || ctx_.texts.language() != builtLanguage_)
+        BuildMenus();
+    else if (!ctx_.race.open && currentStage() != kHomeStage)
+        ShowStage(kHomeStage);
+}
+
+void MainWindow::UpdateTitle()
+{
+    std::string title = ctx_.Text(text::kAppTitle) + " " + ctx_.versionText;
+    if (ctx_.race.open)
+        title += " - " + ctx_.race.raceName;
+    setWindowTitle(ToQ(title));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!exitConfirmed_ && !ctx_.exitRequested && !ConfirmExit(ctx_, op_)) {
+        event->ignore();
+        return;
+    }
+    exitConfirmed_ = true;
+    event->accept();
+}
+
+}  // namespace skitally

@@ -1,0 +1,66 @@
+#pragma once
+// The main window: the registry's commands grouped by race stage, either as
+// tabs ("Tab" look) or as a stage list beside the stage's buttons ("Lst").
+
+#include <vector>
+
+#include <QMainWindow>
+
+#include "app/app_context.h"
+#include "app/commands.h"
+#include "app/operator.h"
+
+class QListWidget;
+class QStackedWidget;
+class QTabWidget;
+
+namespace skitally {
+
+// The registry names its stages in English; these are their tab order.
+inline constexpr const char* kStageNames[] = {"Home",  "Header",       "Racers",  "Draw",
+                                              "Times", "Calculations", "Reports", "Outputs"};
+inline constexpr int kStageCount = 8;
+inline constexpr int kHomeStage = 0;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppContext& ctx, Operator& op, QWidget* parent = nullptr);
+
+    int currentStage() const;
+    // The page holding the command buttons of a stage.
+    QWidget* stagePage(int stage) const;
+    // Exactly one of these exists, depending on the look.
+    QTabWidget* tabs() const { return tabs_; }
+    QListWidget* stageList() const { return stageList_; }
+
+    // Runs a command as its button does, then brings the window up to date.
+    void RunCommand(const Command& command);
+    // Title, captions and look after the race, the language or the look changed.
+    void Refresh();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QWidget* BuildStagePage(int stage);
+    void ShowStage(int stage);
+    void OnStageChosen(int stage);
+    void RefreshAfterCommand();
+    void UpdateTitle();
+
+    AppContext& ctx_;
+    Operator& op_;
+    QTabWidget* tabs_ = nullptr;
+    QListWidget* stageList_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    std::vector<QWidget*> stagePages_;
+    std::string builtLook_;
+    int builtLanguage_ = -1;
+    bool refusalPending_ = false;
+    bool commandRunning_ = false;
+    bool exitConfirmed_ = false;
+};
+
+}  // namespace skitally

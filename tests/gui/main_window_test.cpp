@@ -1,0 +1,281 @@
+#include "main_window.h"
+
+#include <fstream>
+
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/app_folders.h"
+#include "app/settings_store.h"
+#include "gui_app.h"
+#include "modal_answerer.h"
+
+namespace skitally {
+namespace {
+
+using testing::ModalAnswerer;
+
+// A user with nothing stored yet, all of whose files live in a temp folder.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(QDir(dir_.path()).mkpath("data"));
+        ASSERT_TRUE(QDir(dir_.path()).mkpath("program"));
+        folders_ = DefaultAppFolders(Path("data"), Path("program"));
+    }
+
+    std::string Path(const QString& name) const { return QDir(dir_.path()).filePath(name).toStdString(); }
+
+    // What the settings database holds, read as the next start would read it.
+    std::string Stored(const std::string& section, const std::string& key) const
+    {
+        AppContext probe(folders_, SystemClock());
+        return SettingsStore::Open(probe.SettingsDatabasePath())->Get(section, key);
+    }
+
+    void StoreLanguage(const std::string& language)
+    {
+        AppContext probe(folders_, SystemClock());
+        SettingsStore::Open(probe.SettingsDatabasePath())->Set("Settings", "Language", language);
+    }
+
+    // An English user who has been here before: start-up asks nothing.
+    std::unique_ptr<GuiSession> StartEnglish(const std::optional<std::string>& race = std::nullopt)
+    {
+        StoreLanguage("0");
+        auto session = std::make_unique<GuiSession>(folders_);
+        EXPECT_EQ(session->Start(race), StartupOutcome::Running);
+        EXPECT_NE(session->window(), nullptr);
+        return session;
+    }
+
+    QTemporaryDir dir_;
+    AppFolders folders_;
+};
+
+QPushButton* CommandButton(const MainWindow& window, const char* name)
+{
+    return window.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+void ClickTab(QTabWidget* tabs, int index)
+{
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+TEST_F(MainWindowTest, FirstStartAsksTheLanguageAndShowsTheMenuInIt)
+{
+    ModalAnswerer answerer;
+    answerer.ThenClick("Francais");
+    GuiSession session(folders_);
+
+    ASSERT_EQ(session.Start(), StartupOutcome::Running);
+
+    ASSERT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.seen()[0].className, "QMessageBox");
+    EXPECT_EQ(answerer.seen()[0].title, "Skitally Query");
+    EXPECT_EQ(answerer.seen()[0].text, "Language Preference");
+    EXPECT_EQ(answerer.seen()[0].buttons, (QStringList{"English", "Francais"}));
+    EXPECT_EQ(Stored("Settings", "Language"), "1");
+
+    MainWindow* window = session.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowTitle().startsWith("Skitally "));
+    EXPECT_EQ(window->windowTitle(), QString::fromStdString("Skitally " + session.context().versionText));
+
+    QTabWidget* tabs = window->tabs();
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), kStageCount);
+    EXPECT_EQ(tabs->tabText(0), QString::fromUtf8("Accueil"));
+    EXPECT_EQ(tabs->tabText(3), QString::fromUtf8("Tirage"));
+    EXPECT_EQ(tabs->currentIndex(), kHomeStage);
+    QPushButton* open = CommandButton(*window, "open-race");
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->text(), QString::fromUtf8("&Ouvrir un fichier de course"));
+    EXPECT_EQ(open->parentWidget(), window->stagePage(kHomeStage));
+
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
+    const QString shot = QDir(SKITALLY_SCREENSHOT_DIR).filePath("main_window.png");
+    QFile::remove(shot);
+    ASSERT_TRUE(window->grab().save(shot));
+    EXPECT_GT(QFileInfo(shot).size(), 0);
+    EXPECT_EQ(answerer.unexpected(), 0);
+}
+
+TEST_F(MainWindowTest, CancellingTheLanguageQuestionEndsAndIsNotAskedAgain)
+{
+    {
+        ModalAnswerer answerer;
+        answerer.ThenClose();
+        GuiSession session(folders_);
+        EXPECT_EQ(session.Start(), StartupOutcome::Ended);
+        EXPECT_EQ(session.window(), nullptr);
+        EXPECT_TRUE(session.context().exitRequested);
+        EXPECT_EQ(answerer.seen().size(), 1u);
+    }
+    EXPECT_EQ(Stored("Settings", "Language"), "0");
+
+    ModalAnswerer answerer;  // no answers: any box would be a failure
+    GuiSession again(folders_);
+    EXPECT_EQ(again.Start(), StartupOutcome::Running);
+    EXPECT_TRUE(answerer.seen().empty());
+    EXPECT_EQ(again.window()->tabs()->tabText(0), "Home");
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowAsksAndNoKeepsItOpen)
+{
+    auto session = StartEnglish();
+    MainWindow* window = session->window();
+    ModalAnswerer answerer;
+    answerer.ThenClick("No").ThenClick("Yes");
+
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.seen()[0].title, "Skitally Query");
+    EXPECT_EQ(answerer.seen()[0].text, "ARE YOU SURE YOU WISH TO EXIT SKITALLY");
+    EXPECT_EQ(answerer.seen()[0].buttons, (QStringList{"&Yes", "&No"}));
+    EXPECT_FALSE(session->context().exitRequested);
+
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(session->context().exitRequested);
+}
+
+TEST_F(MainWindowTest, ExitCommandClosesWithoutAskingTwice)
+{
+    auto session = StartEnglish();
+    MainWindow* window = session->window();
+    ModalAnswerer answerer;
+    answerer.ThenClick("Yes");
+
+    QPushButton* exit = CommandButton(*window, "exit");
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->text(), "E&xit Skitally");
+    exit->click();
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(answerer.seen().size(), 1u);
+}
+
+TEST_F(MainWindowTest, AStageTabNeedsAnOpenRace)
+{
+    auto session = StartEnglish();
+    MainWindow* window = session->window();
+    ModalAnswerer answerer;
+    answerer.ThenClick("Okay");
+
+    ClickTab(window->tabs(), 3);  // Draw
+
+    ASSERT_TRUE(answerer.WaitForSeen(1));
+    EXPECT_EQ(answerer.seen()[0].title, "Skitally Message");
+    EXPECT_EQ(answerer.seen()[0].text, "File must be Open before this process can be started");
+    EXPECT_EQ(answerer.seen()[0].buttons, QStringList{"&Okay"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answerer.finished(); }));
+    EXPECT_EQ(window->currentStage(), kHomeStage);
+    EXPECT_EQ(window->tabs()->currentIndex(), kHomeStage);
+}
+
+TEST_F(MainWindowTest, WithARaceOpenTheStagesOpenAndTheTitleNamesIt)
+{
+    const std::string race = Path("SL1.RCR");
+    std::ofstream(race, std::ios::binary) << std::string(243, ' ');
+    auto session = StartEnglish(race);
+    MainWindow* window = session->window();
+    ASSERT_TRUE(session->context().race.open);
+    EXPECT_TRUE(window->windowTitle().endsWith(" - SL1"));
+    EXPECT_EQ(window->statusBar()->currentMessage(), "F5 = View Racers");
+
+    ModalAnswerer answerer;
+    ClickTab(window->tabs(), 3);
+    QTest::qWait(50);
+    EXPECT_EQ(window->currentStage(), 3);
+    EXPECT_TRUE(answerer.seen().empty());
+}
+
+TEST_F(MainWindowTest, EveryCommandHasOneButtonOnItsStage)
+{
+    auto session = StartEnglish();
+    MainWindow* window = session->window();
+    for (const Command& command : Commands()) {
+        const QList<QPushButton*> buttons = window->findChildren<QPushButton*>(QString::fromStdString(command.name));
+        ASSERT_EQ(buttons.size(), 1) << command.name;
+        int stage = 0;
+        while (stage < kStageCount && command.stage != kStageNames[stage])
+            ++stage;
+        ASSERT_LT(stage, kStageCount) << command.name << " has an unknown stage " << command.stage;
+        EXPECT_EQ(buttons[0]->parentWidget(), window->stagePage(stage)) << command.name;
+        EXPECT_EQ(buttons[0]->text(), QString::fromStdString(session->context().Text(command.captionId)));
+    }
+}
+
+TEST_F(MainWindowTest, ChangeLookSwitchesTheMenuLiveAndKeepsTheStageCheck)
+{
+    auto session = StartEnglish();
+    MainWindow* window = session->window();
+    CommandButton(*window, "change-look")->click();
+
+    EXPECT_EQ(window->tabs(), nullptr);
+    QListWidget* stages = window->stageList();
+    ASSERT_NE(stages, nullptr);
+    ASSERT_EQ(stages->count(), kStageCount);
+    EXPECT_EQ(stages->item(7)->text(), "Outputs");
+    EXPECT_EQ(Stored("Settings", "Look"), "Lst");
+    // The same command buttons, now beside the list.
+    ASSERT_NE(CommandButton(*window, "open-race"), nullptr);
+    EXPECT_TRUE(CommandButton(*window, "open-race")->isVisible());
+    ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
+    EXPECT_TRUE(window->grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath("main_window_list.png")));
+
+    ModalAnswerer answerer;
+    answerer.ThenClick("Okay");
+    stages->setCurrentRow(3);
+    ASSERT_TRUE(answerer.WaitForSeen(1));
+    EXPECT_EQ(answerer.seen()[0].text, "File must be Open before this process can be started");
+    EXPECT_EQ(window->currentStage(), kHomeStage);
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answerer.finished(); }));
+    CommandButton(*window, "change-look")->click();
+    ASSERT_NE(window->tabs(), nullptr);
+    EXPECT_EQ(Stored("Settings", "Look"), "Tab");
+}
+
+TEST_F(MainWindowTest, ChoosingFrenchInPreferencesRelabelsTheMenu)
+{
+    auto session = StartEnglish();
+    MainWindow* window = session->window();
+    ModalAnswerer answerer;
+    answerer
+        .Then([](QWidget* dialog) {
+            auto* list = dialog->findChild<QListWidget*>();
+            ASSERT_NE(list, nullptr);
+            list->setCurrentRow(1);  // Francais
+            qobject_cast<QDialog*>(dialog)->accept();
+        })
+        .ThenClick("No");  // field help
+
+    CommandButton(*window, "preferences")->click();
+
+    EXPECT_TRUE(answerer.finished());
+    EXPECT_EQ(window->tabs()->tabText(0), "Accueil");
+    EXPECT_EQ(CommandButton(*window, "open-race")->text(), QString::fromUtf8("&Ouvrir un fichier de course"));
+    EXPECT_EQ(Stored("Settings", "Language"), "1");
+}
+
+}  // namespace
+}  // namespace skitally
