@@ -1,0 +1,34 @@
+#include "util/file_replace.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace skitally {
+
+Status ReplaceFileContents(const std::string& path, std::string_view bytes)
+{
+    const std::string temporary = path + ".tmp~";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) {
+        const int error = errno;
+        return Status::Fail(error == EMFILE || error == ENFILE ? "Too many files opened"
+                                                               : path + ": " + std::strerror(error));
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool closed = std::fclose(file) == 0;
+    std::error_code ec;
+    if (!written || !closed) {
+        std::filesystem::remove(temporary, ec);
+        return Status::Fail(path + ": the disk refused the file (full or removed?)");
+    }
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return Status::Fail(path + ": " + ec.message());
+    }
+    return Status::Ok();
+}
+
+}  // namespace skitally
