@@ -7,6 +7,7 @@
 #include "app/commands.h"
 #include "app/scripted_operator.h"
 #include "app/startup.h"
+#include "racer_listing.h"
 #include "terminal_operator.h"
 
 namespace skitally {
@@ -29,7 +30,9 @@ void PrintHelp(std::ostream& out)
         name.resize(24, ' ');
         out << "  " << name << command.summary << "\n";
     }
-    out << "  help                    this list\n";
+    out << "  list RACE [FIELDS]      the live racers, FIELDS by name or number, e.g. Bib,Name,Card\n"
+           "  dump RACE N             every field and byte of racer record N\n"
+           "  help                    this list\n";
 }
 
 // Returns an error text, or empty when the arguments are usable.
@@ -92,6 +95,10 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         PrintHelp(streams.err);
         return kCliUsage;
     }
+    if (options.command == "list")
+        return ListRacers(options.positional, streams.out, streams.err);
+    if (options.command == "dump")
+        return DumpRacer(options.positional, streams.out, streams.err);
     const Command* command = FindCommand(options.command);
     if (!command) {
         streams.err << "skitally-cli: unknown command " << options.command << " (see skitally-cli help)\n";
