@@ -175,6 +175,30 @@ TEST_F(StartupTest, AnUnreadableSettingsDatabaseIsReportedAndTheProgramRuns)
     EXPECT_EQ(Setting("Settings", "Look"), "Tab");
 }
 
+TEST_F(StartupTest, ARaceFolderThatCannotBeMadeFallsBackToTheProgramFolder)
+{
+    test::WriteFile(dir.File("Skitally"), "a file where the Skitally folder should be");
+    StartupOptions options;
+    options.language = kEnglish;
+    ASSERT_EQ(Start({}, options), StartupOutcome::Running);
+    EXPECT_EQ(ctx->skitPath, dir.File("program/"));
+    EXPECT_EQ(Setting("Paths", "Race Path"), dir.File("program/"));
+    EXPECT_EQ(Setting("Paths", "Skit Outputs"), dir.File("program/Outputs/"));
+}
+
+TEST_F(StartupTest, AProgramUnderProgramFilesDoesNotKeepRacesThere)
+{
+    test::WriteFile(dir.File("Skitally"), "a file where the Skitally folder should be");
+    AppFolders folders = test::FoldersIn(dir);
+    folders.programFolder = "/opt/Program Files/Skitally/";
+    op = std::make_unique<ScriptedOperator>();
+    ctx = std::make_unique<AppContext>(folders, test::FixedClock());
+    StartupOptions options;
+    options.language = kEnglish;
+    ASSERT_EQ(Main(*ctx, *op, options), StartupOutcome::Running);
+    EXPECT_EQ(ctx->skitPath, dir.File("Skitally/"));
+}
+
 TEST_F(StartupTest, ExitAsksAndOnlyYesEnds)
 {
     StartupOptions options;
