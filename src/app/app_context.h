@@ -12,6 +12,10 @@
 #include "app/paths.h"
 #include "app/settings_store.h"
 #include "app/text_table.h"
+#include "racefile/header_file.h"
+#include "racefile/jury_file.h"
+#include "racefile/race_status_file.h"
+#include "racefile/weather_file.h"
 #include "util/clock.h"
 
 namespace skitally {
@@ -22,10 +26,16 @@ struct AppFolders {
     std::string programFolder;  // where the program file is, trailing separator
 };
 
+// The open race: where it is, its header values and its working flags. All
+// of it is forgotten together when the race is closed.
 struct RaceState {
     bool open = false;
     std::string racePath;  // folder with trailing separator
     std::string raceName;  // base name without extension
+    HeaderFile header;     // titles, parameters and footers as last read
+    WeatherData weather;   // the F value and the penalty values
+    JuryData jury;
+    RaceFlags flags;       // carried in the race status file
     // Full name of one file of the race: the race name with `code` as extension.
     std::string File(const std::string& code) const { return ChangeExtension(racePath + raceName, code); }
 };

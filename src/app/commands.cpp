@@ -8,8 +8,9 @@ namespace skitally {
 const std::vector<Command>& Commands()
 {
     static const std::vector<Command> commands = {
-        {"open-race", text::kOpenRace, "Home", "", true, "open a race file (RACE or a file pick)", OpenRaceCommand},
-        {"new-race", text::kNewRace, "Home", "", false, "create a new race file", NewRaceCommand},
+        {"open-race", text::kOpenRace, "Home", "", false, "open a race: open-race [RACE], else pick it", OpenRaceCommand},
+        {"new-race", text::kNewRace, "Home", "", false, "create a race: new-race [RACE], else pick its name",
+         NewRaceCommand},
         {"race-options", text::kChangeRaceOptions, "Home", "", true, "change the options of the open race",
          RaceOptionsCommand},
         {"main-menu", text::kMainMenu, "Home", "", true, "re-read the race header and show the main menu",

@@ -13,27 +13,14 @@ bool NotAvailableYet(AppContext& ctx, Operator& op)
     return false;
 }
 
-bool OpenRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
+bool OpenRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
-    // A race named on the command line was opened by start-up already.
-    if (ctx.race.open)
-        return true;
-    std::string start = ctx.settings->Get("Paths", "Last Path");
-    if (start.empty())
-        start = ctx.skitPath;
-    const auto chosen = op.PickFile({ctx.Text(text::kOpenRace), "Race Files (*.rcr)|*.rcr", start, {}, false});
-    if (!chosen)
-        return false;
-    ctx.settings->Set("Paths", "Last Path", FolderPart(*chosen));
-    if (!OpenRaceFile(ctx, op, *chosen))
-        return false;
-    op.StatusText(ctx.Text(text::kViewRacersHint));
-    return true;
+    return OpenRace(ctx, op, args.empty() ? std::string() : args.front(), false);
 }
 
-bool NewRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
+bool NewRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
-    return NotAvailableYet(ctx, op);
+    return OpenRace(ctx, op, args.empty() ? std::string() : args.front(), true);
 }
 
 bool RaceOptionsCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
@@ -43,12 +30,13 @@ bool RaceOptionsCommand(AppContext& ctx, Operator& op, const std::vector<std::st
                     MessageIcon::Exclamation});
         return false;
     }
-    return NotAvailableYet(ctx, op);
+    return RaceOptionsScreen(ctx, op, false);
 }
 
 bool MainMenuCommand(AppContext& ctx, Operator&, const std::vector<std::string>&)
 {
-    ctx.log.Write("Main menu");
+    if (ctx.race.open)
+        ReadHeader(ctx);
     return true;
 }
 

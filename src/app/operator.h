@@ -43,6 +43,7 @@ struct FilePick {
 enum class FieldKind { Text, Upper, Integer, Decimal, Time, Date };
 
 struct FormField {
+    std::string key;  // stable name of the field: `NAME=VALUE` arguments of the CLI
     std::string caption;
     std::string value;
     int width = 0;

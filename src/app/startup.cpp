@@ -108,13 +108,13 @@ void OpenCommandLineRace(AppContext& ctx, Operator& op, const std::string& argum
         if (status == 1) {
             const std::string rcr = ChangeExtension(argument, "RCR");
             if (IsRaceFileCode(FileExtension(argument)) && FileStatus(rcr) == 1)
-                OpenRaceFile(ctx, op, rcr);
+                OpenRace(ctx, op, rcr, false);
             else
                 recognised = false;
         } else if (status != 0) {
             recognised = false;
         } else {
-            OpenRaceFile(ctx, op, ChangeExtension(argument, "RCR"));
+            OpenRace(ctx, op, ChangeExtension(argument, "RCR"), false);
         }
         if (recognised)
             return;

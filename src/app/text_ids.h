@@ -51,3 +51,35 @@ constexpr int kRaceFileMissing = 8029;
 constexpr int kErrorFileFormat = 29;  // numbered error: "FILE FORMAT WAS NOT RECOGNIZABLE"
 
 }  // namespace skitally::text
+
+namespace skitally::text {
+
+constexpr int kRaceFiles = 1014;
+constexpr int kSelectRaceToCopy = 1112;
+constexpr int kWritingFile = 1137;
+constexpr int kOpenRaceTitle = 1399;
+constexpr int kNewRaceTitle = 1431;
+constexpr int kCopyFromOldRace = 2001;
+constexpr int kConvertRacerFile = 2005;
+constexpr int kRaceOptionsTitle = 3018;
+constexpr int kNotForLeague = 4512;
+
+constexpr int kCopyOptions = 8200;
+constexpr int kCopyHeader = 8201;
+constexpr int kCopyHeaderAll = 8202;
+constexpr int kCopyHeaderNoWeather = 8203;
+constexpr int kCopyRacers = 8204;
+constexpr int kCopyRacersAll = 8205;
+constexpr int kCopyRacersNoTimesNoBibs = 8206;
+constexpr int kCopyRacersNoTimes = 8207;
+constexpr int kCopyRacersNoTimesNoStarts = 8208;
+constexpr int kCopyExit = 8209;
+constexpr int kParaEventField = 8210;
+constexpr int kRaceFileNotWritten = 8211;
+constexpr int kRacerFileNotConverted = 8212;
+constexpr int kHeaderCommand = 8213;
+constexpr int kJuryCommand = 8214;
+constexpr int kCourseCommand = 8215;
+constexpr int kWeatherCommand = 8216;
+
+}  // namespace skitally::text

@@ -4,32 +4,233 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
+#include "racefile/old_racer_layouts.h"
+#include "racefile/race_copy.h"
+#include "racefile/racer_file.h"
+#include "racefile/stage_check.h"
+#include "util/file_replace.h"
+#include "util/tokens.h"
 
 namespace skitally {
+namespace {
 
-bool OpenRaceFile(AppContext& ctx, Operator& op, const std::string& racerFile)
+std::string RaceFilter(const AppContext& ctx)
 {
-    std::error_code ec;
-    const std::string full = std::filesystem::absolute(ToNativeSeparators(racerFile), ec).string();
-    if (FileStatus(full) == 0) {
-        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kRaceFileMissing), "XnnnX", full));
+    return ctx.Text(text::kRaceFiles) + " (*.rcr)|*.rcr";
+}
+
+std::string StartFolder(const AppContext& ctx)
+{
+    const std::string stored = ctx.settings->Get("Paths", "Race Path");
+    return stored.empty() ? ctx.skitPath : stored;
+}
+
+void Fail(AppContext& ctx, Operator& op, int textId, const std::string& file, const std::string& reason)
+{
+    ctx.log.Write("Open race failed: " + file + ": " + reason);
+    ShowMessage(ctx, op, FillPlaceholder(FillPlaceholder(ctx.Text(textId), "XnnnX", file), "XdddX", reason));
+}
+
+// The racer file is current when record 1 ends in CR LF. A file too short
+// for one record reads as zeros beyond its end, as it always has, and so
+// counts as an older layout.
+bool IsCurrentLayout(const std::string& racerFile)
+{
+    RacerFile file;
+    if (!file.Open(racerFile, RacerFileMode::Read))
         return false;
+    const std::string first = file.ReadRecordBytes(1);
+    return first.size() == kRacerRecordLength && first.compare(241, 2, "\r\n") == 0;
+}
+
+bool ConvertOldLayout(AppContext& ctx, Operator& op, const std::string& racerFile)
+{
+    if (!AskYesNo(ctx, op, ctx.Text(text::kConvertRacerFile)))
+        return false;
+    Status done = BackUpAsOld(ctx.race.racePath, ctx.race.raceName);
+    const std::string old = ChangeExtension(racerFile, "OLD");
+    std::error_code ec;
+    if (done) {
+        std::filesystem::rename(racerFile, old, ec);
+        if (ec)
+            done = Status::Fail(ec.message());
     }
-    CloseRace(ctx);
-    ctx.race.open = true;
-    ctx.race.racePath = FolderPart(full);
-    ctx.race.raceName = FileBaseName(full);
-    ctx.settings->Set("Paths", "Race Path", ctx.race.racePath);
-    ctx.log.Write("Race opened: " + full);
-    return true;
+    if (done) {
+        done = ConvertOldRacerFile(old, racerFile, &op, ctx.Text(text::kWritingFile));
+        if (done) {
+            std::filesystem::remove(old, ec);
+        } else {
+            // The racer file goes back as it was; the backups stay.
+            std::filesystem::remove(racerFile, ec);
+            std::filesystem::rename(old, racerFile, ec);
+        }
+    }
+    if (!done)
+        Fail(ctx, op, text::kRacerFileNotConverted, racerFile, done.error());
+    return done.ok();
+}
+
+// Which parts of an older race to copy, and how much of them to blank.
+struct CopyChoice {
+    bool header = false;
+    bool racers = false;
+    CopyBlanking blanking;
+};
+
+// nullopt when the operator left the copy options.
+std::optional<CopyChoice> AskCopyOptions(AppContext& ctx, Operator& op)
+{
+    CopyChoice choice;
+    const std::string exit = ctx.Text(text::kCopyExit);
+    if (AskYesNo(ctx, op, ctx.Text(text::kCopyHeader))) {
+        const auto picked = op.Choose({ctx.Text(text::kCopyOptions), ctx.Text(text::kCopyHeader),
+                                       {ctx.Text(text::kCopyHeaderAll), ctx.Text(text::kCopyHeaderNoWeather), exit}});
+        if (!picked || *picked == 2)
+            return std::nullopt;
+        choice.header = true;
+        choice.blanking.courseAndWeather = *picked == 1;
+    }
+    if (AskYesNo(ctx, op, ctx.Text(text::kCopyRacers))) {
+        const auto picked =
+            op.Choose({ctx.Text(text::kCopyOptions), ctx.Text(text::kCopyRacers),
+                       {ctx.Text(text::kCopyRacersAll), ctx.Text(text::kCopyRacersNoTimesNoBibs),
+                        ctx.Text(text::kCopyRacersNoTimes), ctx.Text(text::kCopyRacersNoTimesNoStarts), exit}});
+        if (!picked || *picked == 4)
+            return std::nullopt;
+        choice.racers = true;
+        choice.blanking.runTimes = *picked >= 1;
+        choice.blanking.bibs = *picked == 1;
+        choice.blanking.startOrder = *picked == 3;
+    }
+    return choice;
+}
+
+void CopyFromOlderRace(AppContext& ctx, Operator& op)
+{
+    if (!AskYesNo(ctx, op, ctx.Text(text::kCopyFromOldRace)))
+        return;
+    const auto source = op.PickFile({ctx.Text(text::kSelectRaceToCopy), RaceFilter(ctx), StartFolder(ctx), {}, false});
+    if (!source)
+        return;
+    const auto choice = AskCopyOptions(ctx, op);
+    if (!choice)
+        return;
+    const std::string target = ctx.race.File("RCR");
+    std::vector<std::string> kinds;
+    if (choice->header)
+        kinds = {"HDR", "JRY", "FOR", "WTH", "DRW", "INC", "LGR"};
+    if (choice->racers)
+        kinds.insert(kinds.end(), {"RCR", "SNS"});
+    for (const std::string& kind : kinds) {
+        const Status copied =
+            CopyRaceFile(kind, *source, target, choice->blanking, &op, ctx.Text(text::kWritingFile));
+        if (!copied)
+            Fail(ctx, op, text::kRaceFileNotWritten, ctx.race.File(kind), copied.error());
+    }
+}
+
+}  // namespace
+
+bool ReadHeader(AppContext& ctx)
+{
+    RaceState& race = ctx.race;
+    race.header = HeaderFile();
+    const bool read = ReadHeaderFile(race.File("HDR"), race.header).ok();
+    // The weather values come with the header; without a weather file the
+    // F value is the discipline's.
+    ReadWeatherFile(race.File("WTH"), race.header.values.discipline, race.weather);
+    return read;
 }
 
 void CloseRace(AppContext& ctx)
 {
-    if (ctx.race.open)
-        ctx.log.Write("Race closed: " + ctx.race.File("RCR"));
+    if (ctx.race.open) {
+        const Status written = WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), ctx.race.flags);
+        ctx.log.Write("Race closed: " + ctx.race.File("RCR") + (written ? "" : " (" + written.error() + ")"));
+    }
     ctx.race = RaceState();
     ctx.currentReportCode.clear();
+}
+
+bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace)
+{
+    const std::string yes = StripAccelerator(ctx.Text(text::kYes)).substr(0, 1);
+    const std::string no = StripAccelerator(ctx.Text(text::kNo)).substr(0, 1);
+    FieldForm form{ctx.Text(text::kRaceOptionsTitle),
+                   {{"para", ctx.Text(text::kParaEventField), ctx.race.flags.paraFactors ? yes : no, 1,
+                     FieldKind::Upper, ""}}};
+    for (;;) {
+        if (!op.EditForm(form))
+            return false;
+        const std::string answer = ToUpper(Trim(form.fields[0].value));
+        if (answer == yes || answer == no || answer == "Y" || answer == "N") {
+            ctx.race.flags.paraFactors = answer == yes || answer == "Y";
+            break;
+        }
+        op.Beep();
+        op.Message({ctx.Text(text::kErrorTitle), ctx.Text(text::kResponseMustBe) + " " + yes + ", " + no,
+                    {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
+    }
+    const Status written = WriteRaceStatus(ctx.race.File("SKT"), newRace ? kNewRaceMarker : ctx.race.File("RCR"),
+                                           ctx.race.flags);
+    if (!written)
+        Fail(ctx, op, text::kRaceFileNotWritten, ctx.race.File("SKT"), written.error());
+    return true;
+}
+
+bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool create)
+{
+    std::string chosen = fileName;
+    if (chosen.empty()) {
+        const auto picked =
+            create ? op.PickFile({ctx.Text(text::kNewRaceTitle), "Race Files(*.RCR)|*.RCR", StartFolder(ctx), {}, true})
+                   : op.PickFile({ctx.Text(text::kOpenRaceTitle), RaceFilter(ctx), StartFolder(ctx), {}, false});
+        if (!picked || Trim(*picked).empty())
+            return false;
+        chosen = *picked;
+    }
+    std::error_code ec;
+    const std::string racerFile =
+        std::filesystem::absolute(ChangeExtension(ToNativeSeparators(Trim(chosen)), "RCR"), ec).string();
+    CloseRace(ctx);
+    // Opening never makes a file of a mistyped name: only creating does.
+    if (!create && FileStatus(racerFile) == 0) {
+        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kRaceFileMissing), "XnnnX", racerFile));
+        return false;
+    }
+    ctx.race.racePath = FolderPart(racerFile);
+    ctx.race.raceName = FileBaseName(racerFile);
+    ctx.settings->Set("Paths", "Last Path", ctx.race.racePath);
+    ctx.settings->Set("Paths", "Race Path", ctx.race.racePath);
+
+    // Creating makes the empty racer file that marks a new race.
+    if (FileStatus(racerFile) == 0) {
+        if (const Status made = ReplaceFileContents(racerFile, ""); !made) {
+            Fail(ctx, op, text::kRaceFileNotWritten, racerFile, made.error());
+            ctx.race = RaceState();
+            return false;
+        }
+    }
+    const bool newRace = FileStatus(racerFile) == -1;
+    if (newRace) {
+        ctx.race.open = true;
+        ctx.log.Write("New race: " + racerFile);
+        RaceOptionsScreen(ctx, op, true);
+        CopyFromOlderRace(ctx, op);
+    } else if (!IsCurrentLayout(racerFile) && !ConvertOldLayout(ctx, op, racerFile)) {
+        ctx.race = RaceState();
+        return false;
+    }
+
+    ReadHeader(ctx);
+    RaceFileExists(ctx, op, "H", true);
+    ReadJuryFile(ctx.race.File("JRY"), ctx.race.jury);
+    if (const auto status = ReadRaceStatus(ctx.race.File("SKT")); status && !newRace)
+        ctx.race.flags = status->flags;
+    ctx.race.open = true;
+    ctx.log.Write("Race opened: " + racerFile);
+    op.StatusText(ctx.Text(text::kViewRacersHint));
+    return true;
 }
 
 }  // namespace skitally

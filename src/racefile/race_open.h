@@ -1,5 +1,6 @@
 #pragma once
-// Opening a race by the name of its racer file.
+// Opening and creating a race: the racer file names the race, and every
+// other file of the race is found beside it under the same base name.
 
 #include <string>
 
@@ -8,10 +9,23 @@
 
 namespace skitally {
 
-// Makes the race of `racerFile` (a ".RCR" file) the open race and keeps its
-// folder as "Paths"/"Race Path". False, with a message, when it is missing.
-bool OpenRaceFile(AppContext& ctx, Operator& op, const std::string& racerFile);
-// Forgets the open race.
+// Opens the race of `fileName` (any extension; the racer file is the one
+// that counts), or creates it when `create` is set. With an empty name the
+// operator picks the file. An empty racer file is a new race: the race
+// options and the copy from an older race follow. A racer file of an older
+// layout is converted only when the operator agrees, after backups.
+// Returns true when a race is open afterwards.
+bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool create);
+
+// Writes the race status file of the open race and forgets the race.
 void CloseRace(AppContext& ctx);
+
+// Re-reads the header and weather values of the open race (the header
+// reader's normal mode). False when the header file is missing.
+bool ReadHeader(AppContext& ctx);
+
+// The race options screen: the para-event indicator. Confirming rewrites
+// the race status file. False when cancelled.
+bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace);
 
 }  // namespace skitally

@@ -92,7 +92,7 @@ TEST_F(StartupTest, LanguageFromTheCommandLineIsNotAsked)
 
 TEST_F(StartupTest, ShowsTheWindowBeforeOpeningTheCommandLineRace)
 {
-    test::WriteFile(dir.File("races/SL1.RCR"), "racers");
+    test::WriteFile(dir.File("races/SL1.RCR"), test::OneRacerFile("SMITH John"));
     test::WriteFile(dir.File("races/SL1.RN2"), "start list");
     StartupOptions options;
     options.language = kEnglish;
@@ -110,7 +110,7 @@ TEST_F(StartupTest, ShowsTheWindowBeforeOpeningTheCommandLineRace)
 
 TEST_F(StartupTest, ARaceNameWithoutExtensionOpensItsRacerFile)
 {
-    test::WriteFile(dir.File("races/GS2.RCR"), "racers");
+    test::WriteFile(dir.File("races/GS2.RCR"), test::OneRacerFile("SMITH John"));
     StartupOptions options;
     options.language = kEnglish;
     options.raceArgument = dir.File("races/GS2");

@@ -81,7 +81,7 @@ TEST(Cli, RaceOptionsNeedAnOpenRace)
 TEST(Cli, OpensTheRaceNamedAfterTheCommand)
 {
     test::TempDir dir;
-    test::WriteFile(dir.File("races/BANFF.RCR"), "racers");
+    test::WriteFile(dir.File("races/BANFF.RCR"), test::OneRacerFile("SMITH John"));
     EXPECT_EQ(RunWith(dir, {"--lang", "en", "open-race", dir.File("races/BANFF")}).code, kCliDone);
     EXPECT_EQ(SettingsStore::Open(dir.File("Skitally.sqlite"))->Get("Paths", "Race Path"), dir.File("races/"));
     const CliRun missing = RunWith(dir, {"--lang", "en", "open-race", dir.File("races/JASPER")});

@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, AStageTabNeedsAnOpenRace)
 TEST_F(MainWindowTest, WithARaceOpenTheStagesOpenAndTheTitleNamesIt)
 {
     const std::string race = Path("SL1.RCR");
-    std::ofstream(race, std::ios::binary) << std::string(243, ' ');
+    std::ofstream(race, std::ios::binary) << std::string(241, ' ') + "\r\n";  // one blank current record
     auto session = StartEnglish(race);
     MainWindow* window = session->window();
     ASSERT_TRUE(session->context().race.open);

@@ -185,7 +185,7 @@ TEST(QtOperatorEditForm, WritesBackTheValuesOnlyWhenAccepted)
             qobject_cast<QDialog*>(dialog)->reject();
         });
     QtOperator op;
-    FieldForm form{"Racer", {{"&Name", "old", 8, FieldKind::Text, ""}, {"Nation", "", 3, FieldKind::Upper, ""}}};
+    FieldForm form{"Racer", {{"name", "&Name", "old", 8, FieldKind::Text, ""}, {"nation", "Nation", "", 3, FieldKind::Upper, ""}}};
 
     ASSERT_TRUE(op.EditForm(form));
     EXPECT_EQ(nameLength, 8);

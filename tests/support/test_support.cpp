@@ -6,6 +6,8 @@
 #include <iterator>
 #include <random>
 
+#include "racefile/racer_record.h"
+
 namespace skitally::test {
 
 TempDir::TempDir()
@@ -54,6 +56,13 @@ AppFolders FoldersIn(const TempDir& dir)
     folders.programFolder = dir.path() + "/program/";
     std::filesystem::create_directories(folders.programFolder);
     return folders;
+}
+
+std::string OneRacerFile(const std::string& name)
+{
+    RacerRecord racer;
+    racer.name = name;
+    return EncodeRacer(racer);
 }
 
 std::string ReadFile(const std::string& path)

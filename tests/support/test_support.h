@@ -27,6 +27,9 @@ std::chrono::system_clock::time_point FixedTime();
 Clock FixedClock();
 AppFolders FoldersIn(const TempDir& dir);
 
+// The bytes of a current racer file holding one racer of that name.
+std::string OneRacerFile(const std::string& name);
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
