@@ -205,6 +205,7 @@ bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool c
 
     // Creating makes the empty racer file that marks a new race.
     if (FileStatus(racerFile) == 0) {
+        std::filesystem::create_directories(ctx.race.racePath, ec);
         if (const Status made = ReplaceFileContents(racerFile, ""); !made) {
             Fail(ctx, op, text::kRaceFileNotWritten, racerFile, made.error());
             ctx.race = RaceState();
