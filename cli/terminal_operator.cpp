@@ -61,6 +61,19 @@ std::optional<int> TerminalOperator::Choose(const ListChoice& choice)
     }
 }
 
+std::optional<std::vector<int>> TerminalOperator::PickRows(const RowPick& pick)
+{
+    out_ << DescribeRowPick(pick) << "Rows to take (e.g. 1,3,7-9, all, none):\n";
+    for (;;) {
+        const auto line = ReadLine();
+        if (!line)
+            return std::nullopt;
+        if (auto rows = ParseRowSelection(*line, pick.rows.size()))
+            return rows;
+        out_ << "Type row numbers from the list.\n";
+    }
+}
+
 std::optional<std::string> TerminalOperator::PickFile(const FilePick& pick)
 {
     out_ << DescribeFilePick(pick);

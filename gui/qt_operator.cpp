@@ -19,6 +19,7 @@
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "report_viewer.h"
+#include "row_pick_dialog.h"
 #include "reports/print_settings.h"
 
 namespace skitally {
@@ -198,6 +199,17 @@ std::optional<int> QtOperator::Choose(const ListChoice& choice)
     if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0)
         return std::nullopt;
     return list->currentRow();
+}
+
+std::optional<std::vector<int>> QtOperator::PickRows(const RowPick& pick)
+{
+    RowPickCaptions captions;
+    captions.okay = OkayCaption();
+    captions.cancel = CancelCaption();
+    RowPickDialog dialog(pick, captions, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.TickedRows();
 }
 
 std::optional<std::string> QtOperator::PickFile(const FilePick& pick)

@@ -45,6 +45,7 @@ public:
     int Message(const MessageBox& box) override;
     std::optional<std::string> AskText(const TextQuestion& question) override;
     std::optional<int> Choose(const ListChoice& choice) override;
+    std::optional<std::vector<int>> PickRows(const RowPick& pick) override;
     std::optional<std::string> PickFile(const FilePick& pick) override;
     std::optional<std::string> PickFolder(const std::string& title, const std::string& startFolder) override;
     bool EditForm(FieldForm& form) override;

@@ -32,6 +32,15 @@ struct ListChoice {
     std::vector<std::string> items;
 };
 
+// A table of rows to tick, as the pick screen of a points list: sortable
+// and filterable by the front end, the row order here is the table's own.
+struct RowPick {
+    std::string title;
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<int> preselected;  // row indexes ticked when the table opens
+};
+
 struct FilePick {
     std::string title;
     std::string filter;  // "Race Files (*.rcr)|*.rcr" style, pairs split by "|"
@@ -69,6 +78,8 @@ public:
     virtual std::optional<std::string> AskText(const TextQuestion& question) = 0;
     // Index into items, or std::nullopt when cancelled.
     virtual std::optional<int> Choose(const ListChoice& choice) = 0;
+    // The indexes of the ticked rows, in table order; nullopt when cancelled.
+    virtual std::optional<std::vector<int>> PickRows(const RowPick& pick) = 0;
     virtual std::optional<std::string> PickFile(const FilePick& pick) = 0;
     virtual std::optional<std::string> PickFolder(const std::string& title,
                                                   const std::string& startFolder) = 0;

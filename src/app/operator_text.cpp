@@ -1,5 +1,7 @@
 #include "app/operator_text.h"
 
+#include <algorithm>
+
 #include "util/tokens.h"
 
 namespace skitally {
@@ -46,6 +48,59 @@ std::string DescribeFilePick(const FilePick& pick)
 {
     return "== " + pick.title + " ==\n" + (pick.save ? "Save as" : "Open") + " (" + pick.filter + ") in " +
            pick.startFolder + "\n";
+}
+
+std::string DescribeRowPick(const RowPick& pick)
+{
+    std::string text = "== " + pick.title + " ==\n    ";
+    for (std::size_t i = 0; i < pick.headings.size(); ++i)
+        text += (i ? " | " : "") + pick.headings[i];
+    text += "\n";
+    for (std::size_t r = 0; r < pick.rows.size(); ++r) {
+        const bool ticked = std::find(pick.preselected.begin(), pick.preselected.end(), static_cast<int>(r)) !=
+                            pick.preselected.end();
+        std::string line = std::to_string(r + 1) + (ticked ? "*" : " ");
+        line.resize(4, ' ');
+        for (std::size_t i = 0; i < pick.rows[r].size(); ++i)
+            line += (i ? " | " : "") + pick.rows[r][i];
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::optional<std::vector<int>> ParseRowSelection(const std::string& answer, std::size_t rowCount)
+{
+    const std::string wanted = ToUpper(Trim(answer));
+    std::vector<int> rows;
+    if (wanted == "ALL") {
+        for (std::size_t i = 0; i < rowCount; ++i)
+            rows.push_back(static_cast<int>(i));
+        return rows;
+    }
+    if (wanted == "NONE")
+        return rows;
+    if (wanted.empty())
+        return std::nullopt;
+    std::string rest = wanted;
+    while (!rest.empty()) {
+        std::string part = Trim(PopToken(rest, ","));
+        std::string to = part;
+        const std::string from = PopToken(to, "-");
+        if (to.empty())
+            to = from;
+        if (from.empty() || from.find_first_not_of("0123456789") != std::string::npos ||
+            to.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        const int first = std::atoi(from.c_str());
+        const int last = std::atoi(to.c_str());
+        if (first < 1 || last < first || static_cast<std::size_t>(last) > rowCount)
+            return std::nullopt;
+        for (int n = first; n <= last; ++n)
+            if (std::find(rows.begin(), rows.end(), n - 1) == rows.end())
+                rows.push_back(n - 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 std::string DescribeForm(const FieldForm& form)

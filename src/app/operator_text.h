@@ -12,6 +12,10 @@ std::string DescribeMessage(const MessageBox& box);
 std::string DescribeQuestion(const TextQuestion& question);
 std::string DescribeChoice(const ListChoice& choice);
 std::string DescribeFilePick(const FilePick& pick);
+std::string DescribeRowPick(const RowPick& pick);
+// Row indexes from "1,3,7-9", "all" or "none" (rows numbered from 1);
+// nullopt when the text is none of these.
+std::optional<std::vector<int>> ParseRowSelection(const std::string& answer, std::size_t rowCount);
 std::string DescribeForm(const FieldForm& form);
 // Button index whose caption (without "&", any case) is `answer`; -1 if none.
 int FindButton(const MessageBox& box, const std::string& answer);

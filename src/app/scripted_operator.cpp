@@ -65,6 +65,18 @@ std::optional<int> ScriptedOperator::Choose(const ListChoice& choice)
     return index;
 }
 
+std::optional<std::vector<int>> ScriptedOperator::PickRows(const RowPick& pick)
+{
+    Show(DescribeRowPick(pick));
+    const std::string answer = NextAnswer(pick.title);
+    if (answer == kCancel)
+        return std::nullopt;
+    auto rows = ParseRowSelection(answer, pick.rows.size());
+    if (!rows)
+        throw ScriptError("answer '" + answer + "' picks no rows of: " + pick.title);
+    return rows;
+}
+
 std::optional<std::string> ScriptedOperator::PickFile(const FilePick& pick)
 {
     Show(DescribeFilePick(pick));
