@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/startup.h"
 #include "app/text_ids.h"
+#include "racefile/header_entry.h"
 #include "racefile/race_open.h"
 
 namespace skitally {
@@ -20,7 +21,13 @@ bool OpenRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::strin
 
 bool NewRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
-    return OpenRace(ctx, op, args.empty() ? std::string() : args.front(), true);
+    if (!OpenRace(ctx, op, args.empty() ? std::string() : args.front(), true))
+        return false;
+    // A race is created to be entered: straight on to its header, unless one
+    // was copied from an older race.
+    if (FileStatus(ctx.race.File("HDR")) == 0)
+        return HeaderEntry(ctx, op, {});
+    return true;
 }
 
 bool RaceOptionsCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)

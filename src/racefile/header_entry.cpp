@@ -1,0 +1,298 @@
+#include "racefile/header_entry.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/messages.h"
+#include "app/text_ids.h"
+#include "racefile/discipline_change.h"
+#include "racefile/race_open.h"
+#include "racefile/racer_codes.h"
+#include "racefile/racer_file.h"
+#include "util/tokens.h"
+
+namespace skitally {
+
+namespace {
+
+constexpr int kDateLocationCaption = 4003;
+constexpr int kTitleLineCaption = 8300;
+constexpr int kFooterLineCaption = 8301;
+constexpr int kDisciplineCaption = 8302;
+constexpr int kGenderCaption = 8303;
+constexpr int kLevelCaption = 8304;
+constexpr int kValidLevels = 8305;
+constexpr int kNotAField = 8306;
+constexpr int kMustBeNumber = 8307;
+constexpr int kKinderKombiNotFis = 2033;
+constexpr int kInvalidRaceType = 13;
+constexpr int kInvalidGender = 14;
+
+constexpr int kLineWidth = 65;
+constexpr int kDateLocationWidth = 43;
+constexpr std::array<const char*, 4> kRaceLevels = {"FIS", "NAT", "SRS", "LGR"};
+
+std::string Numbered(const char* key, std::size_t n)
+{
+    return key + std::to_string(n + 1);
+}
+
+std::string NumberedCaption(const AppContext& ctx, int id, std::size_t n)
+{
+    return FillPlaceholder(ctx.Text(id), "XnnnX", std::to_string(n + 1));
+}
+
+// The discipline's name beside its code, as the screen shows it.
+std::string DisciplineHelp(const AppContext& ctx, std::string_view code)
+{
+    const int id = DisciplineNameId(code);
+    return id != 0 ? ctx.Text(id) : std::string();
+}
+
+FieldForm HeaderForm(const AppContext& ctx, const HeaderFile& header)
+{
+    FieldForm form{StripAccelerator(ctx.Text(text::kHeaderCommand)), {}};
+    for (std::size_t n = 0; n < header.titles.size(); ++n)
+        form.fields.push_back({Numbered("title", n), NumberedCaption(ctx, kTitleLineCaption, n), header.titles[n],
+                               kLineWidth, FieldKind::Text, ""});
+    const RaceHeaderValues& values = header.values;
+    form.fields.push_back(
+        {"date", ctx.Text(kDateLocationCaption), values.dateLocation, kDateLocationWidth, FieldKind::Text, ""});
+    form.fields.push_back({"discipline", ctx.Text(kDisciplineCaption), values.discipline, 2, FieldKind::Upper,
+                           DisciplineHelp(ctx, values.discipline)});
+    form.fields.push_back({"gender", ctx.Text(kGenderCaption), values.gender, 1, FieldKind::Upper, ""});
+    for (std::size_t n = 0; n < header.footers.size(); ++n)
+        form.fields.push_back({Numbered("footer", n), NumberedCaption(ctx, kFooterLineCaption, n), header.footers[n],
+                               kLineWidth, FieldKind::Text, ""});
+    form.fields.push_back({"level", ctx.Text(kLevelCaption), values.raceLevel, 3, FieldKind::Upper, ""});
+    return form;
+}
+
+bool GenderAllowed(const std::string& gender, std::string_view codex)
+{
+    if (gender == "M" || gender == "F")
+        return true;
+    // Both genders race together only in recreational races.
+    return gender == "B" && (Trim(codex).empty() || IsRecreationalCodex(codex));
+}
+
+// Checks the typed parameters, all before the discipline change, which is
+// the only step that touches the racers. Fills `accepted` when they pass.
+bool CheckHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::string& currentDiscipline,
+                     RaceHeaderValues& accepted)
+{
+    FormField& disciplineField = *FindFormField(form, "discipline");
+    const std::optional<std::string> discipline = CanonicalDiscipline(disciplineField.value);
+    if (!discipline) {
+        ShowNumberedError(ctx, op, kInvalidRaceType);
+        return false;
+    }
+    disciplineField.value = *discipline;
+    disciplineField.help = DisciplineHelp(ctx, *discipline);
+
+    FormField& levelField = *FindFormField(form, "level");
+    std::string level = ToUpper(Trim(levelField.value));
+    if (level.empty())
+        level = "NAT";
+    if (std::find(kRaceLevels.begin(), kRaceLevels.end(), level) == kRaceLevels.end()) {
+        ShowEntryError(ctx, op, ctx.Text(kValidLevels));
+        return false;
+    }
+    levelField.value = level;
+    if (!DisciplineAllowedAtLevel(*discipline, level)) {
+        ShowMessage(ctx, op, ctx.Text(kKinderKombiNotFis));
+        return false;
+    }
+
+    FormField& genderField = *FindFormField(form, "gender");
+    const std::string gender = ToUpper(Trim(genderField.value));
+    if (!GenderAllowed(gender, ctx.race.jury.Codex())) {
+        ShowNumberedError(ctx, op, kInvalidGender);
+        return false;
+    }
+    genderField.value = gender;
+
+    const std::optional<std::string> changed = ChangeRaceDiscipline(ctx, op, currentDiscipline, *discipline, level);
+    if (!changed)
+        return false;
+    accepted.dateLocation = TrimRight(FindFormField(form, "date")->value);
+    accepted.discipline = *changed;
+    accepted.gender = gender;
+    accepted.raceLevel = level;
+    return true;
+}
+
+// Rewrites every live racer in its own record: seed points always, the
+// card only when it changes family.
+Status RefillRacerFile(const std::string& path, const std::string& to, bool cardFamily)
+{
+    RacerFile file;
+    if (Status opened = file.Open(path, RacerFileMode::Update); !opened)
+        return opened;
+    const int count = file.RacerCount();
+    for (int n = 1; n <= count; ++n) {
+        const std::optional<RacerRecord> racer = file.ReadRacer(n);
+        if (!racer || racer->IsDeleted())
+            continue;
+        RacerRecord refilled = *racer;
+        DisciplineCard(refilled, to);
+        if (!cardFamily)
+            refilled.card = racer->card;
+        if (Status written = file.WriteRacer(n, refilled); !written)
+            return written;
+    }
+    return Status::Ok();
+}
+
+void ShowNotWritten(const AppContext& ctx, Operator& op, const std::string& path, const std::string& reason)
+{
+    ShowMessage(ctx, op,
+                FillPlaceholder(FillPlaceholder(ctx.Text(text::kRaceFileNotWritten), "XnnnX", path), "XdddX", reason));
+}
+
+bool IsNumberText(std::string_view text, bool whole)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9')
+            ++digits;
+        else if (text[i] == '.' && !point && !whole)
+            point = true;
+        else
+            return false;
+    }
+    return digits > 0;
+}
+
+}  // namespace
+
+bool HeaderEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
+{
+    HeaderFile header;
+    // A new race has no header file yet: the screen starts blank.
+    ReadHeaderFile(ctx.race.File("HDR"), header);
+    FieldForm form = HeaderForm(ctx, header);
+    RaceHeaderValues accepted = header.values;
+    const std::string current = header.values.discipline;
+    const FormCheck check = [&](FieldForm& typed) { return CheckHeaderForm(ctx, op, typed, current, accepted); };
+    if (!RunHeaderForm(ctx, op, form, args, check))
+        return false;
+    for (std::size_t n = 0; n < header.titles.size(); ++n)
+        header.titles[n] = TrimRight(FindFormField(form, Numbered("title", n))->value);
+    for (std::size_t n = 0; n < header.footers.size(); ++n)
+        header.footers[n] = TrimRight(FindFormField(form, Numbered("footer", n))->value);
+    header.values = accepted;
+    return WriteRaceHeader(ctx, op, header);
+}
+
+bool RunHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::vector<std::string>& args,
+                   const FormCheck& check)
+{
+    if (!args.empty()) {
+        for (const std::string& arg : args) {
+            const std::size_t equals = arg.find('=');
+            const std::string key = Trim(arg.substr(0, equals));
+            FormField* field = equals == std::string::npos ? nullptr : FindFormField(form, key);
+            if (!field) {
+                ShowEntryError(ctx, op, FillPlaceholder(ctx.Text(kNotAField), "XnnnX", key));
+                return false;
+            }
+            field->value = arg.substr(equals + 1);
+        }
+        return check(form);
+    }
+    for (;;) {
+        if (!op.EditForm(form))
+            return false;
+        if (check(form))
+            return true;
+    }
+}
+
+FormField* FindFormField(FieldForm& form, std::string_view key)
+{
+    const std::string wanted = ToUpper(key);
+    for (FormField& field : form.fields)
+        if (ToUpper(field.key) == wanted)
+            return &field;
+    return nullptr;
+}
+
+std::string FormValue(const FieldForm& form, std::string_view key)
+{
+    const std::string wanted = ToUpper(key);
+    for (const FormField& field : form.fields)
+        if (ToUpper(field.key) == wanted)
+            return Trim(field.value);
+    return {};
+}
+
+void ShowEntryError(const AppContext& ctx, Operator& op, const std::string& text)
+{
+    op.Beep();
+    op.Message({ctx.Text(text::kErrorTitle), text, {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
+}
+
+bool CheckNumberField(const AppContext& ctx, Operator& op, const FormField& field)
+{
+    const std::string value = Trim(field.value);
+    if (value.empty() || IsNumberText(value, field.kind == FieldKind::Integer))
+        return true;
+    ShowEntryError(ctx, op, FillPlaceholder(ctx.Text(kMustBeNumber), "XnnnX", field.caption));
+    return false;
+}
+
+bool RefusedForLeague(const AppContext& ctx, Operator& op)
+{
+    if (ToUpper(Trim(ctx.race.header.values.raceLevel)) != "LGR")
+        return false;
+    ShowMessage(ctx, op, ctx.Text(text::kNotForLeague));
+    return true;
+}
+
+std::optional<std::string> ChangeRaceDiscipline(AppContext& ctx, Operator& op, const std::string& current,
+                                                const std::string& typed, const std::string& raceLevel)
+{
+    const std::string path = ctx.race.File("RCR");
+    std::vector<RacerRecord> racers;
+    // A race without a racer file has no racers to refill.
+    ForEachLiveRacer(path, [&](int, const RacerRecord& racer) { racers.push_back(racer); });
+    Status refilled = Status::Ok();
+    const RefillRacers refill = [&](const std::string& to, bool cardFamily) {
+        refilled = RefillRacerFile(path, to, cardFamily);
+    };
+    std::optional<std::string> changed = ChangeDiscipline(ctx, op, {current, typed, raceLevel}, racers, refill);
+    if (changed && !refilled) {
+        ShowNotWritten(ctx, op, path, refilled.error());
+        return std::nullopt;
+    }
+    return changed;
+}
+
+bool WriteHeaderPart(AppContext& ctx, Operator& op, const std::string& path, const std::function<Status()>& write)
+{
+    op.ProgressStart(ctx.Text(text::kWritingFile), 1);
+    const Status written = write();
+    op.ProgressStep(1, {});
+    op.ProgressEnd();
+    if (!written) {
+        ctx.log.Write("Not written: " + path + ": " + written.error());
+        ShowNotWritten(ctx, op, path, written.error());
+    }
+    return written.ok();
+}
+
+bool WriteRaceHeader(AppContext& ctx, Operator& op, const HeaderFile& header)
+{
+    const std::string path = ctx.race.File("HDR");
+    if (!WriteHeaderPart(ctx, op, path, [&] { return WriteHeaderFile(path, header); }))
+        return false;
+    ReadHeader(ctx);
+    return true;
+}
+
+}  // namespace skitally

@@ -1,0 +1,124 @@
+#include "racefile/jury_entry.h"
+
+#include "app/text_ids.h"
+#include "racefile/header_entry.h"
+#include "racefile/jury_file.h"
+#include "racefile/race_codex.h"
+#include "util/tokens.h"
+
+namespace skitally {
+
+namespace {
+
+constexpr int kRun1Caption = 4431;
+constexpr int kRun2Caption = 4432;
+// "NAME - NATION": the two jury columns and the dash between them.
+constexpr int kJuryEntryWidth = 19 + 3 + 19;
+constexpr int kTechnicalWidth = 16;
+
+constexpr const char* kSlotKeys[kJurySlotCount] = {
+    "td",           "tdcandidate",   "chiefofrace",   "referee",    "asstreferee", "chiefofcourse",
+    "startreferee", "finishreferee", "administrator", "chieftiming"};
+constexpr const char* kRowKeys[kTechnicalRowCount] = {"course", "startelev",    "finishelev", "drop",
+                                                      "length", "homologation", "codex"};
+
+bool TdCandidateOption(const AppContext& ctx)
+{
+    const std::string option = ToUpper(Trim(ctx.settings->Get("OptJry", "OptTD")));
+    return option == "1" || option == "YES";
+}
+
+// The combined events run two courses, each with its own technical data.
+bool TwoCourses(std::string_view discipline)
+{
+    const std::string code = Trim(discipline);
+    return code == "SC" || code == "AC";
+}
+
+// The codex is the race's, never per course.
+bool HasRun2(TechnicalRow row, bool twoCourses)
+{
+    return twoCourses && row != kCodexNumber;
+}
+
+std::string RowKey(TechnicalRow row, int run)
+{
+    if (row == kCodexNumber)
+        return kRowKeys[row];
+    return kRowKeys[row] + std::to_string(run);
+}
+
+FieldForm JuryForm(const AppContext& ctx, const JuryData& jury, bool tdCandidate, const std::string& discipline)
+{
+    FieldForm form{StripAccelerator(ctx.Text(text::kJuryCommand)), {}};
+    for (int n = 0; n < kJurySlotCount; ++n) {
+        const auto slot = static_cast<JurySlot>(n);
+        if (JurySlotShown(slot, tdCandidate, discipline))
+            form.fields.push_back(
+                {kSlotKeys[n], ctx.Text(JurySlotTextId(slot)), jury.jury[n], kJuryEntryWidth, FieldKind::Text, ""});
+    }
+    const bool twoCourses = TwoCourses(discipline);
+    for (int n = 0; n < kTechnicalRowCount; ++n) {
+        const auto row = static_cast<TechnicalRow>(n);
+        const FieldKind kind = row == kCodexNumber ? FieldKind::Upper : FieldKind::Text;
+        const std::string label = ctx.Text(TechnicalRowTextId(row));
+        if (!HasRun2(row, twoCourses)) {
+            form.fields.push_back({RowKey(row, 1), label, jury.technical[n].run1, kTechnicalWidth, kind, ""});
+            continue;
+        }
+        form.fields.push_back(
+            {RowKey(row, 1), label + " " + ctx.Text(kRun1Caption), jury.technical[n].run1, kTechnicalWidth, kind, ""});
+        form.fields.push_back(
+            {RowKey(row, 2), label + " " + ctx.Text(kRun2Caption), jury.technical[n].run2, kTechnicalWidth, kind, ""});
+    }
+    return form;
+}
+
+// What the screen holds; whatever it does not show is blank.
+JuryData JuryFromForm(const FieldForm& form, bool twoCourses)
+{
+    JuryData jury;
+    for (int n = 0; n < kJurySlotCount; ++n)
+        jury.jury[n] = FormValue(form, kSlotKeys[n]);
+    for (int n = 0; n < kTechnicalRowCount; ++n) {
+        const auto row = static_cast<TechnicalRow>(n);
+        jury.technical[n].run1 = FormValue(form, RowKey(row, 1));
+        if (HasRun2(row, twoCourses))
+            jury.technical[n].run2 = FormValue(form, RowKey(row, 2));
+    }
+    jury.technical[kCodexNumber].run1 = ToUpper(jury.technical[kCodexNumber].run1);
+    return jury;
+}
+
+}  // namespace
+
+bool JuryEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
+{
+    if (RefusedForLeague(ctx, op))
+        return false;
+    const RaceHeaderValues& values = ctx.race.header.values;
+    const std::string path = ctx.race.File("JRY");
+    JuryData jury;
+    ReadJuryFile(path, jury); // none yet: a blank screen
+    const bool twoCourses = TwoCourses(values.discipline);
+    FieldForm form = JuryForm(ctx, jury, TdCandidateOption(ctx), values.discipline);
+
+    const FormCheck check = [&](FieldForm& typed) {
+        FormField& codex = *FindFormField(typed, "codex");
+        codex.value = ToUpper(Trim(codex.value));
+        return CheckRaceCodex(ctx, op, codex.value, values.raceLevel);
+    };
+    if (!RunHeaderForm(ctx, op, form, args, check))
+        return false;
+    jury = JuryFromForm(form, twoCourses);
+    const bool changeGender = AskGenderChangeForCodex(ctx, op, jury.Codex(), values.gender);
+    if (!WriteHeaderPart(ctx, op, path, [&] { return WriteJuryFile(path, jury); }))
+        return false;
+    ReadJuryFile(path, ctx.race.jury);
+    // The gender check of the header screen reads the codex just written.
+    if (changeGender)
+        HeaderEntry(ctx, op, {});
+    return true;
+}
+
+}  // namespace skitally

@@ -1,0 +1,111 @@
+#include "racefile/weather_entry.h"
+
+#include "racefile/discipline_change.h"
+#include "racefile/header_entry.h"
+#include "racefile/race_open.h"
+#include "racefile/racer_text.h" // ReadNumber
+#include "racefile/weather_file.h"
+#include "times/time_format.h"
+#include "util/tokens.h"
+
+namespace skitally {
+
+namespace {
+
+constexpr int kWeatherTitle = 4300;
+constexpr int kWeatherCaption = 4307;
+constexpr int kSnowCaption = 4308;
+constexpr int kTopCaption = 4309;
+constexpr int kBottomCaption = 4310;
+constexpr int kFCaption = 4311;
+constexpr int kZCaption = 4312;
+constexpr int kAdderCaption = 4313;
+constexpr int kMinPenaltyCaption = 4325;
+constexpr int kMaxPenaltyCaption = 4326;
+
+FieldForm WeatherForm(const AppContext& ctx, const WeatherData& weather)
+{
+    // No F (ski cross) shows as a blank field, not as 0.
+    const std::string f = weather.fValue > 0 ? FormatFixed(weather.fValue, 1, 0) : std::string();
+    return {
+        ctx.Text(kWeatherTitle),
+        {{"weather", ctx.Text(kWeatherCaption), weather.weather, 30, FieldKind::Text, ""},
+         {"snow", ctx.Text(kSnowCaption), weather.snow, 19, FieldKind::Text, ""},
+         {"temptop", ctx.Text(kTopCaption), weather.tempTop, 5, FieldKind::Decimal, ""},
+         {"tempbottom", ctx.Text(kBottomCaption), weather.tempBottom, 5, FieldKind::Decimal, ""},
+         {"f", ctx.Text(kFCaption), f, 4, FieldKind::Integer, ""},
+         {"z", ctx.Text(kZCaption), FormatFixed(weather.zValue, 1, 2), 6, FieldKind::Decimal, ""},
+         {"adder", ctx.Text(kAdderCaption), FormatFixed(weather.categoryAdder, 1, 0), 2, FieldKind::Integer, ""},
+         {"minpenalty", ctx.Text(kMinPenaltyCaption), FormatFixed(weather.minPenalty, 1, 2), 7, FieldKind::Decimal, ""},
+         {"maxpenalty", ctx.Text(kMaxPenaltyCaption), FormatFixed(weather.maxPenalty, 1, 2), 7, FieldKind::Decimal,
+          ""}}};
+}
+
+WeatherData WeatherFromForm(const FieldForm& form)
+{
+    WeatherData weather;
+    weather.weather = FormValue(form, "weather");
+    weather.snow = FormValue(form, "snow");
+    weather.tempTop = FormValue(form, "temptop");
+    weather.tempBottom = FormValue(form, "tempbottom");
+    weather.fValue = ReadNumber(FormValue(form, "f"));
+    weather.zValue = ReadNumber(FormValue(form, "z"));
+    weather.categoryAdder = ReadNumber(FormValue(form, "adder"));
+    weather.minPenalty = ReadNumber(FormValue(form, "minpenalty"));
+    weather.maxPenalty = ReadNumber(FormValue(form, "maxpenalty"));
+    return weather;
+}
+
+// The numbers first, then the F value, which may change the discipline
+// (and the racers) and so comes last. `discipline` is the race's
+// discipline after the F value.
+bool CheckWeatherForm(AppContext& ctx, Operator& op, const FieldForm& form, std::string& discipline)
+{
+    for (const FormField& field : form.fields)
+        if (field.kind != FieldKind::Text && !CheckNumberField(ctx, op, field))
+            return false;
+    const RaceHeaderValues& values = ctx.race.header.values;
+    const std::string wanted = DisciplineAfterFValue(ctx, op, values.discipline, ReadNumber(FormValue(form, "f")));
+    if (wanted == Trim(values.discipline)) {
+        discipline = wanted;
+        return true;
+    }
+    const std::optional<std::string> changed =
+        ChangeRaceDiscipline(ctx, op, values.discipline, wanted, values.raceLevel);
+    if (!changed)
+        return false;
+    discipline = *changed;
+    return true;
+}
+
+}  // namespace
+
+bool WeatherEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
+{
+    if (RefusedForLeague(ctx, op))
+        return false;
+    const std::string path = ctx.race.File("WTH");
+    WeatherData weather;
+    ReadWeatherFile(path, ctx.race.header.values.discipline, weather); // none yet: the discipline's F
+    FieldForm form = WeatherForm(ctx, weather);
+    std::string discipline = ctx.race.header.values.discipline;
+    const FormCheck check = [&](FieldForm& typed) { return CheckWeatherForm(ctx, op, typed, discipline); };
+    if (!RunHeaderForm(ctx, op, form, args, check))
+        return false;
+
+    if (discipline != ctx.race.header.values.discipline) {
+        HeaderFile header;
+        if (Status read = ReadHeaderFile(ctx.race.File("HDR"), header); !read)
+            header = ctx.race.header;
+        header.values.discipline = discipline;
+        if (!WriteRaceHeader(ctx, op, header))
+            return false;
+    }
+    weather = WeatherFromForm(form);
+    if (!WriteHeaderPart(ctx, op, path, [&] { return WriteWeatherFile(path, weather); }))
+        return false;
+    ReadHeader(ctx);
+    return true;
+}
+
+}  // namespace skitally
