@@ -72,7 +72,7 @@ void MainWindow::BuildMenus()
         stageList_->setSpacing(3);
         pages_ = new QStackedWidget(central);
         for (int i = 0; i < kStageCount; ++i) {
-            stageList_->addItem(ToQ(ctx_.Text(text::kFirstTab + i)));
+            stageList_->addItem(ToQ(StageCaption(ctx_, i)));
             stagePages_.push_back(BuildStagePage(i));
             pages_->addWidget(stagePages_.back());
         }
@@ -85,7 +85,7 @@ void MainWindow::BuildMenus()
         tabs_ = new QTabWidget(central);
         for (int i = 0; i < kStageCount; ++i) {
             stagePages_.push_back(BuildStagePage(i));
-            tabs_->addTab(stagePages_.back(), ToQ(ctx_.Text(text::kFirstTab + i)));
+            tabs_->addTab(stagePages_.back(), ToQ(StageCaption(ctx_, i)));
         }
         layout->addWidget(tabs_);
         connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnStageChosen);
@@ -95,8 +95,6 @@ void MainWindow::BuildMenus()
     // the next pass of the event loop.
     if (isVisible())
         central->show();
-    builtLook_ = ctx_.menuLook;
-    builtLanguage_ = ctx_.texts.language();
     ShowStage(stage > kHomeStage && ctx_.race.open ? stage : kHomeStage);
 }
 
@@ -105,10 +103,14 @@ QWidget* MainWindow::BuildStagePage(int stage)
     auto* page = new QWidget;
     auto* column = new QVBoxLayout;
     for (const Command& command : Commands()) {
-        if (StageIndex(command.stage) != stage)
+        if (StageIndex(command.stage) != stage || command.cliOnly)
             continue;
-        auto* button = new QPushButton(ToQ(ctx_.Text(command.captionId)), page);
+        auto* button = new QPushButton(ToQ(CommandCaption(ctx_, command)), page);
         button->setObjectName(ToQ(command.name));
+        // Ski-cross and league commands show only in those races; commands
+        // that need start lists wait for them.
+        button->setVisible(CommandApplies(ctx_, command));
+        button->setEnabled(CommandEnabled(ctx_, command));
         const QSize hint = button->sizeHint();
         button->setMinimumSize(hint.width() + 24, hint.height() + 8);
         const Command* chosen = &command;
@@ -186,10 +188,9 @@ void MainWindow::RefreshAfterCommand()
 void MainWindow::Refresh()
 {
     UpdateTitle();
-    if (ctx_.menuLook != builtLook_ || ctx_.texts.language() != builtLanguage_)
-        BuildMenus();
-    else if (!ctx_.race.open && currentStage() != kHomeStage)
-        ShowStage(kHomeStage);
+    // Any command may have opened another race or written a start list:
+    // captions, race-kind commands and enabled buttons follow the race.
+    BuildMenus();
 }
 
 void MainWindow::UpdateTitle()

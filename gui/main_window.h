@@ -56,8 +56,6 @@ private:
     QListWidget* stageList_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     std::vector<QWidget*> stagePages_;
-    std::string builtLook_;
-    int builtLanguage_ = -1;
     bool refusalPending_ = false;
     bool commandRunning_ = false;
     bool exitConfirmed_ = false;

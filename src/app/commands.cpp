@@ -1,30 +1,140 @@
 #include "app/commands.h"
 
+#include "app/command_guards.h"
 #include "app/home_commands.h"
+#include "app/race_kinds.h"
 #include "app/text_ids.h"
 #include "racefile/course_entry.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_entry.h"
-#include "racefile/stage_check.h"
 #include "racefile/weather_entry.h"
 
 namespace skitally {
-
 namespace {
 
-// A header screen needs an open race, and every screen but the titles needs
-// its header first.
-CommandAction HeaderScreen(const std::string& requirements, CommandAction entry)
+constexpr int kTimesInputs = 8640;
+constexpr int kXmlForFis = 8636;
+constexpr int kNationalUpload = 8637;
+constexpr int kSkiCrossResultsMenu = 1455;
+constexpr int kLeagueResultsMenu = 1157;
+constexpr int kResultsMenu = 1156;
+
+// Builds one registry entry; the table below reads one command a line.
+class Entry {
+public:
+    Entry(std::string name, int captionId, std::string stage)
+    {
+        command_.name = std::move(name);
+        command_.captionId = captionId;
+        command_.stage = std::move(stage);
+        // Every command past Home works on the race named after it.
+        command_.takesRace = command_.stage != "Home";
+    }
+    Entry& Needs(std::string letters)
+    {
+        command_.requirements = std::move(letters);
+        return *this;
+    }
+    Entry& Only(RaceKind kind)
+    {
+        command_.only = kind;
+        return *this;
+    }
+    Entry& StartLists(int count)
+    {
+        command_.startListsNeeded = count;
+        return *this;
+    }
+    Entry& NoRace()
+    {
+        command_.takesRace = false;
+        return *this;
+    }
+    Entry& CliOnly()
+    {
+        command_.cliOnly = true;
+        return *this;
+    }
+    Entry& Help(std::string summary)
+    {
+        command_.summary = std::move(summary);
+        return *this;
+    }
+    Command Runs(CommandAction operation)
+    {
+        command_.run = Guarded(command_, std::move(operation));
+        return command_;
+    }
+    // The operation of this command is not built yet: the checks still run.
+    Command Later() { return Runs([](AppContext& ctx, Operator& op, const auto&) { return NotAvailableYet(ctx, op); }); }
+
+private:
+    Command command_;
+};
+
+std::vector<Command> BuildCommands()
 {
-    return [requirements, entry](AppContext& ctx, Operator& op, const std::vector<std::string>& args) {
-        if (!ctx.race.open) {
-            op.Message({ctx.Text(text::kMessageTitle), ctx.Text(text::kNoRaceOpen), {ctx.Text(text::kOkay)},
-                        MessageIcon::Exclamation});
-            return false;
-        }
-        if (!requirements.empty() && !RaceFileExists(ctx, op, requirements))
-            return false;
-        return entry(ctx, op, args);
+    using R = RaceKind;
+    return {
+        // Home
+        Entry("open-race", text::kOpenRace, "Home").Help("open a race: open-race [RACE], else pick it").Runs(OpenRaceCommand),
+        Entry("new-race", text::kNewRace, "Home").Help("create a race: new-race [RACE], else pick its name").Runs(NewRaceCommand),
+        Entry("race-options", text::kChangeRaceOptions, "Home").Help("change the options of the open race").Runs(RaceOptionsCommand),
+        Entry("main-menu", text::kMainMenu, "Home").Help("re-read the race header and show the main menu").Runs(MainMenuCommand),
+        Entry("preferences", text::kPreferencesCaption, "Home").NoRace().Help("language and field help").Runs(PreferencesCommand),
+        Entry("change-look", text::kChangeLook, "Home").NoRace().Help("toggle the tabbed and the list menu").Runs(ChangeLookCommand),
+        Entry("exit", text::kExitSkitally, "Home").NoRace().Help("ask to exit Skitally").Runs(ExitCommand),
+        // Header
+        Entry("header", text::kHeaderCommand, "Header").Help("race titles and parameters: header RACE [title1=.. date=.. discipline=.. gender=.. level=..]").Runs(HeaderEntry),
+        Entry("jury", text::kJuryCommand, "Header").Needs("H").Help("jury and technical data: jury RACE [td=.. codex=..]").Runs(JuryEntry),
+        Entry("course", text::kCourseCommand, "Header").Needs("H").Help("course setters and forerunners: course RACE [setter1=.. gates1=.. turns1=..]").Runs(CourseEntry),
+        Entry("weather", text::kWeatherCommand, "Header").Needs("H").Help("weather, snow and factors: weather RACE [f=.. z=..]").Runs(WeatherEntry),
+        // Racers
+        Entry("add", 8600, "Racers").Needs("H").Help("add racers, picked from a points list or typed").Later(),
+        Entry("rename", 8601, "Racers").Needs("HR").Help("change a racer's name").Later(),
+        Entry("edit", 8602, "Racers").Needs("HR").Help("edit a racer's information").Later(),
+        Entry("delete", 8603, "Racers").Needs("HR").Help("delete a racer from the race").Later(),
+        Entry("update-points", 8604, "Racers").Needs("HR").Help("update-points RACE LIST NEWRACE: copy the race with new points").Later(),
+        Entry("import", 8643, "Racers").Needs("H").CliOnly().Help("import RACE LIST: fill the pick table from a points list").Later(),
+        // Draw
+        Entry("draw", 8605, "Draw").Needs("HR").Help("automatic seeded draw of bibs and start positions").Later(),
+        Entry("manual-draw", 8606, "Draw").Needs("HR").Help("type bibs and start positions").Later(),
+        Entry("insert-late", 8607, "Draw").Needs("HR").Help("insert late entries").Later(),
+        Entry("change-start", 8608, "Draw").Needs("HR").Help("change a start position").Later(),
+        // Times
+        Entry("run1-times", 8609, "Times").Needs("HR").Help("type run-1 times").Later(),
+        Entry("run2-times", 8610, "Times").Needs("HR").Help("type run-2 times").Later(),
+        Entry("training1-times", 8611, "Times").Needs("HR").Help("type training run-1 times").Later(),
+        Entry("training2-times", 8612, "Times").Needs("HR").Help("type training run-2 times").Later(),
+        Entry("official-times", 8613, "Times").Needs("HR").Help("type the official race times").Later(),
+        Entry("load-kronex", 8614, "Times").Needs("HR").Help("load run times from a Kronex file").Later(),
+        Entry("load-csv", 8615, "Times").Needs("HR").Help("load run times from a CSV file").Later(),
+        Entry("load-ladder", 8616, "Times").Needs("HR").Only(R::SkiCross).Help("load Kronex ladder results").Later(),
+        // Calculations
+        Entry("calc-2run", 8617, "Calculations").Needs("HRWT").StartLists(2).Help("calculate a two-run race").Later(),
+        Entry("calc-1run", 8618, "Calculations").Needs("HRWT").StartLists(1).Help("calculate a one-run race").Later(),
+        Entry("calc-skicross", 8619, "Calculations").Needs("HRWT").Only(R::SkiCross).Help("calculate ski-cross points").Later(),
+        // Reports
+        Entry("startlist-run1", 8620, "Reports").Needs("HR").Help("the run-1 start list").Later(),
+        Entry("startlist-run2", 8621, "Reports").Needs("HR").Help("the run-2 start list").Later(),
+        Entry("startlist-training", 8622, "Reports").Needs("HR").Help("the training start list").Later(),
+        Entry("startlist-race", 8623, "Reports").Needs("HR").Help("the race start list").Later(),
+        Entry("results-unofficial", 8624, "Reports").Needs("HR").StartLists(1).Help("unofficial results, no race points").Later(),
+        Entry("results-official", 8625, "Reports").Needs("HR").StartLists(1).Help("the official results").Later(),
+        Entry("training-times", 8626, "Reports").Needs("HR").StartLists(1).Help("the training times report").Later(),
+        Entry("qualification-results", 8627, "Reports").Needs("HR").StartLists(1).Only(R::SkiCross).Help("ski-cross qualification results").Later(),
+        Entry("competitors", 8628, "Reports").Needs("HR").Help("the competitor report").Later(),
+        Entry("special-competitors", 8629, "Reports").Needs("HR").Help("special competitor reports").Later(),
+        Entry("reprint", 8630, "Reports").Needs("HR").Help("print a report again").Later(),
+        Entry("league-racers", 8631, "Reports").Needs("HR").Only(R::League).Help("league racer reports").Later(),
+        Entry("league-teams", 8632, "Reports").Needs("HR").Only(R::League).Help("league team report").Later(),
+        Entry("ladder-report", 8633, "Reports").Needs("HR").Only(R::SkiCross).Help("print or create the ski-cross ladder").Later(),
+        // Outputs
+        Entry("output-kronex", 8634, "Outputs").Needs("H").StartLists(1).Help("files for Kronex and race backups").Later(),
+        Entry("output-csv", 8635, "Outputs").Needs("HR").Help("race files as CSV").Later(),
+        Entry("output-points", kXmlForFis, "Outputs").Needs("HJFWRT").Help("the FIS XML file or the national points upload").Later(),
+        Entry("output-web", 8638, "Outputs").Needs("HJFWRT").Help("results for web sites").Later(),
+        Entry("output-ladder", 8639, "Outputs").Needs("H").Only(R::SkiCross).Help("the ski-cross ladder for Kronex").Later(),
     };
 }
 
@@ -32,30 +142,7 @@ CommandAction HeaderScreen(const std::string& requirements, CommandAction entry)
 
 const std::vector<Command>& Commands()
 {
-    static const std::vector<Command> commands = {
-        {"open-race", text::kOpenRace, "Home", "", false, "open a race: open-race [RACE], else pick it", OpenRaceCommand},
-        {"new-race", text::kNewRace, "Home", "", false, "create a race: new-race [RACE], else pick its name",
-         NewRaceCommand},
-        {"race-options", text::kChangeRaceOptions, "Home", "", true, "change the options of the open race",
-         RaceOptionsCommand},
-        {"main-menu", text::kMainMenu, "Home", "", true, "re-read the race header and show the main menu",
-         MainMenuCommand},
-        {"preferences", text::kPreferencesCaption, "Home", "", false, "language and field help",
-         PreferencesCommand},
-        {"change-look", text::kChangeLook, "Home", "", false, "toggle the tabbed and the list menu",
-         ChangeLookCommand},
-        {"exit", text::kExitSkitally, "Home", "", false, "ask to exit Skitally", ExitCommand},
-        {"header", text::kHeaderCommand, "Header", "", true,
-         "race titles and parameters: header RACE [title1=.. date=.. discipline=.. gender=.. level=..]",
-         HeaderScreen("", HeaderEntry)},
-        {"jury", text::kJuryCommand, "Header", "H", true, "jury and technical data: jury RACE [td=.. codex=..]",
-         HeaderScreen("H", JuryEntry)},
-        {"course", text::kCourseCommand, "Header", "H", true,
-         "course setters and forerunners: course RACE [setter1=.. gates1=.. turns1=..]",
-         HeaderScreen("H", CourseEntry)},
-        {"weather", text::kWeatherCommand, "Header", "H", true, "weather, snow and factors: weather RACE [f=.. z=..]",
-         HeaderScreen("H", WeatherEntry)},
-    };
+    static const std::vector<Command> commands = BuildCommands();
     return commands;
 }
 
@@ -65,6 +152,53 @@ const Command* FindCommand(const std::string& name)
         if (command.name == name)
             return &command;
     return nullptr;
+}
+
+const std::vector<std::string>& StageNames()
+{
+    static const std::vector<std::string> names = {"Home",         "Header",  "Racers", "Draw", "Times",
+                                                   "Calculations", "Reports", "Outputs"};
+    return names;
+}
+
+std::string CommandCaption(const AppContext& ctx, const Command& command)
+{
+    if (command.captionId == kXmlForFis && !IsFisRace(ctx))
+        return ctx.Text(kNationalUpload);
+    return ctx.Text(command.captionId);
+}
+
+bool CommandApplies(const AppContext& ctx, const Command& command)
+{
+    switch (command.only) {
+    case RaceKind::SkiCross:
+        return IsSkiCrossRace(ctx);
+    case RaceKind::League:
+        return IsLeagueRace(ctx);
+    case RaceKind::Any:
+        break;
+    }
+    return true;
+}
+
+bool CommandEnabled(const AppContext& ctx, const Command& command)
+{
+    return (command.startListsNeeded < 1 || RaceReportExists(ctx, "RN1")) &&
+           (command.startListsNeeded < 2 || RaceReportExists(ctx, "RN2"));
+}
+
+std::string StageCaption(const AppContext& ctx, int stage)
+{
+    if (StageNames()[static_cast<std::size_t>(stage)] == "Times" && IsSkiCrossRace(ctx))
+        return ctx.Text(kTimesInputs);
+    return ctx.Text(text::kFirstTab + stage);
+}
+
+std::string ResultsMenuTitle(const AppContext& ctx)
+{
+    if (IsSkiCrossRace(ctx))
+        return ctx.Text(kSkiCrossResultsMenu);
+    return ctx.Text(IsLeagueRace(ctx) ? kLeagueResultsMenu : kResultsMenu);
 }
 
 }  // namespace skitally

@@ -35,14 +35,14 @@ std::string ToNativeSeparators(std::string_view path)
     std::string result(path);
     for (char& c : result)
         if (IsSeparator(c))
-            c = kSeparator;
+            c = kPathSeparator;
     return result;
 }
 
 std::string WithTrailingSeparator(std::string path)
 {
     if (path.empty() || !IsSeparator(path.back()))
-        path += kSeparator;
+        path += kPathSeparator;
     return path;
 }
 
@@ -63,7 +63,7 @@ std::string FolderRoots::SkitallyFolder() const
 #ifdef _WIN32
     return "C:\\Skitally\\";
 #else
-    return WithTrailingSeparator(ToNativeSeparators(home_)) + "Skitally" + kSeparator;
+    return WithTrailingSeparator(ToNativeSeparators(home_)) + "Skitally" + kPathSeparator;
 #endif
 }
 
@@ -75,7 +75,7 @@ std::string FolderRoots::Native(std::string_view path) const
     if (StartsWithNoCase(ToNativeSeparators(path), ToNativeSeparators(kOldRoot)) &&
         (path.size() == kOldRoot.size() || IsSeparator(path[kOldRoot.size()]))) {
         std::string rest = ToNativeSeparators(path.substr(kOldRoot.size()));
-        while (!rest.empty() && rest.front() == kSeparator)
+        while (!rest.empty() && rest.front() == kPathSeparator)
             rest.erase(0, 1);
         return SkitallyFolder() + rest;
     }

@@ -11,9 +11,9 @@
 namespace skitally {
 
 #ifdef _WIN32
-constexpr char kSeparator = '\\';
+constexpr char kPathSeparator = '\\';
 #else
-constexpr char kSeparator = '/';
+constexpr char kPathSeparator = '/';
 #endif
 
 bool IsSeparator(char c);

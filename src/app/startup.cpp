@@ -57,9 +57,9 @@ void ChooseRaceFolder(AppContext& ctx)
     folder = WithTrailingSeparator(ctx.roots.Native(folder));
     ctx.settings->Set("Paths", "Race Path", folder);
     ctx.settings->Set("Paths", "Skit Path", folder);
-    ctx.settings->Set("Paths", "Skit Outputs", folder + "Outputs" + kSeparator);
+    ctx.settings->Set("Paths", "Skit Outputs", folder + "Outputs" + kPathSeparator);
     ctx.skitPath = folder;
-    ctx.skitOutputs = folder + "Outputs" + kSeparator;
+    ctx.skitOutputs = folder + "Outputs" + kPathSeparator;
 }
 
 // Returns false when the operator cancelled the language question.

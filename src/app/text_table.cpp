@@ -6,12 +6,15 @@ namespace skitally {
 
 TextTable::TextTable()
 {
-    texts_.reserve(kTextEntryCount * 2);
-    for (std::size_t i = 0; i < kTextEntryCount; ++i) {
-        const TextEntry& entry = kTextEntries[i];
-        texts_[entry.id] = entry.english;
-        texts_[entry.id + 10000] = entry.french;
-    }
+    texts_.reserve((kTextEntryCount + kMenuTextEntryCount) * 2);
+    auto add = [this](const TextEntry* entries, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            texts_[entries[i].id] = entries[i].english;
+            texts_[entries[i].id + 10000] = entries[i].french;
+        }
+    };
+    add(kTextEntries, kTextEntryCount);
+    add(kMenuTextEntries, kMenuTextEntryCount);
 }
 
 std::string TextTable::ResourceText(int id) const

@@ -13,5 +13,8 @@ struct TextEntry {
 
 extern const TextEntry kTextEntries[];
 extern const std::size_t kTextEntryCount;
+// The captions of the command menus, kept apart from the messages.
+extern const TextEntry kMenuTextEntries[];
+extern const std::size_t kMenuTextEntryCount;
 
 }  // namespace skitally

@@ -1,0 +1,148 @@
+#include "app/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/scripted_operator.h"
+#include "racefile/header_file.h"
+#include "racefile/jury_file.h"
+#include "support/test_support.h"
+
+namespace skitally {
+namespace {
+
+class CommandsTest : public ::testing::Test {
+protected:
+    CommandsTest()
+    {
+        ctx.race.open = true;
+        ctx.race.racePath = dir.path() + "/";
+        ctx.race.raceName = "GS1";
+    }
+    void WriteHeader(const std::string& discipline, const std::string& level)
+    {
+        HeaderFile header;
+        header.values.dateLocation = "06-12-2026/BANFF";
+        header.values.discipline = discipline;
+        header.values.gender = "F";
+        header.values.raceLevel = level;
+        ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
+        ASSERT_TRUE(ReadHeaderFile(ctx.race.File("HDR"), ctx.race.header));
+    }
+    // The messages a command shows, in order.
+    std::vector<std::string> Run(const std::string& name, std::vector<std::string> answers = {})
+    {
+        ScriptedOperator op(std::move(answers));
+        const Command* command = FindCommand(name);
+        EXPECT_NE(command, nullptr) << name;
+        if (command)
+            command->run(ctx, op, {});
+        std::vector<std::string> texts;
+        for (const MessageBox& box : op.messages())
+            texts.push_back(box.text);
+        return texts;
+    }
+
+    test::TempDir dir;
+    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(CommandsTest, EveryCommandHasItsOwnNameAStageAndCaptionsInBothLanguages)
+{
+    std::set<std::string> names;
+    const auto& stages = StageNames();
+    for (const Command& command : Commands()) {
+        EXPECT_TRUE(names.insert(command.name).second) << command.name;
+        EXPECT_NE(std::find(stages.begin(), stages.end(), command.stage), stages.end()) << command.name;
+        EXPECT_FALSE(ctx.Text(command.captionId).empty()) << command.name;
+        EXPECT_TRUE(ctx.texts.Has(command.captionId + 10000)) << command.name;
+        EXPECT_FALSE(command.summary.empty()) << command.name;
+    }
+}
+
+TEST_F(CommandsTest, StageCommandsNeedAnOpenRace)
+{
+    ctx.race = RaceState();
+    for (const char* name : {"add", "draw", "calc-2run", "startlist-run1", "output-web", "header"})
+        EXPECT_EQ(Run(name), Texts{"No Race File Opened or Created"}) << name;
+}
+
+TEST_F(CommandsTest, ARaceWithOnlyItsHeaderRefusesTheDrawAndTheReports)
+{
+    WriteHeader("G", "NAT");
+    test::WriteFile(ctx.race.File("RCR"), "");
+    EXPECT_EQ(Run("draw"), Texts{"RACER FILE IS EMPTY"});
+    EXPECT_EQ(Run("startlist-run1"), Texts{"RACER FILE IS EMPTY"});
+    // Adding racers needs only the header; its operation is checked elsewhere.
+    EXPECT_EQ(Run("rename"), Texts{"RACER FILE IS EMPTY"});
+}
+
+TEST_F(CommandsTest, CalculationsNeedTheWeatherTheStartListsAndAPointsRace)
+{
+    WriteHeader("G", "NAT");
+    test::WriteFile(ctx.race.File("JRY"), std::string(75, ' '));
+    test::WriteFile(ctx.race.File("FOR"), std::string(61, ' '));
+    test::WriteFile(ctx.race.File("RCR"), test::OneRacerFile("SMITH Ann"));
+    EXPECT_EQ(Run("calc-1run"), Texts{"WEATHER INFORMATION MISSING"});
+    test::WriteFile(ctx.race.File("WTH"), std::string(75 * 3, ' '));
+    EXPECT_EQ(Run("calc-1run"), Texts{"Must Generate Run 1 and / or Run 2 Start Lists First"});
+    test::WriteFile(ctx.race.File("RN1"), "start list");
+    EXPECT_EQ(Run("calc-2run"), Texts{"Must Generate Run 1 and / or Run 2 Start Lists First"});
+    EXPECT_EQ(Run("calc-1run"), Texts{"This command is not available yet."});
+
+    ctx.race.jury.technical[kCodexNumber].run1 = "REC0001";
+    EXPECT_EQ(Run("calc-1run"), (Texts{"Recreational Races do not require Points to be calculated",
+                                       "Please click on the REPORTS Tab then the Unofficial or Official Results"}));
+    WriteHeader("G", "LGR");
+    EXPECT_EQ(Run("calc-1run"), Texts{"Not Required for League Racing"});
+    std::remove(ctx.race.File("WTH").c_str());
+    EXPECT_EQ(Run("calc-1run"), Texts{"Not Required for League Racing"});
+}
+
+TEST_F(CommandsTest, StartListGatingFollowsTheReportFiles)
+{
+    WriteHeader("S", "FIS");
+    const Command& twoRun = *FindCommand("calc-2run");
+    const Command& official = *FindCommand("results-official");
+    EXPECT_FALSE(CommandEnabled(ctx, official));
+    test::WriteFile(ctx.race.File("RN1"), "start list");
+    EXPECT_TRUE(CommandEnabled(ctx, official));
+    EXPECT_FALSE(CommandEnabled(ctx, twoRun));
+    test::WriteFile(ctx.race.File("RN2"), "start list");
+    EXPECT_TRUE(CommandEnabled(ctx, twoRun));
+    EXPECT_TRUE(CommandEnabled(ctx, *FindCommand("draw")));
+}
+
+TEST_F(CommandsTest, CaptionsAndMenusFollowTheKindOfRace)
+{
+    const Command& points = *FindCommand("output-points");
+    const Command& ladder = *FindCommand("ladder-report");
+    const Command& teams = *FindCommand("league-teams");
+    const int times = 4;
+    ASSERT_EQ(StageNames()[times], "Times");
+
+    WriteHeader("S", "FIS");
+    EXPECT_EQ(CommandCaption(ctx, points), "OUTPUT &XML FILE FOR FIS");
+    EXPECT_EQ(StageCaption(ctx, times), "Times");
+    EXPECT_EQ(ResultsMenuTitle(ctx), "&Un-Official Results Menu");
+    EXPECT_FALSE(CommandApplies(ctx, ladder));
+    EXPECT_EQ(Run("ladder-report"), Texts{"This command is for Ski Cross races only"});
+
+    WriteHeader("SX", "NAT");
+    EXPECT_EQ(CommandCaption(ctx, points), "OUTPUT National Points Race Upload File");
+    EXPECT_EQ(StageCaption(ctx, times), "Times / Inputs");
+    EXPECT_EQ(ResultsMenuTitle(ctx), "Qualification Round Menu");
+    EXPECT_TRUE(CommandApplies(ctx, ladder));
+    EXPECT_FALSE(CommandApplies(ctx, teams));
+
+    WriteHeader("G", "LGR");
+    EXPECT_EQ(ResultsMenuTitle(ctx), "R&acer Reports Menu");
+    EXPECT_TRUE(CommandApplies(ctx, teams));
+    EXPECT_EQ(Run("jury"), Texts{"Not Required for League Racing"});
+}
+
+}  // namespace
+}  // namespace skitally
