@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -17,6 +18,7 @@
 #include "app/startup.h"
 #include "app/text_ids.h"
 #include "qt_operator.h"
+#include "racer_view_dialog.h"
 
 namespace skitally {
 namespace {
@@ -38,6 +40,8 @@ MainWindow::MainWindow(AppContext& ctx, Operator& op, QWidget* parent) : QMainWi
     BuildMenus();
     UpdateTitle();
     resize(820, 560);
+    auto* viewRacers = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(viewRacers, &QShortcut::activated, this, [this] { ShowRacers(ctx_, this); });
 }
 
 int MainWindow::currentStage() const

@@ -55,6 +55,7 @@ const TextEntry kMenuTextEntries[] = {
     {8643, "Import a points list into the pick table", "Importer une liste de points dans la table de choix"},
     {8644, "This command is for Ski Cross races only", "Cette commande est réservée aux courses de ski cross"},
     {8645, "This command is for League races only", "Cette commande est réservée aux courses de ligue"},
+    {8646, "View Racers", "Voir les coureurs"},
 };
 
 const std::size_t kMenuTextEntryCount = std::size(kMenuTextEntries);

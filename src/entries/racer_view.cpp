@@ -1,0 +1,28 @@
+#include "entries/racer_view.h"
+
+#include "racefile/racer_file.h"
+#include "racefile/racer_text.h"
+#include "util/tokens.h"
+
+namespace skitally {
+
+RacerTable ViewRacers(const AppContext& ctx)
+{
+    RacerTable table;
+    const std::string level = Trim(ctx.race.header.values.raceLevel);
+    table.headings = {"BIB", "ST1", "NAME", "CODE", level == "NAT" ? "DIV" : "NAT", "CLB", "CAT", "BYR", "GEN",
+                      "SEED"};
+    if (!ctx.race.open)
+        return table;
+    ForEachLiveRacer(ctx.race.File("RCR"), [&](int record, const RacerRecord& racer) {
+        const RacerText text = RecordToText(racer);
+        std::vector<std::string> row;
+        for (int field : {kBib, kStart1, kName, kCard, kNation, kClub, kCategory, kBirthYear, kGender, kSeedPoints})
+            row.push_back(Trim(text[field]));
+        table.rows.push_back(std::move(row));
+        table.records.push_back(record);
+    });
+    return table;
+}
+
+}  // namespace skitally
