@@ -18,6 +18,7 @@
 
 #include "app/text_ids.h"
 #include "app/text_table.h"
+#include "key_filter.h"
 #include "report_viewer.h"
 #include "row_pick_dialog.h"
 #include "reports/print_settings.h"
@@ -253,6 +254,8 @@ bool QtOperator::EditForm(FieldForm& form)
             edit->setToolTip(ToQ(field.help));
             edit->setStatusTip(ToQ(field.help));
         }
+        if (field.acceptsKey || field.kind == FieldKind::Time)
+            new KeyFilter(edit, field.acceptsKey, field.kind == FieldKind::Time);
         if (field.kind == FieldKind::Upper)
             QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
                 const int cursor = edit->cursorPosition();

@@ -4,6 +4,7 @@
 #include "app/home_commands.h"
 #include "app/race_kinds.h"
 #include "app/text_ids.h"
+#include "entries/racer_commands.h"
 #include "racefile/course_entry.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_entry.h"
@@ -13,6 +14,7 @@ namespace skitally {
 namespace {
 
 constexpr int kTimesInputs = 8640;
+constexpr int kHandPointsCaption = 8559;
 constexpr int kXmlForFis = 8636;
 constexpr int kNationalUpload = 8637;
 constexpr int kSkiCrossResultsMenu = 1455;
@@ -90,12 +92,13 @@ std::vector<Command> BuildCommands()
         Entry("course", text::kCourseCommand, "Header").Needs("H").Help("course setters and forerunners: course RACE [setter1=.. gates1=.. turns1=..]").Runs(CourseEntry),
         Entry("weather", text::kWeatherCommand, "Header").Needs("H").Help("weather, snow and factors: weather RACE [f=.. z=..]").Runs(WeatherEntry),
         // Racers
-        Entry("add", 8600, "Racers").Needs("H").Help("add racers, picked from a points list or typed").Later(),
-        Entry("rename", 8601, "Racers").Needs("HR").Help("change a racer's name").Later(),
-        Entry("edit", 8602, "Racers").Needs("HR").Help("edit a racer's information").Later(),
-        Entry("delete", 8603, "Racers").Needs("HR").Help("delete a racer from the race").Later(),
-        Entry("update-points", 8604, "Racers").Needs("HR").Help("update-points RACE LIST NEWRACE: copy the race with new points").Later(),
-        Entry("import", 8643, "Racers").Needs("H").CliOnly().Help("import RACE LIST: fill the pick table from a points list").Later(),
+        Entry("add", 8600, "Racers").Needs("H").Help("add racers: add RACE [LIST], picked from the list or typed").Runs(AddRacerCommand),
+        Entry("rename", 8601, "Racers").Needs("HR").Help("change a racer's name: rename RACE [\"LAST,First\" [\"LAST,First\"]]").Runs(ChangeNameCommand),
+        Entry("edit", 8602, "Racers").Needs("HR").Help("edit a racer: edit RACE [\"LAST,First\" [card=.. nation=.. points=..]]").Runs(EditRacerCommand),
+        Entry("delete", 8603, "Racers").Needs("HR").Help("delete a racer: delete RACE [\"LAST,First\"]").Runs(DeleteRacerCommand),
+        Entry("hand-points", kHandPointsCaption, "Racers").Needs("HR").Help("points by hand: hand-points RACE [\"LAST,First\" [dh=.. sl=.. gs=..]]").Runs(HandPointsCommand),
+        Entry("update-points", 8604, "Racers").Needs("HR").Help("update-points RACE [LIST [NEWRACE]]: copy the race with new points").Runs(UpdatePointsCommand),
+        Entry("import", 8643, "Racers").Needs("H").CliOnly().Help("import RACE LIST: fill the pick table from a points list").Runs(ImportCommand),
         // Draw
         Entry("draw", 8605, "Draw").Needs("HR").Help("automatic seeded draw of bibs and start positions").Later(),
         Entry("manual-draw", 8606, "Draw").Needs("HR").Help("type bibs and start positions").Later(),

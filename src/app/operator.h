@@ -3,6 +3,7 @@
 // The desktop program answers with Qt dialogs, the terminal with prompts and
 // the tests (and `--answers`) with a scripted list of answers.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,9 @@ struct FormField {
     int width = 0;
     FieldKind kind = FieldKind::Text;
     std::string help;
+    // Whether `key` may be typed after `current`; empty takes any key. A
+    // front end that edits key by key refuses the others with two beeps.
+    std::function<bool(const std::string& current, char key)> acceptsKey = nullptr;
 };
 
 struct FieldForm {

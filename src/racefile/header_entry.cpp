@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
+#include "entries/run_count.h"
 #include "racefile/discipline_change.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_codes.h"
@@ -186,7 +187,13 @@ bool HeaderEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& 
     for (std::size_t n = 0; n < header.footers.size(); ++n)
         header.footers[n] = TrimRight(FindFormField(form, Numbered("footer", n))->value);
     header.values = accepted;
-    return WriteRaceHeader(ctx, op, header);
+    if (!WriteRaceHeader(ctx, op, header))
+        return false;
+    // A discipline raced in one run asks how many this race has, once, when
+    // it is entered.
+    if (accepted.discipline != current && NormallyOneRun(accepted.discipline))
+        AskRunCount(ctx, op, accepted.discipline);
+    return true;
 }
 
 bool RunHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::vector<std::string>& args,

@@ -203,3 +203,20 @@ TEST_F(HeaderEntryTest, ANewDisciplineRefillsTheRacersRecordByRecord)
 
 }  // namespace
 }  // namespace skitally
+
+namespace skitally {
+namespace {
+
+TEST_F(HeaderEntryTest, ADownhillAsksHowManyRunsOnceWhenEntered)
+{
+    ASSERT_TRUE(Enter({"discipline=DH", "gender=M", "date=06-12-2026/LAKE LOUISE"}, {"2 Runs"})) << op->transcript();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"This Race Type is normally a 1 Run Race",
+                                                 "Indicate the Number of Runs this Race Should have"}));
+    EXPECT_EQ(ctx.race.flags.state8, "2");
+    // Entering the header again with the same discipline asks nothing.
+    ASSERT_TRUE(Enter({"title1=LAKE LOUISE DOWNHILL"}));
+    EXPECT_TRUE(Texts().empty());
+}
+
+}  // namespace
+}  // namespace skitally

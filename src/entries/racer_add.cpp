@@ -1,0 +1,162 @@
+#include "entries/racer_add.h"
+
+#include "app/messages.h"
+#include "app/text_ids.h"
+#include "entries/entry_support.h"
+#include "entries/entry_text_ids.h"
+#include "entries/points_import.h"
+#include "entries/racer_form.h"
+#include "entries/racer_lookup.h"
+#include "entries/racer_names.h"
+#include "entries/racer_pick.h"
+#include "racefile/race_codex.h"
+#include "racefile/racer_file.h"
+#include "util/tokens.h"
+
+namespace skitally {
+
+namespace {
+
+constexpr int kRacerFileEmpty = 3;
+
+bool CodexRefused(const AppContext& ctx, Operator& op)
+{
+    if (CodexErrorNumber(ctx.race.jury.Codex(), RaceLevel(ctx)) == 0)
+        return false;
+    ShowEntryRefusal(ctx, op, ctx.Text(text::kCodexIncorrect));
+    ShowMessage(ctx, op, ctx.Text(text::kCodexChangeHint));
+    return true;
+}
+
+bool ConfirmSelection(const AppContext& ctx, Operator& op)
+{
+    return op.Message({ctx.Text(text::kQueryTitle), ctx.Text(text::kSelectionAboutToBeAdded),
+                       {ctx.Text(text::kContinue), ctx.Text(text::kCancelButton)}, MessageIcon::Question, 0}) == 0;
+}
+
+std::vector<PickRacer> RowsNamed(const AppContext& ctx, const std::string& storedName)
+{
+    std::vector<PickRacer> named;
+    for (PickRacer& row : PickRowsForRace(ctx))
+        if (SameName(row.nam, storedName))
+            named.push_back(std::move(row));
+    return named;
+}
+
+bool AppendOne(const AppContext& ctx, Operator& op, const RacerRecord& racer)
+{
+    int added = 0;
+    return AppendRacers(ctx, op, {racer}, added);
+}
+
+bool TypeNewRacer(AppContext& ctx, Operator& op, const std::string& storedName)
+{
+    RacerRecord racer;
+    racer.name = storedName;
+    const std::string gender = RaceGender(ctx);
+    if (gender == "M" || gender == "F")
+        racer.gender = gender;
+    EntryScreen screen = RacerScreen(ctx, op, ctx.Text(text::kAddRacerTitle), racer, true);
+    const ScreenCheck check = [&](EntryScreen& typed) { return CheckRacerScreen(ctx, op, typed); };
+    if (!RunEntryScreen(ctx, op, screen, {}, check, false))
+        return false;
+    TakeRacerScreen(ctx, screen, racer);
+    return AppendOne(ctx, op, racer);
+}
+
+}  // namespace
+
+bool AddRacers(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
+{
+    if (CodexRefused(ctx, op))
+        return false;
+    std::string list;
+    if (!args.empty()) {
+        list = args.front();
+    } else if (AskYesNo(ctx, op, ctx.Text(text::kAddFromPointsFile))) {
+        const std::optional<std::string> picked = PickPointsList(ctx, op);
+        if (!picked)
+            return false;
+        list = *picked;
+    } else {
+        return AddRacerByName(ctx, op);
+    }
+    int imported = 0;
+    if (!ImportPointsList(ctx, op, list, false, imported))
+        return false;
+    return AddFromPickTable(ctx, op);
+}
+
+bool AddFromPickTable(AppContext& ctx, Operator& op)
+{
+    const std::vector<PickRacer> rows = PickRowsForRace(ctx);
+    if (rows.empty()) {
+        ShowNumberedError(ctx, op, kRacerFileEmpty);
+        return false;
+    }
+    const int seedField = AskSeedPointsField(ctx, op);
+    const std::optional<std::vector<int>> ticked = op.PickRows(PickScreen(ctx, rows, seedField));
+    if (!ticked || ticked->empty() || !ConfirmSelection(ctx, op))
+        return false;
+    std::vector<RacerRecord> racers;
+    for (int index : *ticked)
+        if (index >= 0 && index < static_cast<int>(rows.size()))
+            racers.push_back(
+                RacerFromPick(rows[static_cast<std::size_t>(index)], RaceLevel(ctx), RaceDiscipline(ctx), seedField));
+    int added = 0;
+    return AppendRacers(ctx, op, racers, added);
+}
+
+bool AddRacerByName(AppContext& ctx, Operator& op)
+{
+    RacerName name;
+    const NameAnswer answer = AskRacerName(ctx, op, name);
+    if (answer == NameAnswer::Cancelled)
+        return false;
+    if (answer == NameAnswer::PickList)
+        return AddFromPickTable(ctx, op);
+    const std::string stored = StoredName(name.last, name.first);
+    const std::vector<PickRacer> listed = RowsNamed(ctx, stored);
+    if (listed.empty())
+        return TypeNewRacer(ctx, op, stored);
+    ListChoice choice{ctx.Text(text::kAddRacerTitle), DisplayName(stored), {}};
+    for (const PickRacer& row : listed)
+        choice.items.push_back(DisplayName(row.nam) + "  " + row.crd + "  " + row.byr);
+    choice.items.push_back(ctx.Text(text::kNewRacerItem));
+    const std::optional<int> chosen = op.Choose(choice);
+    if (!chosen || *chosen < 0)
+        return false;
+    if (*chosen >= static_cast<int>(listed.size()))
+        return TypeNewRacer(ctx, op, stored);
+    const int seedField = AskSeedPointsField(ctx, op);
+    return AppendOne(ctx, op,
+                     RacerFromPick(listed[static_cast<std::size_t>(*chosen)], RaceLevel(ctx), RaceDiscipline(ctx),
+                                   seedField));
+}
+
+bool AppendRacers(const AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers, int& added)
+{
+    added = 0;
+    std::vector<LiveRacer> onFile = ReadLiveRacers(ctx);
+    const std::string path = ctx.race.File("RCR");
+    RacerFile file;
+    if (Status opened = file.Open(path, RacerFileMode::Update); !opened) {
+        ShowNotSaved(ctx, op, path, opened.error());
+        return false;
+    }
+    for (const RacerRecord& racer : racers) {
+        if (RacerOnFile(onFile, racer.name, racer.card)) {
+            ShowEntryRefusal(ctx, op, WithDetail(ctx, text::kRacerAlreadyOnFile, DisplayName(racer.name)));
+            continue;
+        }
+        if (Status written = file.AppendRacer(racer); !written) {
+            ShowNotSaved(ctx, op, path, written.error());
+            return false;
+        }
+        onFile.push_back({file.RacerCount(), racer});
+        ++added;
+    }
+    return added > 0;
+}
+
+}  // namespace skitally

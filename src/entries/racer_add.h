@@ -1,0 +1,41 @@
+#pragma once
+// Adding racers to a race: picked from a points list, or typed in.
+//
+// New racers are always written after the last record; deleted slots are
+// never reused, so the record numbers of the racers already entered (and
+// anything that refers to them) stay as they are.
+
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/operator.h"
+#include "racefile/racer_record.h"
+
+namespace skitally {
+
+// The race's codex must suit its level: else "CODEX IS INCORRECT" and where
+// to change it, and nothing is added. Then "Add Racers from a Points File":
+// Yes imports a list (with the category question) and opens the pick
+// screen; No opens the name lookup and the new racer screen. A first
+// argument names the list and skips the question and the file dialog.
+bool AddRacers(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+
+// The pick screen on the pick table as it stands: the ticked rows, after
+// "Selection is About to be ADDED to Race File" was answered "Continue",
+// are appended.
+bool AddFromPickTable(AppContext& ctx, Operator& op);
+
+// The name lookup of a new racer. When the pick table has racers of that
+// name the operator chooses one of them or "New Racer"; a new racer is
+// typed on the racer screen (racer_form.h). "?" as the last name opens the
+// pick screen instead.
+bool AddRacerByName(AppContext& ctx, Operator& op);
+
+// Appends each racer after the last record. A racer already in the race
+// with the same name and card is refused with "RACER ALREADY ON FILE" and
+// skipped, also against the racers appended before it. `added` counts the
+// records written; false when none was, or the file could not be written.
+bool AppendRacers(const AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers, int& added);
+
+}  // namespace skitally

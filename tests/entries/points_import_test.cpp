@@ -1,0 +1,125 @@
+#include "entries/points_import.h"
+
+#include <gtest/gtest.h>
+
+#include "entries/racer_commands.h"
+#include "entry_test_race.h"
+#include "util/tokens.h"
+
+namespace skitally {
+namespace {
+
+constexpr const char* kHeading =
+    "Cat,Last,First,Div,Card,SXCard,Gender,Birth,DHPoints,SLPoints,GSPoints,SGPoints,SCPoints,SXPoints,SXRank,"
+    "KKPoints,Group\r\n";
+
+class PointsImportTest : public test::EntryRaceTest {
+protected:
+    std::string WriteList(const std::string& name, const std::string& racers)
+    {
+        const std::string path = dir.File(name);
+        test::WriteFile(path, kHeading + racers);
+        return path;
+    }
+
+    std::vector<PickRacer> PickTable()
+    {
+        std::vector<PickRacer> rows;
+        EXPECT_TRUE(ReadPickTable(ctx.settings->database(), rows));
+        return rows;
+    }
+
+    const std::string women = "U16,St Pierre,anne-marie,QC,123456,654321,F,2011,,12.50,33.10,,,,,,\r\n"
+                              "U18,Adams,Beth,AB,222222,,F,2009,55.00,,47.25,60.00,70.00,,,,G2\r\n"
+                              "U16,Morel,Dan,QC,444444,,M,2011,,15.00,20.00,,,,,,\r\n";
+};
+
+TEST_F(PointsImportTest, ListReplacesThePickTableWithRecordNames)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    FillPickTable({test::kCara});
+    int imported = 0;
+    ScriptedOperator op({"No"});  // categories as listed
+    ASSERT_TRUE(ImportPointsList(ctx, op, WriteList("women.csv", women), false, imported));
+    EXPECT_EQ(imported, 3);
+    const std::vector<PickRacer> rows = PickTable();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].nam, "ADAMS Beth");
+    EXPECT_EQ(rows[2].nam, "ST~PIERRE Anne-Marie");
+    EXPECT_EQ(rows[2].crd, "123456");
+    EXPECT_EQ(rows[2].crd2, "654321");
+    EXPECT_EQ(rows[2].pGS, 33.1f);
+    EXPECT_EQ(rows[2].pDH, -1.0f);
+}
+
+TEST_F(PointsImportTest, ListWithoutTheRaceGenderLoadsNothing)
+{
+    MakeRace("NAT", "GS", "M", "NAT1234");
+    FillPickTable({test::kCara});
+    const std::string list =
+        WriteList("women_only.csv", "U18,Adams,Beth,AB,222222,,F,2009,55.00,,47.25,60.00,70.00,,,,G2\r\n");
+    int imported = 0;
+    ImportFailure failure = ImportFailure::None;
+    ScriptedOperator op;
+    EXPECT_FALSE(ImportPointsList(ctx, op, list, true, imported, &failure));
+    EXPECT_EQ(failure, ImportFailure::NoneOfRaceGender);
+    EXPECT_EQ(Texts(op), (std::vector<std::string>{"NO POINTS LOADED- FILE LIKELY CONTAINED WRONG GENDER"}));
+    ASSERT_EQ(PickTable().size(), 1u);
+    EXPECT_EQ(PickTable()[0].nam, "ZHOU Cara");
+
+    MakeRace("NAT", "GS", "B", "REC-1");  // both genders take any racer
+    EXPECT_TRUE(ImportPointsList(ctx, op, list, true, imported, &failure));
+    EXPECT_EQ(PickTable()[0].nam, "ADAMS Beth");
+}
+
+TEST_F(PointsImportTest, RefusedRacerStopsTheImportAndKeepsTheOldList)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    FillPickTable({test::kCara});
+    const std::string list = WriteList("bad.csv", "U18,Adams,Beth,AB,222222,,F,2009,55.00,,47.25,,,,,,\r\n"
+                                                  "U16,Roy,Lea,QC,12X45,,F,2011,,,30.00,,,,,,\r\n");
+    int imported = 0;
+    ImportFailure failure = ImportFailure::None;
+    ScriptedOperator op;
+    EXPECT_FALSE(ImportPointsList(ctx, op, list, true, imported, &failure));
+    EXPECT_EQ(failure, ImportFailure::RacerRefused);
+    const std::vector<std::string> texts = Texts(op);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back(), "There was an error loading the following Racer:\n"
+                            "U16,Roy,Lea,QC,12X45,,F,2011,,,30.00,,,,,,");
+    ASSERT_EQ(PickTable().size(), 1u);
+    EXPECT_EQ(PickTable()[0].nam, "ZHOU Cara");
+}
+
+TEST_F(PointsImportTest, FileThatIsNoListIsRefusedAtOpen)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    const std::string path = dir.File("short.csv");
+    test::WriteFile(path, "NOT A POINTS LIST!!");  // 19 bytes
+    int imported = 0;
+    ImportFailure failure = ImportFailure::None;
+    ScriptedOperator op;
+    EXPECT_FALSE(ImportPointsList(ctx, op, path, true, imported, &failure));
+    EXPECT_EQ(failure, ImportFailure::NotAList);
+}
+
+TEST_F(PointsImportTest, AddCommandWithAListPicksFromIt)
+{
+    MakeRace("NAT", "SL", "F", "NAT1234");
+    ScriptedOperator op({"No", "1", "Continue"});
+    ASSERT_TRUE(AddRacerCommand(ctx, op, {WriteList("women.csv", women)}));
+    EXPECT_EQ(Texts(op).front(), "Calculate Category (ie: U12, U21) from Birth Year\n( NORMALLY ANSWER 'N' )");
+    ASSERT_EQ(RacerCount(), 1);
+    const RacerRecord beth = Racer(1);
+    EXPECT_EQ(Trim(beth.name), "ADAMS Beth");
+    EXPECT_EQ(Trim(beth.card), "222222");
+    EXPECT_EQ(Trim(beth.nation), "AB");
+    EXPECT_EQ(Trim(beth.seedPoints), "");  // no slalom points
+    EXPECT_EQ(beth.pointsSC, 70.0f);
+
+    ScriptedOperator import({"No"});
+    EXPECT_TRUE(ImportCommand(ctx, import, {WriteList("again.csv", women)}));
+}
+
+}  // namespace
+}  // namespace skitally

@@ -1,0 +1,194 @@
+#include "entries/racer_add.h"
+
+#include <gtest/gtest.h>
+
+#include "entries/racer_commands.h"
+#include "entries/racer_pick.h"
+#include "entry_test_race.h"
+#include "util/tokens.h"
+
+namespace skitally {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+class RacerAddTest : public test::EntryRaceTest {};
+
+TEST_F(RacerAddTest, PickScreenShowsOnlyTheRaceGenderWithTheRaceAffiliation)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    FillPickTable({test::kDan, test::kCara, test::kAnne, test::kBeth});
+    const RowPick pick = PickScreen(ctx, PickRowsForRace(ctx), kPointsGS);
+    EXPECT_EQ(pick.headings, (std::vector<std::string>{"NAME", "CODE", "DIV", "BYR", "POINTS", "Group"}));
+    EXPECT_EQ(pick.rows, (Rows{{"ADAMS Beth", "0222222", "AB", "2009", "047.25", "G2"},
+                               {"ST PIERRE Anne-Marie", "0123456", "QC", "2011", "033.10", ""},
+                               {"ZHOU Cara", "0333333", "", "2006", "999.99", ""}}));
+    EXPECT_TRUE(pick.preselected.empty());
+
+    MakeRace("FIS", "SL", "B", "CAN1234.TD5");
+    const RowPick both = PickScreen(ctx, PickRowsForRace(ctx), kPointsSL);
+    ASSERT_EQ(both.rows.size(), 4u);
+    EXPECT_EQ(both.headings[2], "NAT");
+    EXPECT_EQ(both.rows[1], (std::vector<std::string>{"MOREL Dan", "0444444", "CAN", "2011", "015.00", ""}));
+    EXPECT_EQ(both.rows[0][4], "");  // no slalom points: blank, not -1.00
+}
+
+TEST_F(RacerAddTest, PickedRowsAreAppendedAsWholeRecords)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    FillPickTable({test::kAnne, test::kBeth, test::kCara});
+    ScriptedOperator op({"2,3", "Continue"});
+    ASSERT_TRUE(AddFromPickTable(ctx, op));
+    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Selection is About to be ADDED to Race File"}));
+    EXPECT_EQ(op.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
+
+    const std::string bytes = test::ReadFile(ctx.race.File("RCR"));
+    ASSERT_EQ(bytes.size(), 2u * kRacerRecordLength);
+    EXPECT_EQ(bytes.substr(0, 47), "ST~PIERRE Anne-Marie                    0123456");
+    EXPECT_EQ(bytes.substr(47, 12), "QC   033.10 ");  // club, seed points
+    EXPECT_EQ(bytes.substr(241, 2), "\r\n");
+
+    const RacerRecord anne = Racer(1);
+    EXPECT_EQ(Trim(anne.nation), "QC");  // the division, in a national race
+    EXPECT_EQ(Trim(anne.category), "U16");
+    EXPECT_EQ(Trim(anne.gender), "F");
+    EXPECT_EQ(Trim(anne.birthYear), "2011");
+    EXPECT_EQ(anne.pointsDH, -1.0f);
+    EXPECT_EQ(anne.pointsSL, 12.5f);
+    EXPECT_EQ(anne.pointsGS, 33.1f);
+    EXPECT_EQ(Trim(anne.alpineCard), "0123456");
+    EXPECT_EQ(Trim(anne.sxCard), "0654321");
+    EXPECT_EQ(anne.formatVersion, kRacerFormatVersion);
+
+    const RacerRecord cara = Racer(2);
+    EXPECT_EQ(Trim(cara.name), "ZHOU Cara");
+    EXPECT_EQ(Trim(cara.nation), "USA");  // no division in the list: the nation
+    EXPECT_EQ(Trim(cara.seedPoints), "999.99");
+}
+
+TEST_F(RacerAddTest, RacerAlreadyOnFileIsSkippedAndTheOthersAdded)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    AddRacer("ADAMS Beth", "0222222");
+    AddRacer("ZHOU Cara", "0999888");  // same name, other card: another racer
+    FillPickTable({test::kAnne, test::kBeth, test::kCara});
+    ScriptedOperator op({"all", "Continue"});
+    ASSERT_TRUE(AddFromPickTable(ctx, op));
+    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Selection is About to be ADDED to Race File",
+                                                   "RACER ALREADY ON FILE\nADAMS Beth"}));
+    EXPECT_EQ(op.messages()[1].title, "Error Message");
+    EXPECT_EQ(op.beeps(), 1);
+    ASSERT_EQ(RacerCount(), 4);
+    EXPECT_EQ(Trim(Racer(3).name), "ST~PIERRE Anne-Marie");
+    EXPECT_EQ(Trim(Racer(4).card), "0333333");
+}
+
+TEST_F(RacerAddTest, CancelledSelectionWritesNothing)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    FillPickTable({test::kAnne});
+    ScriptedOperator cancelled({"1", "Cancel"});
+    EXPECT_FALSE(AddFromPickTable(ctx, cancelled));
+    ScriptedOperator none({"none"});
+    EXPECT_FALSE(AddFromPickTable(ctx, none));
+    EXPECT_EQ(RacerCount(), 0);
+}
+
+TEST_F(RacerAddTest, WrongCodexLeavesTheRacerFileByteIdentical)
+{
+    MakeRace("FIS", "GS", "F", "NAT1234");
+    AddRacer("ROY Anne", "0100000");
+    const std::string before = test::ReadFile(ctx.race.File("RCR"));
+    ScriptedOperator op;
+    EXPECT_FALSE(AddRacerCommand(ctx, op, {}));
+    EXPECT_EQ(Texts(op), (std::vector<std::string>{"CODEX IS INCORRECT",
+                                                   "Please change it by Clicking on the HEADER Tab and then on the "
+                                                   "JURY AND TECHNICAL DATA Button"}));
+    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
+
+    // The codex is read from the jury file, not from what the race had when opened.
+    JuryData jury = ctx.race.jury;
+    jury.technical[kCodexNumber].run1 = "CAN1234.TD5";
+    ASSERT_TRUE(WriteJuryFile(ctx.race.File("JRY"), jury));
+    ScriptedOperator asked({"<cancel>", "<cancel>"});
+    EXPECT_FALSE(AddRacerCommand(ctx, asked, {}));
+    EXPECT_EQ(Texts(asked).back(), "Add Racers from a Points File");
+}
+
+TEST_F(RacerAddTest, SuperCombinedSeedsFromTheChosenDiscipline)
+{
+    MakeRace("FIS", "SC", "F", "CAN1234.TD5");
+    FillPickTable({test::kBeth});
+    ScriptedOperator downhill({"DOWNHILL", "1", "Continue"});
+    ASSERT_TRUE(AddFromPickTable(ctx, downhill));
+    EXPECT_EQ(Texts(downhill)[0], "Seed the Super Combined Race with Points from what Discipline\n"
+                                  "Cancel forces the use the Super Combined points (Do Not Use until 2007-2008 Season)");
+    EXPECT_EQ(downhill.messages()[0].buttons, (std::vector<std::string>{"SUPER G.", "DOWNHILL", "&Cancel"}));
+    EXPECT_EQ(Trim(Racer(1).seedPoints), "055.00");
+
+    test::WriteFile(ctx.race.File("RCR"), "");
+    ScriptedOperator cancelled({"<cancel>", "1", "Continue"});
+    ASSERT_TRUE(AddFromPickTable(ctx, cancelled));
+    EXPECT_EQ(Trim(Racer(1).seedPoints), "070.00");
+}
+
+TEST_F(RacerAddTest, NewRacerTypedByNameFollowsTheNameAndKeyRules)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    ScriptedOperator op({"No",
+                         "mcdonald", "",          // the first name is missing
+                         "", "jean-luc",          // the last name stays as typed
+                         "", "", "12a34", "qc", "mtl", "u14", "", "2013", "1234.5", ""});
+    ASSERT_TRUE(AddRacerCommand(ctx, op, {}));
+    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Add Racers from a Points File",
+                                                   "Neither First Name nor Last Name can be blank"}));
+    // The refused "a" of the card and the points reset: two beeps each, and
+    // one with the refusal box.
+    EXPECT_EQ(op.beeps(), 5);
+    ASSERT_EQ(RacerCount(), 1);
+    const RacerRecord racer = Racer(1);
+    EXPECT_EQ(Trim(racer.name), "MCDONALD Jean-Luc");
+    EXPECT_EQ(Trim(racer.card), "1234");
+    EXPECT_EQ(Trim(racer.nation), "QC");
+    EXPECT_EQ(Trim(racer.club), "MTL");
+    EXPECT_EQ(Trim(racer.category), "U14");
+    EXPECT_EQ(Trim(racer.gender), "F");  // the race's gender, prefilled
+    EXPECT_EQ(racer.pointsGS, 999.0f);
+    EXPECT_EQ(Trim(racer.seedPoints), "999.00");
+}
+
+TEST_F(RacerAddTest, NewRacerScreenRefusesBadGenderAndBirthYear)
+{
+    MakeRace("NAT", "GS", "B", "REC-TOWN");
+    ScriptedOperator op({"No", "lee", "kim",
+                         "", "", "", "", "", "", "X", "13", "", "",   // gender refused
+                         "", "", "", "", "", "", "M", "", "", "",     // birth year refused
+                         "", "", "", "", "", "", "", "2013", "", ""});
+    ASSERT_TRUE(AddRacerCommand(ctx, op, {}));
+    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Add Racers from a Points File", "VALID GENDER: M=MEN, F=FEMALE",
+                                                   "MUST ENTER FOUR DIGITS"}));
+    const RacerRecord racer = Racer(1);
+    EXPECT_EQ(Trim(racer.card), "0000000");  // blank card of a named racer
+    EXPECT_EQ(Trim(racer.gender), "M");
+    EXPECT_EQ(Trim(racer.seedPoints), "");
+    EXPECT_EQ(racer.pointsGS, -1.0f);
+}
+
+TEST_F(RacerAddTest, NameFoundInTheListIsOfferedBeforeANewRacer)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    FillPickTable({test::kAnne, test::kBeth});
+    ScriptedOperator op({"No", "st  pierre", "ANNE-MARIE", "#1"});
+    ASSERT_TRUE(AddRacerCommand(ctx, op, {}));
+    EXPECT_NE(op.transcript().find("ST PIERRE Anne-Marie  0123456  2011"), std::string::npos);
+    EXPECT_NE(op.transcript().find("New Racer"), std::string::npos);
+    EXPECT_EQ(Trim(Racer(1).seedPoints), "033.10");
+
+    ScriptedOperator again({"No", "?", "", "2", "Continue"});  // the pick screen instead
+    EXPECT_FALSE(AddRacerCommand(ctx, again, {}));
+    EXPECT_EQ(Texts(again).back(), "RACER ALREADY ON FILE\nST PIERRE Anne-Marie");
+    EXPECT_EQ(RacerCount(), 1);
+}
+
+}  // namespace
+}  // namespace skitally
