@@ -1,6 +1,7 @@
 // The points-list reader on a FIS-sized alpine list, against merely
 // reading the same bytes and counting the lines: what the normalising costs.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 
 #include "app/app_context.h"
 #include "app/scripted_operator.h"
+#include "entries/points_import.h"
 #include "entries/points_list_reader.h"
 #include "fis_list_generator.h"
 
@@ -77,6 +79,31 @@ void ReaderWholeList(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(list.size));
 }
 
+// The whole import a secretary waits for: the list read, normalised and
+// stored in the pick table of a settings database on disk. Peak memory is
+// the process's high-water mark, reported as a counter.
+void ImportIntoPickTable(benchmark::State& state)
+{
+    const BenchList& list = List();
+    AppContext ctx({list.folder, list.folder, list.folder + "/"}, SystemClock());
+    ctx.settings = SettingsStore::Open(list.folder + "/Skitally.sqlite");
+    ctx.race.header.values.discipline = std::string("S");
+    ctx.race.header.values.raceLevel = std::string("FIS");
+    ctx.race.header.values.gender = std::string("F");
+    SilentOperator op;
+    for (auto _ : state) {
+        int imported = 0;
+        if (!ImportPointsList(ctx, op, list.path, true, imported) || imported != kRacers) {
+            state.SkipWithError("the generated list was not imported whole");
+            break;
+        }
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    state.SetItemsProcessed(state.iterations() * kRacers);
+}
+
 void PlainReadCountingLines(benchmark::State& state)
 {
     const BenchList& list = List();
@@ -93,6 +120,7 @@ void PlainReadCountingLines(benchmark::State& state)
 }
 
 BENCHMARK(ReaderWholeList)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportIntoPickTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainReadCountingLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace
