@@ -20,10 +20,10 @@ std::string RacerFileOf(const std::string& race)
 }
 
 // Field numbers from "Name,Bib,5"; an unknown name gives an empty list.
-bool ParseFields(std::string spec, std::vector<int>& fields, std::string& unknown)
+bool ParseFields(std::string fieldList, std::vector<int>& fields, std::string& unknown)
 {
-    while (!spec.empty()) {
-        const std::string token = Trim(PopToken(spec, ","));
+    while (!fieldList.empty()) {
+        const std::string token = Trim(PopToken(fieldList, ","));
         if (token.empty())
             continue;
         int field = RacerFieldByName(token);

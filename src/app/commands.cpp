@@ -4,6 +4,7 @@
 #include "app/home_commands.h"
 #include "app/race_kinds.h"
 #include "app/text_ids.h"
+#include "draw/draw_commands.h"
 #include "entries/racer_commands.h"
 #include "racefile/course_entry.h"
 #include "racefile/header_entry.h"
@@ -15,6 +16,7 @@ namespace {
 
 constexpr int kTimesInputs = 8640;
 constexpr int kHandPointsCaption = 8559;
+constexpr int kAuditCaption = 8647;
 constexpr int kXmlForFis = 8636;
 constexpr int kNationalUpload = 8637;
 constexpr int kSkiCrossResultsMenu = 1455;
@@ -100,10 +102,11 @@ std::vector<Command> BuildCommands()
         Entry("update-points", 8604, "Racers").Needs("HR").Help("update-points RACE [LIST [NEWRACE]]: copy the race with new points").Runs(UpdatePointsCommand),
         Entry("import", 8643, "Racers").Needs("H").CliOnly().Help("import RACE LIST: fill the pick table from a points list").Runs(ImportCommand),
         // Draw
-        Entry("draw", 8605, "Draw").Needs("HR").Help("automatic seeded draw of bibs and start positions").Later(),
-        Entry("manual-draw", 8606, "Draw").Needs("HR").Help("type bibs and start positions").Later(),
-        Entry("insert-late", 8607, "Draw").Needs("HR").Help("insert late entries").Later(),
-        Entry("change-start", 8608, "Draw").Needs("HR").Help("change a start position").Later(),
+        Entry("draw", 8605, "Draw").Needs("HR").Help("automatic seeded draw: draw RACE [--seed N] (the seed replays a draw)").Runs(DrawCommand),
+        Entry("manual-draw", 8606, "Draw").Needs("HR").Help("type bibs and start positions").Runs(ManualDrawCommand),
+        Entry("insert-late", 8607, "Draw").Needs("HR").Help("insert late entries").Runs(InsertLateCommand),
+        Entry("change-start", 8608, "Draw").Needs("HR").Help("change a start position").Runs(ChangeStartCommand),
+        Entry("audit", kAuditCaption, "Draw").Needs("HR").Help("missing or duplicate start positions and bibs").Runs(AuditCommand),
         // Times
         Entry("run1-times", 8609, "Times").Needs("HR").Help("type run-1 times").Later(),
         Entry("run2-times", 8610, "Times").Needs("HR").Help("type run-2 times").Later(),

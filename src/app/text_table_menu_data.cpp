@@ -56,6 +56,7 @@ const TextEntry kMenuTextEntries[] = {
     {8644, "This command is for Ski Cross races only", "Cette commande est réservée aux courses de ski cross"},
     {8645, "This command is for League races only", "Cette commande est réservée aux courses de ligue"},
     {8646, "View Racers", "Voir les coureurs"},
+    {8647, "Start Position and Bib &Audit", "&Vérification des positions de départ et des dossards"},
 };
 
 const std::size_t kMenuTextEntryCount = std::size(kMenuTextEntries);

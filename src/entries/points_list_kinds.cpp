@@ -198,12 +198,12 @@ ColumnMap FlatColumnMap(std::string_view line)
     return map;
 }
 
-std::string FixedColumn(std::string_view line, const ColumnSpec& spec)
+std::string FixedColumn(std::string_view line, const ColumnSpec& column)
 {
-    const auto start = static_cast<std::size_t>(spec.start > 0 ? spec.start - 1 : 0);
-    if (spec.field == 0 || start >= line.size())
+    const auto start = static_cast<std::size_t>(column.start > 0 ? column.start - 1 : 0);
+    if (column.field == 0 || start >= line.size())
         return {};
-    return Trim(line.substr(start, static_cast<std::size_t>(spec.width)));
+    return Trim(line.substr(start, static_cast<std::size_t>(column.width)));
 }
 
 bool FitsFlatColumns(std::string_view line, const ColumnMap& map)

@@ -102,7 +102,7 @@ ColumnMap FlatColumnMap(std::string_view line);
 bool FitsFlatColumns(std::string_view line, const ColumnMap& map);
 // Bytes start .. start + width - 1 (1-based) of the line, trimmed; what
 // lies past the end of the line is left out.
-std::string FixedColumn(std::string_view line, const ColumnSpec& spec);
+std::string FixedColumn(std::string_view line, const ColumnSpec& column);
 
 // --- Fixed-record lists -------------------------------------------------
 

@@ -59,10 +59,10 @@ char NormalizeDirection(std::string_view text) {
     return '?';
 }
 
-std::vector<ParsedKey> ParseKeys(std::string_view spec) {
+std::vector<ParsedKey> ParseKeys(std::string_view order) {
     std::vector<ParsedKey> keys;
-    std::string rest(spec);
-    const int count = CountOccurrences(spec, ",") + 1;
+    std::string rest(order);
+    const int count = CountOccurrences(order, ",") + 1;
     for (int k = 0; k < count; ++k) {
         const std::string key = Trim(PopToken(rest, ","));
         if (key.empty()) {
@@ -79,11 +79,11 @@ std::vector<ParsedKey> ParseKeys(std::string_view spec) {
     return keys;
 }
 
-Status CheckDirections(const std::vector<ParsedKey>& keys, std::string_view spec) {
+Status CheckDirections(const std::vector<ParsedKey>& keys, std::string_view order) {
     for (const ParsedKey& parsed : keys) {
         if (parsed.key.direction == '?') {
             return Status::Fail("unknown sort direction \"" + parsed.direction_text +
-                                "\" in \"" + std::string(spec) + "\"");
+                                "\" in \"" + std::string(order) + "\"");
         }
     }
     return Status::Ok();
@@ -161,8 +161,8 @@ int Sign(int value) {
 
 }  // namespace
 
-std::vector<SortKey> ParseSortSpec(std::string_view spec) {
-    return KeysOnly(ParseKeys(spec));
+std::vector<SortKey> ParseSortSpec(std::string_view order) {
+    return KeysOnly(ParseKeys(order));
 }
 
 int CompareSortCells(const SortCell& a, const SortCell& b) {
@@ -188,9 +188,9 @@ int CompareSortCells(const SortCell& a, const SortCell& b) {
     return (left > right) - (left < right);
 }
 
-Status SortTableRows(SortTable& table, std::string_view spec) {
-    const std::vector<ParsedKey> parsed = ParseKeys(spec);
-    if (Status status = CheckDirections(parsed, spec); !status) {
+Status SortTableRows(SortTable& table, std::string_view order) {
+    const std::vector<ParsedKey> parsed = ParseKeys(order);
+    if (Status status = CheckDirections(parsed, order); !status) {
         return status;
     }
     const std::vector<SortKey> keys = KeysOnly(parsed);
@@ -215,9 +215,9 @@ Status SortTableRows(SortTable& table, std::string_view spec) {
     return Status::Ok();
 }
 
-Status SortTableCols(SortTable& table, std::string_view spec) {
-    const std::vector<ParsedKey> parsed = ParseKeys(spec);
-    if (Status status = CheckDirections(parsed, spec); !status) {
+Status SortTableCols(SortTable& table, std::string_view order) {
+    const std::vector<ParsedKey> parsed = ParseKeys(order);
+    if (Status status = CheckDirections(parsed, order); !status) {
         return status;
     }
     const std::vector<SortKey> keys = KeysOnly(parsed);

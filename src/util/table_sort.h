@@ -31,7 +31,7 @@ struct SortKey {
 // and around the direction are ignored; a missing or empty direction is
 // ascending. Parsing stops at the first empty key, so "6-A, ,3-D" holds one
 // key. The column is rounded to the nearest integer, ties to even.
-std::vector<SortKey> ParseSortSpec(std::string_view spec);
+std::vector<SortKey> ParseSortSpec(std::string_view order);
 
 // -1, 0 or 1. Numbers compare numerically, texts byte by byte (so "10"
 // comes before "9"), any number before any text; an empty cell counts as 0
@@ -40,10 +40,10 @@ int CompareSortCells(const SortCell& a, const SortCell& b);
 
 // table[row][column]. Whole rows move (columns 1..last). A specification
 // with an unknown direction is refused before anything moves.
-Status SortTableRows(SortTable& table, std::string_view spec);
+Status SortTableRows(SortTable& table, std::string_view order);
 
 // table[column][row]: the layout of ladder and league working tables.
-Status SortTableCols(SortTable& table, std::string_view spec);
+Status SortTableCols(SortTable& table, std::string_view order);
 
 // Sorts list[1..] in place; direction 'A' or 'D' (lower case accepted).
 Status SortList(std::vector<SortCell>& list, char direction);

@@ -65,11 +65,11 @@ TEST(ParseSortSpec, ReadsColumnsAndDirections) {
 }
 
 TEST(ParseSortSpec, MissingOrEmptyDirectionIsAscending) {
-    for (const char* spec : {"5", "5-", "5 -  "}) {
-        const auto keys = ParseSortSpec(spec);
-        ASSERT_EQ(keys.size(), 1u) << spec;
-        EXPECT_EQ(keys[0].column, 5) << spec;
-        EXPECT_EQ(keys[0].direction, 'A') << spec;
+    for (const char* order : {"5", "5-", "5 -  "}) {
+        const auto keys = ParseSortSpec(order);
+        ASSERT_EQ(keys.size(), 1u) << order;
+        EXPECT_EQ(keys[0].column, 5) << order;
+        EXPECT_EQ(keys[0].direction, 'A') << order;
     }
 }
 
@@ -265,12 +265,12 @@ TEST(SortTableRows, NoRowOrOneRowUnchanged) {
 // ---- Column-major tables ----
 
 TEST(SortTableCols, SameOrderAsRowLayout) {
-    for (const char* spec : {"1-A", "1-D", "2-D,1-A"}) {
+    for (const char* order : {"1-A", "1-D", "2-D,1-A"}) {
         SortTable rows = SevenRows();
         SortTable cols = Transpose(SevenRows());
-        ASSERT_TRUE(SortTableRows(rows, spec).ok());
-        ASSERT_TRUE(SortTableCols(cols, spec).ok());
-        EXPECT_EQ(cols, Transpose(rows)) << spec;
+        ASSERT_TRUE(SortTableRows(rows, order).ok());
+        ASSERT_TRUE(SortTableCols(cols, order).ok());
+        EXPECT_EQ(cols, Transpose(rows)) << order;
     }
 }
 

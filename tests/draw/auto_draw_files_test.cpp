@@ -1,0 +1,181 @@
+// What the automatic draw leaves on disk: the racer file untouched by a
+// draw that ends early, results blanked with their files, deleted slots,
+// and the work files with their headings and draw titles.
+
+#include "draw/auto_draw.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "draw/draw_field.h"
+#include "draw_test_race.h"
+#include "racefile/racer_file.h"
+
+namespace skitally {
+namespace {
+
+using Answers = std::vector<std::string>;
+
+class AutoDrawFilesTest : public test::DrawRaceTest {
+protected:
+    DrawOutcome Draw(const Answers& answers, std::uint32_t seed = 77)
+    {
+        ScriptedOperator op(answers);
+        DrawRandom random(seed);
+        const DrawOutcome outcome = AutomaticDraw(ctx, op, random);
+        EXPECT_EQ(op.remainingAnswers(), 0u) << op.transcript();
+        return outcome;
+    }
+
+    // A drawn race with run-1 results, a deleted slot, a trailing partial
+    // record and the work files of its results and start lists.
+    void MakeRaceWithResults()
+    {
+        MakeField("NAT", "GS", {"10.00", "20.00", "30.00", "40.00"});
+        for (int n = 1; n <= 4; ++n)
+            UpdateRacer(n, [n](RacerRecord& r) {
+                r.start1 = NumberField(5 - n);
+                r.bib = NumberField(20 + n);
+                r.time1 = 50.0f + static_cast<float>(n);
+            });
+        UpdateRacer(3, [](RacerRecord& r) { r.status1 = "DNF"; });
+        RacerFile file;
+        ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
+        ASSERT_TRUE(file.DeleteRacer(2));
+        test::WriteFile(ctx.race.File("RCR"), test::ReadFile(ctx.race.File("RCR")) + "PARTIAL");
+        for (const char* code : {"RN1", "CLC", "SD7", "DRW", "SRT"})
+            test::WriteFile(ctx.race.File(code), "x");
+    }
+
+    bool Exists(const std::string& code) const { return std::filesystem::exists(ctx.race.File(code)); }
+    std::string WorkFile(const char* name) const { return test::ReadFile(ctx.race.racePath + name); }
+};
+
+TEST_F(AutoDrawFilesTest, DrawEndedByNoOrCancelLeavesTheRaceExactlyAsItWas)
+{
+    // Live racers 1, 3 and 4: method 3 draws all at random, 2 is a top seed.
+    const Answers scripts[] = {
+        {"<cancel>"},                                      // the method
+        {"3", "<cancel>"},                                 // its confirmation
+        {"3", "Yes", "<cancel>"},                          // blank the times
+        {"3", "Yes", "Yes", "No"},                         // re-assign: No ends the draw
+        {"3", "Yes", "Yes", "Yes", "<cancel>"},            // keep bibs
+        {"3", "Yes", "Yes", "Yes", "No", "<cancel>"},      // first bib
+        {"3", "Yes", "Yes", "Yes", "No", "1", "Yes", "<cancel>", "<cancel>"},  // cross-reference
+        {"1", "Yes", "No", "Yes", "No", "1", "No", "No", "<cancel>"},          // the reversal
+        {"2", "Yes", "No", "Yes", "Yes", "<cancel>"},                      // draw the top again
+        {"2", "Yes", "No", "Yes", "Yes", "Yes", "No", "No", "<cancel>"},   // the top seed choice
+        {"2", "Yes", "No", "Yes", "Yes", "Yes", "Yes", "<cancel>"},        // print the top
+    };
+    for (const Answers& answers : scripts) {
+        MakeRaceWithResults();
+        const std::string before = test::ReadFile(ctx.race.File("RCR"));
+        EXPECT_FALSE(Draw(answers).completed) << answers.size();
+        EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before) << answers.size();
+        for (const char* code : {"RN1", "CLC", "SD7", "DRW", "SRT"})
+            EXPECT_TRUE(Exists(code)) << code;
+    }
+}
+
+TEST_F(AutoDrawFilesTest, BlankedResultsAndKeptBibs)
+{
+    MakeRaceWithResults();
+    const std::string before = test::ReadFile(ctx.race.File("RCR"));
+    // Blank yes, re-assign yes, keep bibs yes, reverse no, print no.
+    const DrawOutcome outcome = Draw({"1", "Yes", "Yes", "Yes", "Yes", "No"});
+    ASSERT_TRUE(outcome.completed);
+    EXPECT_TRUE(outcome.calculationReset);
+    const std::vector<RacerRecord> racers = Racers();
+    EXPECT_EQ(racers[0].bib, " 21");
+    EXPECT_EQ(racers[3].bib, " 24");
+    EXPECT_EQ(racers[0].start1, "  1");
+    EXPECT_EQ(racers[2].start1, "  2");
+    EXPECT_EQ(racers[3].start1, "  3");
+    EXPECT_EQ(racers[0].time1, 0.0f);
+    EXPECT_EQ(racers[2].status1, "   ");
+    for (const char* code : {"RN1", "CLC", "SD7", "DRW", "SRT"})
+        EXPECT_FALSE(Exists(code)) << code;
+    // The deleted slot and the partial record at the end are not touched.
+    const std::string after = test::ReadFile(ctx.race.File("RCR"));
+    EXPECT_EQ(after.substr(243, 243), before.substr(243, 243));
+    EXPECT_EQ(after.substr(after.size() - 7), "PARTIAL");
+    EXPECT_EQ(after.size(), before.size());
+}
+
+TEST_F(AutoDrawFilesTest, ResultsKeptWhenNotBlanked)
+{
+    MakeRaceWithResults();
+    // Blank no, re-assign yes, keep bibs no, first bib 1 ...
+    ASSERT_TRUE(Draw({"1", "Yes", "No", "Yes", "No", "1", "No", "No", "No"}).completed);
+    EXPECT_EQ(Racers()[0].time1, 51.0f);
+    EXPECT_TRUE(Exists("RN1"));
+    EXPECT_FALSE(Exists("DRW"));
+    EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
+{
+    MakeRace("NAT", "GS", {{"ALPHA Ann", "10.00"}, {"BRAVO Bea", "20.00"}, {"CHARLIE Cy", "20.00"},
+                           {"DELTA Di", ""}, {"ECHO Ed", ""}});
+    // Tie of the rest drawn yes, print it no, print the draw no.
+    Draw({"1", "Yes", "1", "No", "No", "No", "Yes", "No", "No"}, 5);
+    const std::string expected =
+        "                                S K I T A L L Y\r\n"
+        "                 S K I   R A C E   R E S U L T S   S Y S T E M\r\n"
+        "                               INFORMATION REPORT\r\n"
+        "\r\n"
+        "                             COMPUTER DRAW RESULTS\r\n"
+        "\r\n"
+        "RACERS DRAWN FOR TIE AT POSITION 2\r\n"
+        "RACERS NAME                                POINTS    DRAWN     RUNS\r\n"
+        "BRAVO Bea                                   20.00        2        1\r\n"
+        "CHARLIE Cy                                  20.00        1        7\r\n"
+        "\r\n"
+        "DRAW RACERS AT RANDOM FOR INSERT INTO SEED\r\n"
+        "RACERS NAME                                POINTS    DRAWN     RUNS\r\n"
+        "DELTA Di                                                 1        1\r\n"
+        "ECHO Ed                                                  2        1\r\n"
+        "\r\n";
+    EXPECT_EQ(WorkFile("$CMPDRW$.DAT"), expected);
+    // Drawn 2 and 1: Charlie takes the first place of the tie.
+    const std::string match = WorkFile("$MATCH$.DAT");
+    EXPECT_NE(match.find("RACERS WITH MATCHING SEED POINTS\r\n\r\n"
+                         "  START  RACERS NAME                                POINTS    START      BIB\r\n\r\n"
+                         "RACERS TIED FOR POSITION 2\r\n"
+                         "      2  BRAVO Bea                                   20.00        3        3\r\n"
+                         "      3  CHARLIE Cy                                  20.00        2        2\r\n"),
+              std::string::npos)
+        << match;
+}
+
+TEST_F(AutoDrawFilesTest, SpecialDrawWhenTooFewRacersHavePoints)
+{
+    MakeRace("NAT", "GS", {{"ALPHA Ann", "10.00"}, {"BRAVO Bea", ""}, {"CHARLIE Cy", "20.00"},
+                           {"DELTA Di", ""}, {"ECHO Ed", ""}, {"FOX Flo", ""}});
+    // Top seed of 4: by points, print no; then the two left without points.
+    Draw({"4", "Yes", "1", "No", "No", "Yes", "No", "Yes", "No", "No"}, 3);
+    const std::vector<std::string> order = StartOrder();
+    EXPECT_EQ(order[0], "ALPHA");
+    EXPECT_EQ(order[1], "CHARLIE");
+    const std::string top = WorkFile("$TOP$.DAT");
+    EXPECT_NE(top.find("S P E C I A L   D R A W    R E Q U I R E D\r\n"), std::string::npos);
+    EXPECT_NE(top.find("REMAINING TOP RACERS MUST BE DRAWN FROM RACERS WITH SEED POINTS\r\n"), std::string::npos);
+    EXPECT_NE(top.find("\r\n  START  RACERS NAME                                POINTS\r\n"
+                       "      1  ALPHA Ann                                   10.00\r\n"),
+              std::string::npos)
+        << top;
+
+    const std::string special = WorkFile("$SPCDRW$.DAT");
+    ASSERT_EQ(special.size(), 43u * 5);
+    EXPECT_EQ(special.substr(0, 43), "S P E C I A L   D R A W    R E Q U I R E D ");
+    // The first two drawn filled places 3 and 4 of the top seed.
+    for (int k = 1; k <= 2; ++k) {
+        const std::string record = special.substr(43 * static_cast<std::size_t>(k), 43);
+        EXPECT_EQ(record.substr(40), "  " + std::to_string(k));
+        EXPECT_EQ(record.substr(0, record.find(' ')), order[static_cast<std::size_t>(k) + 1]);
+    }
+}
+
+}  // namespace
+}  // namespace skitally

@@ -1,0 +1,233 @@
+// The automatic draw driven through its questions: orders, bibs, the
+// method value and its warnings, ties at the top-seed boundary.
+
+#include "draw/auto_draw.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "draw/draw_commands.h"
+#include "draw_test_race.h"
+
+namespace skitally {
+namespace {
+
+using Answers = std::vector<std::string>;
+
+class AutoDrawTest : public test::DrawRaceTest {
+protected:
+    DrawOutcome Draw(const Answers& answers, std::uint32_t seed = 77)
+    {
+        op = std::make_unique<ScriptedOperator>(answers);
+        DrawRandom random(seed);
+        const DrawOutcome outcome = AutomaticDraw(ctx, *op, random);
+        EXPECT_EQ(op->remainingAnswers(), 0u) << op->transcript();
+        return outcome;
+    }
+
+    // Method V confirmed, first bib 1, no skipped bibs, no cross-reference.
+    static Answers Start(const std::string& method)
+    {
+        return {method, "Yes", "1", "No", "No"};
+    }
+    static Answers Join(Answers a, const Answers& b)
+    {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    }
+
+    bool Shown(const std::string& text) const
+    {
+        const std::vector<std::string> texts = Texts(*op);
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const std::string& t) { return t.find(text) != std::string::npos; });
+    }
+
+    std::unique_ptr<ScriptedOperator> op;
+};
+
+TEST_F(AutoDrawTest, ByPointsLowestFirstAndRacersWithoutPointsLast)
+{
+    MakeField("NAT", "GS", {"30.00", "10.00", "", "20.00", "40.00"});
+    ctx.log.Start(dir.path(), test::FixedClock());
+    // Reverse no, then the one racer without points is "drawn": print no.
+    const DrawOutcome outcome = Draw(Join(Start("1"), {"No", "No"}));
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R02", "R04", "R01", "R05", "R03"}));
+    EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(Racers()[1].start1, "  1");
+    EXPECT_TRUE(Shown("AUTOMATIC ASSIGNMENT COMPLETE\n\nRANDOM DRAW SEED = 77"));
+    EXPECT_NE(test::ReadFile(ctx.log.path()).find(" - Automatic draw: method 1, 5 racers, seed 77\r\n"),
+              std::string::npos);
+}
+
+TEST_F(AutoDrawTest, ReversedByPointsStartsTheHighestFirst)
+{
+    MakeField("NAT", "SL", {"30.00", "10.00", "", "20.00", "40.00"});
+    Draw(Join(Start("1"), {"Yes", "No"}));
+    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R05", "R01", "R04", "R02", "R03"}));
+}
+
+TEST_F(AutoDrawTest, SkiCrossAndSeriesRacesSortHighestFirst)
+{
+    for (const auto& [level, discipline] : {std::pair{"NAT", "SX"}, std::pair{"SRS", "GS"}}) {
+        MakeField(level, discipline, {"30.00", "10.00", "20.00"});
+        Draw(Join(Start("1"), {"No"}));
+        EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R01", "R03", "R02"})) << level << discipline;
+    }
+}
+
+TEST_F(AutoDrawTest, SoftwareChangedWarningDependsOnRaceType)
+{
+    const struct {
+        const char* discipline;
+        int method;
+        bool warns;
+    } cases[] = {{"GS", 16, true}, {"GS", 31, true}, {"GS", 15, false}, {"GS", 17, false},
+                 {"SX", 16, false}, {"SX", 17, true}, {"SX", 33, true}};
+    for (const auto& c : cases) {
+        MakeField("NAT", c.discipline, std::vector<std::string>(40, "10.00"));
+        const std::string before = test::ReadFile(ctx.race.File("RCR"));
+        // Cancelled at the method confirmation: nothing changes.
+        Draw({std::to_string(c.method), "<cancel>"});
+        EXPECT_EQ(op->beeps(), c.warns ? 4 : 0) << c.discipline << " " << c.method;
+        EXPECT_EQ(Shown("WARNING - Software has Changed.\nIs the following the value of the Top Seed\n< " +
+                        std::to_string(c.method) + " >"),
+                  c.warns);
+        EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
+    }
+}
+
+TEST_F(AutoDrawTest, MethodOutsideTheFieldOrNotANumberIsAskedAgain)
+{
+    MakeField("NAT", "GS", {"30.00", "10.00", "20.00"});
+    Draw({"0", "abc", "4", "2", "No", "1", "Yes", "1", "No", "No", "No"});
+    const std::vector<std::string> texts = Texts(*op);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "ENTER A WHOLE NUMBER FROM 1 TO 3"), 3);
+    EXPECT_TRUE(Shown("You have Selected the Following Method\n1)  Enter the NUMBER of Racers in the Top Seed  < 2 >"));
+    EXPECT_TRUE(Shown("3)  To Assign ALL Racers by Seed Points with No Top Seed Enter 1  < 1 >"));
+    EXPECT_NE(op->transcript().find("2)  To Random Draw ALL Racers, Enter 3\n"), std::string::npos);
+    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R02", "R03", "R01"}));
+}
+
+TEST_F(AutoDrawTest, FirstBibOneWithBibThreeSkipped)
+{
+    MakeField("NAT", "GS", {"10.00", "20.00", "30.00", "40.00", "50.00"});
+    Draw({"1", "Yes", "1", "Yes", "3", "3", "9", "x", "<cancel>", "No", "No"});
+    EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 4, 5, 6}));
+    EXPECT_TRUE(Shown("BIB # ALREADY SKIPPED"));
+    const std::vector<std::string> texts = Texts(*op);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "BIB # MUST BE WITHIN THE RANGE OF 1 - 6"), 2);
+    EXPECT_NE(op->transcript().find("FIRST BIB = 1\nLAST  BIB = 6\nSKIPPING BIB # 3\n"), std::string::npos);
+    EXPECT_TRUE(Shown("DO YOU WISH TO SKIP ANY BIB # (ie: Missing Bibs)\n( NORMALLY ANSWER 'N' )"));
+}
+
+TEST_F(AutoDrawTest, CrossReferenceTableListsEveryStartWithItsBib)
+{
+    MakeField("NAT", "GS", {"10.00", "20.00", "30.00"});
+    Draw({"1", "Yes", "10", "Yes", "11", "<cancel>", "Yes", "No"});
+    const std::string table = test::ReadFile(ctx.race.File("TMP"));
+    EXPECT_NE(table.find("START POSN. - BIB # CROSS REFERENCE"), std::string::npos);
+    EXPECT_NE(table.find("| START   1 = Bib  10 |\r\n| START   2 = Bib  12 |\r\n| START   3 = Bib  13 |\r\n"),
+              std::string::npos);
+    EXPECT_EQ(op->reportsShown(), std::vector<std::string>{ctx.race.File("TMP")});
+}
+
+TEST_F(AutoDrawTest, FieldOfOneDrawnAtRandomStartsFirst)
+{
+    MakeField("NAT", "GS", {"10.00"});
+    Draw({"1", "Yes", "7", "No", "No", "No"});
+    EXPECT_EQ(Racers()[0].start1, "  1");
+    EXPECT_EQ(Racers()[0].bib, "  7");
+    EXPECT_TRUE(Shown("2)  To Random Draw ALL Racers, Enter  < 1 >"));
+}
+
+// Places 15, 16 and 17 share 15.00 points.
+std::vector<std::string> TiedAtFifteen()
+{
+    std::vector<std::string> points;
+    for (int i = 1; i <= 20; ++i)
+        points.push_back(std::to_string(i >= 15 && i <= 17 ? 15 : i) + ".00");
+    return points;
+}
+
+TEST_F(AutoDrawTest, TieAtTheTopBoundaryDeclinedKeepsTheTopSeed)
+{
+    MakeField("NAT", "GS", TiedAtFifteen());
+    // Draw top again yes, widen no, computer draw yes, print top no, draw
+    // the tie of the rest no, print it no, print the draw no.
+    Draw(Join(Start("15"), {"Yes", "No", "Yes", "No", "No", "No", "No"}));
+    EXPECT_TRUE(Shown("Top Racers Encountered with matching seed Points  15 - 17\nCHANGE THE TOP SEED TO < 17 >"));
+    EXPECT_TRUE(Shown("Number of Racers in Top Seed Equals < 15 >"));
+    const std::vector<std::string> order = StartOrder();
+    std::vector<std::string> top(order.begin(), order.begin() + 15);
+    std::sort(top.begin(), top.end());
+    EXPECT_EQ(top.back(), "R15");
+    // The rest keeps the sorted order, the tie not drawn.
+    EXPECT_EQ(std::vector<std::string>(order.begin() + 15, order.end()),
+              (std::vector<std::string>{"R16", "R17", "R18", "R19", "R20"}));
+}
+
+TEST_F(AutoDrawTest, TieAtTheTopBoundaryAcceptedWidensTheTopSeed)
+{
+    MakeField("NAT", "GS", TiedAtFifteen());
+    Draw(Join(Start("15"), {"Yes", "Yes", "Yes", "No", "No"}));
+    EXPECT_TRUE(Shown("Number of Racers in Top Seed Equals < 17 >"));
+    const std::vector<std::string> order = StartOrder();
+    std::vector<std::string> top(order.begin(), order.begin() + 17);
+    std::sort(top.begin(), top.end());
+    EXPECT_EQ(top.back(), "R17");
+}
+
+TEST_F(AutoDrawTest, TopSeedComputerDrawIsReplayedByItsSeed)
+{
+    MakeField("NAT", "GS", {"10.00", "20.00", "30.00", "40.00", "50.00", "60.00"});
+    Draw(Join(Start("4"), {"Yes", "Yes", "No", "No"}), 2026);
+    // Pinned: the same seed must give the same draw on every build.
+    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R04", "R01", "R03", "R02", "R05", "R06"}));
+}
+
+TEST_F(AutoDrawTest, InvertedTopSeedStartsItsLastPlaceFirstAndDrawsItsTies)
+{
+    MakeField("NAT", "GS", {"10.00", "20.00", "20.00", "30.00", "40.00", "50.00"});
+    // Computer draw no, by points no, inverted yes.
+    Draw(Join(Start("3"), {"Yes", "No", "No", "Yes", "No", "No"}));
+    const std::vector<std::string> order = StartOrder();
+    EXPECT_EQ(order[2], "R01");
+    EXPECT_EQ(std::vector<std::string>(order.begin() + 3, order.end()),
+              (std::vector<std::string>{"R04", "R05", "R06"}));
+    const std::string draws = test::ReadFile(ctx.race.racePath + "$CMPDRW$.DAT");
+    EXPECT_NE(draws.find("\r\nDRAW TOP RACERS WITH MATCHING SEED POINTS\r\n"), std::string::npos);
+}
+
+TEST_F(AutoDrawTest, NoToDrawingTheTopAgainKeepsItsPresentOrder)
+{
+    MakeField("NAT", "GS", {"10.00", "20.00", "30.00", "40.00"});
+    // R02 started first and R01 second last time.
+    UpdateRacer(1, [](RacerRecord& r) { r.start1 = "  2"; });
+    UpdateRacer(2, [](RacerRecord& r) { r.start1 = "  1"; });
+    Draw({"2", "Yes", "Yes", "No", "1", "No", "No", "No", "No"});
+    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R02", "R01", "R03", "R04"}));
+}
+
+TEST_F(AutoDrawTest, DrawCommandTakesTheSeedInBothForms)
+{
+    const Answers answers = {"8", "Yes", "1", "No", "No", "No"};
+    std::vector<std::string> files;
+    for (const Answers& args : {Answers{"--seed=9"}, Answers{"--seed", "9"}}) {
+        MakeField("NAT", "GS", std::vector<std::string>(8, "10.00"));
+        ScriptedOperator scripted(answers);
+        ASSERT_TRUE(DrawCommand(ctx, scripted, args));
+        EXPECT_NE(scripted.transcript().find("RANDOM DRAW SEED = 9 "), std::string::npos);
+        files.push_back(test::ReadFile(ctx.race.File("RCR")));
+    }
+    EXPECT_EQ(files[0], files[1]);
+
+    ScriptedOperator refused;
+    EXPECT_FALSE(DrawCommand(ctx, refused, {"--seed=nine"}));
+    EXPECT_EQ(refused.messages().at(0).text, "The draw seed must be a whole number from 0 to 4294967295: nine");
+}
+
+}  // namespace
+}  // namespace skitally

@@ -1,0 +1,177 @@
+// The manual draw modes: the bib and start-position checks, the refusal of
+// racers already placed, the insert shift by special seed, and the audit.
+
+#include "draw/manual_entry.h"
+
+#include <gtest/gtest.h>
+
+#include "draw/draw_commands.h"
+#include "draw/start_audit.h"
+#include "draw_test_race.h"
+
+namespace skitally {
+namespace {
+
+class ManualDrawTest : public test::DrawRaceTest {
+protected:
+    bool Enter(EntryMode mode, const std::vector<std::string>& answers)
+    {
+        op = std::make_unique<ScriptedOperator>(answers);
+        const bool ok = ManualDrawEntry(ctx, *op, mode);
+        EXPECT_EQ(op->remainingAnswers(), 0u) << op->transcript();
+        return ok;
+    }
+
+    int Count(const std::string& text) const
+    {
+        const std::vector<std::string> texts = Texts(*op);
+        return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+    }
+
+    // Racers R01..R20 of the unseeded field at starts 1..20, S1 of seed 1 at
+    // start 7, and the late entry LATE without bib or start.
+    void MakeInsertRace()
+    {
+        MakeField("NAT", "GS", std::vector<std::string>(22, "10.00"));
+        for (int n = 1; n <= 20; ++n)
+            UpdateRacer(n, [n](RacerRecord& r) {
+                r.start1 = NumberField(n);
+                r.bib = NumberField(n);
+            });
+        UpdateRacer(21, [](RacerRecord& r) {
+            r.name = "S1";
+            r.start1 = "  7";
+            r.bib = "100";
+            r.group = "1";
+        });
+        UpdateRacer(22, [](RacerRecord& r) { r.name = "LATE"; });
+    }
+
+    std::unique_ptr<ScriptedOperator> op;
+};
+
+TEST_F(ManualDrawTest, BibsCompareAsWholeNumbersAndStartsMustBeFree)
+{
+    MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
+    UpdateRacer(1, [](RacerRecord& r) {
+        r.bib = "005";
+        r.start1 = "  1";
+    });
+    ASSERT_TRUE(Enter(EntryMode::Manual, {"2", "5", "0", "6", "1", "x", "2", "<cancel>"}));
+    EXPECT_EQ(Count("BIB NUMBER ALREADY ASSIGNED"), 1);
+    EXPECT_EQ(Count("ENTER A WHOLE NUMBER FROM 1 TO 999"), 2);
+    EXPECT_EQ(Count("START POSITION ALREADY ASSIGNED"), 1);
+    EXPECT_EQ(Racers()[1].bib, "  6");
+    EXPECT_EQ(Racers()[1].start1, "  2");
+    EXPECT_EQ(op->reportsShown(), std::vector<std::string>{ctx.race.File("TMP")});
+}
+
+TEST_F(ManualDrawTest, RacerAlreadyPlacedIsRefusedAndNothingWritten)
+{
+    MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
+    UpdateRacer(1, [](RacerRecord& r) { r.bib = "  3"; });
+    const std::string before = test::ReadFile(ctx.race.File("RCR"));
+    // Ann refused; Bea's bib cancelled.
+    ASSERT_TRUE(Enter(EntryMode::Manual, {"1,2", "<cancel>", "<cancel>"}));
+    EXPECT_EQ(Count("RACER ALREADY HAS BIB AND / OR START POSITION\nANN"), 1);
+    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
+    EXPECT_TRUE(op->reportsShown().empty());
+}
+
+TEST_F(ManualDrawTest, ChangeAcceptsTheRacersOwnBibAndStart)
+{
+    MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
+    UpdateRacer(1, [](RacerRecord& r) {
+        r.bib = "  4";
+        r.start1 = "  2";
+    });
+    UpdateRacer(2, [](RacerRecord& r) {
+        r.bib = "  9";
+        r.start1 = "  1";
+    });
+    // Empty answers keep the shown values; then start 1, Bea's, is refused.
+    ASSERT_TRUE(Enter(EntryMode::Change, {"1", "", "1", "", "<cancel>"}));
+    EXPECT_EQ(Count("START POSITION ALREADY ASSIGNED"), 1);
+    EXPECT_EQ(Racers()[0].bib, "  4");
+    EXPECT_EQ(Racers()[0].start1, "  2");
+}
+
+TEST_F(ManualDrawTest, InsertAtSevenMovesOnlyTheSameSpecialSeed)
+{
+    MakeInsertRace();
+    // Bib 50, seed 0, start 22 refused (highest 20 + 1), then 7.
+    ASSERT_TRUE(Enter(EntryMode::Insert, {"22", "50", "0", "22", "7", "<cancel>"}));
+    EXPECT_EQ(Count("START POSITION GREATER THAN HIGHEST START POSITION PLUS 1."), 1);
+    const std::vector<RacerRecord> racers = Racers();
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(racers[static_cast<std::size_t>(n - 1)].start1, NumberField(n)) << n;
+    for (int n = 7; n <= 20; ++n)
+        EXPECT_EQ(racers[static_cast<std::size_t>(n - 1)].start1, NumberField(n + 1)) << n;
+    EXPECT_EQ(racers[20].start1, "  7");  // seed 1: not moved
+    EXPECT_EQ(racers[21].start1, "  7");
+    EXPECT_EQ(racers[21].bib, " 50");
+    EXPECT_NE(op->transcript().find("Enter Special Seed (0= None), Seed# (1, 2) or ('I') to Insert this Racer at "
+                                    "a particular Start Position. ( 0, 1, 2, I )"),
+              std::string::npos);
+}
+
+TEST_F(ManualDrawTest, InsertAfterTheLastStartMovesNobody)
+{
+    MakeInsertRace();
+    const std::string before = test::ReadFile(ctx.race.File("RCR"));
+    ASSERT_TRUE(Enter(EntryMode::Insert, {"22", "50", "I", "21", "<cancel>"}));
+    EXPECT_EQ(Racers()[21].start1, " 21");
+    // Only the late entry's own record changed.
+    const std::string after = test::ReadFile(ctx.race.File("RCR"));
+    EXPECT_EQ(after.substr(0, 21 * 243), before.substr(0, 21 * 243));
+}
+
+TEST_F(ManualDrawTest, InsertRefusesARacerWithAStartAndABibInUse)
+{
+    MakeInsertRace();
+    const std::string before = test::ReadFile(ctx.race.File("RCR"));
+    ASSERT_TRUE(Enter(EntryMode::Insert, {"3,22", "100", "<cancel>", "<cancel>"}));
+    EXPECT_EQ(Count("RACER ALREADY HAS BIB AND / OR START POSITION\nR03"), 1);
+    EXPECT_EQ(Count("BIB NUMBER ALREADY ASSIGNED"), 1);
+    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
+}
+
+TEST(StartAudit, MissingAndDuplicatedStartsAndBibs)
+{
+    DrawField field;
+    const auto add = [&field](const char* name, const char* start, const char* bib) {
+        RacerRecord racer;
+        racer.name = name;
+        racer.start1 = start;
+        racer.bib = bib;
+        field.racers.push_back({field.size() + 1, racer});
+    };
+    add("ANN", "  1", "  1");
+    add("BEA", "  4", "  7");
+    add("CY", "  4", "007");
+    add("DI", "", "");
+    const AuditFindings findings = AuditStartsAndBibs(field);
+    EXPECT_EQ(findings.missingStarts, (std::vector<int>{2, 3}));
+    test::TempDir dir;
+    const AppContext ctx(test::FoldersIn(dir), test::FixedClock());
+    const std::vector<std::string> lines = AuditLines(ctx, field, findings);
+    const std::vector<std::string> body(lines.begin() + 6, lines.end());
+    EXPECT_EQ(body, (std::vector<std::string>{"START NUMBER   2  MISSING", "START NUMBER   3  MISSING",
+                                              "START NUMBER   4  DUPLICATED", "        BEA", "        CY",
+                                              "BIB NUMBER   7  DUPLICATED", "        BEA", "        CY"}));
+    EXPECT_EQ(lines[4], "            MISSING OR DUPLICATE START POSITIONS AND/OR BIB NUMBERS");
+}
+
+TEST_F(ManualDrawTest, AuditCommandReportsACleanDrawAsSuch)
+{
+    MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
+    UpdateRacer(1, [](RacerRecord& r) { r.start1 = r.bib = "  1"; });
+    UpdateRacer(2, [](RacerRecord& r) { r.start1 = r.bib = "  2"; });
+    ScriptedOperator scripted;
+    ASSERT_TRUE(AuditCommand(ctx, scripted, {}));
+    const std::string report = test::ReadFile(ctx.race.File("TMP"));
+    EXPECT_NE(report.find("\r\nNO MISSING OR DUPLICATE START POSITIONS OR BIB NUMBERS\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace skitally

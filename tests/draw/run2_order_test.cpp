@@ -1,0 +1,199 @@
+// The second-run start order from run-1 results, and the questions that
+// decide it.
+
+#include "draw/run2_order.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/scripted_operator.h"
+#include "draw/run2_questions.h"
+#include "support/test_support.h"
+
+namespace skitally {
+namespace {
+
+struct Run1 {
+    const char* name;
+    int start;
+    float time;
+    const char* status;
+    const char* gender;
+};
+
+DrawField FieldOf(const std::vector<Run1>& racers)
+{
+    DrawField field;
+    for (const Run1& r : racers) {
+        RacerRecord racer;
+        racer.name = r.name;
+        racer.start1 = NumberField(r.start);
+        racer.time1 = r.time;
+        racer.status1 = r.status;
+        racer.gender = r.gender;
+        field.racers.push_back({field.size() + 1, racer});
+    }
+    return field;
+}
+
+// Record numbers as names.
+std::vector<std::string> Names(const DrawField& field, const std::vector<int>& records)
+{
+    std::vector<std::string> names;
+    for (int record : records)
+        names.push_back(field[record - 1].name);
+    return names;
+}
+
+// Run-1 ranking A B C D E F; C and D tie at 50.30; G did not finish,
+// H did not start, I did not qualify.
+DrawField Race()
+{
+    return FieldOf({{"G", 1, 0, "DNF", "F"},  {"C", 2, 50.30f, "", "F"}, {"A", 3, 50.10f, "", "F"},
+                    {"E", 4, 50.50f, "", "F"}, {"H", 5, 0, "DNS", "F"},  {"B", 6, 50.20f, "", "F"},
+                    {"D", 7, 50.30f, "", "F"}, {"F", 8, 50.60f, "", "F"},  {"I", 9, 0, "DNQ", "F"}});
+}
+
+std::vector<std::string> Order(const DrawField& field, Run2Answers answers)
+{
+    return Names(field, Run2StartOrder(field, answers));
+}
+
+TEST(Run2Order, ReversalOfNoneOrOneKeepsTheRun1ResultOrder)
+{
+    const DrawField field = Race();
+    const std::vector<std::string> results = {"A", "B", "C", "D", "E", "F"};
+    for (int reverse : {0, 1}) {
+        Run2Answers answers;
+        answers.reverse = reverse;
+        EXPECT_EQ(Order(field, answers), results) << reverse;
+    }
+}
+
+TEST(Run2Order, TopRacersReversedEqualTimesInRun1StartOrder)
+{
+    Run2Answers answers;
+    answers.reverse = 4;
+    // C started before D, so C ranks third.
+    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"D", "C", "B", "A", "E", "F"}));
+    answers.reverse = 50;
+    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"F", "E", "D", "C", "B", "A"}));
+}
+
+TEST(Run2Order, RacersWithoutAValidRun1)
+{
+    Run2Answers answers;
+    answers.addNonFinishers = true;
+    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G"}));
+    answers.addDidNotStart = true;
+    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H"}));
+}
+
+TEST(Run2Order, SameAndInvertedRun1StartOrder)
+{
+    Run2Answers answers;
+    answers.option = Run2Option::Same;
+    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"C", "A", "E", "B", "D", "F"}));
+    answers.keepInPlace = true;
+    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"G", "C", "A", "E", "B", "D", "F"}));
+    answers.option = Run2Option::Invert;
+    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"F", "D", "B", "E", "A", "C", "G"}));
+}
+
+TEST(Run2Order, GroupedListReversesWithinEachGroup)
+{
+    const DrawField field = FieldOf({{"M3", 1, 52, "", "M"}, {"F2", 2, 51, "", "F"}, {"M1", 3, 50, "", "M"},
+                                     {"F1", 4, 49, "", "F"}, {"M2", 5, 51, "", "M"}, {"F3", 6, 53, "", "F"}});
+    Run2Answers answers;
+    answers.reverse = 2;
+    answers.groupField = kGender;
+    EXPECT_EQ(Order(field, answers), (std::vector<std::string>{"F2", "F1", "F3", "M2", "M1", "M3"}));
+}
+
+TEST(Run2Order, TieAtTheReversalCountKeepsTheTieTogether)
+{
+    TieRun tie;
+    ASSERT_TRUE(FindReversalTie(Race(), -1, 3, tie));
+    EXPECT_EQ(tie.first, 3);
+    EXPECT_EQ(tie.last, 4);
+    EXPECT_FALSE(FindReversalTie(Race(), -1, 4, tie));
+    EXPECT_FALSE(FindReversalTie(Race(), -1, 1, tie));
+}
+
+class Run2QuestionsTest : public ::testing::Test {
+protected:
+    Run2QuestionsTest()
+    {
+        ctx.race.open = true;
+        ctx.race.racePath = dir.path() + "/";
+        ctx.race.raceName = "CUP";
+    }
+
+    std::optional<Run2Answers> Ask(const std::vector<std::string>& script, Run2Race race = {})
+    {
+        op = std::make_unique<ScriptedOperator>(script);
+        const std::optional<Run2Answers> answers = AskRun2Order(ctx, *op, Race(), race);
+        EXPECT_EQ(op->remainingAnswers(), 0u) << op->transcript();
+        return answers;
+    }
+
+    test::TempDir dir;
+    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
+    std::unique_ptr<ScriptedOperator> op;
+};
+
+TEST_F(Run2QuestionsTest, TieQuestionThenConfirmation)
+{
+    // Normal order, count 3 splits the tie at 3 - 4: change to 4 yes,
+    // confirm no, count 2, then the non-finishers with the DNS.
+    const std::optional<Run2Answers> answers = Ask({"#1", "3", "Yes", "No", "2", "Yes", "Yes"});
+    ASSERT_TRUE(answers);
+    EXPECT_EQ(answers->reverse, 2);
+    EXPECT_TRUE(answers->addNonFinishers);
+    EXPECT_TRUE(answers->addDidNotStart);
+    EXPECT_NE(op->transcript().find("There are TIES in the FIRST Run at Positions  3 - 4\n"
+                                    "Change the number of TOP RACERS to REVERSE to < 4 >"),
+              std::string::npos);
+    EXPECT_NE(op->transcript().find("The Correct Number of Racers to Reverse is < 4 >"), std::string::npos);
+}
+
+TEST_F(Run2QuestionsTest, FisRaceIsNotOfferedTheOtherOrders)
+{
+    Run2Race fis;
+    fis.fis = true;
+    const std::optional<Run2Answers> answers = Ask({"0", "No"}, fis);
+    ASSERT_TRUE(answers);
+    EXPECT_EQ(answers->option, Run2Option::Normal);
+    EXPECT_FALSE(answers->addNonFinishers);
+}
+
+TEST_F(Run2QuestionsTest, SameOrderAsksOnlyAboutDsqAndDnf)
+{
+    const std::optional<Run2Answers> answers = Ask({"#2", "Yes"});
+    ASSERT_TRUE(answers);
+    EXPECT_EQ(answers->option, Run2Option::Same);
+    EXPECT_TRUE(answers->keepInPlace);
+    EXPECT_NE(op->transcript().find("Include DSQs and DNFs in their Run 1 Start Positions ( Not a FIS Standard )"),
+              std::string::npos);
+}
+
+TEST_F(Run2QuestionsTest, LeagueAndSkiCrossRacesAreAskedNothingMoreAndTakeEveryone)
+{
+    Run2Race league;
+    league.leagueOrSkiCross = true;
+    const std::optional<Run2Answers> answers = Ask({"#1"}, league);
+    ASSERT_TRUE(answers);
+    EXPECT_EQ(answers->reverse, 0);
+    EXPECT_TRUE(answers->addNonFinishers && answers->addDidNotStart);
+}
+
+TEST_F(Run2QuestionsTest, CancelledChoiceDeletesTheRun2StartList)
+{
+    test::WriteFile(ctx.race.File("RN2"), "old list");
+    EXPECT_FALSE(Ask({"<cancel>"}));
+    EXPECT_FALSE(std::filesystem::exists(ctx.race.File("RN2")));
+}
+
+}  // namespace
+}  // namespace skitally
