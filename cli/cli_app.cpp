@@ -1,5 +1,6 @@
 #include "cli_app.h"
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -7,6 +8,7 @@
 #include "app/commands.h"
 #include "app/scripted_operator.h"
 #include "app/startup.h"
+#include "pdf_command.h"
 #include "racer_listing.h"
 #include "terminal_operator.h"
 
@@ -26,13 +28,14 @@ void PrintHelp(std::ostream& out)
     out << "usage: skitally-cli [--data-dir DIR] [--lang en|fr] [--answers FILE] COMMAND [RACE] [ARGS]\n\n"
            "commands:\n";
     for (const Command& command : Commands()) {
-        std::string name = command.name + (command.takesRace ? " [RACE]" : "");
-        name.resize(24, ' ');
+        std::string name = command.name + (command.takesRace ? " RACE" : "");
+        name.resize(std::max<std::size_t>(name.size() + 1, 26), ' ');
         out << "  " << name << command.summary << "\n";
     }
-    out << "  list RACE [FIELDS]      the live racers, FIELDS by name or number, e.g. Bib,Name,Card\n"
-           "  dump RACE N             every field and byte of racer record N\n"
-           "  help                    this list\n";
+    out << "  list RACE [FIELDS]        the live racers, FIELDS by name or number, e.g. Bib,Name,Card\n"
+           "  dump RACE N               every field and byte of racer record N\n"
+           "  pdf REPORTFILE OUT.pdf    a report file as the printer prints it, as a PDF\n"
+           "  help                      this list\n";
 }
 
 // Returns an error text, or empty when the arguments are usable.
@@ -99,6 +102,8 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         return ListRacers(options.positional, streams.out, streams.err);
     if (options.command == "dump")
         return DumpRacer(options.positional, streams.out, streams.err);
+    if (options.command == "pdf")
+        return ReportPdfCommand(options.positional, options.dataDir, programFolder, streams.out, streams.err);
     const Command* command = FindCommand(options.command);
     if (!command) {
         streams.err << "skitally-cli: unknown command " << options.command << " (see skitally-cli help)\n";

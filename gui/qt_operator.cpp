@@ -1,5 +1,8 @@
 #include "qt_operator.h"
 
+#include <fstream>
+#include <iterator>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -19,9 +22,13 @@
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "key_filter.h"
+#include "report_printing.h"
 #include "report_viewer.h"
 #include "row_pick_dialog.h"
 #include "reports/print_settings.h"
+#include "reports/report_file_text.h"
+#include "reports/report_text_ids.h"
+#include "reports/report_type.h"
 
 namespace skitally {
 namespace {
@@ -324,14 +331,16 @@ void QtOperator::StatusText(const std::string& text)
         statusSink_(status_);
 }
 
-float QtOperator::ReportFontSize(const std::string& path) const
+PrintSettings QtOperator::ReportSettings(const std::string& path) const
 {
-    if (!context_ || !context_->settings)
-        return 0;
-    for (const std::string& code : {FileExtension(path), std::string("TMP")})
-        if (const auto settings = LoadPrintSettings(*context_->settings, code))
-            return settings->fontSize;
-    return 0;
+    PrintSettings settings;
+    if (context_ && context_->settings)
+        settings = PrintSettingsFor(*context_->settings, PrintCodeOfFile(path));
+    // A report wider than 104 characters is shown and printed at 8 points.
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    settings.fontSize = ReportFontSize(settings.fontSize, WidestLine(SplitReportPages(bytes)));
+    return settings;
 }
 
 void QtOperator::ShowReport(const std::string& path, const std::string& title)
@@ -342,18 +351,49 @@ void QtOperator::ShowReport(const std::string& path, const std::string& title)
         captions.print = QStringLiteral("&Imprimer");
         captions.exit = QStringLiteral("&Quitter");
     }
+    if (context_)
+        captions.savePdf = ToQ(context_->Text(report_text::kSaveAsPdf));
     const QString caption = title.empty() ? QDir::toNativeSeparators(ToQ(path)) : ToQ(title);
-    ReportViewer viewer(caption, text.value_or(QString()), ReportFontSize(path), captions, parent_);
-    QObject::connect(&viewer, &ReportViewer::printRequested, &viewer, [this, &viewer] {
-        // Printing needs the core's page and strike-through rules; until
-        // they have a printer seam the operator is told so, over the viewer.
+    const PrintSettings settings = ReportSettings(path);
+    ReportViewer viewer(caption, text.value_or(QString()), settings.fontSize, captions, parent_);
+    // Dialogs of the viewer's buttons open over the viewer.
+    const auto overViewer = [this, &viewer](const std::function<void()>& action) {
         const QPointer<QWidget> owner = parent_;
         parent_ = &viewer;
+        action();
+        parent_ = owner;
+    };
+    const std::string opened = text ? path : std::string();
+    const auto noFile = [this] {
         Message({FromQ(Text(text::kMessageTitle, "Skitally Message")),
-                 FromQ(Text(text::kNotAvailableYet, "This command is not available yet.")),
+                 FromQ(Text(report_text::kNoFileOpened, "No File Opened")),
                  {FromQ(OkayCaption())},
                  MessageIcon::Information});
-        parent_ = owner;
+    };
+    QObject::connect(&viewer, &ReportViewer::printRequested, &viewer,
+                     [this, &viewer, opened, settings, overViewer, noFile] {
+                         overViewer([&] {
+                             if (!context_) {
+                                 // Without the program's context there are no
+                                 // print settings and no texts to print with.
+                                 Message({FromQ(Text(text::kMessageTitle, "Skitally Message")),
+                                          FromQ(Text(text::kNotAvailableYet, "This command is not available yet.")),
+                                          {FromQ(OkayCaption())},
+                                          MessageIcon::Information});
+                             } else if (opened.empty()) {
+                                 noFile();
+                             } else {
+                                 PrintReportFile(*context_, *this, &viewer, opened, settings);
+                             }
+                         });
+                     });
+    QObject::connect(&viewer, &ReportViewer::savePdfRequested, &viewer, [this, opened, overViewer, noFile] {
+        overViewer([&] {
+            if (opened.empty() || !context_)
+                noFile();
+            else
+                SaveReportAsPdf(*context_, *this, opened);
+        });
     });
     viewer.exec();
 }

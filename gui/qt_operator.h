@@ -10,6 +10,7 @@
 
 #include "app/app_context.h"
 #include "app/operator.h"
+#include "reports/print_settings.h"
 
 class QMainWindow;
 class QProgressDialog;
@@ -60,7 +61,8 @@ private:
     QString Text(int id, const char* fallback) const;
     QString OkayCaption() const;
     QString CancelCaption() const;
-    float ReportFontSize(const std::string& path) const;
+    // The print settings of the file's type code, at 8 points when wide.
+    PrintSettings ReportSettings(const std::string& path) const;
 
     QPointer<QWidget> parent_;
     const AppContext* context_;

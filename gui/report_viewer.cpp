@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "report_painter.h"
 #include "util/codepage.h"
 
 namespace skitally {
@@ -32,18 +33,15 @@ std::optional<QString> ReadReportText(const std::string& path)
 ReportViewer::ReportViewer(const QString& title, const QString& text, double fontSize, const Captions& captions,
                            QWidget* parent)
     : QDialog(parent), view_(new QPlainTextEdit(this)), print_(new QPushButton(captions.print, this)),
-      exit_(new QPushButton(captions.exit, this))
+      savePdf_(new QPushButton(captions.savePdf, this)), exit_(new QPushButton(captions.exit, this))
 {
     setWindowTitle(title);
     setSizeGripEnabled(true);
 
-    // Reports are laid out in columns of characters; any monospace face
-    // keeps them aligned where Courier New is not installed.
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    if (fontSize > 0)
-        font.setPointSizeF(fontSize);
+    // Reports are laid out in columns of characters: the printer's face
+    // (Liberation Mono where Courier New is not installed), else any
+    // monospace face keeps them aligned.
+    QFont font = ReportFont(fontSize > 0 ? fontSize : 9, false);
     if (!QFontInfo(font).fixedPitch()) {
         const double size = font.pointSizeF();
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -59,6 +57,7 @@ ReportViewer::ReportViewer(const QString& title, const QString& text, double fon
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(print_);
+    buttons->addWidget(savePdf_);
     buttons->addWidget(exit_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
@@ -67,6 +66,7 @@ ReportViewer::ReportViewer(const QString& title, const QString& text, double fon
     exit_->setDefault(true);
     connect(exit_, &QPushButton::clicked, this, &QDialog::accept);
     connect(print_, &QPushButton::clicked, this, &ReportViewer::printRequested);
+    connect(savePdf_, &QPushButton::clicked, this, &ReportViewer::savePdfRequested);
 
     // Wide enough for a 104-column report line.
     const QFontMetrics metrics(font);

@@ -22,6 +22,7 @@ class ReportViewer : public QDialog {
 public:
     struct Captions {
         QString print = QStringLiteral("&Print");
+        QString savePdf = QStringLiteral("Save as &PDF");
         QString exit = QStringLiteral("E&xit");
     };
 
@@ -30,14 +31,17 @@ public:
 
     QPlainTextEdit* textView() const { return view_; }
     QPushButton* printButton() const { return print_; }
+    QPushButton* savePdfButton() const { return savePdf_; }
     QPushButton* exitButton() const { return exit_; }
 
 signals:
     void printRequested();
+    void savePdfRequested();
 
 private:
     QPlainTextEdit* view_;
     QPushButton* print_;
+    QPushButton* savePdf_;
     QPushButton* exit_;
 };
 

@@ -6,6 +6,8 @@
 #include "app/text_ids.h"
 #include "draw/draw_commands.h"
 #include "entries/racer_commands.h"
+#include "reports/report_commands.h"
+#include "reports/stale_reports.h"
 #include "racefile/course_entry.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_entry.h"
@@ -17,6 +19,10 @@ namespace {
 constexpr int kTimesInputs = 8640;
 constexpr int kHandPointsCaption = 8559;
 constexpr int kAuditCaption = 8647;
+constexpr int kStartMinusFinish = 8648;
+constexpr int kReportOptions = 8649;
+constexpr int kSortOptions = 8650;
+constexpr int kPrintSettings = 8651;
 constexpr int kXmlForFis = 8636;
 constexpr int kNationalUpload = 8637;
 constexpr int kSkiCrossResultsMenu = 1455;
@@ -54,6 +60,11 @@ public:
         command_.takesRace = false;
         return *this;
     }
+    Entry& WithRace()
+    {
+        command_.takesRace = true;
+        return *this;
+    }
     Entry& CliOnly()
     {
         command_.cliOnly = true;
@@ -76,6 +87,15 @@ private:
     Command command_;
 };
 
+// A change of the draw makes every start list and result report wrong: the
+// operator confirms and they are deleted before the draw changes anything.
+CommandAction ChangingTheDraw(CommandAction operation)
+{
+    return [operation = std::move(operation)](AppContext& ctx, Operator& op, const std::vector<std::string>& args) {
+        return ConfirmDrawChanges(ctx, op) && operation(ctx, op, args);
+    };
+}
+
 std::vector<Command> BuildCommands()
 {
     using R = RaceKind;
@@ -83,10 +103,11 @@ std::vector<Command> BuildCommands()
         // Home
         Entry("open-race", text::kOpenRace, "Home").Help("open a race: open-race [RACE], else pick it").Runs(OpenRaceCommand),
         Entry("new-race", text::kNewRace, "Home").Help("create a race: new-race [RACE], else pick its name").Runs(NewRaceCommand),
-        Entry("race-options", text::kChangeRaceOptions, "Home").Help("change the options of the open race").Runs(RaceOptionsCommand),
-        Entry("main-menu", text::kMainMenu, "Home").Help("re-read the race header and show the main menu").Runs(MainMenuCommand),
+        Entry("race-options", text::kChangeRaceOptions, "Home").WithRace().Help("change the options of the open race").Runs(RaceOptionsCommand),
+        Entry("main-menu", text::kMainMenu, "Home").WithRace().Help("re-read the race header and show the main menu").Runs(MainMenuCommand),
         Entry("preferences", text::kPreferencesCaption, "Home").NoRace().Help("language and field help").Runs(PreferencesCommand),
         Entry("change-look", text::kChangeLook, "Home").NoRace().Help("toggle the tabbed and the list menu").Runs(ChangeLookCommand),
+        Entry("print-settings", kPrintSettings, "Home").NoRace().Help("print-settings [CODE [SIZE TOP MARGIN ORIENTATION BOLD]]").Runs(PrintSettingsCommand),
         Entry("exit", text::kExitSkitally, "Home").NoRace().Help("ask to exit Skitally").Runs(ExitCommand),
         // Header
         Entry("header", text::kHeaderCommand, "Header").Help("race titles and parameters: header RACE [title1=.. date=.. discipline=.. gender=.. level=..]").Runs(HeaderEntry),
@@ -102,10 +123,10 @@ std::vector<Command> BuildCommands()
         Entry("update-points", 8604, "Racers").Needs("HR").Help("update-points RACE [LIST [NEWRACE]]: copy the race with new points").Runs(UpdatePointsCommand),
         Entry("import", 8643, "Racers").Needs("H").CliOnly().Help("import RACE LIST: fill the pick table from a points list").Runs(ImportCommand),
         // Draw
-        Entry("draw", 8605, "Draw").Needs("HR").Help("automatic seeded draw: draw RACE [--seed N] (the seed replays a draw)").Runs(DrawCommand),
-        Entry("manual-draw", 8606, "Draw").Needs("HR").Help("type bibs and start positions").Runs(ManualDrawCommand),
-        Entry("insert-late", 8607, "Draw").Needs("HR").Help("insert late entries").Runs(InsertLateCommand),
-        Entry("change-start", 8608, "Draw").Needs("HR").Help("change a start position").Runs(ChangeStartCommand),
+        Entry("draw", 8605, "Draw").Needs("HR").Help("automatic seeded draw: draw RACE [--seed N] (the seed replays a draw)").Runs(ChangingTheDraw(DrawCommand)),
+        Entry("manual-draw", 8606, "Draw").Needs("HR").Help("type bibs and start positions").Runs(ChangingTheDraw(ManualDrawCommand)),
+        Entry("insert-late", 8607, "Draw").Needs("HR").Help("insert late entries").Runs(ChangingTheDraw(InsertLateCommand)),
+        Entry("change-start", 8608, "Draw").Needs("HR").Help("change a start position").Runs(ChangingTheDraw(ChangeStartCommand)),
         Entry("audit", kAuditCaption, "Draw").Needs("HR").Help("missing or duplicate start positions and bibs").Runs(AuditCommand),
         // Times
         Entry("run1-times", 8609, "Times").Needs("HR").Help("type run-1 times").Later(),
@@ -121,15 +142,19 @@ std::vector<Command> BuildCommands()
         Entry("calc-1run", 8618, "Calculations").Needs("HRWT").StartLists(1).Help("calculate a one-run race").Later(),
         Entry("calc-skicross", 8619, "Calculations").Needs("HRWT").Only(R::SkiCross).Help("calculate ski-cross points").Later(),
         // Reports
-        Entry("startlist-run1", 8620, "Reports").Needs("HR").Help("the run-1 start list").Later(),
-        Entry("startlist-run2", 8621, "Reports").Needs("HR").Help("the run-2 start list").Later(),
-        Entry("startlist-training", 8622, "Reports").Needs("HR").Help("the training start list").Later(),
-        Entry("startlist-race", 8623, "Reports").Needs("HR").Help("the race start list").Later(),
+        Entry("startlist-run1", 8620, "Reports").Needs("HR").Help("the run-1 start list").Runs(Run1StartListCommand),
+        Entry("startlist-run2", 8621, "Reports").Needs("HR").StartLists(1).Help("the run-2 start list").Runs(Run2StartListCommand),
+        Entry("startlist-training", 8622, "Reports").Needs("HR").Help("the training start list").Runs(TrainingStartListCommand),
+        Entry("startlist-race", 8623, "Reports").Needs("HR").Help("the race start list").Runs(Run1StartListCommand),
+        Entry("startlist", 8620, "Reports").Needs("HR").CliOnly().Help("startlist RACE --run 1|2 [--training] [--compressed]").Runs(StartListCommand),
         Entry("results-unofficial", 8624, "Reports").Needs("HR").StartLists(1).Help("unofficial results, no race points").Later(),
         Entry("results-official", 8625, "Reports").Needs("HR").StartLists(1).Help("the official results").Later(),
         Entry("training-times", 8626, "Reports").Needs("HR").StartLists(1).Help("the training times report").Later(),
         Entry("qualification-results", 8627, "Reports").Needs("HR").StartLists(1).Only(R::SkiCross).Help("ski-cross qualification results").Later(),
-        Entry("competitors", 8628, "Reports").Needs("HR").Help("the competitor report").Later(),
+        Entry("competitors", 8628, "Reports").Needs("HR").Help("competitors RACE [--by name|points]").Runs(CompetitorsCommand),
+        Entry("smf", kStartMinusFinish, "Reports").Needs("HR").Help("the start-minus-finish ranking").Runs(StartMinusFinishCommand),
+        Entry("report-options", kReportOptions, "Reports").Needs("H").Help("report-options RACE [LETTERS]: the columns of the lists").Runs(ReportOptionsCommand),
+        Entry("sort-options", kSortOptions, "Reports").Needs("H").Help("sort-options RACE [LST|PTS|BIB|OTH [ORDER]]: the order of the lists").Runs(SortOptionsCommand),
         Entry("special-competitors", 8629, "Reports").Needs("HR").Help("special competitor reports").Later(),
         Entry("reprint", 8630, "Reports").Needs("HR").Help("print a report again").Later(),
         Entry("league-racers", 8631, "Reports").Needs("HR").Only(R::League).Help("league racer reports").Later(),

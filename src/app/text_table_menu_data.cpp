@@ -57,6 +57,10 @@ const TextEntry kMenuTextEntries[] = {
     {8645, "This command is for League races only", "Cette commande est réservée aux courses de ligue"},
     {8646, "View Racers", "Voir les coureurs"},
     {8647, "Start Position and Bib &Audit", "&Vérification des positions de départ et des dossards"},
+    {8648, "START &MINUS FINISH RANKING", "CLASSEMENT DÉPART &MOINS ARRIVÉE"},
+    {8649, "REPORT &OPTIONS", "&OPTIONS DES RAPPORTS"},
+    {8650, "SORT O&RDER OF REPORTS", "&ORDRE DE TRI DES RAPPORTS"},
+    {8651, "Print &Settings", "Réglages d'&impression"},
 };
 
 const std::size_t kMenuTextEntryCount = std::size(kMenuTextEntries);

@@ -81,4 +81,23 @@ void PreparePrintSettings(SettingsStore& store)
     }
 }
 
+PrintSettings PrintSettingsFor(const SettingsStore& store, const std::string& code)
+{
+    if (const std::optional<PrintSettings> stored = LoadPrintSettings(store, code))
+        return *stored;
+    const DefaultPrintSettings* fallback = nullptr;
+    for (const DefaultPrintSettings& entry : DefaultPrintSettingsTable()) {
+        if (entry.code == code)
+            return entry.settings;
+        if (entry.code == "TMP")
+            fallback = &entry;
+    }
+    return fallback ? fallback->settings : PrintSettings();
+}
+
+float ReportFontSize(float storedSize, int lineWidth)
+{
+    return lineWidth > kWidestAtStoredSize ? kWideReportFontSize : storedSize;
+}
+
 }  // namespace skitally

@@ -35,4 +35,13 @@ void SavePrintSettings(SettingsStore& store, const std::string& code, const Prin
 // past 9.5, and then with a half-inch margin.
 void PreparePrintSettings(SettingsStore& store);
 
+// The stored settings of `code`, else its defaults; a code without defaults
+// takes those of "TMP".
+PrintSettings PrintSettingsFor(const SettingsStore& store, const std::string& code);
+
+// A report wider than this prints at 8 points whatever its stored size.
+constexpr int kWidestAtStoredSize = 104;
+constexpr float kWideReportFontSize = 8;
+float ReportFontSize(float storedSize, int lineWidth);
+
 }  // namespace skitally

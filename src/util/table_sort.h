@@ -26,7 +26,7 @@ struct SortKey {
     char direction;  // 'A', 'D', or '?' for a direction that is neither
 };
 
-// Parses "6-A,3-D"-style specifications: comma-separated keys of a column
+// Parses "6-A,3-D"-style sort orders: comma-separated keys of a column
 // number, a dash and "A" or "D" (lower case accepted). Blanks around a key
 // and around the direction are ignored; a missing or empty direction is
 // ascending. Parsing stops at the first empty key, so "6-A, ,3-D" holds one
@@ -38,7 +38,7 @@ std::vector<SortKey> ParseSortSpec(std::string_view order);
 // against a number and as "" against a text.
 int CompareSortCells(const SortCell& a, const SortCell& b);
 
-// table[row][column]. Whole rows move (columns 1..last). A specification
+// table[row][column]. Whole rows move (columns 1..last). A sort order
 // with an unknown direction is refused before anything moves.
 Status SortTableRows(SortTable& table, std::string_view order);
 

@@ -1,6 +1,6 @@
 #pragma once
 // Small text routines used to walk comma- or dash-separated lists such as
-// sort specifications and run codes ("RN1,RC1").
+// sort orders and run codes ("RN1,RC1").
 
 #include <string>
 #include <string_view>

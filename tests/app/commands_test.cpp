@@ -146,3 +146,26 @@ TEST_F(CommandsTest, CaptionsAndMenusFollowTheKindOfRace)
 
 }  // namespace
 }  // namespace skitally
+
+namespace skitally {
+namespace {
+
+TEST_F(CommandsTest, ChangingTheDrawDeletesTheReportsItMakesWrongOnlyWhenConfirmed)
+{
+    WriteHeader("G", "NAT");
+    test::WriteFile(ctx.race.File("RCR"), test::OneRacerFile("SMITH Ann"));
+    test::WriteFile(ctx.race.File("RN1"), "start list");
+    test::WriteFile(ctx.race.File("LST"), "racer list");
+    const std::vector<std::string> cancelled = Run("draw", {ScriptedOperator::kCancel});
+    ASSERT_FALSE(cancelled.empty());
+    EXPECT_EQ(cancelled[0].rfind("Making Draw Changes will FORCE You to RE-CREATE ALL Reports", 0), 0u) << cancelled[0];
+    EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
+    // Continuing deletes the start list but not the racer list, then the draw asks its own questions.
+    ScriptedOperator op({"Continue", ScriptedOperator::kCancel});
+    FindCommand("manual-draw")->run(ctx, op, {});
+    EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 0);
+    EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
+}
+
+}  // namespace
+}  // namespace skitally

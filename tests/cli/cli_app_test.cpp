@@ -133,3 +133,18 @@ TEST(Cli, TheProgramItselfExitsWithTheOperationsCode)
 
 }  // namespace
 }  // namespace skitally
+
+namespace skitally {
+namespace {
+
+TEST(Cli, RaceOptionsOpenTheRaceNamedAfterTheCommand)
+{
+    test::TempDir dir;
+    test::WriteFile(dir.File("races/BANFF.RCR"), test::OneRacerFile("SMITH John"));
+    const CliRun run = RunWith(dir, {"--lang", "en", "race-options", dir.File("races/BANFF")}, "Y\n");
+    EXPECT_EQ(run.code, kCliDone) << run.out << run.err;
+    EXPECT_NE(test::ReadFile(dir.File("races/BANFF.SKT")).find("\r\n1\r\n0\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace skitally

@@ -52,7 +52,7 @@ SortTable SevenRows() {
                  {N(3), T("e")}, {N(2), T("f")}, {N(1), T("g")}});
 }
 
-// ---- Specification parsing ----
+// ---- Reading sort orders ----
 
 TEST(ParseSortSpec, ReadsColumnsAndDirections) {
     const auto keys = ParseSortSpec(" 1 - d , 3-A,6-a");

@@ -1,0 +1,70 @@
+#include "reports/stale_reports.h"
+
+#include <filesystem>
+
+#include "app/paths.h"
+#include "app/text_ids.h"
+#include "reports/report_text_ids.h"
+#include "util/tokens.h"
+
+namespace skitally {
+namespace {
+
+constexpr int kContinue = 8024;  // "C&ontinue"
+
+bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId)
+{
+    if (!AnyReportExists(ctx, kRun1DependentCodes))
+        return true;
+    const int answer = op.Message({ctx.Text(text::kMessageTitle),
+                                   ctx.Text(warningId) + "\n\n" + ctx.Text(report_text::kRecreateAdvice),
+                                   {ctx.Text(kContinue), ctx.Text(text::kCancel)},
+                                   MessageIcon::Exclamation,
+                                   1});
+    if (answer != 0)
+        return false;
+    DeleteReportFiles(ctx, kDrawDependentCodes);
+    return true;
+}
+
+}  // namespace
+
+DeletedReports DeleteReportFiles(const AppContext& ctx, std::string_view codes)
+{
+    DeletedReports deleted;
+    std::string rest(codes);
+    while (!rest.empty()) {
+        const std::string code = ToUpper(Trim(PopToken(rest, ",")));
+        if (code.empty())
+            continue;
+        std::error_code ec;
+        if (!std::filesystem::remove(ctx.race.File(code), ec))
+            continue;
+        deleted.calculation = deleted.calculation || code == "CLC";
+        deleted.snowSeed = deleted.snowSeed || code == "SNS";
+    }
+    return deleted;
+}
+
+bool AnyReportExists(const AppContext& ctx, std::string_view codes)
+{
+    std::string rest(codes);
+    while (!rest.empty()) {
+        const std::string code = ToUpper(Trim(PopToken(rest, ",")));
+        if (!code.empty() && FileStatus(ctx.race.File(code)) != 0)
+            return true;
+    }
+    return false;
+}
+
+bool ConfirmRun1Reprint(AppContext& ctx, Operator& op)
+{
+    return ConfirmDelete(ctx, op, report_text::kReprintRun1);
+}
+
+bool ConfirmDrawChanges(AppContext& ctx, Operator& op)
+{
+    return ConfirmDelete(ctx, op, report_text::kDrawChanges);
+}
+
+}  // namespace skitally

@@ -1,0 +1,44 @@
+#pragma once
+// Report files that a new start list or a change of the draw makes wrong
+// are deleted, so a stale report is never printed.
+
+#include <string>
+#include <string_view>
+
+#include "app/app_context.h"
+#include "app/operator.h"
+
+namespace skitally {
+
+// The files whose presence makes the operator confirm, and those deleted.
+inline constexpr std::string_view kRun1DependentCodes = "RN1,RN2,RC1,RC2,TRN,CLC,UFC,SD2,SD3,SD6,SD7,OFC";
+inline constexpr std::string_view kDrawDependentCodes = "DRW,RN1,RN2,RC1,RC2,TRN,CLC,UFC,SD2,SD3,SD6,SD7,OFC";
+inline constexpr std::string_view kRun1ListCodes = "RN1,RC1";
+inline constexpr std::string_view kRun2ListCodes = "RN2,RC2,TRN";
+
+struct DeletedReports {
+    // The calculation file went: whoever keeps the value read from it
+    // resets it to "0".
+    bool calculation = false;
+    // The snow-seed file went: its in-memory flag is cleared.
+    bool snowSeed = false;
+};
+
+// Deletes the race's file of each comma-separated code that exists; a file
+// in use or missing is passed over.
+DeletedReports DeleteReportFiles(const AppContext& ctx, std::string_view codes);
+
+// Whether the race has a file of any of the codes.
+bool AnyReportExists(const AppContext& ctx, std::string_view codes);
+
+// Before the run-1 start list is made again: "REPRINTING the Run1 Start
+// List  will FORCE You to RE-CREATE ALL Reports" when later reports exist;
+// continuing deletes them. False when the operator cancelled.
+bool ConfirmRun1Reprint(AppContext& ctx, Operator& op);
+
+// Before a change of the draw: "Making Draw Changes will FORCE You to
+// RE-CREATE ALL Reports" when later reports exist; continuing deletes
+// them. False when the operator cancelled: the draw must not go on.
+bool ConfirmDrawChanges(AppContext& ctx, Operator& op);
+
+}  // namespace skitally

@@ -1,0 +1,86 @@
+// How a report file prints: pages at form feeds, struck characters at
+// backspaces and dashes, nothing of other control characters.
+
+#include "reports/report_file_text.h"
+
+#include <gtest/gtest.h>
+
+#include "reports/print_settings.h"
+
+namespace skitally {
+namespace {
+
+std::string Describe(const std::vector<TextRun>& runs)
+{
+    std::string text;
+    for (const TextRun& run : runs)
+        text += (run.struck ? "[" : "(") + run.text + (run.struck ? "]" : ")");
+    return text;
+}
+
+TEST(SplitStrikeRuns, TheUnofficialFooterStrikesTheTwoCharactersBeforeTheBackspaces)
+{
+    EXPECT_EQ(Describe(SplitStrikeRuns("CAN0123.TD7    SF\b\b-- /  1")), "(CAN0123.TD7    )[SF]( /  1)");
+}
+
+TEST(SplitStrikeRuns, LinesWithoutBackspacesPrintAsTheyAre)
+{
+    EXPECT_EQ(Describe(SplitStrikeRuns("PLAIN -- LINE")), "(PLAIN -- LINE)");
+    EXPECT_TRUE(SplitStrikeRuns("").empty());
+}
+
+TEST(SplitStrikeRuns, AllTheDashesAfterTheBackspacesGoWhateverTheirCount)
+{
+    EXPECT_EQ(Describe(SplitStrikeRuns("ABC\b---DEF")), "(AB)[C](DEF)");
+    EXPECT_EQ(Describe(SplitStrikeRuns("ABC\b\bDEF")), "(A)[BC](DEF)");
+    EXPECT_EQ(Describe(SplitStrikeRuns("ABCD\b\b\b\b----")), "[ABCD]");
+}
+
+TEST(SplitStrikeRuns, MoreBackspacesThanCharactersStrikeWhatIsThere)
+{
+    EXPECT_EQ(Describe(SplitStrikeRuns("A\b\b\b--B")), "[A](B)");
+    EXPECT_EQ(Describe(SplitStrikeRuns("\b\b--X")), "(X)");
+}
+
+TEST(SplitStrikeRuns, EveryMarkOnALineIsHonoured)
+{
+    EXPECT_EQ(Describe(SplitStrikeRuns("AB\b-CD\b\b--E")), "(A)[BCD](E)");
+}
+
+TEST(SplitStrikeRuns, OtherControlCharactersPrintNothingAndTabsABlank)
+{
+    EXPECT_EQ(Describe(SplitStrikeRuns("A\x01\x1B"
+                                       "B\tC\x7F")),
+              "(AB C)");
+    EXPECT_EQ(PrintedWidth("CAN0123.TD7    SF\b\b-- /  1"), 22);
+}
+
+TEST(SplitReportPages, AFormFeedEndsAPageAndTheLastOneStartsNoEmptyPage)
+{
+    const std::vector<ReportPage> pages = SplitReportPages("\r\nONE\r\nTWO\r\n\f\r\nTHREE\r\n\f");
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0], (ReportPage{"", "ONE", "TWO"}));
+    EXPECT_EQ(pages[1], (ReportPage{"", "THREE"}));
+}
+
+TEST(SplitReportPages, FilesWithoutFormFeedsOrLineEndsAreOnePage)
+{
+    EXPECT_EQ(SplitReportPages("A\nB"), (std::vector<ReportPage>{{"A", "B"}}));
+    EXPECT_EQ(SplitReportPages(""), (std::vector<ReportPage>{{}}));
+    // A form feed inside a line ends the page there.
+    EXPECT_EQ(SplitReportPages("A\fB\r\n"), (std::vector<ReportPage>{{"A"}, {"B"}}));
+    EXPECT_EQ(SplitReportPages("\f\f"), (std::vector<ReportPage>{{}, {}}));
+}
+
+TEST(SplitReportPages, TheWidestPrintedLineDecidesTheFontSize)
+{
+    const std::string wide(105, 'W');
+    const std::vector<ReportPage> pages = SplitReportPages("short\r\n" + wide + "\r\n");
+    EXPECT_EQ(WidestLine(pages), 105);
+    EXPECT_EQ(ReportFontSize(11, WidestLine(pages)), 8);
+    // A 104-character line with a strike-out mark still prints 104 wide.
+    EXPECT_EQ(ReportFontSize(11, WidestLine(SplitReportPages(std::string(104, 'W') + "\b\b--"))), 11);
+}
+
+}  // namespace
+}  // namespace skitally

@@ -1,0 +1,172 @@
+// The report options, the sort options and the stale-report rule.
+
+#include "reports/report_options.h"
+
+#include <gtest/gtest.h>
+
+#include "report_test_race.h"
+#include "reports/print_copies.h"
+#include "reports/sort_options.h"
+#include "reports/stale_reports.h"
+
+namespace skitally::test {
+namespace {
+
+using ReportOptionsTest = ReportRaceTest;
+
+TEST_F(ReportOptionsTest, TheFormShowsTheLettersInOrderAndAlwaysAddsX)
+{
+    MakeRace({.racers = 0});
+    SaveReportOptions(ctx, "YBN");
+    // Ten fields, one answer each: keep all but tick "Z" and untick "B".
+    ScriptedOperator op({"", "", "", "", "N", "", "", "Y", "", ""});
+    ASSERT_TRUE(ReportOptionsForm(ctx, op));
+    EXPECT_NE(op.transcript().find("Include Nation"), std::string::npos);
+    EXPECT_LT(op.transcript().find("Include Nation"), op.transcript().find("Include Gender"));
+    // "X" was ticked when the form opened; the others as stored.
+    EXPECT_EQ(LoadReportOptions(ctx), "NZXY");
+}
+
+TEST_F(ReportOptionsTest, LeagueRacesAlwaysGetTheGroup)
+{
+    MakeRace({.level = "LGR", .racers = 0});
+    SaveReportOptions(ctx, "");
+    ScriptedOperator cancelled({"<cancel>"});
+    EXPECT_FALSE(ReportOptionsForm(ctx, cancelled));
+    EXPECT_EQ(LoadReportOptions(ctx), "GX");
+}
+
+TEST_F(ReportOptionsTest, BeforeTheRun1ListZIsAddedAndYKeptOnlyWhereGenderMatters)
+{
+    MakeRace({.racers = 0});
+    SaveReportOptions(ctx, "NY");
+    EXPECT_EQ(AdjustOptionsForRun1(ctx), "NZ");
+    EXPECT_EQ(LoadReportOptions(ctx), "NZ");
+
+    MakeRace({.level = "LGR", .racers = 0});
+    SaveReportOptions(ctx, "N");
+    EXPECT_EQ(AdjustOptionsForRun1(ctx), "NGZY");
+
+    MakeRace({.level = "NAT", .gender = "B", .codex = "REC0001", .racers = 0});
+    SaveReportOptions(ctx, "");
+    EXPECT_EQ(AdjustOptionsForRun1(ctx), "ZY");
+
+    MakeRace({.level = "NAT", .gender = "F", .codex = "REC0001", .racers = 0});
+    SaveReportOptions(ctx, "Y");
+    EXPECT_EQ(AdjustOptionsForRun1(ctx), "Z");
+}
+
+TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
+{
+    MakeRace({.racers = 0});
+    // Order, direction per field: N C D G B. First one rank missing, then
+    // two fields on rank 2, then a full order.
+    ScriptedOperator op({"Sort by Selected Fields",
+                         "1",
+                         "",
+                         "2",
+                         "",
+                         "3",
+                         "",
+                         "4",
+                         "",
+                         "",
+                         "",
+                         "",
+                         "",
+                         "2",
+                         "",
+                         "",
+                         "",
+                         "",
+                         "",
+                         "2",
+                         "",
+                         "",
+                         "",
+                         "",
+                         "D",
+                         "",
+                         "",
+                         "",
+                         "",
+                         "5",
+                         "A"});
+    ASSERT_TRUE(SortOptionsForm(ctx, op)) << op.transcript();
+    ASSERT_EQ(op.messages().size(), 2u);
+    EXPECT_EQ(op.messages()[0].text, "Must Set Field Order of ALL Fields");
+    EXPECT_EQ(LoadSortBy(ctx), "OTH");
+    EXPECT_EQ(LoadSortSpec(ctx), "1-A,2-D,3-A,4-A,5-A");
+}
+
+TEST_F(ReportOptionsTest, ChoosingAnotherOrderClearsTheFieldSpecification)
+{
+    MakeRace({.racers = 0});
+    SaveSortSpec(ctx, "3-A,1-A,2-A,4-A,5-A");
+    ScriptedOperator op({"Sort by Points"});
+    ASSERT_TRUE(SortOptionsForm(ctx, op));
+    EXPECT_EQ(LoadSortBy(ctx), "PTS");
+    EXPECT_EQ(LoadSortSpec(ctx), "");
+}
+
+using StaleReportsTest = ReportRaceTest;
+
+TEST_F(StaleReportsTest, DrawChangesDeleteTheListedFilesOnContinue)
+{
+    MakeRace({.racers = 0});
+    for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC", "LST"})
+        WriteFile(ctx.race.File(code), code);
+    ScriptedOperator cancelled({"Cancel"});
+    EXPECT_FALSE(ConfirmDrawChanges(ctx, cancelled));
+    EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
+    ASSERT_EQ(cancelled.messages().size(), 1u);
+    EXPECT_EQ(cancelled.messages()[0].text.substr(0, 59),
+              "Making Draw Changes will FORCE You to RE-CREATE ALL Reports");
+    EXPECT_EQ(cancelled.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
+
+    ScriptedOperator continued({"Continue"});
+    EXPECT_TRUE(ConfirmDrawChanges(ctx, continued));
+    for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC"})
+        EXPECT_EQ(FileStatus(ctx.race.File(code)), 0) << code;
+    EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
+}
+
+TEST_F(StaleReportsTest, NothingToLoseAsksNothing)
+{
+    MakeRace({.racers = 0});
+    WriteFile(ctx.race.File("DRW"), "draw");  // the draw's own file is no report
+    ScriptedOperator op;
+    EXPECT_TRUE(ConfirmDrawChanges(ctx, op));
+    EXPECT_TRUE(op.messages().empty());
+    EXPECT_EQ(FileStatus(ctx.race.File("DRW")), 1);
+}
+
+TEST_F(StaleReportsTest, DeletingTellsWhichMarkersToReset)
+{
+    MakeRace({.racers = 0});
+    WriteFile(ctx.race.File("CLC"), "x");
+    WriteFile(ctx.race.File("SNS"), "x");
+    const DeletedReports first = DeleteReportFiles(ctx, " clc , SNS,RN1");
+    EXPECT_TRUE(first.calculation);
+    EXPECT_TRUE(first.snowSeed);
+    const DeletedReports again = DeleteReportFiles(ctx, "CLC,SNS");
+    EXPECT_FALSE(again.calculation);
+    EXPECT_FALSE(again.snowSeed);
+}
+
+TEST_F(StaleReportsTest, CopiesAreAWholeNumberAboveZero)
+{
+    MakeRace({.racers = 0});
+    EXPECT_EQ(ParseCopies(" 3 "), 3);
+    EXPECT_FALSE(ParseCopies("0"));
+    EXPECT_FALSE(ParseCopies("-2"));
+    EXPECT_FALSE(ParseCopies("2x"));
+    ScriptedOperator op({"2", "<cancel>", "none"});
+    EXPECT_EQ(AskNumberOfCopies(ctx, op), 2);
+    EXPECT_NE(op.transcript().find("Enter the Number of Copies you Would Like"), std::string::npos);
+    EXPECT_FALSE(AskNumberOfCopies(ctx, op));
+    EXPECT_FALSE(AskNumberOfCopies(ctx, op));
+}
+
+}  // namespace
+}  // namespace skitally::test

@@ -1,0 +1,272 @@
+// Printing and PDF: what the painter is asked to draw (through a recording
+// paint device), and PDF files read back with poppler's tools.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+
+#include "cli_app.h"
+#include "report_painter.h"
+#include "report_pdf.h"
+#include "report_test_race.h"
+#include "reports/report_options.h"
+#include "reports/start_list.h"
+
+namespace skitally::test {
+namespace {
+
+void NeedGui()
+{
+    if (QGuiApplication::instance())
+        return;
+    if (!std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "skitally_tests";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);  // lives as long as the test process
+}
+
+bool HavePoppler()
+{
+    return std::system("pdftotext -v > /dev/null 2>&1") == 0 && std::system("pdftoppm -v > /dev/null 2>&1") == 0;
+}
+
+std::string Output(const std::string& command)
+{
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (const std::size_t read = fread(buffer, 1, sizeof buffer, pipe))
+            output.append(buffer, read);
+        pclose(pipe);
+    }
+    return output;
+}
+
+// pdftotext's layout approximates column gaps: compare with single blanks.
+std::string Squeezed(const std::string& text)
+{
+    std::string squeezed;
+    for (char c : text)
+        if (c != ' ' || squeezed.empty() || squeezed.back() != ' ')
+            squeezed += c;
+    return squeezed;
+}
+
+struct Drawn {
+    QString text;
+    bool struck;
+    QPointF at;
+};
+
+class RecordingEngine : public QPaintEngine {
+public:
+    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawLines(const QLineF* drawnLines, int count) override
+    {
+        lines.insert(lines.end(), drawnLines, drawnLines + count);
+    }
+    void drawTextItem(const QPointF& at, const QTextItem& item) override
+    {
+        drawn.push_back({item.text(), (item.renderFlags() & QTextItem::StrikeOut) != 0, at});
+    }
+    Type type() const override { return QPaintEngine::User; }
+
+    std::vector<Drawn> drawn;
+    std::vector<QLineF> lines;  // the strike-through decorations among them
+};
+
+// A page 8.5 by 11 inches at 100 dots an inch that keeps what is drawn.
+class RecordingDevice : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable RecordingEngine engine;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return 850;
+        case PdmHeight:
+            return 1100;
+        case PdmWidthMM:
+            return 216;
+        case PdmHeightMM:
+            return 279;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 100;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 0;
+        case PdmDevicePixelRatio:
+            return 1;
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+};
+
+class ReportRenderTest : public ReportRaceTest {
+protected:
+    void SetUp() override { NeedGui(); }
+
+    std::string TwoPageStartList()
+    {
+        MakeRace();
+        SaveReportOptions(ctx, "NX");
+        ScriptedOperator op({"No", "No"});
+        EXPECT_TRUE(PrintRun1StartList(ctx, op, false));
+        return ctx.race.File("RN1");
+    }
+};
+
+TEST_F(ReportRenderTest, TheReportFontIsFixedPitchAndResolvesToCourierNewOrLiberationMono)
+{
+    const QFontInfo info(ReportFont(9, true));
+    EXPECT_TRUE(info.fixedPitch());
+    EXPECT_TRUE(info.family() == "Courier New" || info.family() == "Liberation Mono") << info.family().toStdString();
+    EXPECT_TRUE(info.bold());
+}
+
+TEST_F(ReportRenderTest, TheUnofficialFooterCodeIsDrawnStruckThroughInItsColumn)
+{
+    RecordingDevice device;
+    QPainter painter(&device);
+    int newPages = 0;
+    const std::vector<ReportPage> pages = SplitReportPages("FIRST\r\n\fCAN0123.TD7    SF\b\b-- /  1\r\n\f");
+    PaintReport(painter, pages, {9, false, 0.5, 1}, [&] { return ++newPages > 0; });
+    painter.end();
+
+    EXPECT_EQ(newPages, 1);
+    const std::vector<Drawn>& drawn = device.engine.drawn;
+    ASSERT_EQ(drawn.size(), 4u);
+    EXPECT_EQ(drawn[0].text, "FIRST");
+    EXPECT_EQ(drawn[1].text, "CAN0123.TD7    ");
+    EXPECT_FALSE(drawn[1].struck);
+    EXPECT_EQ(drawn[2].text, "SF");
+    EXPECT_TRUE(drawn[2].struck);
+    EXPECT_EQ(drawn[3].text, " /  1");
+    EXPECT_FALSE(drawn[3].struck);
+    // Half an inch of left margin; the struck characters stay in columns
+    // 16-17 and what follows the dashes in column 18.
+    const double column = (drawn[3].at.x() - drawn[1].at.x()) / 17;
+    EXPECT_NEAR(drawn[1].at.x(), 50, 0.5);
+    EXPECT_NEAR(drawn[2].at.x() - drawn[1].at.x(), 15 * column, 0.5);
+    EXPECT_GT(column, 5);
+    // The second page starts again at the top.
+    EXPECT_NEAR(drawn[1].at.y(), drawn[0].at.y(), 0.01);
+    // One line is drawn through "SF", above the baseline, and no other.
+    ASSERT_EQ(device.engine.lines.size(), 1u);
+    const QLineF strike = device.engine.lines[0];
+    EXPECT_NEAR(strike.y1(), strike.y2(), 0.01);
+    EXPECT_LT(strike.y1(), drawn[2].at.y());
+    EXPECT_NEAR(std::min(strike.x1(), strike.x2()), drawn[2].at.x(), 1.5);  // whole device pixels
+    EXPECT_NEAR(std::abs(strike.x2() - strike.x1()), 2 * column, 1.5);
+}
+
+TEST_F(ReportRenderTest, APageOfMoreLinesThanThePaperHoldsIsSpacedCloserNotSplit)
+{
+    RecordingDevice device;
+    QPainter painter(&device);
+    const std::vector<ReportPage> pages(1, ReportPage(200, "LINE"));
+    PaintReport(painter, pages, {9, false, 0, 1}, [] { return true; });
+    painter.end();
+    ASSERT_EQ(device.engine.drawn.size(), 200u);
+    EXPECT_LE(device.engine.drawn.back().at.y(), 1100);
+}
+
+TEST_F(ReportRenderTest, ATwoPageStartListBecomesATwoPagePdfWithItsLines)
+{
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils (pdftotext, pdftoppm) not installed";
+    const std::string report = TwoPageStartList();
+    const std::string pdf = dir.File("start.pdf");
+    ASSERT_TRUE(WriteReportPdf(*ctx.settings, report, pdf));
+
+    const std::string text = Squeezed(Output("pdftotext -layout '" + pdf + "' -"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2) << text;
+    const std::string firstPage = text.substr(0, text.find('\f'));
+    EXPECT_NE(firstPage.find("START LIST - 1ST RUN"), std::string::npos);
+    EXPECT_NE(firstPage.find("LAVOIE, Rosalie"), std::string::npos);
+    EXPECT_NE(firstPage.find("06-12-2026 CAN0123.TD7 SF3 / 1"), std::string::npos);
+    EXPECT_NE(text.find("06-12-2026 CAN0123.TD7 SF3 / 2"), std::string::npos);
+    EXPECT_NE(text.find("BERGERON2, Chloe"), std::string::npos);
+
+    ASSERT_EQ(std::system(("pdftoppm -png -r 40 -f 1 -l 1 '" + pdf + "' '" + dir.File("page") + "'").c_str()), 0);
+    QImage image(QString::fromStdString(dir.File("page-1.png")));
+    ASSERT_FALSE(image.isNull());
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(dark, 500);  // text, not a blank sheet
+}
+
+TEST_F(ReportRenderTest, LandscapeSettingsTurnThePage)
+{
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    MakeRace({.racers = 0});
+    SavePrintSettings(*ctx.settings, "SMF", {11, 3, 0, 2, 2});
+    WriteFile(dir.File("RACE.SMF"), "LANDSCAPE\r\n\f");
+    ASSERT_TRUE(WriteReportPdf(*ctx.settings, dir.File("RACE.SMF"), dir.File("wide.pdf")));
+    const std::string info = Output("pdfinfo '" + dir.File("wide.pdf") + "'");
+    EXPECT_NE(info.find("792 x 612"), std::string::npos) << info;
+}
+
+TEST_F(ReportRenderTest, StrayControlCharactersConvertWithoutHarm)
+{
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    WriteFile(dir.File("ODD.TMP"), std::string("A\x01\x02\x1B[0mB\r\n\b\b\b--\r\n\x7F\x00Z\rY\r\n", 24));
+    ASSERT_TRUE(WriteReportPdf(*ctx.settings, dir.File("ODD.TMP"), dir.File("odd.pdf")));
+    const std::string text = Output("pdftotext -layout '" + dir.File("odd.pdf") + "' -");
+    EXPECT_NE(text.find("A[0mB"), std::string::npos) << text;
+}
+
+TEST_F(ReportRenderTest, AMissingReportFileWritesNoPdf)
+{
+    EXPECT_FALSE(WriteReportPdf(*ctx.settings, dir.File("NONE.RN1"), dir.File("none.pdf")));
+    EXPECT_EQ(FileStatus(dir.File("none.pdf")), 0);
+}
+
+TEST_F(ReportRenderTest, TheCliWritesThePdfOfAReportFile)
+{
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    const std::string report = TwoPageStartList();
+    std::istringstream in;
+    std::ostringstream out, err;
+    const std::string pdf = dir.File("cli.pdf");
+    EXPECT_EQ(RunCli({"--data-dir", dir.path(), "pdf", report, pdf}, dir.File("program"), {in, out, err}), kCliDone)
+        << err.str();
+    EXPECT_NE(Output("pdfinfo '" + pdf + "'").find("Pages:           2"), std::string::npos);
+    EXPECT_EQ(RunCli({"--data-dir", dir.path(), "pdf", report}, dir.File("program"), {in, out, err}), kCliUsage);
+    EXPECT_EQ(RunCli({"--data-dir", dir.path(), "pdf", dir.File("NONE.RN1"), pdf}, dir.File("program"), {in, out, err}),
+              kCliRefused);
+}
+
+}  // namespace
+}  // namespace skitally::test

@@ -1,0 +1,170 @@
+#pragma once
+// A race in a temporary folder for the report tests: header, jury, course
+// and a generated field of racers, all fixed so that the reports come out
+// byte for byte the same every run.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/scripted_operator.h"
+#include "racefile/course_file.h"
+#include "racefile/header_file.h"
+#include "racefile/jury_file.h"
+#include "racefile/race_open.h"
+#include "racefile/racer_file.h"
+#include "support/test_support.h"
+
+namespace skitally::test {
+
+struct RaceShape {
+    std::string level = "FIS";
+    std::string discipline = "S";
+    std::string gender = "F";
+    std::string codex = "CAN0123.TD7";
+    std::string seriesType = "0";
+    int racers = 70;
+};
+
+class ReportRaceTest : public ::testing::Test {
+protected:
+    void MakeRace(const RaceShape& shape = {})
+    {
+        ctx.versionText = "1.2.3";
+        ctx.race.open = true;
+        ctx.race.racePath = dir.path() + "/";
+        ctx.race.raceName = "SPRING";
+        HeaderFile header;
+        header.titles = {"ALPINE CANADA", "SPRING CUP", "", "MONT TREMBLANT, QC", "HOSTED BY CLUB TREMBLANT"};
+        header.values = {
+            "06-12-2026/MONT TREMBLANT", shape.discipline, shape.gender, shape.level, "", shape.seriesType, "00"};
+        header.footers = {"TIMING: ALGE TDC 8001", "RESULTS: SKITALLY", "PROTESTS AT THE RACE OFFICE"};
+        ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
+
+        JuryData jury;
+        jury.jury[kTechnicalDelegate] = "MARIE LEBLANC - CAN";
+        jury.jury[kReferee] = "PAUL SMITH - USA";
+        jury.jury[kChiefOfRace] = "ANDRE ROY - CAN";
+        jury.jury[kAssistantReferee] = "";
+        jury.jury[kChiefOfCourse] = "LUC GAGNON";
+        jury.jury[kStartReferee] = "ANNE CLOUTIER";
+        jury.jury[kFinishReferee] = "JEAN TREMBLAY";
+        jury.jury[kRaceAdministrator] = "SUZANNE BERUBE";
+        jury.jury[kChiefOfTiming] = "ROBERT PARE";
+        jury.technical[kCourseName] = {"FLYING MILE", ""};
+        jury.technical[kStartElevation] = {"875m", ""};
+        jury.technical[kFinishElevation] = {"695m", ""};
+        jury.technical[kVerticalDrop] = {"180m", ""};
+        jury.technical[kCourseLength] = {"540m", ""};
+        jury.technical[kHomologation] = {"12345/11/21", ""};
+        jury.technical[kCodexNumber] = {shape.codex, ""};
+        ASSERT_TRUE(WriteJuryFile(ctx.race.File("JRY"), jury));
+
+        CourseData course;
+        course.runs[0] = {"PIERRE DION - CAN", {"F1 ALAIN", "F2 BRUNO", "", "", "", ""}, "58", "56", "9:30"};
+        course.runs[1] = {"TOM HALL - USA", {"F1 CLAUDE", "", "", "", "", ""}, "57", "55", "12:30"};
+        ASSERT_TRUE(WriteCourseFile(ctx.race.File("FOR"), course, false));
+
+        WriteFile(ctx.race.File("RCR"), "");
+        ReadHeader(ctx);
+        ctx.race.jury = jury;
+        AddRacers(shape.racers);
+    }
+
+    // Racer n: a name from fixed lists, card, nation, club, category, birth
+    // year and seed points; bibs and start positions in a drawn-looking
+    // order; every seventh racer has no points.
+    void AddRacers(int count)
+    {
+        static const char* const surnames[] = {"TREMBLAY", "GAGNON",   "ROY",      "COTE",    "BOUCHARD", "GAUTHIER",
+                                               "MORIN",    "LAVOIE",   "FORTIN",   "GAGNE",   "OUELLET",  "PELLETIER",
+                                               "BELANGER", "LEVESQUE", "BERGERON", "LEBLANC", "PAQUETTE", "GIRARD"};
+        static const char* const names[] = {"Emma",     "Lea",       "Alice", "Chloe",    "Florence", "Rosalie",
+                                            "Juliette", "Charlotte", "Zoe",   "Beatrice", "Maika"};
+        static const char* const nations[] = {"CAN", "USA", "SUI", "AUT", "FRA", "ITA", "NOR"};
+        static const char* const clubs[] = {"MSA", "TREM", "GRAY", "STSAU", "OWL"};
+        static const char* const categories[] = {"U16", "U18", "U21"};
+        RacerFile file;
+        ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
+        for (int n = 1; n <= count; ++n) {
+            RacerRecord racer;
+            racer.name = std::string(surnames[(n * 7) % 18]) + (n > 18 ? std::to_string(n / 18) : "") + ", " +
+                         names[(n * 5) % 11];
+            racer.card = std::to_string(1100000 + n * 37);
+            racer.nation = nations[(n * 3) % 7];
+            racer.club = clubs[n % 5];
+            racer.category = categories[n % 3];
+            racer.birthYear = std::to_string(2005 + n % 6);
+            racer.gender = "F";
+            racer.group = n % 4 == 0 ? "SPECIAL" : "A";
+            racer.seedPoints = n % 7 == 0 ? "" : FixedPoints(12.5 + n * 1.75);
+            const int start = ((n - 1) * 31) % count + 1;  // 31 is prime to the field sizes used
+            racer.start1 = ThreeWide(start);
+            racer.bib = ThreeWide(start + 10);
+            ASSERT_TRUE(file.AppendRacer(racer));
+        }
+    }
+
+    void UpdateRacer(int n, const std::function<void(RacerRecord&)>& change)
+    {
+        RacerFile file;
+        ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
+        RacerRecord racer = *file.ReadRacer(n);
+        change(racer);
+        ASSERT_TRUE(file.WriteRacer(n, racer));
+    }
+
+    RacerRecord Racer(int n)
+    {
+        RacerFile file;
+        EXPECT_TRUE(file.Open(ctx.race.File("RCR"), RacerFileMode::Read));
+        return file.ReadRacer(n).value_or(RacerRecord());
+    }
+
+    static std::string ThreeWide(int number)
+    {
+        std::string text = std::to_string(number);
+        return std::string(text.size() < 3 ? 3 - text.size() : 0, ' ') + text;
+    }
+
+    static std::string FixedPoints(double points)
+    {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "%06.2f", points);
+        return buffer;
+    }
+
+    // The pages of a report file, each with its form feed removed.
+    static std::vector<std::string> Pages(const std::string& bytes)
+    {
+        std::vector<std::string> pages;
+        std::size_t start = 0;
+        for (std::size_t feed = bytes.find('\f'); feed != std::string::npos; feed = bytes.find('\f', start)) {
+            pages.push_back(bytes.substr(start, feed - start));
+            start = feed + 1;
+        }
+        if (start < bytes.size())
+            pages.push_back(bytes.substr(start));
+        return pages;
+    }
+
+    static std::vector<std::string> Lines(const std::string& page)
+    {
+        std::vector<std::string> lines;
+        std::size_t start = 0;
+        for (std::size_t end = page.find("\r\n"); end != std::string::npos; end = page.find("\r\n", start)) {
+            lines.push_back(page.substr(start, end - start));
+            start = end + 2;
+        }
+        if (start < page.size())
+            lines.push_back(page.substr(start));
+        return lines;
+    }
+
+    TempDir dir;
+    AppContext ctx{FoldersIn(dir), FixedClock()};
+};
+
+}  // namespace skitally::test

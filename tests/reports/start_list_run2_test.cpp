@@ -1,0 +1,132 @@
+// The run-2 start list: the second-run order with its questions, statuses
+// in place of start numbers, the jury's reduction and the compressed list.
+
+#include "reports/start_list.h"
+
+#include <gtest/gtest.h>
+
+#include "golden.h"
+#include "report_test_race.h"
+#include "reports/report_options.h"
+#include "util/tokens.h"
+
+namespace skitally::test {
+namespace {
+
+class Run2ListTest : public ReportRaceTest {
+protected:
+    // Run-1 times all different; racer 5 DNF, 9 DSQ, 13 DNS, 17 without
+    // time or status.
+    void SetRun1Results(int count)
+    {
+        for (int n = 1; n <= count; ++n)
+            UpdateRacer(n, [n](RacerRecord& racer) {
+                racer.time1 = 45.0f + static_cast<float>((n * 13) % 71) * 0.37f;
+                if (n == 5)
+                    racer.status1 = "DNF";
+                if (n == 9)
+                    racer.status1 = "DSQ";
+                if (n == 13)
+                    racer.status1 = "DNS";
+                if (n == 5 || n == 9 || n == 13 || n == 17)
+                    racer.time1 = 0;
+            });
+    }
+
+    // The start column of each body line.
+    std::vector<std::string> StartColumn(const std::string& report)
+    {
+        std::vector<std::string> starts;
+        for (const std::string& page : Pages(report)) {
+            const std::vector<std::string> lines = Lines(page);
+            bool body = false;
+            for (std::size_t i = 0; i + 5 < lines.size(); ++i) {
+                if (lines[i].rfind("NO. NO.", 0) == 0) {
+                    body = true;
+                    ++i;
+                    continue;
+                }
+                if (body && !lines[i].empty())
+                    starts.push_back(lines[i].substr(0, 3));
+            }
+        }
+        return starts;
+    }
+};
+
+TEST_F(Run2ListTest, FisRaceReversesTheTopThirtyAndAddsTheNonFinishersAtTheEnd)
+{
+    MakeRace();
+    SaveReportOptions(ctx, "NZX");
+    SetRun1Results(70);
+    ScriptedOperator op({"30", "Yes", "No", "No"});
+    ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
+    EXPECT_EQ(op.remainingAnswers(), 0u);
+    const std::string report = ReadFile(ctx.race.File("RN2"));
+    EXPECT_TRUE(MatchesGolden(report, "run2_fis70.txt"));
+
+    // 66 racers with a run 1, then DNF and DSQ by start; the DNS are left off.
+    const std::vector<std::string> starts = StartColumn(report);
+    ASSERT_EQ(starts.size(), 68u);
+    EXPECT_EQ(starts[65], " 66");
+    EXPECT_EQ(starts[66].substr(0, 3), "DSQ");
+    EXPECT_EQ(starts[67].substr(0, 3), "DNF");
+    // Asked in order: the count, the non-finishers, the DNS, the compressed list.
+    const std::string& text = op.transcript();
+    EXPECT_LT(text.find("TOP RACERS to REVERSE"), text.find("Add DSQ's, DNF's and NPS's"));
+    EXPECT_LT(text.find("Add DSQ's, DNF's and NPS's"), text.find("Include Did Not Starts"));
+    EXPECT_LT(text.find("Include Did Not Starts"), text.find("View Compressed Start List"));
+    EXPECT_EQ(text.find("Has the JURY reduced"), std::string::npos);
+
+    // The run-2 start positions are recorded; the non-finishers have none.
+    EXPECT_EQ(Trim(Racer(5).start2), "");
+    int numbered = 0;
+    for (int n = 1; n <= 70; ++n)
+        numbered += Trim(Racer(n).start2).empty() ? 0 : 1;
+    EXPECT_EQ(numbered, 66);
+    EXPECT_EQ(FileStatus(ctx.race.File("RC2")), 1);
+    ASSERT_EQ(op.reportsShown().size(), 1u);
+}
+
+TEST_F(Run2ListTest, TheJuryMayAllowOnlyTheBestIntoRunTwo)
+{
+    MakeRace({.level = "NAT", .codex = "NAT0042", .racers = 20});
+    SetRun1Results(20);
+    // Not FIS: the order is chosen. Same order, non-finishers in place, then
+    // the jury keeps the best ten.
+    ScriptedOperator op({"Same as the Run 1 Start Order ( Not a FIS Standard )", "Yes", "Yes", "10", "Yes"});
+    ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
+    const std::vector<std::string> starts = StartColumn(ReadFile(ctx.race.File("RN2")));
+    // Ten racers numbered, and the DNF and DSQ kept in their run-1 places.
+    ASSERT_EQ(starts.size(), 12u) << op.transcript();
+    int statuses = 0;
+    for (const std::string& start : starts)
+        statuses += start == "DNF" || start == "DSQ" ? 1 : 0;
+    EXPECT_EQ(statuses, 2);
+    EXPECT_EQ(op.reportsShown().size(), 2u);  // the list, then the compressed one
+    EXPECT_EQ(op.reportsShown()[1], ctx.race.File("RC2"));
+    EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RC2")), "compressed_run2.txt"));
+}
+
+TEST_F(Run2ListTest, RecreationalRacesAreNotAskedAboutTheJury)
+{
+    MakeRace({.level = "NAT", .codex = "REC0007", .racers = 8});
+    SetRun1Results(8);
+    ScriptedOperator op({"Normal Run 2 Start Order", "0", "No", "No"});
+    ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
+    EXPECT_EQ(op.transcript().find("Has the JURY reduced"), std::string::npos);
+    EXPECT_EQ(StartColumn(ReadFile(ctx.race.File("RN2"))).size(), 7u);  // the DNF left off
+}
+
+TEST_F(Run2ListTest, CancellingTheOrderChoiceDeletesTheRunTwoList)
+{
+    MakeRace({.level = "NAT", .codex = "NAT0042", .racers = 8});
+    SetRun1Results(8);
+    WriteFile(ctx.race.File("RN2"), "old list");
+    ScriptedOperator op({"<cancel>"});
+    EXPECT_FALSE(PrintRun2StartList(ctx, op, false));
+    EXPECT_EQ(FileStatus(ctx.race.File("RN2")), 0);
+}
+
+}  // namespace
+}  // namespace skitally::test
