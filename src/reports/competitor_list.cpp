@@ -52,13 +52,7 @@ bool PrintCompetitorList(AppContext& ctx, Operator& op, CompetitorOrder order)
     op.ProgressStep(0, ctx.Text(report_text::kPreparingReport));
     const ListColumns columns =
         ListColumns::RacerList(ctx, options, GroupWidth(rows, IsLeagueRace(ctx)), kCompetitorListWidth);
-    ReportLayout layout;
-    layout.reportName = byPoints ? "RACERPTS" : "RACERLST";
-    layout.title = ctx.Text(byPoints ? report_text::kTitleByPoints : report_text::kTitleByName);
-    layout.width = kCompetitorListWidth;
-    layout.indent = 1;
-    layout.pageLimit = FirstPageLimit(ctx);
-    ReportWriter report(ctx, layout);
+    ReportWriter report(ctx, FirstPageLayout(ctx, byPoints ? "RACERPTS" : "RACERLST", ctx.Text(byPoints ? report_text::kTitleByPoints : report_text::kTitleByName), kCompetitorListWidth));
     if (!report.OpenPage()) {
         ReportAborted(ctx, op);
         return false;

@@ -105,6 +105,17 @@ int FirstPageLimit(const AppContext& ctx)
     return IsSkiCrossRace(ctx) ? kSkiCrossFirstPageLimit : kFirstPageLimit;
 }
 
+ReportLayout FirstPageLayout(const AppContext& ctx, std::string reportName, std::string title, int width)
+{
+    ReportLayout layout;
+    layout.reportName = std::move(reportName);
+    layout.title = std::move(title);
+    layout.width = width;
+    layout.indent = 1;
+    layout.pageLimit = FirstPageLimit(ctx);
+    return layout;
+}
+
 ReportWriter::ReportWriter(AppContext& ctx, ReportLayout layout) : ctx_(ctx), layout_(std::move(layout))
 {
     typeCode_ = ReportTypeCode(layout_.reportName, IsRecreationalCodex(ctx_.race.jury.Codex()), layout_.unofficialOnly);

@@ -40,6 +40,10 @@ struct ReportLayout {
 // Page 1's limit for the open race: 58 in ski cross, 72 in league races.
 int FirstPageLimit(const AppContext& ctx);
 
+// The layout of a report of the open race starting at column 1 with page
+// 1's limit for the race.
+ReportLayout FirstPageLayout(const AppContext& ctx, std::string reportName, std::string title, int width);
+
 class ReportWriter {
 public:
     ReportWriter(AppContext& ctx, ReportLayout layout);

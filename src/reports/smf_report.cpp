@@ -140,13 +140,7 @@ bool PrintStartMinusFinish(AppContext& ctx, Operator& op)
 
     op.ProgressStart(ctx.Text(report_text::kProgressCompetitors), static_cast<int>(table.size() - 1));
     op.ProgressStep(0, ctx.Text(report_text::kPreparingReport));
-    ReportLayout layout;
-    layout.reportName = "RACERSMF";
-    layout.title = ctx.Text(report_text::kTitleSmf);
-    layout.width = kSmfWidth;
-    layout.indent = 1;
-    layout.pageLimit = FirstPageLimit(ctx);
-    ReportWriter report(ctx, layout);
+    ReportWriter report(ctx, FirstPageLayout(ctx, "RACERSMF", ctx.Text(report_text::kTitleSmf), kSmfWidth));
     if (!report.OpenPage()) {
         ReportAborted(ctx, op);
         return false;

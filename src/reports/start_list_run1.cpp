@@ -91,13 +91,7 @@ bool PrintRun1StartList(AppContext& ctx, Operator& op, bool training)
     op.ProgressStart(ctx.Text(report_text::kProgressStartList), static_cast<int>(rows->size()));
     op.ProgressStep(0, ctx.Text(report_text::kPreparingReport));
     const ListColumns columns = ListColumns::StartList(ctx, options, snowFlag, GroupWidth(*rows, IsLeagueRace(ctx)));
-    ReportLayout layout;
-    layout.reportName = std::string("RACESTR1(") + (training ? "Y" : "N") + "," + (twoRuns ? "Y" : "N") + ")";
-    layout.title = Run1Title(ctx, training, twoRuns);
-    layout.width = columns.Width();
-    layout.indent = 1;
-    layout.pageLimit = FirstPageLimit(ctx);
-    ReportWriter report(ctx, layout);
+    ReportWriter report(ctx, FirstPageLayout(ctx, std::string("RACESTR1(") + (training ? "Y" : "N") + "," + (twoRuns ? "Y" : "N") + ")", Run1Title(ctx, training, twoRuns), columns.Width()));
     if (!report.OpenPage()) {
         ReportAborted(ctx, op);
         return false;

@@ -106,13 +106,7 @@ bool WriteRun2Report(AppContext& ctx, Operator& op, const std::vector<ListRow>& 
 {
     const ReportColumns options = ColumnsFromOptions(LoadReportOptions(ctx));
     const ListColumns columns = ListColumns::StartList(ctx, options, false, GroupWidth(rows, IsLeagueRace(ctx)));
-    ReportLayout layout;
-    layout.reportName = "RACESTR2";
-    layout.title = ctx.Text(report_text::kTitleRun2);
-    layout.width = kRun2Width;
-    layout.indent = 1;
-    layout.pageLimit = FirstPageLimit(ctx);
-    ReportWriter report(ctx, layout);
+    ReportWriter report(ctx, FirstPageLayout(ctx, "RACESTR2", ctx.Text(report_text::kTitleRun2), kRun2Width));
     if (!report.OpenPage()) {
         ReportAborted(ctx, op);
         return false;
