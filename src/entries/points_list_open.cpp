@@ -26,15 +26,6 @@ std::string FileNameUpper(const std::string& path)
     return ToUpper(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), {});
-    return !in.bad();
-}
-
 bool IsHeaderLine(std::string_view line)
 {
     const std::string upper = ToUpper(line);
@@ -126,7 +117,7 @@ std::string PointsListReader::Open(AppContext& ctx, Operator& op, const std::str
     const std::string nameUpper = FileNameUpper(fileName);
     skiCrossRace_ = IsSkiCross(ctx.race.header.values.discipline);
     std::string bytes;
-    if (!ReadWholeFile(fileName, bytes) || bytes.size() < kMinimumListBytes)
+    if (!ReadWholeFile(fileName, bytes).ok() || bytes.size() < kMinimumListBytes)
         return Fail(ctx, op, errorMessageId, {});
 
     std::size_t offset = 0;

@@ -13,6 +13,7 @@
 #include "racefile/header_file.h"
 #include "racefile/racer_text.h"
 #include "util/codepage.h"
+#include "util/file_replace.h"
 
 namespace skitally {
 namespace {
@@ -181,17 +182,6 @@ std::optional<int> VersionOffset(const OldRacerLayout& layout)
         if (std::string_view(f.name) == "FormatVersion")
             return f.offset;
     return std::nullopt;
-}
-
-Status ReadWholeFile(const std::string& path, std::string& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Status::Fail("cannot open " + path);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return Status::Fail("cannot read " + path);
-    return Status::Ok();
 }
 
 bool NamesArePlain(std::string_view bytes, int length, int nameWidth)

@@ -15,6 +15,7 @@
 #include "racefile/racer_record.h"
 #include "racefile/weather_file.h"
 #include "util/tokens.h"
+#include "util/file_replace.h"
 
 namespace skitally {
 namespace {
@@ -42,17 +43,6 @@ constexpr std::array<std::string_view, 6> kBackedUpKinds = {"RCR", "HDR", "FOR",
 std::string InFolder(const std::string& folder, const std::string& name)
 {
     return folder.empty() ? name : WithTrailingSeparator(folder) + name;
-}
-
-Status ReadWholeFile(const std::string& path, std::string& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Status::Fail("cannot open " + path);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return Status::Fail("cannot read " + path);
-    return Status::Ok();
 }
 
 // The whole file as one record, so it goes through the same temporary file

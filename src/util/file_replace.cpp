@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace skitally {
 
@@ -28,6 +30,17 @@ Status ReplaceFileContents(const std::string& path, std::string_view bytes)
         std::filesystem::remove(temporary, ec);
         return Status::Fail(path + ": " + ec.message());
     }
+    return Status::Ok();
+}
+
+Status ReadWholeFile(const std::string& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return Status::Fail("cannot open " + path);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return Status::Fail("cannot read " + path);
     return Status::Ok();
 }
 
