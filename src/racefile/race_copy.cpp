@@ -14,8 +14,8 @@
 #include "racefile/old_racer_layouts.h"
 #include "racefile/racer_record.h"
 #include "racefile/weather_file.h"
-#include "util/tokens.h"
 #include "util/file_replace.h"
+#include "util/tokens.h"
 
 namespace skitally {
 namespace {
