@@ -216,3 +216,20 @@ TEST_F(StartupTest, ExitAsksAndOnlyYesEnds)
 
 }  // namespace
 }  // namespace skitally
+
+namespace skitally {
+namespace {
+
+TEST_F(StartupTest, ABareRaceNameIsFoundInTheRaceFolder)
+{
+    test::WriteFile(dir.File("Skitally/Events/GS7.RCR"), test::OneRacerFile("SMITH John"));
+    StartupOptions options;
+    options.language = kEnglish;
+    options.raceArgument = "GS7";
+    ASSERT_EQ(Start({}, options), StartupOutcome::Running);
+    EXPECT_TRUE(ctx->race.open);
+    EXPECT_EQ(ctx->race.racePath, dir.File("Skitally/Events/"));
+}
+
+}  // namespace
+}  // namespace skitally
