@@ -93,24 +93,29 @@ ListColumns ListColumns::StartList(const AppContext& ctx, const ReportColumns& o
     if (snowFlag)
         list.Add(ColumnKind::SnowFlag, 2, false);
     list.Add(ColumnKind::Bib, 3);
-    if (options.card)
-        list.Add(ColumnKind::Card, 7);
-    if (options.category)
-        list.Add(ColumnKind::Category, 3);
-    if (options.gender)
-        list.Add(ColumnKind::Gender, 1);
-    if (options.group)
-        list.Add(ColumnKind::Group, groupWidth);
-    list.Add(ColumnKind::Name, list.nameWidth_);
-    if (options.nation)
-        list.Add(ColumnKind::Nation, 5);
-    if (options.club)
-        list.Add(ColumnKind::Club, 5);
-    if (options.birthYear)
-        list.Add(ColumnKind::BirthYear, 4);
-    if (options.seedPoints)
-        list.Add(ColumnKind::Seed, 6);
+    list.AddOptionColumns(options, groupWidth);
     return list;
+}
+
+void ListColumns::AddOptionColumns(const ReportColumns& options, int groupWidth)
+{
+    if (options.card)
+        Add(ColumnKind::Card, 7);
+    if (options.category)
+        Add(ColumnKind::Category, 3);
+    if (options.gender)
+        Add(ColumnKind::Gender, 1);
+    if (options.group)
+        Add(ColumnKind::Group, groupWidth);
+    Add(ColumnKind::Name, nameWidth_);
+    if (options.nation)
+        Add(ColumnKind::Nation, 5);
+    if (options.club)
+        Add(ColumnKind::Club, 5);
+    if (options.birthYear)
+        Add(ColumnKind::BirthYear, 4);
+    if (options.seedPoints)
+        Add(ColumnKind::Seed, 6);
 }
 
 ListColumns ListColumns::RacerList(const AppContext& ctx, const ReportColumns& options, int groupWidth, int width)
@@ -126,23 +131,7 @@ ListColumns ListColumns::RacerList(const AppContext& ctx, const ReportColumns& o
     list.nameWidth_ = std::clamp(width - others - 1, kShortestRacerListName, kLongestName);
     list.Add(ColumnKind::Sequence, 3);
     list.Add(ColumnKind::Bib, 3);
-    if (options.card)
-        list.Add(ColumnKind::Card, 7);
-    if (options.category)
-        list.Add(ColumnKind::Category, 3);
-    if (options.gender)
-        list.Add(ColumnKind::Gender, 1);
-    if (options.group)
-        list.Add(ColumnKind::Group, groupWidth);
-    list.Add(ColumnKind::Name, list.nameWidth_);
-    if (options.nation)
-        list.Add(ColumnKind::Nation, 5);
-    if (options.club)
-        list.Add(ColumnKind::Club, 5);
-    if (options.birthYear)
-        list.Add(ColumnKind::BirthYear, 4);
-    if (options.seedPoints)
-        list.Add(ColumnKind::Seed, 6);
+    list.AddOptionColumns(options, groupWidth);
     return list;
 }
 

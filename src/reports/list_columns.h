@@ -63,6 +63,9 @@ public:
 
 private:
     void Add(ColumnKind kind, int width, bool blankAfter = true);
+    // The columns the report options switch on, around the name, in the
+    // order both lists print them.
+    void AddOptionColumns(const ReportColumns& options, int groupWidth);
 
     std::vector<ListColumn> columns_;
     int next_ = 1;
