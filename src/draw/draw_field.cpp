@@ -55,12 +55,7 @@ bool HasResults(const RacerRecord& racer)
 
 void BlankResults(RacerRecord& racer)
 {
-    racer.time1 = racer.time2 = racer.rawTime1 = racer.rawTime2 = 0;
-    racer.totalTime = racer.racePoints = racer.csvTotal = racer.position = 0;
-    racer.status1.clear();
-    racer.status2.clear();
-    racer.gate.clear();
-    racer.rank.clear();
+    racer.BlankResults();
     racer.start2.clear();  // the run-2 order is made from run-1 results
 }
 

@@ -71,14 +71,8 @@ bool BlanksAnything(const CopyBlanking& blanking)
 
 void Blank(RacerRecord& racer, const CopyBlanking& blanking)
 {
-    if (blanking.runTimes) {
-        racer.time1 = racer.time2 = racer.rawTime1 = racer.rawTime2 = 0;
-        racer.totalTime = racer.racePoints = racer.csvTotal = racer.position = 0;
-        racer.status1.clear();
-        racer.status2.clear();
-        racer.gate.clear();
-        racer.rank.clear();
-    }
+    if (blanking.runTimes)
+        racer.BlankResults();
     if (blanking.bibs)
         racer.bib.clear();
     if (blanking.startOrder) {

@@ -154,6 +154,16 @@ bool RacerRecord::IsDeleted() const
     return Trim(name) == "DELETED RECORD";
 }
 
+void RacerRecord::BlankResults()
+{
+    time1 = time2 = rawTime1 = rawTime2 = 0;
+    totalTime = racePoints = csvTotal = position = 0;
+    status1.clear();
+    status2.clear();
+    gate.clear();
+    rank.clear();
+}
+
 std::string FitField(std::string_view cp1252, int width)
 {
     const auto size = static_cast<std::size_t>(width < 0 ? 0 : width);

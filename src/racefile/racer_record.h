@@ -62,6 +62,9 @@ struct RacerRecord {
 
     // The name trimmed equals "DELETED RECORD".
     bool IsDeleted() const;
+    // Clears everything a run leaves on the racer: times, totals, race
+    // points, statuses, gate, rank and finish position.
+    void BlankResults();
 };
 
 // Exactly kRacerRecordLength bytes.
