@@ -1,9 +1,9 @@
 #include "app/ini_file.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "util/dates.h"
+#include "util/file_replace.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -23,12 +23,10 @@ std::string IniFile(const FolderRoots& roots, const std::string& programFolder)
 
 std::vector<IniEntry> ReadIniSection(const std::string& path, const std::string& section)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string content;
+    if (!ReadWholeFile(path, content))
         return {};
-    std::ostringstream content;
-    content << in.rdbuf();
-    return IniSectionEntries(content.str(), section);
+    return IniSectionEntries(content, section);
 }
 
 std::vector<IniEntry> IniSectionEntries(const std::string& content, const std::string& section)

@@ -3,8 +3,6 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "racefile/racer_codes.h"
 #include "util/codepage.h"
@@ -120,12 +118,9 @@ Status ReadFixedRecords(const std::string& path, int length, std::vector<std::st
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         return Status::Fail("file not found: " + path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Status::Fail("cannot open " + path);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return Status::Fail("cannot read " + path);
+    std::string bytes;
+    if (Status read = ReadWholeFile(path, bytes); !read)
+        return read;
     const std::size_t count = bytes.size() / static_cast<std::size_t>(length);
     for (std::size_t n = 0; n < count; ++n)
         records.push_back(bytes.substr(n * length, length));

@@ -1,6 +1,5 @@
 #include "racefile/race_status_file.h"
 
-#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -42,13 +41,8 @@ std::string ComposeRaceStatus(const std::string& racerFile, const RaceFlags& fla
 
 std::optional<RaceStatusFile> ReadRaceStatus(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    const std::string text = content.str();
-    if (text.size() < 10)
+    std::string text;
+    if (!ReadWholeFile(path, text) || text.size() < 10)
         return std::nullopt;
     std::vector<std::string> lines;
     std::istringstream stream(text);
