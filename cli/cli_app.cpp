@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "app/app_folders.h"
-#include "app/commands.h"
 #include "app/scripted_operator.h"
-#include "app/startup.h"
+#include "menu/commands.h"
+#include "menu/startup.h"
 #include "pdf_command.h"
 #include "racer_listing.h"
 #include "terminal_operator.h"

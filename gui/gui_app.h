@@ -9,8 +9,8 @@
 #include <QStringList>
 
 #include "app/app_context.h"
-#include "app/startup.h"
 #include "main_window.h"
+#include "menu/startup.h"
 #include "qt_operator.h"
 
 namespace skitally {

@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 
 #include "app/messages.h"
-#include "app/startup.h"
 #include "app/text_ids.h"
+#include "menu/startup.h"
 #include "qt_operator.h"
 #include "racer_view_dialog.h"
 

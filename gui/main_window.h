@@ -7,8 +7,8 @@
 #include <QMainWindow>
 
 #include "app/app_context.h"
-#include "app/commands.h"
 #include "app/operator.h"
+#include "menu/commands.h"
 
 class QListWidget;
 class QStackedWidget;

@@ -10,12 +10,9 @@
 #include "app/debug_log.h"
 #include "app/ini_file.h"
 #include "app/paths.h"
+#include "app/race_data.h"
 #include "app/settings_store.h"
 #include "app/text_table.h"
-#include "racefile/header_file.h"
-#include "racefile/jury_file.h"
-#include "racefile/race_status_file.h"
-#include "racefile/weather_file.h"
 #include "util/clock.h"
 
 namespace skitally {

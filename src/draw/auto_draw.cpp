@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "app/messages.h"
-#include "app/race_kinds.h"
 #include "app/text_ids.h"
 #include "draw/auto_draw_session.h"
 #include "draw/draw_dialogs.h"
 #include "draw/draw_text_ids.h"
 #include "draw/draw_work_files.h"
+#include "racefile/race_kinds.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
 

@@ -1,11 +1,11 @@
 #include <cstdio>
 
-#include "app/race_kinds.h"
 #include "app/text_ids.h"
 #include "draw/auto_draw_session.h"
 #include "draw/draw_dialogs.h"
 #include "draw/draw_text_ids.h"
 #include "draw/draw_work_files.h"
+#include "racefile/race_kinds.h"
 #include "util/dates.h"
 
 namespace skitally {

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "app/race_kinds.h"
 #include "app/text_ids.h"
 #include "draw/draw_dialogs.h"
 #include "draw/draw_text_ids.h"
+#include "racefile/race_kinds.h"
 
 namespace skitally {
 namespace {

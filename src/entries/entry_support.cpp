@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
+#include "racefile/jury_file.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_file.h"

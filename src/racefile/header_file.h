@@ -10,31 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "app/race_data.h"
 #include "util/status.h"
 
 namespace skitally {
 
 constexpr int kHeaderRecordLength = 65;
 constexpr int kHeaderRecordCount = 10;
-
-// The race parameters every operation reads (record 6).
-struct RaceHeaderValues {
-    std::string dateLocation;  // "dd-mm-yyyy/LOCATION", trailing blanks removed
-    std::string discipline;    // "S", "SG", ... (trimmed; stored right-aligned)
-    std::string gender;        // "M", "F" or "B"
-    std::string raceLevel;     // "FIS", "NAT", "SRS", "LGR"
-    std::string fixedValue;    // columns 53-59; read only, always written "0000.00"
-    std::string seriesType;    // "0" none, "1" WC, "2" CAPS, "3" other
-    std::string seriesProvince;  // two digits, "00" none
-};
-
-struct HeaderFile {
-    std::array<std::string, 5> titles;  // trailing blanks removed
-    RaceHeaderValues values;
-    std::array<std::string, 3> footers;  // trailing blanks removed
-    std::string skiCrossLine;            // record 10 exactly as read
-    int lineCount = 0;                   // whole records the file held
-};
 
 // Record 6, exactly 65 bytes of Windows-1252 text.
 std::string ComposeParameterLine(const RaceHeaderValues& values);

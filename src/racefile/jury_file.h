@@ -37,36 +37,12 @@
 #include <string>
 #include <string_view>
 
+#include "app/race_data.h"
 #include "util/status.h"
 
 namespace skitally {
 
 constexpr int kJuryRecordLength = 75;
-
-enum JurySlot : int {
-    kTechnicalDelegate = 0, kTdCandidate, kChiefOfRace, kReferee, kAssistantReferee,
-    kChiefOfCourse, kStartReferee, kFinishReferee, kRaceAdministrator, kChiefOfTiming,
-    kJurySlotCount  // 10
-};
-
-enum TechnicalRow : int {
-    kCourseName = 0, kStartElevation, kFinishElevation, kVerticalDrop, kCourseLength,
-    kHomologation, kCodexNumber,
-    kTechnicalRowCount  // 7
-};
-
-struct TechnicalValues {
-    std::string run1;  // or the only course
-    std::string run2;  // SC and AC races
-};
-
-struct JuryData {
-    std::array<std::string, kJurySlotCount> jury;  // "NAME - NATION" or "NAME"
-    std::array<TechnicalValues, kTechnicalRowCount> technical;
-
-    // The race codex ("CODEX NUMBER", run-1 column).
-    const std::string& Codex() const { return technical[kCodexNumber].run1; }
-};
 
 // Screen labels.
 int JurySlotTextId(JurySlot slot);

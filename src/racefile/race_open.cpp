@@ -4,10 +4,14 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
+#include "racefile/header_file.h"
+#include "racefile/jury_file.h"
 #include "racefile/old_racer_layouts.h"
 #include "racefile/race_copy.h"
+#include "racefile/race_status_file.h"
 #include "racefile/racer_file.h"
 #include "racefile/stage_check.h"
+#include "racefile/weather_file.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
 

@@ -5,22 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "app/race_data.h"
 #include "util/status.h"
 
 namespace skitally {
-
-// What the status file carries; kept in the context while the race is open.
-struct RaceFlags {
-    bool timerRun1 = false;  // run-1 times came from the timer's result file
-    bool timerRun2 = false;  // the same for run 2
-    bool paraFactors = false;
-    // Lines 5, 6, 8 and 10 are kept and given back as they were.
-    std::string state5 = "0";
-    std::string state6 = "0";
-    std::string state8 = "0";
-    std::string state10 = "0";
-    int menuPosition = 0;
-};
 
 // The name written after "OP=" for a race that has just been created.
 inline constexpr const char* kNewRaceMarker = "$OPEN$NEW$";

@@ -26,24 +26,12 @@
 #include <string>
 #include <string_view>
 
+#include "app/race_data.h"
 #include "util/status.h"
 
 namespace skitally {
 
 constexpr int kWeatherRecordLength = 75;
-
-struct WeatherData {
-    std::string weather;
-    std::string snow;
-    std::string tempTop;
-    std::string tempBottom;
-    double fValue = 0;  // 0 = none (ski cross)
-    double zValue = 0;
-    double categoryAdder = 0;
-    double minPenalty = 0;
-    double maxPenalty = 0;
-    bool hasF = false;  // read: row 2 held an F value (else fValue is the discipline's)
-};
 
 // The points factor F of a discipline ("S" or " S"); 0 for ski cross and
 // unknown codes.

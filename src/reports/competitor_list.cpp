@@ -1,7 +1,7 @@
 #include "reports/competitor_list.h"
 
 #include "app/messages.h"
-#include "app/race_kinds.h"
+#include "racefile/race_kinds.h"
 #include "racefile/racer_file.h"
 #include "reports/list_columns.h"
 #include "reports/report_options.h"

@@ -1,9 +1,9 @@
 #include "reports/compressed_list.h"
 
 #include "app/messages.h"
-#include "app/race_kinds.h"
 #include "app/text_table.h"
 #include "racefile/header_file.h"
+#include "racefile/race_kinds.h"
 #include "reports/print_settings.h"
 #include "reports/report_page.h"
 #include "reports/report_text_ids.h"

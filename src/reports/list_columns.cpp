@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/race_kinds.h"
+#include "racefile/race_kinds.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_text.h"
 #include "reports/text_line.h"

@@ -1,6 +1,6 @@
 #include "reports/report_options.h"
 
-#include "app/race_kinds.h"
+#include "racefile/race_kinds.h"
 #include "reports/report_text_ids.h"
 #include "util/tokens.h"
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "app/messages.h"
-#include "app/race_kinds.h"
 #include "app/text_table.h"
+#include "racefile/race_kinds.h"
 #include "racefile/racer_codes.h"
 #include "reports/report_text_ids.h"
 #include "reports/report_type.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/messages.h"
-#include "app/race_kinds.h"
+#include "racefile/race_kinds.h"
 #include "racefile/racer_file.h"
 #include "racefile/racer_text.h"
 #include "reports/report_page.h"

@@ -1,11 +1,11 @@
 #include "reports/start_list.h"
 
 #include "app/messages.h"
-#include "app/race_kinds.h"
 #include "app/text_ids.h"
 #include "entries/run_count.h"
 #include "racefile/course_file.h"
 #include "racefile/jury_file.h"
+#include "racefile/race_kinds.h"
 #include "reports/compressed_list.h"
 #include "reports/list_columns.h"
 #include "reports/report_options.h"

@@ -1,13 +1,13 @@
 #include <algorithm>
 
 #include "app/messages.h"
-#include "app/race_kinds.h"
 #include "app/text_ids.h"
 #include "draw/draw_dialogs.h"
 #include "draw/draw_field.h"
 #include "draw/run2_order.h"
 #include "draw/run2_questions.h"
 #include "racefile/jury_file.h"
+#include "racefile/race_kinds.h"
 #include "racefile/racer_file.h"
 #include "reports/compressed_list.h"
 #include "reports/list_columns.h"

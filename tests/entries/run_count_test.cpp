@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "entry_test_race.h"
+#include "racefile/race_status_file.h"
 
 namespace skitally {
 namespace {

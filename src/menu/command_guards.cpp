@@ -1,8 +1,8 @@
-#include "app/command_guards.h"
+#include "menu/command_guards.h"
 
 #include "app/messages.h"
-#include "app/race_kinds.h"
 #include "app/text_ids.h"
+#include "racefile/race_kinds.h"
 #include "racefile/stage_check.h"
 
 namespace skitally {

@@ -1,4 +1,4 @@
-#include "app/race_kinds.h"
+#include "racefile/race_kinds.h"
 
 #include "racefile/racer_codes.h"
 #include "util/tokens.h"

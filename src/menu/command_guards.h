@@ -1,7 +1,7 @@
 #pragma once
 // The checks a command makes before its operation runs.
 
-#include "app/commands.h"
+#include "menu/commands.h"
 
 namespace skitally {
 

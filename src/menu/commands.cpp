@@ -1,17 +1,17 @@
-#include "app/commands.h"
+#include "menu/commands.h"
 
-#include "app/command_guards.h"
-#include "app/home_commands.h"
-#include "app/race_kinds.h"
 #include "app/text_ids.h"
 #include "draw/draw_commands.h"
 #include "entries/racer_commands.h"
-#include "reports/report_commands.h"
-#include "reports/stale_reports.h"
+#include "menu/command_guards.h"
+#include "menu/home_commands.h"
 #include "racefile/course_entry.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_entry.h"
+#include "racefile/race_kinds.h"
 #include "racefile/weather_entry.h"
+#include "reports/report_commands.h"
+#include "reports/stale_reports.h"
 
 namespace skitally {
 namespace {

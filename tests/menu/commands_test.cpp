@@ -1,4 +1,4 @@
-#include "app/commands.h"
+#include "menu/commands.h"
 
 #include <gtest/gtest.h>
 

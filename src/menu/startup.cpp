@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "menu/startup.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "app/home_commands.h"
+#include "menu/home_commands.h"
 
 #include "app/messages.h"
-#include "app/startup.h"
 #include "app/text_ids.h"
+#include "menu/startup.h"
 #include "racefile/header_entry.h"
 #include "racefile/race_open.h"
 
