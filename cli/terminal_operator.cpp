@@ -80,7 +80,7 @@ std::optional<std::string> TerminalOperator::PickFile(const FilePick& pick)
     auto line = ReadLine();
     if (!line || line->empty())
         return std::nullopt;
-    return line;
+    return ResolvePickedFile(pick, *line);
 }
 
 std::optional<std::string> TerminalOperator::PickFolder(const std::string& title, const std::string& startFolder)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/paths.h"
+
 #include "util/tokens.h"
 
 namespace skitally {
@@ -48,6 +50,14 @@ std::string DescribeFilePick(const FilePick& pick)
 {
     return "== " + pick.title + " ==\n" + (pick.save ? "Save as" : "Open") + " (" + pick.filter + ") in " +
            pick.startFolder + "\n";
+}
+
+std::string ResolvePickedFile(const FilePick& pick, const std::string& typed)
+{
+    const bool hasFolder = (!typed.empty() && IsSeparator(typed.front())) || typed.find(':') != std::string::npos;
+    if (hasFolder || typed.empty() || pick.startFolder.empty())
+        return typed;
+    return WithTrailingSeparator(ToNativeSeparators(pick.startFolder)) + ToNativeSeparators(typed);
 }
 
 std::string DescribeRowPick(const RowPick& pick)

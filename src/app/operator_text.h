@@ -12,6 +12,9 @@ std::string DescribeMessage(const MessageBox& box);
 std::string DescribeQuestion(const TextQuestion& question);
 std::string DescribeChoice(const ListChoice& choice);
 std::string DescribeFilePick(const FilePick& pick);
+// A typed file name as a file dialog takes it: a name without a folder
+// lies in the folder the question showed, not in the working folder.
+std::string ResolvePickedFile(const FilePick& pick, const std::string& typed);
 std::string DescribeRowPick(const RowPick& pick);
 // Row indexes from "1,3,7-9", "all" or "none" (rows numbered from 1);
 // nullopt when the text is none of these.

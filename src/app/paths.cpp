@@ -87,8 +87,11 @@ std::string ChangeExtension(std::string_view fileName, std::string_view extensio
 {
     if (fileName.empty() || fileName.back() == '\\' || fileName.back() == '/' || fileName.back() == ':')
         return std::string(fileName);
-    // The first "." counts, as it always has: A.B.RCR with HDR gives A.HDR.
-    const std::size_t dot = fileName.find('.');
+    // The first "." of the file's own name counts, as it always has:
+    // A.B.RCR with HDR gives A.HDR. Dots in folder names are not extensions:
+    // races live in dated folders such as "2026.12.06".
+    const std::size_t nameStart = fileName.size() - LastComponent(fileName).size();
+    const std::size_t dot = fileName.find('.', nameStart);
     if (extension.empty())
         return dot == std::string_view::npos ? std::string(fileName) + "."
                                              : std::string(fileName.substr(0, dot + 1));

@@ -83,7 +83,7 @@ std::optional<std::string> ScriptedOperator::PickFile(const FilePick& pick)
     std::string answer = NextAnswer(pick.title);
     if (answer == kCancel)
         return std::nullopt;
-    return answer;
+    return ResolvePickedFile(pick, answer);
 }
 
 std::optional<std::string> ScriptedOperator::PickFolder(const std::string& title, const std::string& startFolder)

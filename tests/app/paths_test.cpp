@@ -16,6 +16,10 @@ TEST(ChangeExtension, ReplacesFromTheFirstDot)
     EXPECT_EQ(ChangeExtension("A.B.RCR", "HDR"), "A.HDR");
     EXPECT_EQ(ChangeExtension("SL1", ".HDR"), "SL1.HDR");
     EXPECT_EQ(ChangeExtension("/races/SL1.RN1", "rcr"), "/races/SL1.rcr");
+    // Only the file's own name has an extension: dated folders keep their dots.
+    EXPECT_EQ(ChangeExtension("Races/2026.12.06/SL1", "RN1"), "Races/2026.12.06/SL1.RN1");
+    EXPECT_EQ(ChangeExtension("c:\\R.1\\RACE.2026.RCR", "RN1"), "c:\\R.1\\RACE.RN1");
+    EXPECT_EQ(ChangeExtension("R.1/SL1", ""), "R.1/SL1.");
 }
 
 TEST(ChangeExtension, FoldersAndEmptyNamesStayUnchanged)
