@@ -264,6 +264,8 @@ const TextEntry kTextEntries[] = {
     {8305, "VALID RACE LEVELS: FIS, NAT, SRS, LGR", "NIVEAUX DE COURSE VALIDES : FIS, NAT, SRS, LGR"},
     {8306, "XnnnX is not a field of this screen", "XnnnX n'est pas un champ de cet écran"},
     {8307, "XnnnX must be a number", "XnnnX doit être un nombre"},
+    {8308, "UNITS (M = METRES, F = FEET)", "UNITÉS (M = MÈTRES, F = PIEDS)"},
+    {8309, "VALID UNITS: M = METRES, F = FEET", "UNITÉS VALIDES : M = MÈTRES, F = PIEDS"},
 
     // Points-list reader
     {8400, "Load Racer Error", "Erreur de chargement du coureur"},

@@ -176,9 +176,10 @@ std::optional<LineProblem> NormaliseRacer(RacerColumns& racer, const NormaliseRu
 
     std::string& gender = racer[col::kGender];
     gender = UpperCp1252(gender);
-    if (gender.empty())
-        gender = rules.listGender == 'M' || rules.listGender == 'F' ? std::string(1, rules.listGender)
-                                                                     : std::string(1, GenderFromCode(code));
+    if (gender.empty()) {
+        const bool listGiven = rules.listGender == 'M' || rules.listGender == 'F';
+        gender.assign(1, listGiven ? rules.listGender : GenderFromCode(racer[rules.listCodeColumn]));
+    }
     if (gender == "L" || gender == "W")
         gender = "F";
 

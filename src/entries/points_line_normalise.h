@@ -44,6 +44,10 @@ struct NormaliseRules {
     int year = 0;           // today, for the birth-year pivot and the season
     int month = 0;
     char listGender = 'B';
+    // Where the list's own code went: column 6, or column 18 when a
+    // ski-cross race reads an alpine list. A gender taken from the code
+    // reads it there.
+    int listCodeColumn = col::kCode;
 };
 
 // What stops a racer: the text id of the message, its placeholder and the

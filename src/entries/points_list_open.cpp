@@ -42,13 +42,16 @@ bool PointsListReader::ChooseTextAccess(std::string_view dataLine)
         access_ = ListAccess::Comma;
         columns_ = DelimitedColumnMap(kind_, skiCrossRace_);
         listCodeField_ = columns_[col::kCode].field ? columns_[col::kCode].field : columns_[col::kOtherCode].field;
+        rules_.listCodeColumn = columns_[col::kCode].field ? col::kCode : col::kOtherCode;
         return true;
     }
     access_ = ListAccess::Flat;
     columns_ = FlatColumnMap(dataLine);
     const bool fits = dataLine.empty() || FitsFlatColumns(dataLine, columns_);
-    if (skiCrossRace_)
+    if (skiCrossRace_) {
         MoveCodeToOtherCode(columns_);
+        rules_.listCodeColumn = col::kOtherCode;
+    }
     return fits;
 }
 
@@ -62,6 +65,7 @@ bool PointsListReader::TakeRecords(std::string bytes, FixedRecordKind kind)
     content_ = std::move(bytes);
     rules_.splitDivision = true;
     rules_.hasFullName = true;
+    rules_.listCodeColumn = skiCrossRace_ ? col::kOtherCode : col::kCode;
     return linesTotal_ > 0 && code >= 0 && code <= 999999;
 }
 

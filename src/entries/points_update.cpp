@@ -24,18 +24,13 @@ namespace {
 constexpr const char* kNotFoundPoints = "0999.00";
 constexpr const char* kLineEnd = "\r\n";
 
-// Cards compare as numbers: "0123456" is "123456".
+// Cards compare as numbers: "0123456" is "123456", and "0000000" (no
+// card) matches a list row without a code.
 std::string CardKey(std::string_view card)
 {
     std::string key = Trim(card);
     const std::size_t digit = key.find_first_not_of('0');
     return digit == std::string::npos ? std::string() : key.substr(digit);
-}
-
-bool HasCard(std::string_view card)
-{
-    const std::string key = CardKey(card);
-    return !key.empty() && key != "999999";
 }
 
 std::string Padded(std::string text, std::size_t width)
@@ -130,28 +125,11 @@ bool WriteNewRace(const AppContext& ctx, Operator& op, const std::string& target
 
 const PickRacer* MatchListRow(const RacerRecord& racer, const std::vector<PickRacer>& rows)
 {
-    if (HasCard(racer.card)) {
-        const std::string key = CardKey(racer.card);
-        const PickRacer* first = nullptr;
-        for (const PickRacer& row : rows) {
-            if (CardKey(row.crd) != key)
-                continue;
-            if (SameName(row.nam, racer.name))
-                return &row;
-            if (!first)
-                first = &row;
-        }
-        return first;
-    }
-    const std::string gender = ToUpper(Trim(racer.gender));
-    const PickRacer* found = nullptr;
-    int named = 0;
+    const std::string card = CardKey(racer.card);
     for (const PickRacer& row : rows)
-        if (SameName(row.nam, racer.name) && (gender.empty() || ToUpper(Trim(row.gdr)) == gender)) {
-            found = &row;
-            ++named;
-        }
-    return named == 1 ? found : nullptr;
+        if (CardKey(row.crd) == card && SameName(row.nam, racer.name))
+            return &row;
+    return nullptr;
 }
 
 RacerRecord RefreshedRacer(const RacerRecord& racer, const PickRacer* row, const std::string& discipline,

@@ -4,14 +4,13 @@
 // race's header, jury, course and weather files go with them. The open
 // race itself is not changed and stays open.
 //
-// A racer is found in the list by its card: among several rows of that
-// card (compared as numbers) the one of the same name. A racer without a
-// card ("0000000", or the placeholder "999999") is found by name only when
-// exactly one row of its gender has that name. A racer found takes every
-// discipline's points from the list; one not found keeps its points but is
-// seeded with "0999.00" and is listed in the report "RACERS NOT FOUND -
-// ASSIGNED 999.00 POINTS", written as the race's ".TMP" report file
-// (Windows-1252, CR LF) and shown.
+// A racer is found in the list by the pair name + code, the key of the
+// pick table: a renamed racer, or one whose card changed, is not found.
+// Codes compare as numbers, names without regard to case. A racer found
+// takes every discipline's points from the list; one not found keeps its
+// points but is seeded with "0999.00" and is listed in the report "RACERS
+// NOT FOUND - ASSIGNED 999.00 POINTS", written as the race's ".TMP" report
+// file (Windows-1252, CR LF) and shown.
 
 #include <string>
 #include <vector>

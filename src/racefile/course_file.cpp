@@ -88,4 +88,12 @@ Status WriteCourseFile(const std::string& path, const CourseData& course, bool s
     return WriteFixedRecords(path, kCourseRecordLength, records);
 }
 
+void BlankForerunners(std::vector<std::string>& records)
+{
+    const std::size_t valuesFrom = kRun1Column - 1;
+    for (std::size_t n = 1; n <= kForerunnerCount && n < records.size(); ++n)
+        if (records[n].size() > valuesFrom)
+            records[n].replace(valuesFrom, std::string::npos, records[n].size() - valuesFrom, ' ');
+}
+
 }  // namespace skitally

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "util/status.h"
 
@@ -41,5 +42,9 @@ std::string GatesText(const RunCourse& run, bool skiCross);
 // A value "n/t" reads as gates n and turns t; without "/" all is gates.
 Status ReadCourseFile(const std::string& path, CourseData& course);
 Status WriteCourseFile(const std::string& path, const CourseData& course, bool skiCross);
+
+// Blanks both runs' forerunners in the raw records of a course file;
+// labels, course setters, gates and start times keep their bytes.
+void BlankForerunners(std::vector<std::string>& records);
 
 }  // namespace skitally

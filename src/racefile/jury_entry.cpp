@@ -1,8 +1,11 @@
 #include "racefile/jury_entry.h"
 
+#include <optional>
+
 #include "app/text_ids.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_file.h"
+#include "racefile/jury_unit.h"
 #include "racefile/race_codex.h"
 #include "util/tokens.h"
 
@@ -12,6 +15,9 @@ namespace {
 
 constexpr int kRun1Caption = 4431;
 constexpr int kRun2Caption = 4432;
+constexpr int kUnitCaption = 8308;  // "UNITS (M = METRES, F = FEET)"
+constexpr int kValidUnits = 8309;   // "VALID UNITS: M = METRES, F = FEET"
+constexpr const char* kUnitKey = "unit";
 // "NAME - NATION": the two jury columns and the dash between them.
 constexpr int kJuryEntryWidth = 19 + 3 + 19;
 constexpr int kTechnicalWidth = 16;
@@ -41,6 +47,23 @@ bool HasRun2(TechnicalRow row, bool twoCourses)
     return twoCourses && row != kCodexNumber;
 }
 
+// The letter the screen shows for a unit, and the unit of a typed letter
+// (or of the sign itself).
+std::string UnitLetter(LengthUnit unit)
+{
+    return unit == LengthUnit::Feet ? "F" : "M";
+}
+
+std::optional<LengthUnit> UnitOfLetter(std::string_view typed)
+{
+    const std::string letter = ToUpper(Trim(typed));
+    if (letter == "M")
+        return LengthUnit::Metres;
+    if (letter == "F" || letter == UnitSign(LengthUnit::Feet))
+        return LengthUnit::Feet;
+    return std::nullopt;
+}
+
 std::string RowKey(TechnicalRow row, int run)
 {
     if (row == kCodexNumber)
@@ -48,7 +71,10 @@ std::string RowKey(TechnicalRow row, int run)
     return kRowKeys[row] + std::to_string(run);
 }
 
-FieldForm JuryForm(const AppContext& ctx, const JuryData& jury, bool tdCandidate, const std::string& discipline)
+// The values of the rows with a unit are shown without their sign, which
+// the unit field stands for.
+FieldForm JuryForm(const AppContext& ctx, const JuryData& jury, bool tdCandidate, const std::string& discipline,
+                   LengthUnit unit)
 {
     FieldForm form{StripAccelerator(ctx.Text(text::kJuryCommand)), {}};
     for (int n = 0; n < kJurySlotCount; ++n) {
@@ -62,29 +88,38 @@ FieldForm JuryForm(const AppContext& ctx, const JuryData& jury, bool tdCandidate
         const auto row = static_cast<TechnicalRow>(n);
         const FieldKind kind = row == kCodexNumber ? FieldKind::Upper : FieldKind::Text;
         const std::string label = ctx.Text(TechnicalRowTextId(row));
+        const bool withSign = CarriesUnitSign(row);
+        // Room is left for the sign in the file's column.
+        const int width = withSign ? kTechnicalWidth - 1 : kTechnicalWidth;
+        const std::string run1 = withSign ? WithoutUnitSign(jury.technical[n].run1) : jury.technical[n].run1;
+        const std::string run2 = withSign ? WithoutUnitSign(jury.technical[n].run2) : jury.technical[n].run2;
         if (!HasRun2(row, twoCourses)) {
-            form.fields.push_back({RowKey(row, 1), label, jury.technical[n].run1, kTechnicalWidth, kind, ""});
+            form.fields.push_back({RowKey(row, 1), label, run1, width, kind, ""});
             continue;
         }
-        form.fields.push_back(
-            {RowKey(row, 1), label + " " + ctx.Text(kRun1Caption), jury.technical[n].run1, kTechnicalWidth, kind, ""});
-        form.fields.push_back(
-            {RowKey(row, 2), label + " " + ctx.Text(kRun2Caption), jury.technical[n].run2, kTechnicalWidth, kind, ""});
+        form.fields.push_back({RowKey(row, 1), label + " " + ctx.Text(kRun1Caption), run1, width, kind, ""});
+        form.fields.push_back({RowKey(row, 2), label + " " + ctx.Text(kRun2Caption), run2, width, kind, ""});
     }
+    form.fields.push_back({kUnitKey, ctx.Text(kUnitCaption), UnitLetter(unit), 1, FieldKind::Upper, ""});
     return form;
 }
 
 // What the screen holds; whatever it does not show is blank.
-JuryData JuryFromForm(const FieldForm& form, bool twoCourses)
+JuryData JuryFromForm(const FieldForm& form, bool twoCourses, LengthUnit unit)
 {
     JuryData jury;
     for (int n = 0; n < kJurySlotCount; ++n)
         jury.jury[n] = FormValue(form, kSlotKeys[n]);
     for (int n = 0; n < kTechnicalRowCount; ++n) {
         const auto row = static_cast<TechnicalRow>(n);
-        jury.technical[n].run1 = FormValue(form, RowKey(row, 1));
+        TechnicalValues& values = jury.technical[n];
+        values.run1 = FormValue(form, RowKey(row, 1));
         if (HasRun2(row, twoCourses))
-            jury.technical[n].run2 = FormValue(form, RowKey(row, 2));
+            values.run2 = FormValue(form, RowKey(row, 2));
+        if (CarriesUnitSign(row)) {
+            values.run1 = WithUnitSign(values.run1, unit);
+            values.run2 = WithUnitSign(values.run2, unit);
+        }
     }
     jury.technical[kCodexNumber].run1 = ToUpper(jury.technical[kCodexNumber].run1);
     return jury;
@@ -101,19 +136,27 @@ bool JuryEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& ar
     JuryData jury;
     ReadJuryFile(path, jury); // none yet: a blank screen
     const bool twoCourses = TwoCourses(values.discipline);
-    FieldForm form = JuryForm(ctx, jury, TdCandidateOption(ctx), values.discipline);
+    LengthUnit unit = UnitOfJury(jury).value_or(JuryUnitOption(*ctx.settings));
+    FieldForm form = JuryForm(ctx, jury, TdCandidateOption(ctx), values.discipline, unit);
 
     const FormCheck check = [&](FieldForm& typed) {
+        const std::optional<LengthUnit> typedUnit = UnitOfLetter(FormValue(typed, kUnitKey));
+        if (!typedUnit) {
+            ShowEntryError(ctx, op, ctx.Text(kValidUnits));
+            return false;
+        }
+        unit = *typedUnit;
         FormField& codex = *FindFormField(typed, "codex");
         codex.value = ToUpper(Trim(codex.value));
         return CheckRaceCodex(ctx, op, codex.value, values.raceLevel);
     };
     if (!RunHeaderForm(ctx, op, form, args, check))
         return false;
-    jury = JuryFromForm(form, twoCourses);
+    jury = JuryFromForm(form, twoCourses, unit);
     const bool changeGender = AskGenderChangeForCodex(ctx, op, jury.Codex(), values.gender);
     if (!WriteHeaderPart(ctx, op, path, [&] { return WriteJuryFile(path, jury); }))
         return false;
+    SetJuryUnitOption(*ctx.settings, unit);
     ReadJuryFile(path, ctx.race.jury);
     // The gender check of the header screen reads the codex just written.
     if (changeGender)

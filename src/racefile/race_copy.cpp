@@ -105,12 +105,19 @@ private:
     Operator* op_;
 };
 
-Status CopyHeaderFile(const std::string& source, const std::string& target, int length, Operator* progress,
-                      const std::string& caption)
+Status CopyHeaderFile(const std::string& source, const std::string& target, const HeaderKind& kind,
+                      const CopyBlanking& blanking, Operator* progress, const std::string& caption)
 {
+    const int length = kind.length;
     std::vector<std::string> records;
     if (Status status = ReadFixedRecords(source, length, records); !status)
         return status;
+    if (blanking.forerunnersAndWeather) {
+        if (std::string_view(kind.kind) == "FOR")
+            BlankForerunners(records);
+        else if (std::string_view(kind.kind) == "WTH")
+            BlankWeatherConditions(records);
+    }
     Progress shown(progress, caption, static_cast<int>(records.size()));
     for (std::size_t n = 1; n <= records.size(); ++n)
         shown.Step(static_cast<int>(n));
@@ -186,8 +193,6 @@ Status CopyRaceFile(const std::string& kind, const std::string& sourceRace, cons
         byteKind = byteKind || code == k;
     if (!header && !byteKind && code != "RCR")
         return Status::Fail("no race file of kind \"" + kind + "\"");
-    if (blanking.courseAndWeather && (code == "FOR" || code == "WTH"))
-        return Status::Ok();
 
     const std::string source = RaceKindFile(sourceRace, code);
     const std::string target = RaceKindFile(targetRace, code);
@@ -200,7 +205,7 @@ Status CopyRaceFile(const std::string& kind, const std::string& sourceRace, cons
         return Status::Fail("a race file cannot be copied onto itself: " + source);
 
     if (header)
-        return CopyHeaderFile(source, target, header->length, progress, progressCaption);
+        return CopyHeaderFile(source, target, *header, blanking, progress, progressCaption);
     if (code == "RCR")
         return CopyRacerFile(source, target, blanking, progress, progressCaption);
     return CopyBytes(source, target, progress, progressCaption);

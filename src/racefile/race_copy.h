@@ -13,9 +13,10 @@ namespace skitally {
 // What the copy leaves out. Blanked racer fields are written empty: texts
 // blank, numbers 0.
 struct CopyBlanking {
-    // FOR and WTH are not copied at all, so the new race has no course
-    // setters, forerunners or weather until the operator enters them.
-    bool courseAndWeather = false;
+    // The forerunners of FOR and the weather, snow and temperatures of WTH
+    // blank; course setters, gates, start times and the penalty values are
+    // copied.
+    bool forerunnersAndWeather = false;
     // Time1, Time2, RawTime1, RawTime2, TotalTime, RacePoints, CsvTotal and
     // Position 0; Status1, Status2, Gate and Rank blank.
     bool runTimes = false;

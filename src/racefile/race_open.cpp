@@ -92,7 +92,7 @@ std::optional<CopyChoice> AskCopyOptions(AppContext& ctx, Operator& op)
         if (!picked || *picked == 2)
             return std::nullopt;
         choice.header = true;
-        choice.blanking.courseAndWeather = *picked == 1;
+        choice.blanking.forerunnersAndWeather = *picked == 1;
     }
     if (AskYesNo(ctx, op, ctx.Text(text::kCopyRacers))) {
         const auto picked =

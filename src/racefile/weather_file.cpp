@@ -67,6 +67,31 @@ std::string Part(const std::string& text, std::size_t from, std::size_t count = 
     return from < text.size() ? text.substr(from, count) : std::string();
 }
 
+WeatherData WeatherFromRecords(const std::vector<std::string>& records, std::string_view discipline)
+{
+    WeatherData weather;
+    weather.fValue = DisciplineFValue(discipline);
+    auto value = [&](std::size_t row, int column, int width) {
+        return row < records.size() ? ColumnText(records[row], column, width) : std::string();
+    };
+    weather.weather = Trim(value(0, kValue1Column, kValue1Width));
+    weather.snow = Trim(value(0, kValue3Column, kValue3Width));
+
+    ReadTemperatures(value(1, kValue1Column, kValue1Width - 1), weather);
+    weather.categoryAdder = ReadNumber(Part(value(1, kValue2Column, kValue2Width), 4));
+    const std::string value3 = value(1, kValue3Column, kValue3Width);
+    weather.zValue = ReadNumber(Part(value3, 3, 6));
+    const std::string f = Trim(Part(value3, 15, 4));
+    if (!f.empty() && ReadNumber(f) != 0) {
+        weather.fValue = ReadNumber(f);
+        weather.hasF = true;
+    }
+
+    weather.minPenalty = ReadNumber(value(2, kValue1Column, kValue1Width));
+    weather.maxPenalty = ReadNumber(value(2, kValue2Column, kValue2Width));
+    return weather;
+}
+
 }  // namespace
 
 int DisciplineFValue(std::string_view discipline)
@@ -121,24 +146,7 @@ Status ReadWeatherFile(const std::string& path, std::string_view discipline, Wea
         std::filesystem::remove(path, ec);
         return Status::Ok();
     }
-    auto value = [&](std::size_t row, int column, int width) {
-        return row < records.size() ? ColumnText(records[row], column, width) : std::string();
-    };
-    weather.weather = Trim(value(0, kValue1Column, kValue1Width));
-    weather.snow = Trim(value(0, kValue3Column, kValue3Width));
-
-    ReadTemperatures(value(1, kValue1Column, kValue1Width - 1), weather);
-    weather.categoryAdder = ReadNumber(Part(value(1, kValue2Column, kValue2Width), 4));
-    const std::string value3 = value(1, kValue3Column, kValue3Width);
-    weather.zValue = ReadNumber(Part(value3, 3, 6));
-    const std::string f = Trim(Part(value3, 15, 4));
-    if (!f.empty() && ReadNumber(f) != 0) {
-        weather.fValue = ReadNumber(f);
-        weather.hasF = true;
-    }
-
-    weather.minPenalty = ReadNumber(value(2, kValue1Column, kValue1Width));
-    weather.maxPenalty = ReadNumber(value(2, kValue2Column, kValue2Width));
+    weather = WeatherFromRecords(records, discipline);
     return Status::Ok();
 }
 
@@ -146,6 +154,21 @@ Status WriteWeatherFile(const std::string& path, const WeatherData& weather)
 {
     return WriteFixedRecords(path, kWeatherRecordLength,
                              {ComposeWeatherRow1(weather), ComposeWeatherRow2(weather), ComposeWeatherRow3(weather)});
+}
+
+void BlankWeatherConditions(std::vector<std::string>& records)
+{
+    if (records.empty())
+        return;
+    // No discipline: a row 2 without an F is written back without one.
+    WeatherData weather = WeatherFromRecords(records, "");
+    weather.weather.clear();
+    weather.snow.clear();
+    weather.tempTop.clear();
+    weather.tempBottom.clear();
+    records[0] = ComposeWeatherRow1(weather);
+    if (records.size() > 1)
+        records[1] = ComposeWeatherRow2(weather);
 }
 
 }  // namespace skitally

@@ -25,6 +25,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/race_data.h"
 #include "util/status.h"
@@ -51,5 +52,10 @@ std::string ComposeWeatherRow3(const WeatherData& weather);
 Status ReadWeatherFile(const std::string& path, std::string_view discipline, WeatherData& weather);
 // Writes the F only when fValue is above 0.
 Status WriteWeatherFile(const std::string& path, const WeatherData& weather);
+
+// Blanks the weather, snow and temperatures in the raw records of a weather
+// file. The F and Z values, the category adder and the penalties stay: they
+// belong to the race's level and discipline, not to the day.
+void BlankWeatherConditions(std::vector<std::string>& records);
 
 }  // namespace skitally

@@ -210,8 +210,9 @@ std::string SecondsToClock(double seconds, int decimals) {
     }
     if (minutes.empty()) minutes = "0";
     std::string text;
-    // Same as the fixed form: a value that rounds to zero has no sign.
-    if (seconds < 0 && !IsZero(d)) text = "-";
+    // Unlike the fixed form, the sign goes by the value itself, so -0.004
+    // shows "-0:00.00".
+    if (seconds < 0) text = "-";
     text += minutes;
     text += ':';
     text += static_cast<char>('0' + remainder / 10);

@@ -42,7 +42,7 @@ double TimeTextToSeconds(std::string_view text);
 
 // "M:SS.DD" with `decimals` decimals ("M:SS" for 0): minutes unpadded,
 // seconds rounded half up on the decimal value. A negative value gets a
-// leading "-". A value that is not finite gives an empty text.
+// leading "-" even when it rounds to zero. A value that is not finite gives an empty text.
 std::string SecondsToClock(double seconds, int decimals);
 
 }  // namespace skitally

@@ -29,17 +29,26 @@ RacerRecord Entered(const std::string& name, const std::string& card, const std:
     return racer;
 }
 
-TEST(PointsUpdateMatch, CardFirstThenAUniqueName)
+TEST(PointsUpdateMatch, ByThePairNameAndCode)
 {
-    const std::vector<PickRacer> rows = {Row("SMITH Jane", "100001", "F"), Row("SMYTHE Jane", "100001", "F"),
-                                         Row("LEE Kim", "200002", "F"),    Row("LEE Kim", "200003", "M"),
-                                         Row("DOE Ann", "300001", "F"),    Row("DOE Ann", "300002", "F")};
-    EXPECT_EQ(MatchListRow(Entered("SMYTHE Jane", "0100001"), rows), &rows[1]);
-    EXPECT_EQ(MatchListRow(Entered("OTHER Name", "100001"), rows), &rows[0]);
-    EXPECT_EQ(MatchListRow(Entered("LEE Kim", "0555555"), rows), nullptr);  // a card never falls back to the name
-    EXPECT_EQ(MatchListRow(Entered("LEE Kim", "0000000"), rows), &rows[2]);
-    EXPECT_EQ(MatchListRow(Entered("LEE Kim", "999999", "M"), rows), &rows[3]);
-    EXPECT_EQ(MatchListRow(Entered("DOE Ann", "0000000"), rows), nullptr);  // two of that name
+    const std::vector<PickRacer> rows = {Row("SMITH Jane", "100001", "F"), Row("LEE Kim", "0000000", "F"),
+                                         Row("DOE Ann", "300001", "F")};
+    const struct {
+        const char* name;
+        const char* card;
+        const PickRacer* found;
+    } cases[] = {
+        {"SMITH Jane", "0100001", &rows[0]},
+        {"Smith JANE", "100001", &rows[0]},
+        {"SMITH Janet", "0100001", nullptr},  // renamed in the race
+        {"SMITH Jane", "0100002", nullptr},
+        {"LEE Kim", "0000000", &rows[1]},
+        {"DOE Ann", "0000000", nullptr},  // no card: the name alone is not enough
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + c.card);
+        EXPECT_EQ(MatchListRow(Entered(c.name, c.card), rows), c.found);
+    }
 }
 
 TEST(PointsUpdateMatch, RefreshedRacerTakesTheListPointsOrNineNinetyNine)
@@ -75,7 +84,7 @@ protected:
         RacerFile file;
         ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
         ASSERT_TRUE(file.AppendRacer(anne));
-        ASSERT_TRUE(file.AppendRacer(Entered("ADAMS Beth", "0000000")));
+        ASSERT_TRUE(file.AppendRacer(Entered("ADAMS Beth", "0222222")));
         ASSERT_TRUE(file.AppendRacer(Entered("GONE Racer", "0777777")));
         ASSERT_TRUE(file.DeleteRacer(3));
         ASSERT_TRUE(file.AppendRacer(cara));
@@ -116,7 +125,7 @@ TEST_F(PointsUpdateTest, EveryRacerGoesToTheNewRaceWithRefreshedPoints)
     EXPECT_EQ(anne.pointsGS, 33.1f);
     EXPECT_EQ(Trim(anne.bib), "");
     EXPECT_EQ(Trim(anne.start1), "");
-    const RacerRecord beth = NewRacer(2);  // no card: found by name
+    const RacerRecord beth = NewRacer(2);
     EXPECT_EQ(Trim(beth.seedPoints), "");
     EXPECT_EQ(beth.pointsGS, 47.25f);
     EXPECT_EQ(Trim(NewRacer(3).seedPoints), "0999.00");

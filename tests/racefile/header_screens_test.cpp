@@ -88,7 +88,7 @@ TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDiscipline)
     EXPECT_EQ(ctx.race.jury.Codex(), "NAT0042");
 
     // The screen lists the jury, then the technical rows run by run.
-    ASSERT_TRUE(Enter(JuryEntry, {}, std::vector<std::string>(23, "")));
+    ASSERT_TRUE(Enter(JuryEntry, {}, std::vector<std::string>(24, "")));
     EXPECT_TRUE(Shown("ASST. REFEREE: P ROY\nCHIEF OF COURSE: \n")) << op->transcript();
     EXPECT_TRUE(Shown("CHIEF OF TIMING: \nNAME OF COURSE RUN 1: NORQUAY\nNAME OF COURSE RUN 2: MYSTIC\n"));
     EXPECT_TRUE(Shown("HOMOLOGATION RUN 2: \nCODEX NUMBER: NAT0042\n"));
@@ -105,9 +105,9 @@ TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDiscipline)
 TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
 {
     MakeRace("S");
-    std::vector<std::string> answers(30, "");
-    answers[14] = "CAN1234.TD5"; // the codex, the last of 15 fields
-    answers[15 + 14] = "NAT7777";
+    std::vector<std::string> answers(32, "");
+    answers[14] = "CAN1234.TD5"; // the codex, before the unit, the last of 16 fields
+    answers[16 + 14] = "NAT7777";
     ASSERT_TRUE(Enter(JuryEntry, {}, answers));
     EXPECT_EQ(Texts(), (std::vector<std::string>{"National Codex WRONG (NATnnnn)"}));
     EXPECT_EQ(ctx.race.jury.Codex(), "NAT7777");
@@ -130,6 +130,37 @@ TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
                            "Do you wish to CHANGE the GENDER in the Race Titles and Parameters",
                            "VALID GENDER: M=MEN, F=FEMALE"}));
     EXPECT_EQ(ctx.race.header.values.gender, "F");
+}
+
+TEST_F(HeaderScreensTest, ElevationsDropAndLengthCarryTheUnitSign)
+{
+    MakeRace("G");
+    // Record n holds technical row n - 1 in columns 43-58.
+    const auto value = [this](int record) { return Record("JRY", 75, record).substr(42, 16); };
+    ASSERT_TRUE(Enter(JuryEntry, {"codex=NAT1234", "course1=NORQUAY", "startelev1=1650", "finishelev1=1200 m",
+                                  "drop1=450", "homologation1=12345/11/21"}));
+    EXPECT_EQ(value(1), Padded("NORQUAY", 16));
+    EXPECT_EQ(value(2), Padded("1650m", 16));
+    EXPECT_EQ(value(3), Padded("1200m", 16));
+    EXPECT_EQ(value(4), Padded("450m", 16));
+    EXPECT_EQ(value(5), Padded("", 16));  // a blank length gets no sign
+    EXPECT_EQ(value(6), Padded("12345/11/21", 16));
+
+    ASSERT_TRUE(Enter(JuryEntry, {"unit=f", "length1=2100"}));
+    EXPECT_EQ(value(2), Padded("1650'", 16));
+    EXPECT_EQ(value(5), Padded("2100'", 16));
+    EXPECT_EQ(ctx.settings->Get("OptJry", "OptUnit"), "'");
+
+    EXPECT_FALSE(Enter(JuryEntry, {"unit=km"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID UNITS: M = METRES, F = FEET"}));
+
+    // The screen shows the values without their sign and the unit the file
+    // was written in, whatever the option says.
+    ctx.settings->Set("OptJry", "OptUnit", "m");
+    ASSERT_TRUE(Enter(JuryEntry, {}, std::vector<std::string>(16, "")));
+    EXPECT_TRUE(Shown("START ELEV.: 1650\n")) << op->transcript();
+    EXPECT_TRUE(Shown("CODEX NUMBER: NAT1234\nUNITS (M = METRES, F = FEET): F\n"));
+    EXPECT_EQ(value(2), Padded("1650'", 16));
 }
 
 TEST_F(HeaderScreensTest, CourseRunsSideBySide)

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "app/scripted_operator.h"
+#include "racefile/course_file.h"
 #include "racefile/old_racer_layouts.h"
 #include "racefile/racer_record.h"
+#include "racefile/weather_file.h"
 #include "support/test_support.h"
 
 namespace skitally {
@@ -57,15 +59,46 @@ TEST(CopyRaceFile, HeaderFilesDropTrailingPartialRecord)
         ASSERT_TRUE(CopyRaceFile(kind, dir.File("SRC.RCR"), dir.File("NEW"), {}, nullptr));
         EXPECT_EQ(test::ReadFile(dir.File("NEW." + kind)), Records(3, length)) << kind;
     }
-    // Blanked course and weather: not copied, so they are entered anew.
+}
+
+TEST(CopyRaceFile, BlankingForerunnersAndWeatherKeepsTheRestOfCourseAndWeather)
+{
+    test::TempDir dir;
+    CourseData course;
+    for (int r = 0; r < 2; ++r) {
+        RunCourse& run = course.runs[r];
+        run.courseSetter = r == 0 ? "P ROY" : "L GAGNON";
+        run.forerunners = {"A", "B", "C", "D", "E", "F"};
+        run.gates = "52";
+        run.turns = "50";
+        run.startTime = r == 0 ? "10:00" : "13:30";
+    }
+    WeatherData weather;
+    weather.weather = "SUNNY";
+    weather.snow = "HARD";
+    weather.tempTop = "-5";
+    weather.tempBottom = "-2";
+    weather.fValue = 1010;
+    weather.zValue = 12.5;
+    weather.categoryAdder = 5;
+    weather.minPenalty = 15;
+    weather.maxPenalty = 500;
+    ASSERT_TRUE(WriteCourseFile(dir.File("SRC.FOR"), course, false));
+    ASSERT_TRUE(WriteWeatherFile(dir.File("SRC.WTH"), weather));
+
     CopyBlanking blank;
-    blank.courseAndWeather = true;
-    for (const char* kind : {"HDR", "JRY", "FOR", "WTH"})
-        ASSERT_TRUE(CopyRaceFile(kind, dir.File("SRC"), dir.File("BLANK"), blank, nullptr));
-    EXPECT_TRUE(fs::exists(dir.File("BLANK.HDR")));
-    EXPECT_TRUE(fs::exists(dir.File("BLANK.JRY")));
-    EXPECT_FALSE(fs::exists(dir.File("BLANK.FOR")));
-    EXPECT_FALSE(fs::exists(dir.File("BLANK.WTH")));
+    blank.forerunnersAndWeather = true;
+    for (const char* kind : {"FOR", "WTH"})
+        ASSERT_TRUE(CopyRaceFile(kind, dir.File("SRC"), dir.File("NEW"), blank, nullptr));
+
+    // The same files as entered without forerunners and weather.
+    for (RunCourse& run : course.runs)
+        run.forerunners = {};
+    weather.weather = weather.snow = weather.tempTop = weather.tempBottom = "";
+    ASSERT_TRUE(WriteCourseFile(dir.File("EXPECTED.FOR"), course, false));
+    ASSERT_TRUE(WriteWeatherFile(dir.File("EXPECTED.WTH"), weather));
+    EXPECT_EQ(test::ReadFile(dir.File("NEW.FOR")), test::ReadFile(dir.File("EXPECTED.FOR")));
+    EXPECT_EQ(test::ReadFile(dir.File("NEW.WTH")), test::ReadFile(dir.File("EXPECTED.WTH")));
 }
 
 TEST(CopyRaceFile, WorkFilesByteForByteAndMissingSources)

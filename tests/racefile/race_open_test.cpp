@@ -6,6 +6,7 @@
 
 #include "app/scripted_operator.h"
 #include "racefile/racer_file.h"
+#include "racefile/weather_file.h"
 #include "support/test_support.h"
 
 namespace skitally {
@@ -139,13 +140,18 @@ TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
     }
     const std::string header(65 * 10, 'H');
     test::WriteFile(dir.File("old/GS1.HDR"), header);
-    test::WriteFile(dir.File("old/GS1.WTH"), std::string(75 * 3, 'W'));
+    WeatherData weather;
+    weather.weather = "SUNNY";
+    weather.fValue = 1010;
+    ASSERT_TRUE(WriteWeatherFile(dir.File("old/GS1.WTH"), weather));
     ASSERT_TRUE(Open(dir.File("GS2"), true,
                      {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exclude (Blank) Fore Runner and Weather Data", "Yes",
                       "Exclude (Blank) Racer Run Times -- BUT NOT Bibs"}))
         << op->transcript();
     EXPECT_EQ(test::ReadFile(dir.File("GS2.HDR")), header);
-    EXPECT_FALSE(fs::exists(dir.File("GS2.WTH")));
+    ASSERT_TRUE(ReadWeatherFile(dir.File("GS2.WTH"), "G", weather));
+    EXPECT_EQ(weather.weather, "");
+    EXPECT_TRUE(weather.hasF);
     RacerFile copied;
     ASSERT_TRUE(copied.Open(dir.File("GS2.RCR"), RacerFileMode::Read));
     const auto first = copied.ReadRacer(1);

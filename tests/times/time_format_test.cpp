@@ -200,7 +200,7 @@ TEST(SecondsToClock, DecimalsAndSign) {
     EXPECT_EQ(SecondsToClock(63.4, 0), "1:03");
     EXPECT_EQ(SecondsToClock(63.456, 1), "1:03.5");
     EXPECT_EQ(SecondsToClock(63.456, 3), "1:03.456");
-    EXPECT_EQ(SecondsToClock(-0.001, 2), "0:00.00");
+    EXPECT_EQ(SecondsToClock(-0.004, 2), "-0:00.00");
     EXPECT_EQ(SecondsToClock(1e9, 2), "16666666:40.00");
     EXPECT_EQ(SecondsToClock(std::numeric_limits<double>::quiet_NaN(), 2), "");
 }
