@@ -11,6 +11,7 @@
 #include "draw/draw_field.h"
 #include "draw_test_race.h"
 #include "racefile/racer_file.h"
+#include "stub_random.h"
 
 namespace skitally {
 namespace {
@@ -21,8 +22,12 @@ class AutoDrawFilesTest : public test::DrawRaceTest {
 protected:
     DrawOutcome Draw(const Answers& answers, std::uint32_t seed = 77)
     {
-        ScriptedOperator op(answers);
         DrawRandom random(seed);
+        return Draw(answers, random);
+    }
+    DrawOutcome Draw(const Answers& answers, DrawRandom& random)
+    {
+        ScriptedOperator op(answers);
         const DrawOutcome outcome = AutomaticDraw(ctx, op, random);
         EXPECT_EQ(op.remainingAnswers(), 0u) << op.transcript();
         return outcome;
@@ -118,8 +123,12 @@ TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
 {
     MakeRace("NAT", "GS", {{"ALPHA Ann", "10.00"}, {"BRAVO Bea", "20.00"}, {"CHARLIE Cy", "20.00"},
                            {"DELTA Di", ""}, {"ECHO Ed", ""}});
+    // The tie draws 2 and 1, Charlie's number after three tries; those
+    // without points draw 1 and 2.
+    test::StubRandom random;
+    random.Picks(2, {1, 2, 1, 1, 2, 2, 2, 1}).Picks(2, {1, 1, 2, 2});
     // Tie of the rest drawn yes, print it no, print the draw no.
-    Draw({"1", "Yes", "1", "No", "No", "No", "Yes", "No", "No"}, 5);
+    Draw({"1", "Yes", "1", "No", "No", "No", "Yes", "No", "No"}, random);
     const std::string expected =
         "                                S K I T A L L Y\r\n"
         "                 S K I   R A C E   R E S U L T S   S Y S T E M\r\n"
@@ -130,7 +139,7 @@ TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
         "RACERS DRAWN FOR TIE AT POSITION 2\r\n"
         "RACERS NAME                                POINTS    DRAWN     RUNS\r\n"
         "BRAVO Bea                                   20.00        2        1\r\n"
-        "CHARLIE Cy                                  20.00        1        7\r\n"
+        "CHARLIE Cy                                  20.00        1        3\r\n"
         "\r\n"
         "DRAW RACERS AT RANDOM FOR INSERT INTO SEED\r\n"
         "RACERS NAME                                POINTS    DRAWN     RUNS\r\n"
