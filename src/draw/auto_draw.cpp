@@ -191,11 +191,19 @@ DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random)
     }
     std::vector<int> starts;
     if (!ShowDrawIntroduction(s) || !AskDrawMethod(s) || !CheckPreviousResults(s) ||
-        !CheckPreviousAssignments(s) || !AskBibNumbering(s) || !ChooseDirection(s) || !PlaceField(s, starts))
+        !CheckPreviousAssignments(s) || !AskBibNumbering(s) || !ChooseDirection(s))
         return outcome;
+    // The work files now written are this draw's; if it ends before the
+    // race changes, they describe no draw and go too.
+    RemoveDrawWorkFiles(ctx);
+    if (!PlaceField(s, starts)) {
+        RemoveDrawWorkFiles(ctx);
+        return outcome;
+    }
 
     // Everything is decided; only now does the race change.
     if (Status status = SaveDrawField(ctx.race.File("RCR"), s.field); !status) {
+        RemoveDrawWorkFiles(ctx);
         Refuse(ctx, op, status.error());
         return outcome;
     }

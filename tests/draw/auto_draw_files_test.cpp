@@ -158,6 +158,31 @@ TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
         << match;
 }
 
+TEST_F(AutoDrawFilesTest, NoWorkFileOfAnEarlierDrawSurvives)
+{
+    const char* const names[] = {"$TOP$.DAT", "$MATCH$.DAT", "$SPCDRW$.DAT", "$CMPDRW$.DAT"};
+    const struct {
+        Answers answers;
+        bool completed;
+    } cases[] = {
+        {{"1", "Yes", "1", "No", "No", "No"}, true},                 // by points: no top seed, no tie
+        {{"2", "Yes", "1", "No", "No", "Yes", "Yes", "<cancel>"}, false},  // ended at printing the top
+    };
+    for (const auto& c : cases) {
+        MakeField("NAT", "GS", {"10.00", "20.00", "30.00"});
+        for (const char* name : names)
+            test::WriteFile(ctx.race.racePath + name, "earlier draw");
+        EXPECT_EQ(Draw(c.answers).completed, c.completed);
+        for (const char* name : names) {
+            const bool results = std::string(name) == "$CMPDRW$.DAT" && c.completed;
+            EXPECT_EQ(std::filesystem::exists(ctx.race.racePath + name), results) << name;
+        }
+        if (c.completed) {
+            EXPECT_NE(WorkFile("$CMPDRW$.DAT"), "earlier draw");
+        }
+    }
+}
+
 TEST_F(AutoDrawFilesTest, SpecialDrawWhenTooFewRacersHavePoints)
 {
     MakeRace("NAT", "GS", {{"ALPHA Ann", "10.00"}, {"BRAVO Bea", ""}, {"CHARLIE Cy", "20.00"},
