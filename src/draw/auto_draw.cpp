@@ -1,7 +1,5 @@
 #include "draw/auto_draw.h"
 
-#include <filesystem>
-
 #include "app/messages.h"
 #include "app/race_kinds.h"
 #include "app/text_ids.h"
@@ -9,6 +7,7 @@
 #include "draw/draw_dialogs.h"
 #include "draw/draw_text_ids.h"
 #include "draw/draw_work_files.h"
+#include "reports/stale_reports.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
 
@@ -167,13 +166,6 @@ bool PlaceField(DrawSession& s, std::vector<int>& starts)
     return true;
 }
 
-void DeleteRaceFiles(const AppContext& ctx, const std::vector<std::string>& codes)
-{
-    std::error_code ec;
-    for (const std::string& code : codes)
-        std::filesystem::remove(ctx.race.File(code), ec);
-}
-
 }  // namespace
 
 DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random)
@@ -208,11 +200,9 @@ DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random)
         return outcome;
     }
     if (s.reassign)
-        DeleteRaceFiles(ctx, AssignmentFileCodes());
-    if (s.blankResults) {
-        DeleteRaceFiles(ctx, ResultFileCodes());
-        outcome.calculationReset = true;
-    }
+        DeleteReportFiles(ctx, kAssignmentFileCodes);
+    if (s.blankResults)
+        DeleteReportFiles(ctx, kResultFileCodes);
     outcome.completed = true;
     const std::string drawPath = WorkFile(ctx, kComputerDrawFile);
     const Status written = WriteReportLines(drawPath, ComputerDrawLines(ctx, s.field, s.log));

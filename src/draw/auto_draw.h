@@ -15,9 +15,6 @@ namespace skitally {
 struct DrawOutcome {
     bool completed = false;
     std::uint32_t seed = 0;
-    // The results were blanked and the calculation file deleted: whoever
-    // keeps the calculation marker resets it to "0".
-    bool calculationReset = false;
 };
 
 DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random);

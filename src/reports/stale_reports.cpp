@@ -4,6 +4,7 @@
 
 #include "app/paths.h"
 #include "app/text_ids.h"
+#include "racefile/race_status_file.h"
 #include "reports/report_text_ids.h"
 #include "util/tokens.h"
 
@@ -29,21 +30,28 @@ bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId)
 
 }  // namespace
 
-DeletedReports DeleteReportFiles(const AppContext& ctx, std::string_view codes)
+void DeleteReportFiles(AppContext& ctx, std::string_view codes)
 {
-    DeletedReports deleted;
+    RaceFlags& flags = ctx.race.flags;
+    const RaceFlags before = flags;
     std::string rest(codes);
     while (!rest.empty()) {
         const std::string code = ToUpper(Trim(PopToken(rest, ",")));
         if (code.empty())
             continue;
         std::error_code ec;
-        if (!std::filesystem::remove(ctx.race.File(code), ec))
-            continue;
-        deleted.calculation = deleted.calculation || code == "CLC";
-        deleted.snowSeed = deleted.snowSeed || code == "SNS";
+        std::filesystem::remove(ctx.race.File(code), ec);
+        // Reset even when the file was already gone: the marker must not
+        // outlive its file.
+        if (code == "CLC")
+            flags.calculation = "0";
+        if (code == "SNS")
+            flags.snowSeeded = false;
     }
-    return deleted;
+    if (!ctx.race.open || (flags.calculation == before.calculation && flags.snowSeeded == before.snowSeeded))
+        return;
+    if (const Status written = WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), flags); !written)
+        ctx.log.Write("Race status not written: " + written.error());
 }
 
 bool AnyReportExists(const AppContext& ctx, std::string_view codes)

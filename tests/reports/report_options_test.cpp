@@ -141,17 +141,34 @@ TEST_F(StaleReportsTest, NothingToLoseAsksNothing)
     EXPECT_EQ(FileStatus(ctx.race.File("DRW")), 1);
 }
 
-TEST_F(StaleReportsTest, DeletingTellsWhichMarkersToReset)
+TEST_F(StaleReportsTest, DeletingTheCalculationOrSnowSeedFileResetsItsMarkerForGood)
 {
-    MakeRace({.racers = 0});
-    WriteFile(ctx.race.File("CLC"), "x");
-    WriteFile(ctx.race.File("SNS"), "x");
-    const DeletedReports first = DeleteReportFiles(ctx, " clc , SNS,RN1");
-    EXPECT_TRUE(first.calculation);
-    EXPECT_TRUE(first.snowSeed);
-    const DeletedReports again = DeleteReportFiles(ctx, "CLC,SNS");
-    EXPECT_FALSE(again.calculation);
-    EXPECT_FALSE(again.snowSeed);
+    const struct {
+        const char* codes;
+        const char* calculation;
+        bool snowSeeded;
+    } cases[] = {
+        {" clc , SNS,RN1", "0", false},
+        {"CLC", "0", true},
+        {"sns", "7.25", false},
+        {"RN1,OFC", "7.25", true},
+    };
+    for (const auto& c : cases) {
+        MakeRace({.racers = 0});
+        for (const char* code : {"CLC", "SNS", "RN1"})
+            WriteFile(ctx.race.File(code), "x");
+        ctx.race.flags.calculation = "7.25";
+        ctx.race.flags.snowSeeded = true;
+        ASSERT_TRUE(WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), ctx.race.flags));
+        DeleteReportFiles(ctx, c.codes);
+        EXPECT_EQ(ctx.race.flags.calculation, c.calculation) << c.codes;
+        EXPECT_EQ(ctx.race.flags.snowSeeded, c.snowSeeded) << c.codes;
+        // Kept in the race status file: the next session reads the same.
+        const std::optional<RaceStatusFile> kept = ReadRaceStatus(ctx.race.File("SKT"));
+        ASSERT_TRUE(kept) << c.codes;
+        EXPECT_EQ(kept->flags.calculation, c.calculation) << c.codes;
+        EXPECT_EQ(kept->flags.snowSeeded, c.snowSeeded) << c.codes;
+    }
 }
 
 TEST_F(StaleReportsTest, CopiesAreAWholeNumberAboveZero)
