@@ -193,16 +193,18 @@ DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random)
         return outcome;
     }
 
-    // Everything is decided; only now does the race change.
+    // Everything is decided; only now does the race change. The files it
+    // makes wrong go first, so that none of them outlives the change.
+    DeleteReportFiles(ctx, kDrawDependentCodes);
+    if (s.reassign)
+        DeleteReportFiles(ctx, kAssignmentFileCodes);
+    if (s.blankResults)
+        DeleteReportFiles(ctx, kResultFileCodes);
     if (Status status = SaveDrawField(ctx.race.File("RCR"), s.field); !status) {
         RemoveDrawWorkFiles(ctx);
         Refuse(ctx, op, status.error());
         return outcome;
     }
-    if (s.reassign)
-        DeleteReportFiles(ctx, kAssignmentFileCodes);
-    if (s.blankResults)
-        DeleteReportFiles(ctx, kResultFileCodes);
     outcome.completed = true;
     const std::string drawPath = WorkFile(ctx, kComputerDrawFile);
     const Status written = WriteReportLines(drawPath, ComputerDrawLines(ctx, s.field, s.log));

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kContinue = 8024;  // "C&ontinue"
 
-bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId)
+bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId, bool deleteNow)
 {
     if (!AnyReportExists(ctx, kRun1DependentCodes))
         return true;
@@ -24,7 +24,8 @@ bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId)
                                    1});
     if (answer != 0)
         return false;
-    DeleteReportFiles(ctx, kDrawDependentCodes);
+    if (deleteNow)
+        DeleteReportFiles(ctx, kDrawDependentCodes);
     return true;
 }
 
@@ -67,12 +68,12 @@ bool AnyReportExists(const AppContext& ctx, std::string_view codes)
 
 bool ConfirmRun1Reprint(AppContext& ctx, Operator& op)
 {
-    return ConfirmDelete(ctx, op, report_text::kReprintRun1);
+    return ConfirmDelete(ctx, op, report_text::kReprintRun1, true);
 }
 
 bool ConfirmDrawChanges(AppContext& ctx, Operator& op)
 {
-    return ConfirmDelete(ctx, op, report_text::kDrawChanges);
+    return ConfirmDelete(ctx, op, report_text::kDrawChanges, false);
 }
 
 }  // namespace skitally

@@ -31,8 +31,10 @@ bool AnyReportExists(const AppContext& ctx, std::string_view codes);
 bool ConfirmRun1Reprint(AppContext& ctx, Operator& op);
 
 // Before a change of the draw: "Making Draw Changes will FORCE You to
-// RE-CREATE ALL Reports" when later reports exist; continuing deletes
-// them. False when the operator cancelled: the draw must not go on.
+// RE-CREATE ALL Reports" when later reports exist. Nothing is deleted
+// yet: the draw deletes them (kDrawDependentCodes) when it changes a
+// record, so a draw that is declined later leaves them. False when the
+// operator cancelled: the draw must not go on.
 bool ConfirmDrawChanges(AppContext& ctx, Operator& op);
 
 }  // namespace skitally

@@ -111,24 +111,33 @@ TEST_F(ReportOptionsTest, ChoosingAnotherOrderClearsTheFieldSpecification)
 
 using StaleReportsTest = ReportRaceTest;
 
-TEST_F(StaleReportsTest, DrawChangesDeleteTheListedFilesOnContinue)
+TEST_F(StaleReportsTest, ReprintDeletesTheListedFilesOnContinueADrawChangeOnlyAsks)
 {
-    MakeRace({.racers = 0});
-    for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC", "LST"})
-        WriteFile(ctx.race.File(code), code);
-    ScriptedOperator cancelled({"Cancel"});
-    EXPECT_FALSE(ConfirmDrawChanges(ctx, cancelled));
-    EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
-    ASSERT_EQ(cancelled.messages().size(), 1u);
-    EXPECT_EQ(cancelled.messages()[0].text.substr(0, 59),
-              "Making Draw Changes will FORCE You to RE-CREATE ALL Reports");
-    EXPECT_EQ(cancelled.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
+    const struct {
+        bool (*confirm)(AppContext&, Operator&);
+        const char* warning;
+        bool deletes;  // a draw change deletes them only once it changes a record
+    } cases[] = {
+        {ConfirmRun1Reprint, "REPRINTING the Run1 Start List  will FORCE You to RE-CREATE ALL Reports", true},
+        {ConfirmDrawChanges, "Making Draw Changes will FORCE You to RE-CREATE ALL Reports", false},
+    };
+    for (const auto& c : cases) {
+        MakeRace({.racers = 0});
+        for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC", "LST"})
+            WriteFile(ctx.race.File(code), code);
+        ScriptedOperator cancelled({"Cancel"});
+        EXPECT_FALSE(c.confirm(ctx, cancelled));
+        EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
+        ASSERT_EQ(cancelled.messages().size(), 1u);
+        EXPECT_EQ(cancelled.messages()[0].text.rfind(c.warning, 0), 0u) << cancelled.messages()[0].text;
+        EXPECT_EQ(cancelled.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
 
-    ScriptedOperator continued({"Continue"});
-    EXPECT_TRUE(ConfirmDrawChanges(ctx, continued));
-    for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC"})
-        EXPECT_EQ(FileStatus(ctx.race.File(code)), 0) << code;
-    EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
+        ScriptedOperator continued({"Continue"});
+        EXPECT_TRUE(c.confirm(ctx, continued));
+        for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC"})
+            EXPECT_EQ(FileStatus(ctx.race.File(code)), c.deletes ? 0 : 1) << code;
+        EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
+    }
 }
 
 TEST_F(StaleReportsTest, NothingToLoseAsksNothing)
