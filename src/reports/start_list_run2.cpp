@@ -14,6 +14,7 @@
 #include "reports/report_options.h"
 #include "reports/report_page.h"
 #include "reports/report_text_ids.h"
+#include "reports/sort_options.h"
 #include "reports/stale_reports.h"
 #include "reports/start_list.h"
 #include "reports/start_list_blocks.h"
@@ -136,7 +137,11 @@ bool PrintRun2StartList(AppContext& ctx, Operator& op, bool showCompressed)
     DrawField field;
     if (!LoadDrawField(ctx.race.File("RCR"), field))
         return false;
-    const Run2Race race = Run2RaceOf(ctx);
+    Run2Race race = Run2RaceOf(ctx);
+    const ListGroup group = StartListGroup(ctx);
+    race.groupField = group.field;
+    race.groupDescending = group.descending;
+    race.groupCaption = group.caption;
     const std::optional<Run2Answers> answers = AskRun2Order(ctx, op, field, race);
     if (!answers)
         return false;
