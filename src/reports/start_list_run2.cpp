@@ -24,6 +24,7 @@ namespace skitally {
 namespace {
 
 constexpr int kRun2Width = 72;
+constexpr const char* kNotQualified = "DNQ";
 
 // The jury may allow only the best racers of run 1 into run 2: those
 // ranked within the count stay (a tie at the last place stays whole);
@@ -84,7 +85,10 @@ std::vector<ListRow> Run2Rows(const DrawField& field, const std::vector<int>& or
     return rows;
 }
 
-// Run-2 start positions into the racer records: the number, or blank.
+// Run-2 start positions into the racer records: the number, or blank. A
+// racer left off the list did not qualify for run 2 ("DNQ" as the run-2
+// status, "DID NOT QUALIFY FOR RUN 2" in the results); one back on the
+// list loses that status.
 Status WriteRun2Starts(const AppContext& ctx, const DrawField& field, const std::vector<ListRow>& rows)
 {
     RacerFile file;
@@ -93,10 +97,19 @@ Status WriteRun2Starts(const AppContext& ctx, const DrawField& field, const std:
     for (const DrawRacer& entry : field.racers) {
         RacerRecord racer = entry.racer;
         racer.start2 = "";
-        for (const ListRow& row : rows)
-            if (row.record == entry.record && ClassifyRun1(entry.racer) == Run1Result::Valid)
+        bool listed = false;
+        for (const ListRow& row : rows) {
+            if (row.record != entry.record)
+                continue;
+            listed = true;
+            if (ClassifyRun1(entry.racer) == Run1Result::Valid)
                 racer.start2 = NumberField(std::atoi(row.start.c_str()));
-        if (racer.start2 != entry.racer.start2)
+        }
+        if (!listed)
+            racer.status2 = kNotQualified;
+        else if (ToUpper(Trim(racer.status2)) == kNotQualified)
+            racer.status2 = "";
+        if (racer.start2 != entry.racer.start2 || racer.status2 != entry.racer.status2)
             if (Status written = file.WriteRacer(entry.record, racer); !written)
                 return written;
     }

@@ -101,6 +101,15 @@ TEST_F(Run2ListTest, TheJuryMayAllowOnlyTheBestIntoRunTwo)
     const std::vector<std::string> starts = StartColumn(ReadFile(ctx.race.File("RN2")));
     // Ten racers numbered, and the DNF and DSQ kept in their run-1 places.
     ASSERT_EQ(starts.size(), 12u) << op.transcript();
+    // The eight left off, the DNS and the one without a run 1 among them,
+    // did not qualify for run 2.
+    int notQualified = 0;
+    for (int n = 1; n <= 20; ++n)
+        notQualified += Racer(n).status2 == "DNQ" ? 1 : 0;
+    EXPECT_EQ(notQualified, 8);
+    EXPECT_EQ(Racer(13).status2, "DNQ");
+    EXPECT_EQ(Racer(17).status2, "DNQ");
+    EXPECT_EQ(Trim(Racer(5).status2), "");
     int statuses = 0;
     for (const std::string& start : starts)
         statuses += start == "DNF" || start == "DSQ" ? 1 : 0;
@@ -131,6 +140,7 @@ TEST_F(Run2ListTest, AListSortedByCategoryReversesInsideEachCategory)
                 racer.category = racers[n - 1].category;
                 racer.time1 = racers[n - 1].time;
                 racer.status1 = "";
+                racer.status2 = n == 1 ? "DNQ" : "";  // left off an earlier list
             });
         SaveSortSpec(ctx, c.sort);
         // The top two reversed, nobody added, the jury reduced nothing.
@@ -139,6 +149,7 @@ TEST_F(Run2ListTest, AListSortedByCategoryReversesInsideEachCategory)
         EXPECT_NE(op.transcript().find("REVERSALS will occur for each change of field: CAT"), std::string::npos);
         for (int n = 1; n <= 6; ++n)
             EXPECT_EQ(Racer(n).start2, NumberField(c.run2Starts[static_cast<std::size_t>(n - 1)])) << c.sort << n;
+        EXPECT_EQ(Trim(Racer(1).status2), "");
     }
 }
 
