@@ -72,11 +72,15 @@ struct RaceFlags {
     bool timerRun1 = false;  // run-1 times came from the timer's result file
     bool timerRun2 = false;  // the same for run 2
     bool paraFactors = false;
-    // Lines 5, 6, 8 and 10 are kept and given back as they were.
-    std::string state5 = "0";
+    // The calculation marker and the snow-seed flag take the free lines 5
+    // and 10, so that they outlast the session like the run flags; deleting
+    // the calculation report ("CLC") resets the marker to "0", deleting the
+    // snow-seed file ("SNS") clears the flag.
+    std::string calculation = "0";  // line 5: the value kept from the calculation
+    bool snowSeeded = false;        // line 10: "1" once the snow-seed file was written
+    // Lines 6 and 8 are kept and given back as they were.
     std::string state6 = "0";
     std::string state8 = "0";
-    std::string state10 = "0";
     int menuPosition = 0;
 };
 

@@ -1,7 +1,5 @@
 #include "draw/auto_draw.h"
 
-#include <filesystem>
-
 #include "app/messages.h"
 #include "app/text_ids.h"
 #include "draw/auto_draw_session.h"
@@ -9,6 +7,7 @@
 #include "draw/draw_text_ids.h"
 #include "draw/draw_work_files.h"
 #include "racefile/race_kinds.h"
+#include "reports/stale_reports.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
 
@@ -167,13 +166,6 @@ bool PlaceField(DrawSession& s, std::vector<int>& starts)
     return true;
 }
 
-void DeleteRaceFiles(const AppContext& ctx, const std::vector<std::string>& codes)
-{
-    std::error_code ec;
-    for (const std::string& code : codes)
-        std::filesystem::remove(ctx.race.File(code), ec);
-}
-
 }  // namespace
 
 DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random)
@@ -191,19 +183,27 @@ DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random)
     }
     std::vector<int> starts;
     if (!ShowDrawIntroduction(s) || !AskDrawMethod(s) || !CheckPreviousResults(s) ||
-        !CheckPreviousAssignments(s) || !AskBibNumbering(s) || !ChooseDirection(s) || !PlaceField(s, starts))
+        !CheckPreviousAssignments(s) || !AskBibNumbering(s) || !ChooseDirection(s))
         return outcome;
-
-    // Everything is decided; only now does the race change.
-    if (Status status = SaveDrawField(ctx.race.File("RCR"), s.field); !status) {
-        Refuse(ctx, op, status.error());
+    // The work files now written are this draw's; if it ends before the
+    // race changes, they describe no draw and go too.
+    RemoveDrawWorkFiles(ctx);
+    if (!PlaceField(s, starts)) {
+        RemoveDrawWorkFiles(ctx);
         return outcome;
     }
+
+    // Everything is decided; only now does the race change. The files it
+    // makes wrong go first, so that none of them outlives the change.
+    DeleteReportFiles(ctx, kDrawDependentCodes);
     if (s.reassign)
-        DeleteRaceFiles(ctx, AssignmentFileCodes());
-    if (s.blankResults) {
-        DeleteRaceFiles(ctx, ResultFileCodes());
-        outcome.calculationReset = true;
+        DeleteReportFiles(ctx, kAssignmentFileCodes);
+    if (s.blankResults)
+        DeleteReportFiles(ctx, kResultFileCodes);
+    if (Status status = SaveDrawField(ctx.race.File("RCR"), s.field); !status) {
+        RemoveDrawWorkFiles(ctx);
+        Refuse(ctx, op, status.error());
+        return outcome;
     }
     outcome.completed = true;
     const std::string drawPath = WorkFile(ctx, kComputerDrawFile);

@@ -2,7 +2,8 @@
 // The automatic draw: one operator-guided procedure that gives every racer
 // of the race a run-1 start position and a bib from the seed points. The
 // racer file is read once and written once, at the end: a No that ends the
-// draw, or a cancelled box anywhere, leaves it exactly as it was.
+// draw, or a cancelled box anywhere, leaves it and its reports exactly as
+// they were.
 
 #include <cstdint>
 
@@ -15,9 +16,6 @@ namespace skitally {
 struct DrawOutcome {
     bool completed = false;
     std::uint32_t seed = 0;
-    // The results were blanked and the calculation file deleted: whoever
-    // keeps the calculation marker resets it to "0".
-    bool calculationReset = false;
 };
 
 DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random);

@@ -77,17 +77,4 @@ int FieldNumber(const std::string& text)
     return value > 0 && value < 1e6 ? static_cast<int>(value) : 0;
 }
 
-const std::vector<std::string>& AssignmentFileCodes()
-{
-    static const std::vector<std::string> codes = {"DRW", "SRT"};
-    return codes;
-}
-
-const std::vector<std::string>& ResultFileCodes()
-{
-    static const std::vector<std::string> codes = {"RN1", "RN2", "RC1", "RC2", "CLC", "UFC",
-                                                   "OFC", "SD2", "SD3", "SD6", "SD7"};
-    return codes;
-}
-
 }  // namespace skitally

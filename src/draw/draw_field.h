@@ -4,6 +4,7 @@
 // so a draw that is stopped half way leaves the racer file as it was.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "racefile/racer_record.h"
@@ -47,7 +48,7 @@ int FieldNumber(const std::string& text);
 
 // Work files of the race deleted by the draw: those that depend on the
 // start order, and those of the results.
-const std::vector<std::string>& AssignmentFileCodes();  // DRW, SRT
-const std::vector<std::string>& ResultFileCodes();      // RN1 ... SD7, CLC among them
+inline constexpr std::string_view kAssignmentFileCodes = "DRW,SRT";
+inline constexpr std::string_view kResultFileCodes = "RN1,RN2,RC1,RC2,CLC,UFC,OFC,SD2,SD3,SD6,SD7";
 
 }  // namespace skitally

@@ -1,7 +1,8 @@
 #pragma once
 // The random source of the draw. Every draw takes one, so a draw can be
 // replayed: the seed is shown to the operator and logged, and the same
-// seed given back (`--seed N`) gives the same draw.
+// seed given back (`--seed N`) gives the same draw. `Next` can be
+// overridden to hand the draw chosen numbers.
 
 #include <cstdint>
 #include <optional>
@@ -17,6 +18,9 @@ namespace skitally {
 class DrawRandom {
 public:
     explicit DrawRandom(std::uint32_t seed) : seed_(seed), engine_(seed) {}
+    virtual ~DrawRandom() = default;
+    DrawRandom(const DrawRandom&) = default;
+    DrawRandom& operator=(const DrawRandom&) = default;
 
     // Seconds since local midnight of `clock`'s reading: the draw has always
     // been seeded from the time of day.
@@ -27,7 +31,7 @@ public:
     // Uniform on [0, 1), 53 bits from two 32-bit outputs. Built by hand, not
     // with a standard distribution, so that a seed gives the same numbers on
     // every standard library.
-    double Next();
+    virtual double Next();
     // Int(Next() x n) + 1: uniform on 1..n.
     int Pick(int n);
 

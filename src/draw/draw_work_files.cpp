@@ -1,6 +1,7 @@
 #include "draw/draw_work_files.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "draw/draw_text_ids.h"
 #include "racefile/header_file.h"
@@ -50,6 +51,13 @@ private:
 };
 
 }  // namespace
+
+void RemoveDrawWorkFiles(const AppContext& ctx)
+{
+    std::error_code ec;
+    for (const char* name : {kTopFile, kMatchFile, kComputerDrawFile, kSpecialDrawFile})
+        std::filesystem::remove(ctx.race.racePath + name, ec);
+}
 
 std::vector<std::string> InformationHeadings(const AppContext& ctx, const std::string& title)
 {

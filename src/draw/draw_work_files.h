@@ -24,6 +24,10 @@ inline constexpr const char* kSpecialDrawFile = "$SPCDRW$.DAT";
 constexpr int kSpecialDrawRecordLength = 43;  // name (40) and drawn number (3)
 constexpr int kInformationWidth = 80;
 
+// Removes the four work files. Each draw removes those of the one before
+// it, so a file printed later is never mistaken for this draw's.
+void RemoveDrawWorkFiles(const AppContext& ctx);
+
 // "S K I T A L L Y", the system line and "INFORMATION REPORT" centred, a
 // blank line, the title centred and a blank line.
 std::vector<std::string> InformationHeadings(const AppContext& ctx, const std::string& title);

@@ -8,6 +8,7 @@
 #include "draw/draw_text_ids.h"
 #include "draw/start_audit.h"
 #include "racefile/racer_file.h"
+#include "reports/stale_reports.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -111,6 +112,9 @@ std::optional<std::string> ModeSession::AskSeed(const RacerRecord& racer)
 
 bool ModeSession::Write(const std::vector<int>& indexes)
 {
+    // The first change of this entry makes the start lists and results wrong.
+    if (!written_)
+        DeleteReportFiles(ctx_, kDrawDependentCodes);
     RacerFile file;
     Status status = file.Open(ctx_.race.File("RCR"), RacerFileMode::Update);
     for (std::size_t k = 0; status && k < indexes.size(); ++k) {
@@ -158,6 +162,9 @@ bool ModeSession::EnterRacer(int index)
             racer.group.clear();
         changed = ShiftForInsert(field_, *start, SpecialSeedOf(racer), current);
     }
+    const RacerRecord& before = field_[index];
+    if (changed.empty() && racer.bib == before.bib && racer.start1 == before.start1 && racer.group == before.group)
+        return true;  // kept as it was: nothing to write
     field_.racers[static_cast<std::size_t>(index)].racer = racer;
     changed.push_back(index);  // the moved racers first, the new one last
     return Write(changed);

@@ -109,7 +109,12 @@ bool FindReversalTie(const DrawField& field, int groupField, int count, TieRun& 
 std::vector<int> Run2StartOrder(const DrawField& field, const Run2Answers& answers)
 {
     std::vector<int> order;
-    for (const auto& [key, inStartOrder] : GroupsInStartOrder(field, answers.groupField)) {
+    std::vector<std::vector<int>> groups;
+    for (auto& [key, members] : GroupsInStartOrder(field, answers.groupField))
+        groups.push_back(std::move(members));
+    if (answers.groupDescending)
+        std::reverse(groups.begin(), groups.end());
+    for (const std::vector<int>& inStartOrder : groups) {
         if (answers.option == Run2Option::Normal) {
             std::vector<int> ranked = Ranked(field, inStartOrder);
             const auto reversed = static_cast<std::ptrdiff_t>(

@@ -22,6 +22,7 @@ struct Run2Answers {
     bool addDidNotStart = false;   // normal: so do the DNS (only with the above)
     bool keepInPlace = false;      // same and invert: DSQ, DNF and NPS keep their run-1 place
     int groupField = -1;           // racer field of a grouped start list; -1 none
+    bool groupDescending = false;  // the groups in descending order of the field
 };
 
 enum class Run1Result {
@@ -42,9 +43,9 @@ std::vector<std::vector<int>> Run1ResultGroups(const DrawField& field, int group
 // within the group; first..last is the whole run of that time.
 bool FindReversalTie(const DrawField& field, int groupField, int count, TieRun& tie);
 
-// Record numbers in run-2 start order. Racers without a valid run 1 are
-// left off unless the answers add them; they follow the others of their
-// group in run-1 start order, DSQ, DNF and NPS before DNS.
+// Record numbers in run-2 start order, group after group. Racers without
+// a valid run 1 are left off unless the answers add them; they follow the
+// others of their group in run-1 start order, DSQ, DNF and NPS before DNS.
 std::vector<int> Run2StartOrder(const DrawField& field, const Run2Answers& answers);
 
 }  // namespace skitally

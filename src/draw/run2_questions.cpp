@@ -54,6 +54,7 @@ std::optional<Run2Answers> AskRun2Order(AppContext& ctx, Operator& op, const Dra
 {
     Run2Answers answers;
     answers.groupField = race.groupField;
+    answers.groupDescending = race.groupDescending;
     if (!race.fis) {
         const std::optional<int> chosen =
             op.Choose({ctx.Text(text::kRun2OrderTitle),

@@ -18,7 +18,8 @@ struct Run2Race {
     bool fis = false;
     bool leagueOrSkiCross = false;
     int groupField = -1;        // a grouped start list: its field
-    std::string groupCaption;   // the field as the list names it ("CATEGORY")
+    bool groupDescending = false;
+    std::string groupCaption;   // the field as the list names it ("CAT")
 };
 
 // The open race's kind, not grouped.

@@ -29,12 +29,12 @@ std::string ComposeRaceStatus(const std::string& racerFile, const RaceFlags& fla
     line("7");
     line("");
     line(flags.timerRun1 ? "1" : "");
-    line(OrZero(flags.state5));
+    line(OrZero(flags.calculation));
     line(OrZero(flags.state6));
     line(flags.timerRun2 ? "2" : "");
     line(OrZero(flags.state8));
     line(flags.paraFactors ? "1" : "");
-    line(OrZero(flags.state10));
+    line(flags.snowSeeded ? "1" : "0");
     line(std::to_string(flags.menuPosition));
     return text;
 }
@@ -55,12 +55,12 @@ std::optional<RaceStatusFile> ReadRaceStatus(const std::string& path)
     RaceStatusFile status;
     status.openName = lines[0].rfind("OP=", 0) == 0 ? lines[0].substr(3) : "";
     status.flags.timerRun1 = Trim(lines[3]) == "1";
-    status.flags.state5 = OrZero(lines[4]);
+    status.flags.calculation = OrZero(lines[4]);
     status.flags.state6 = OrZero(lines[5]);
     status.flags.timerRun2 = Trim(lines[6]) == "2";
     status.flags.state8 = OrZero(lines[7]);
     status.flags.paraFactors = Trim(lines[8]) == "1";
-    status.flags.state10 = OrZero(lines[9]);
+    status.flags.snowSeeded = Trim(lines[9]) == "1";
     status.flags.menuPosition = std::atoi(Trim(lines[10]).c_str());
     return status;
 }

@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/text_table.h"
+#include "racefile/racer_record.h"
 #include "reports/report_options.h"
 #include "reports/report_text_ids.h"
 #include "util/tokens.h"
@@ -38,6 +39,22 @@ char FirstLetter(const std::string& caption)
 }
 
 }  // namespace
+
+ListGroup StartListGroup(const AppContext& ctx)
+{
+    // Sort-table columns 1..5 hold these racer fields (see SortedByFields).
+    static const int kColumnFields[kFieldCount] = {kNation, kClub, kCategory, kGroup, kBirthYear};
+    std::string rest = LoadSortSpec(ctx);
+    const std::string first = Trim(PopToken(rest, ","));
+    ListGroup group;
+    const int column = first.empty() ? 0 : first[0] - '0';
+    if (column < 1 || column > kFieldCount)
+        return group;
+    group.field = kColumnFields[column - 1];
+    group.descending = ToUpper(first).find("-D") != std::string::npos;
+    group.caption = FieldHeading(ctx, kSortFieldLetters[static_cast<std::size_t>(column - 1)]);
+    return group;
+}
 
 std::string LoadSortBy(const AppContext& ctx)
 {

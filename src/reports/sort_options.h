@@ -16,6 +16,16 @@
 
 namespace skitally {
 
+// The field a start list sorted by fields is grouped by: the first of the
+// chosen sort order. The run-2 order reverses its top racers inside each
+// group, the groups in the list's order.
+struct ListGroup {
+    int field = -1;           // racer field; -1 when the lists are not sorted by fields
+    bool descending = false;
+    std::string caption;      // the field's column heading ("CAT")
+};
+ListGroup StartListGroup(const AppContext& ctx);
+
 // The form's fields, by letter, in the order of their sort-table columns.
 inline constexpr std::string_view kSortFieldLetters = "NCDGB";
 

@@ -4,6 +4,7 @@
 
 #include "app/paths.h"
 #include "app/text_ids.h"
+#include "racefile/race_status_file.h"
 #include "reports/report_text_ids.h"
 #include "util/tokens.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr int kContinue = 8024;  // "C&ontinue"
 
-bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId)
+bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId, bool deleteNow)
 {
     if (!AnyReportExists(ctx, kRun1DependentCodes))
         return true;
@@ -23,27 +24,35 @@ bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId)
                                    1});
     if (answer != 0)
         return false;
-    DeleteReportFiles(ctx, kDrawDependentCodes);
+    if (deleteNow)
+        DeleteReportFiles(ctx, kDrawDependentCodes);
     return true;
 }
 
 }  // namespace
 
-DeletedReports DeleteReportFiles(const AppContext& ctx, std::string_view codes)
+void DeleteReportFiles(AppContext& ctx, std::string_view codes)
 {
-    DeletedReports deleted;
+    RaceFlags& flags = ctx.race.flags;
+    const RaceFlags before = flags;
     std::string rest(codes);
     while (!rest.empty()) {
         const std::string code = ToUpper(Trim(PopToken(rest, ",")));
         if (code.empty())
             continue;
         std::error_code ec;
-        if (!std::filesystem::remove(ctx.race.File(code), ec))
-            continue;
-        deleted.calculation = deleted.calculation || code == "CLC";
-        deleted.snowSeed = deleted.snowSeed || code == "SNS";
+        std::filesystem::remove(ctx.race.File(code), ec);
+        // Reset even when the file was already gone: the marker must not
+        // outlive its file.
+        if (code == "CLC")
+            flags.calculation = "0";
+        if (code == "SNS")
+            flags.snowSeeded = false;
     }
-    return deleted;
+    if (!ctx.race.open || (flags.calculation == before.calculation && flags.snowSeeded == before.snowSeeded))
+        return;
+    if (const Status written = WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), flags); !written)
+        ctx.log.Write("Race status not written: " + written.error());
 }
 
 bool AnyReportExists(const AppContext& ctx, std::string_view codes)
@@ -59,12 +68,12 @@ bool AnyReportExists(const AppContext& ctx, std::string_view codes)
 
 bool ConfirmRun1Reprint(AppContext& ctx, Operator& op)
 {
-    return ConfirmDelete(ctx, op, report_text::kReprintRun1);
+    return ConfirmDelete(ctx, op, report_text::kReprintRun1, true);
 }
 
 bool ConfirmDrawChanges(AppContext& ctx, Operator& op)
 {
-    return ConfirmDelete(ctx, op, report_text::kDrawChanges);
+    return ConfirmDelete(ctx, op, report_text::kDrawChanges, false);
 }
 
 }  // namespace skitally

@@ -16,17 +16,11 @@ inline constexpr std::string_view kDrawDependentCodes = "DRW,RN1,RN2,RC1,RC2,TRN
 inline constexpr std::string_view kRun1ListCodes = "RN1,RC1";
 inline constexpr std::string_view kRun2ListCodes = "RN2,RC2,TRN";
 
-struct DeletedReports {
-    // The calculation file went: whoever keeps the value read from it
-    // resets it to "0".
-    bool calculation = false;
-    // The snow-seed file went: its in-memory flag is cleared.
-    bool snowSeed = false;
-};
-
 // Deletes the race's file of each comma-separated code that exists; a file
-// in use or missing is passed over.
-DeletedReports DeleteReportFiles(const AppContext& ctx, std::string_view codes);
+// in use or missing is passed over. "CLC" also resets the calculation
+// marker to "0" and "SNS" clears the snow-seed flag; the race status file
+// is rewritten at once when either changed.
+void DeleteReportFiles(AppContext& ctx, std::string_view codes);
 
 // Whether the race has a file of any of the codes.
 bool AnyReportExists(const AppContext& ctx, std::string_view codes);
@@ -37,8 +31,10 @@ bool AnyReportExists(const AppContext& ctx, std::string_view codes);
 bool ConfirmRun1Reprint(AppContext& ctx, Operator& op);
 
 // Before a change of the draw: "Making Draw Changes will FORCE You to
-// RE-CREATE ALL Reports" when later reports exist; continuing deletes
-// them. False when the operator cancelled: the draw must not go on.
+// RE-CREATE ALL Reports" when later reports exist. Nothing is deleted
+// yet: the draw deletes them (kDrawDependentCodes) when it changes a
+// record, so a draw that is declined later leaves them. False when the
+// operator cancelled: the draw must not go on.
 bool ConfirmDrawChanges(AppContext& ctx, Operator& op);
 
 }  // namespace skitally

@@ -14,6 +14,7 @@
 #include "reports/report_options.h"
 #include "reports/report_page.h"
 #include "reports/report_text_ids.h"
+#include "reports/sort_options.h"
 #include "reports/stale_reports.h"
 #include "reports/start_list.h"
 #include "reports/start_list_blocks.h"
@@ -23,6 +24,7 @@ namespace skitally {
 namespace {
 
 constexpr int kRun2Width = 72;
+constexpr const char* kNotQualified = "DNQ";
 
 // The jury may allow only the best racers of run 1 into run 2: those
 // ranked within the count stay (a tie at the last place stays whole);
@@ -83,7 +85,10 @@ std::vector<ListRow> Run2Rows(const DrawField& field, const std::vector<int>& or
     return rows;
 }
 
-// Run-2 start positions into the racer records: the number, or blank.
+// Run-2 start positions into the racer records: the number, or blank. A
+// racer left off the list did not qualify for run 2 ("DNQ" as the run-2
+// status, "DID NOT QUALIFY FOR RUN 2" in the results); one back on the
+// list loses that status.
 Status WriteRun2Starts(const AppContext& ctx, const DrawField& field, const std::vector<ListRow>& rows)
 {
     RacerFile file;
@@ -92,10 +97,19 @@ Status WriteRun2Starts(const AppContext& ctx, const DrawField& field, const std:
     for (const DrawRacer& entry : field.racers) {
         RacerRecord racer = entry.racer;
         racer.start2 = "";
-        for (const ListRow& row : rows)
-            if (row.record == entry.record && ClassifyRun1(entry.racer) == Run1Result::Valid)
+        bool listed = false;
+        for (const ListRow& row : rows) {
+            if (row.record != entry.record)
+                continue;
+            listed = true;
+            if (ClassifyRun1(entry.racer) == Run1Result::Valid)
                 racer.start2 = NumberField(std::atoi(row.start.c_str()));
-        if (racer.start2 != entry.racer.start2)
+        }
+        if (!listed)
+            racer.status2 = kNotQualified;
+        else if (ToUpper(Trim(racer.status2)) == kNotQualified)
+            racer.status2 = "";
+        if (racer.start2 != entry.racer.start2 || racer.status2 != entry.racer.status2)
             if (Status written = file.WriteRacer(entry.record, racer); !written)
                 return written;
     }
@@ -136,7 +150,11 @@ bool PrintRun2StartList(AppContext& ctx, Operator& op, bool showCompressed)
     DrawField field;
     if (!LoadDrawField(ctx.race.File("RCR"), field))
         return false;
-    const Run2Race race = Run2RaceOf(ctx);
+    Run2Race race = Run2RaceOf(ctx);
+    const ListGroup group = StartListGroup(ctx);
+    race.groupField = group.field;
+    race.groupDescending = group.descending;
+    race.groupCaption = group.caption;
     const std::optional<Run2Answers> answers = AskRun2Order(ctx, op, field, race);
     if (!answers)
         return false;

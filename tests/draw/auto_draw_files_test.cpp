@@ -11,6 +11,7 @@
 #include "draw/draw_field.h"
 #include "draw_test_race.h"
 #include "racefile/racer_file.h"
+#include "stub_random.h"
 
 namespace skitally {
 namespace {
@@ -21,8 +22,12 @@ class AutoDrawFilesTest : public test::DrawRaceTest {
 protected:
     DrawOutcome Draw(const Answers& answers, std::uint32_t seed = 77)
     {
-        ScriptedOperator op(answers);
         DrawRandom random(seed);
+        return Draw(answers, random);
+    }
+    DrawOutcome Draw(const Answers& answers, DrawRandom& random)
+    {
+        ScriptedOperator op(answers);
         const DrawOutcome outcome = AutomaticDraw(ctx, op, random);
         EXPECT_EQ(op.remainingAnswers(), 0u) << op.transcript();
         return outcome;
@@ -33,6 +38,7 @@ protected:
     void MakeRaceWithResults()
     {
         MakeField("NAT", "GS", {"10.00", "20.00", "30.00", "40.00"});
+        ctx.race.flags.calculation = "1";
         for (int n = 1; n <= 4; ++n)
             UpdateRacer(n, [n](RacerRecord& r) {
                 r.start1 = NumberField(5 - n);
@@ -75,6 +81,7 @@ TEST_F(AutoDrawFilesTest, DrawEndedByNoOrCancelLeavesTheRaceExactlyAsItWas)
         EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before) << answers.size();
         for (const char* code : {"RN1", "CLC", "SD7", "DRW", "SRT"})
             EXPECT_TRUE(Exists(code)) << code;
+        EXPECT_EQ(ctx.race.flags.calculation, "1");
     }
 }
 
@@ -83,9 +90,8 @@ TEST_F(AutoDrawFilesTest, BlankedResultsAndKeptBibs)
     MakeRaceWithResults();
     const std::string before = test::ReadFile(ctx.race.File("RCR"));
     // Blank yes, re-assign yes, keep bibs yes, reverse no, print no.
-    const DrawOutcome outcome = Draw({"1", "Yes", "Yes", "Yes", "Yes", "No"});
-    ASSERT_TRUE(outcome.completed);
-    EXPECT_TRUE(outcome.calculationReset);
+    ASSERT_TRUE(Draw({"1", "Yes", "Yes", "Yes", "Yes", "No"}).completed);
+    EXPECT_EQ(ctx.race.flags.calculation, "0");
     const std::vector<RacerRecord> racers = Racers();
     EXPECT_EQ(racers[0].bib, " 21");
     EXPECT_EQ(racers[3].bib, " 24");
@@ -109,7 +115,8 @@ TEST_F(AutoDrawFilesTest, ResultsKeptWhenNotBlanked)
     // Blank no, re-assign yes, keep bibs no, first bib 1 ...
     ASSERT_TRUE(Draw({"1", "Yes", "No", "Yes", "No", "1", "No", "No", "No"}).completed);
     EXPECT_EQ(Racers()[0].time1, 51.0f);
-    EXPECT_TRUE(Exists("RN1"));
+    // The start list shows the old order: it goes with the change.
+    EXPECT_FALSE(Exists("RN1"));
     EXPECT_FALSE(Exists("DRW"));
     EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 3}));
 }
@@ -118,8 +125,12 @@ TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
 {
     MakeRace("NAT", "GS", {{"ALPHA Ann", "10.00"}, {"BRAVO Bea", "20.00"}, {"CHARLIE Cy", "20.00"},
                            {"DELTA Di", ""}, {"ECHO Ed", ""}});
+    // The tie draws 2 and 1, Charlie's number after three tries; those
+    // without points draw 1 and 2.
+    test::StubRandom random;
+    random.Picks(2, {1, 2, 1, 1, 2, 2, 2, 1}).Picks(2, {1, 1, 2, 2});
     // Tie of the rest drawn yes, print it no, print the draw no.
-    Draw({"1", "Yes", "1", "No", "No", "No", "Yes", "No", "No"}, 5);
+    Draw({"1", "Yes", "1", "No", "No", "No", "Yes", "No", "No"}, random);
     const std::string expected =
         "                                S K I T A L L Y\r\n"
         "                 S K I   R A C E   R E S U L T S   S Y S T E M\r\n"
@@ -130,7 +141,7 @@ TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
         "RACERS DRAWN FOR TIE AT POSITION 2\r\n"
         "RACERS NAME                                POINTS    DRAWN     RUNS\r\n"
         "BRAVO Bea                                   20.00        2        1\r\n"
-        "CHARLIE Cy                                  20.00        1        7\r\n"
+        "CHARLIE Cy                                  20.00        1        3\r\n"
         "\r\n"
         "DRAW RACERS AT RANDOM FOR INSERT INTO SEED\r\n"
         "RACERS NAME                                POINTS    DRAWN     RUNS\r\n"
@@ -147,6 +158,31 @@ TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
                          "      3  CHARLIE Cy                                  20.00        2        2\r\n"),
               std::string::npos)
         << match;
+}
+
+TEST_F(AutoDrawFilesTest, NoWorkFileOfAnEarlierDrawSurvives)
+{
+    const char* const names[] = {"$TOP$.DAT", "$MATCH$.DAT", "$SPCDRW$.DAT", "$CMPDRW$.DAT"};
+    const struct {
+        Answers answers;
+        bool completed;
+    } cases[] = {
+        {{"1", "Yes", "1", "No", "No", "No"}, true},                 // by points: no top seed, no tie
+        {{"2", "Yes", "1", "No", "No", "Yes", "Yes", "<cancel>"}, false},  // ended at printing the top
+    };
+    for (const auto& c : cases) {
+        MakeField("NAT", "GS", {"10.00", "20.00", "30.00"});
+        for (const char* name : names)
+            test::WriteFile(ctx.race.racePath + name, "earlier draw");
+        EXPECT_EQ(Draw(c.answers).completed, c.completed);
+        for (const char* name : names) {
+            const bool results = std::string(name) == "$CMPDRW$.DAT" && c.completed;
+            EXPECT_EQ(std::filesystem::exists(ctx.race.racePath + name), results) << name;
+        }
+        if (c.completed) {
+            EXPECT_NE(WorkFile("$CMPDRW$.DAT"), "earlier draw");
+        }
+    }
 }
 
 TEST_F(AutoDrawFilesTest, SpecialDrawWhenTooFewRacersHavePoints)

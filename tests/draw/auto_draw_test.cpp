@@ -9,6 +9,7 @@
 
 #include "draw/draw_commands.h"
 #include "draw_test_race.h"
+#include "stub_random.h"
 
 namespace skitally {
 namespace {
@@ -19,8 +20,12 @@ class AutoDrawTest : public test::DrawRaceTest {
 protected:
     DrawOutcome Draw(const Answers& answers, std::uint32_t seed = 77)
     {
-        op = std::make_unique<ScriptedOperator>(answers);
         DrawRandom random(seed);
+        return Draw(answers, random);
+    }
+    DrawOutcome Draw(const Answers& answers, DrawRandom& random)
+    {
+        op = std::make_unique<ScriptedOperator>(answers);
         const DrawOutcome outcome = AutomaticDraw(ctx, *op, random);
         EXPECT_EQ(op->remainingAnswers(), 0u) << op->transcript();
         return outcome;
@@ -47,34 +52,27 @@ protected:
     std::unique_ptr<ScriptedOperator> op;
 };
 
-TEST_F(AutoDrawTest, ByPointsLowestFirstAndRacersWithoutPointsLast)
+TEST_F(AutoDrawTest, SortDirectionFollowsTheRaceAndTheReversal)
 {
-    MakeField("NAT", "GS", {"30.00", "10.00", "", "20.00", "40.00"});
-    ctx.log.Start(dir.path(), test::FixedClock());
-    // Reverse no, then the one racer without points is "drawn": print no.
-    const DrawOutcome outcome = Draw(Join(Start("1"), {"No", "No"}));
-    EXPECT_TRUE(outcome.completed);
-    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R02", "R04", "R01", "R05", "R03"}));
-    EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(Racers()[1].start1, "  1");
-    EXPECT_TRUE(Shown("AUTOMATIC ASSIGNMENT COMPLETE\n\nRANDOM DRAW SEED = 77"));
-    EXPECT_NE(test::ReadFile(ctx.log.path()).find(" - Automatic draw: method 1, 5 racers, seed 77\r\n"),
-              std::string::npos);
-}
-
-TEST_F(AutoDrawTest, ReversedByPointsStartsTheHighestFirst)
-{
-    MakeField("NAT", "SL", {"30.00", "10.00", "", "20.00", "40.00"});
-    Draw(Join(Start("1"), {"Yes", "No"}));
-    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R05", "R01", "R04", "R02", "R03"}));
-}
-
-TEST_F(AutoDrawTest, SkiCrossAndSeriesRacesSortHighestFirst)
-{
-    for (const auto& [level, discipline] : {std::pair{"NAT", "SX"}, std::pair{"SRS", "GS"}}) {
-        MakeField(level, discipline, {"30.00", "10.00", "20.00"});
-        Draw(Join(Start("1"), {"No"}));
-        EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R01", "R03", "R02"})) << level << discipline;
+    // Points 30, 10, none, 20, 40: the racer without points starts last.
+    const struct {
+        const char* level;
+        const char* discipline;
+        const char* reverse;
+        std::vector<std::string> order;
+    } cases[] = {
+        {"NAT", "GS", "No", {"R02", "R04", "R01", "R05", "R03"}},
+        {"NAT", "SL", "Yes", {"R05", "R01", "R04", "R02", "R03"}},
+        {"NAT", "SX", "No", {"R05", "R01", "R04", "R02", "R03"}},
+        {"SRS", "GS", "No", {"R05", "R01", "R04", "R02", "R03"}},
+        {"NAT", "SX", "Yes", {"R02", "R04", "R01", "R05", "R03"}},
+    };
+    for (const auto& c : cases) {
+        MakeField(c.level, c.discipline, {"30.00", "10.00", "", "20.00", "40.00"});
+        // The one racer without points is "drawn": print no.
+        EXPECT_TRUE(Draw(Join(Start("1"), {c.reverse, "No"})).completed);
+        EXPECT_EQ(StartOrder(), c.order) << c.level << " " << c.discipline << " " << c.reverse;
+        EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 3, 4, 5}));
     }
 }
 
@@ -152,40 +150,39 @@ std::vector<std::string> TiedAtFifteen()
     return points;
 }
 
-TEST_F(AutoDrawTest, TieAtTheTopBoundaryDeclinedKeepsTheTopSeed)
+TEST_F(AutoDrawTest, TieAtTheTopBoundaryIsOfferedAndDecliningKeepsTheTopSeed)
 {
-    MakeField("NAT", "GS", TiedAtFifteen());
-    // Draw top again yes, widen no, computer draw yes, print top no, draw
-    // the tie of the rest no, print it no, print the draw no.
-    Draw(Join(Start("15"), {"Yes", "No", "Yes", "No", "No", "No", "No"}));
-    EXPECT_TRUE(Shown("Top Racers Encountered with matching seed Points  15 - 17\nCHANGE THE TOP SEED TO < 17 >"));
-    EXPECT_TRUE(Shown("Number of Racers in Top Seed Equals < 15 >"));
-    const std::vector<std::string> order = StartOrder();
-    std::vector<std::string> top(order.begin(), order.begin() + 15);
-    std::sort(top.begin(), top.end());
-    EXPECT_EQ(top.back(), "R15");
-    // The rest keeps the sorted order, the tie not drawn.
-    EXPECT_EQ(std::vector<std::string>(order.begin() + 15, order.end()),
-              (std::vector<std::string>{"R16", "R17", "R18", "R19", "R20"}));
+    const struct {
+        Answers answers;  // after the method and the bibs
+        int top;
+        std::vector<std::string> rest;
+    } cases[] = {
+        // Draw the top again yes, widen no, computer draw yes, print the top
+        // no; the tie of the rest not drawn, print it no, print the draw no.
+        {{"Yes", "No", "Yes", "No", "No", "No", "No"}, 15, {"R16", "R17", "R18", "R19", "R20"}},
+        {{"Yes", "Yes", "Yes", "No", "No"}, 17, {"R18", "R19", "R20"}},
+    };
+    for (const auto& c : cases) {
+        MakeField("NAT", "GS", TiedAtFifteen());
+        Draw(Join(Start("15"), c.answers));
+        EXPECT_TRUE(Shown("Top Racers Encountered with matching seed Points  15 - 17\nCHANGE THE TOP SEED TO < 17 >"));
+        EXPECT_TRUE(Shown("Number of Racers in Top Seed Equals < " + std::to_string(c.top) + " >"));
+        const std::vector<std::string> order = StartOrder();
+        const auto top = static_cast<std::ptrdiff_t>(c.top);
+        EXPECT_EQ(*std::max_element(order.begin(), order.begin() + top), "R" + std::to_string(c.top));
+        EXPECT_EQ(std::vector<std::string>(order.begin() + top, order.end()), c.rest);
+    }
 }
 
-TEST_F(AutoDrawTest, TieAtTheTopBoundaryAcceptedWidensTheTopSeed)
-{
-    MakeField("NAT", "GS", TiedAtFifteen());
-    Draw(Join(Start("15"), {"Yes", "Yes", "Yes", "No", "No"}));
-    EXPECT_TRUE(Shown("Number of Racers in Top Seed Equals < 17 >"));
-    const std::vector<std::string> order = StartOrder();
-    std::vector<std::string> top(order.begin(), order.begin() + 17);
-    std::sort(top.begin(), top.end());
-    EXPECT_EQ(top.back(), "R17");
-}
-
-TEST_F(AutoDrawTest, TopSeedComputerDrawIsReplayedByItsSeed)
+TEST_F(AutoDrawTest, TopSeedStartsInTheOrderOfItsDrawnNumbers)
 {
     MakeField("NAT", "GS", {"10.00", "20.00", "30.00", "40.00", "50.00", "60.00"});
-    Draw(Join(Start("4"), {"Yes", "Yes", "No", "No"}), 2026);
-    // Pinned: the same seed must give the same draw on every build.
-    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R04", "R01", "R03", "R02", "R05", "R06"}));
+    // Places 1..4 draw 3, 1, 4, 2.
+    test::StubRandom random;
+    random.Picks(4, {1, 3, 2, 1, 3, 4, 4, 2});
+    Draw(Join(Start("4"), {"Yes", "Yes", "No", "No"}), random);
+    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R02", "R04", "R01", "R03", "R05", "R06"}));
+    EXPECT_TRUE(random.AllTaken());
 }
 
 TEST_F(AutoDrawTest, InvertedTopSeedStartsItsLastPlaceFirstAndDrawsItsTies)
@@ -214,15 +211,19 @@ TEST_F(AutoDrawTest, NoToDrawingTheTopAgainKeepsItsPresentOrder)
 TEST_F(AutoDrawTest, DrawCommandTakesTheSeedInBothForms)
 {
     const Answers answers = {"8", "Yes", "1", "No", "No", "No"};
+    ctx.log.Start(dir.path(), test::FixedClock());
     std::vector<std::string> files;
     for (const Answers& args : {Answers{"--seed=9"}, Answers{"--seed", "9"}}) {
         MakeField("NAT", "GS", std::vector<std::string>(8, "10.00"));
         ScriptedOperator scripted(answers);
         ASSERT_TRUE(DrawCommand(ctx, scripted, args));
-        EXPECT_NE(scripted.transcript().find("RANDOM DRAW SEED = 9 "), std::string::npos);
+        EXPECT_NE(scripted.transcript().find("AUTOMATIC ASSIGNMENT COMPLETE\n\nRANDOM DRAW SEED = 9 "),
+                  std::string::npos);
         files.push_back(test::ReadFile(ctx.race.File("RCR")));
     }
     EXPECT_EQ(files[0], files[1]);
+    EXPECT_NE(test::ReadFile(ctx.log.path()).find(" - Automatic draw: method 8, 8 racers, seed 9\r\n"),
+              std::string::npos);
 
     ScriptedOperator refused;
     EXPECT_FALSE(DrawCommand(ctx, refused, {"--seed=nine"}));

@@ -6,19 +6,35 @@
 #include <numeric>
 
 #include "draw/draw_random.h"
+#include "stub_random.h"
 #include "support/test_support.h"
 
 namespace skitally {
 namespace {
 
-TEST(DrawPermutation, FixedSeedGivesTheSameDrawEveryTime)
+TEST(DrawPermutation, EachTryTakesAPositionThenAValue)
 {
-    // Pinned: a change here means a seed no longer replays an earlier draw.
-    DrawRandom random(20261206);
-    const DrawPermutation drawn = DrawNumbers(6, random);
-    EXPECT_EQ(drawn.drawn, (std::vector<int>{5, 1, 6, 2, 4, 3}));
-    EXPECT_EQ(drawn.order, (std::vector<int>{1, 2, 3, 6, 4, 5}));
-    EXPECT_EQ(drawn.runs, (std::vector<int>{1, 3, 2, 2, 3, 1}));
+    const struct {
+        int n;
+        std::vector<int> picks;  // position, value, position, value ...
+        std::vector<int> drawn, order, runs;
+    } cases[] = {
+        // Tried: (2, 3) kept; (2, 1) position held; (1, 3) value held;
+        // (3, 1) kept after three tries; (1, 2) kept.
+        {3, {2, 3, 2, 1, 1, 3, 3, 1, 1, 2}, {2, 3, 1}, {2, 3, 1}, {1, 1, 3}},
+        {2, {1, 2, 2, 1}, {2, 1}, {1, 2}, {1, 1}},
+        {1, {1, 1}, {1}, {1}, {1}},
+        {0, {}, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        test::StubRandom random;
+        random.Picks(c.n, c.picks);
+        const DrawPermutation drawn = DrawNumbers(c.n, random);
+        EXPECT_EQ(drawn.drawn, c.drawn) << c.n;
+        EXPECT_EQ(drawn.order, c.order) << c.n;
+        EXPECT_EQ(drawn.runs, c.runs) << c.n;
+        EXPECT_TRUE(random.AllTaken()) << c.n;
+    }
 }
 
 TEST(DrawPermutation, EverySizeGivesAPermutationAndCountsItsTries)
@@ -38,15 +54,6 @@ TEST(DrawPermutation, EverySizeGivesAPermutationAndCountsItsTries)
         EXPECT_EQ(drawn.runs[static_cast<std::size_t>(drawn.order[0] - 1)], 1) << n;
         EXPECT_TRUE(std::all_of(drawn.runs.begin(), drawn.runs.end(), [](int r) { return r >= 1; })) << n;
     }
-}
-
-TEST(DrawPermutation, OneRacerDrawsOneAndNoneDrawsNothing)
-{
-    DrawRandom random(1);
-    const DrawPermutation one = DrawNumbers(1, random);
-    EXPECT_EQ(one.drawn, std::vector<int>{1});
-    EXPECT_EQ(one.runs, std::vector<int>{1});
-    EXPECT_TRUE(DrawNumbers(0, random).drawn.empty());
 }
 
 TEST(DrawRandom, TimeOfDaySeedIsSecondsSinceMidnight)

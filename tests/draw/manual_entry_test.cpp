@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "draw/draw_commands.h"
 #include "draw/start_audit.h"
 #include "draw_test_race.h"
@@ -94,6 +96,28 @@ TEST_F(ManualDrawTest, ChangeAcceptsTheRacersOwnBibAndStart)
     EXPECT_EQ(Count("START POSITION ALREADY ASSIGNED"), 1);
     EXPECT_EQ(Racers()[0].bib, "  4");
     EXPECT_EQ(Racers()[0].start1, "  2");
+}
+
+TEST_F(ManualDrawTest, ReportsGoOnlyWhenARecordChanges)
+{
+    const struct {
+        std::vector<std::string> answers;
+        bool kept;
+    } cases[] = {
+        {{"1", "", "", "<cancel>"}, true},           // Ann keeps her own bib and start
+        {{"1", "<cancel>", "<cancel>"}, true},       // cancelled at the bib
+        {{"1", "7", "", "<cancel>"}, false},         // bib 7
+    };
+    for (const auto& c : cases) {
+        MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
+        UpdateRacer(1, [](RacerRecord& r) { r.bib = r.start1 = "  1"; });
+        UpdateRacer(2, [](RacerRecord& r) { r.bib = r.start1 = "  2"; });
+        for (const char* code : {"RN1", "OFC"})
+            test::WriteFile(ctx.race.File(code), code);
+        ASSERT_TRUE(Enter(EntryMode::Change, c.answers));
+        for (const char* code : {"RN1", "OFC"})
+            EXPECT_EQ(std::filesystem::exists(ctx.race.File(code)), c.kept) << code << " " << c.answers.size();
+    }
 }
 
 TEST_F(ManualDrawTest, InsertAtSevenMovesOnlyTheSameSpecialSeed)

@@ -60,55 +60,35 @@ std::vector<std::string> Order(const DrawField& field, Run2Answers answers)
     return Names(field, Run2StartOrder(field, answers));
 }
 
-TEST(Run2Order, ReversalOfNoneOrOneKeepsTheRun1ResultOrder)
+TEST(Run2Order, OrderForEachSetOfAnswers)
 {
-    const DrawField field = Race();
-    const std::vector<std::string> results = {"A", "B", "C", "D", "E", "F"};
-    for (int reverse : {0, 1}) {
+    using Names = std::vector<std::string>;
+    const DrawField race = Race();
+    // Run-1 ranking F1 F2 F3 and M1 M2 M3; the gender groups the list.
+    const DrawField grouped = FieldOf({{"M3", 1, 52, "", "M"}, {"F2", 2, 51, "", "F"}, {"M1", 3, 50, "", "M"},
+                                       {"F1", 4, 49, "", "F"}, {"M2", 5, 51, "", "M"}, {"F3", 6, 53, "", "F"}});
+    const struct {
+        const DrawField& field;
         Run2Answers answers;
-        answers.reverse = reverse;
-        EXPECT_EQ(Order(field, answers), results) << reverse;
-    }
-}
-
-TEST(Run2Order, TopRacersReversedEqualTimesInRun1StartOrder)
-{
-    Run2Answers answers;
-    answers.reverse = 4;
-    // C started before D, so C ranks third.
-    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"D", "C", "B", "A", "E", "F"}));
-    answers.reverse = 50;
-    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"F", "E", "D", "C", "B", "A"}));
-}
-
-TEST(Run2Order, RacersWithoutAValidRun1)
-{
-    Run2Answers answers;
-    answers.addNonFinishers = true;
-    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G"}));
-    answers.addDidNotStart = true;
-    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H"}));
-}
-
-TEST(Run2Order, SameAndInvertedRun1StartOrder)
-{
-    Run2Answers answers;
-    answers.option = Run2Option::Same;
-    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"C", "A", "E", "B", "D", "F"}));
-    answers.keepInPlace = true;
-    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"G", "C", "A", "E", "B", "D", "F"}));
-    answers.option = Run2Option::Invert;
-    EXPECT_EQ(Order(Race(), answers), (std::vector<std::string>{"F", "D", "B", "E", "A", "C", "G"}));
-}
-
-TEST(Run2Order, GroupedListReversesWithinEachGroup)
-{
-    const DrawField field = FieldOf({{"M3", 1, 52, "", "M"}, {"F2", 2, 51, "", "F"}, {"M1", 3, 50, "", "M"},
-                                     {"F1", 4, 49, "", "F"}, {"M2", 5, 51, "", "M"}, {"F3", 6, 53, "", "F"}});
-    Run2Answers answers;
-    answers.reverse = 2;
-    answers.groupField = kGender;
-    EXPECT_EQ(Order(field, answers), (std::vector<std::string>{"F2", "F1", "F3", "M2", "M1", "M3"}));
+        Names order;
+    } cases[] = {
+        // 0 and 1 reverse nobody; C started before D, so C ranks third.
+        {race, {}, {"A", "B", "C", "D", "E", "F"}},
+        {race, {.reverse = 1}, {"A", "B", "C", "D", "E", "F"}},
+        {race, {.reverse = 4}, {"D", "C", "B", "A", "E", "F"}},
+        {race, {.reverse = 50}, {"F", "E", "D", "C", "B", "A"}},
+        // Added at the end: DNF, DSQ and NPS, then on request the DNS; never the DNQ.
+        {race, {.addNonFinishers = true}, {"A", "B", "C", "D", "E", "F", "G"}},
+        {race, {.addNonFinishers = true, .addDidNotStart = true}, {"A", "B", "C", "D", "E", "F", "G", "H"}},
+        {race, {.option = Run2Option::Same}, {"C", "A", "E", "B", "D", "F"}},
+        {race, {.option = Run2Option::Same, .keepInPlace = true}, {"G", "C", "A", "E", "B", "D", "F"}},
+        {race, {.option = Run2Option::Invert, .keepInPlace = true}, {"F", "D", "B", "E", "A", "C", "G"}},
+        // Reversed inside each group, the groups in the list's direction.
+        {grouped, {.reverse = 2, .groupField = kGender}, {"F2", "F1", "F3", "M2", "M1", "M3"}},
+        {grouped, {.reverse = 2, .groupField = kGender, .groupDescending = true}, {"M2", "M1", "M3", "F2", "F1", "F3"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Order(c.field, c.answers), c.order) << "reverse " << c.answers.reverse;
 }
 
 TEST(Run2Order, TieAtTheReversalCountKeepsTheTieTogether)

@@ -150,7 +150,7 @@ TEST_F(CommandsTest, CaptionsAndMenusFollowTheKindOfRace)
 namespace skitally {
 namespace {
 
-TEST_F(CommandsTest, ChangingTheDrawDeletesTheReportsItMakesWrongOnlyWhenConfirmed)
+TEST_F(CommandsTest, ChangingTheDrawAsksFirstAndADeclinedDrawKeepsTheReports)
 {
     WriteHeader("G", "NAT");
     test::WriteFile(ctx.race.File("RCR"), test::OneRacerFile("SMITH Ann"));
@@ -160,11 +160,12 @@ TEST_F(CommandsTest, ChangingTheDrawDeletesTheReportsItMakesWrongOnlyWhenConfirm
     ASSERT_FALSE(cancelled.empty());
     EXPECT_EQ(cancelled[0].rfind("Making Draw Changes will FORCE You to RE-CREATE ALL Reports", 0), 0u) << cancelled[0];
     EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
-    // Continuing deletes the start list but not the racer list, then the draw asks its own questions.
-    ScriptedOperator op({"Continue", ScriptedOperator::kCancel});
-    FindCommand("manual-draw")->run(ctx, op, {});
-    EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 0);
-    EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
+    // Continuing lets the draw ask its own questions; cancelled there, it changed nothing.
+    for (const char* command : {"draw", "manual-draw"}) {
+        ScriptedOperator op({"Continue", ScriptedOperator::kCancel});
+        FindCommand(command)->run(ctx, op, {});
+        EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1) << command;
+    }
 }
 
 }  // namespace

@@ -23,9 +23,9 @@ TEST(RaceStatusFile, ReadsBackWhatWasWritten)
     test::TempDir dir;
     RaceFlags flags;
     flags.timerRun2 = true;
-    flags.state5 = "A";
+    flags.calculation = "A";
     flags.state8 = "12";
-    flags.state10 = "x y";
+    flags.snowSeeded = true;
     flags.menuPosition = 7;
     ASSERT_TRUE(WriteRaceStatus(dir.File("SL1.SKT"), kNewRaceMarker, flags));
     const auto read = ReadRaceStatus(dir.File("SL1.SKT"));
@@ -34,10 +34,10 @@ TEST(RaceStatusFile, ReadsBackWhatWasWritten)
     EXPECT_FALSE(read->flags.timerRun1);
     EXPECT_TRUE(read->flags.timerRun2);
     EXPECT_FALSE(read->flags.paraFactors);
-    EXPECT_EQ(read->flags.state5, "A");
+    EXPECT_EQ(read->flags.calculation, "A");
     EXPECT_EQ(read->flags.state6, "0");
     EXPECT_EQ(read->flags.state8, "12");
-    EXPECT_EQ(read->flags.state10, "x y");
+    EXPECT_TRUE(read->flags.snowSeeded);
     EXPECT_EQ(read->flags.menuPosition, 7);
 }
 

@@ -111,24 +111,33 @@ TEST_F(ReportOptionsTest, ChoosingAnotherOrderClearsTheFieldSpecification)
 
 using StaleReportsTest = ReportRaceTest;
 
-TEST_F(StaleReportsTest, DrawChangesDeleteTheListedFilesOnContinue)
+TEST_F(StaleReportsTest, ReprintDeletesTheListedFilesOnContinueADrawChangeOnlyAsks)
 {
-    MakeRace({.racers = 0});
-    for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC", "LST"})
-        WriteFile(ctx.race.File(code), code);
-    ScriptedOperator cancelled({"Cancel"});
-    EXPECT_FALSE(ConfirmDrawChanges(ctx, cancelled));
-    EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
-    ASSERT_EQ(cancelled.messages().size(), 1u);
-    EXPECT_EQ(cancelled.messages()[0].text.substr(0, 59),
-              "Making Draw Changes will FORCE You to RE-CREATE ALL Reports");
-    EXPECT_EQ(cancelled.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
+    const struct {
+        bool (*confirm)(AppContext&, Operator&);
+        const char* warning;
+        bool deletes;  // a draw change deletes them only once it changes a record
+    } cases[] = {
+        {ConfirmRun1Reprint, "REPRINTING the Run1 Start List  will FORCE You to RE-CREATE ALL Reports", true},
+        {ConfirmDrawChanges, "Making Draw Changes will FORCE You to RE-CREATE ALL Reports", false},
+    };
+    for (const auto& c : cases) {
+        MakeRace({.racers = 0});
+        for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC", "LST"})
+            WriteFile(ctx.race.File(code), code);
+        ScriptedOperator cancelled({"Cancel"});
+        EXPECT_FALSE(c.confirm(ctx, cancelled));
+        EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
+        ASSERT_EQ(cancelled.messages().size(), 1u);
+        EXPECT_EQ(cancelled.messages()[0].text.rfind(c.warning, 0), 0u) << cancelled.messages()[0].text;
+        EXPECT_EQ(cancelled.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
 
-    ScriptedOperator continued({"Continue"});
-    EXPECT_TRUE(ConfirmDrawChanges(ctx, continued));
-    for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC"})
-        EXPECT_EQ(FileStatus(ctx.race.File(code)), 0) << code;
-    EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
+        ScriptedOperator continued({"Continue"});
+        EXPECT_TRUE(c.confirm(ctx, continued));
+        for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC"})
+            EXPECT_EQ(FileStatus(ctx.race.File(code)), c.deletes ? 0 : 1) << code;
+        EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
+    }
 }
 
 TEST_F(StaleReportsTest, NothingToLoseAsksNothing)
@@ -141,17 +150,34 @@ TEST_F(StaleReportsTest, NothingToLoseAsksNothing)
     EXPECT_EQ(FileStatus(ctx.race.File("DRW")), 1);
 }
 
-TEST_F(StaleReportsTest, DeletingTellsWhichMarkersToReset)
+TEST_F(StaleReportsTest, DeletingTheCalculationOrSnowSeedFileResetsItsMarkerForGood)
 {
-    MakeRace({.racers = 0});
-    WriteFile(ctx.race.File("CLC"), "x");
-    WriteFile(ctx.race.File("SNS"), "x");
-    const DeletedReports first = DeleteReportFiles(ctx, " clc , SNS,RN1");
-    EXPECT_TRUE(first.calculation);
-    EXPECT_TRUE(first.snowSeed);
-    const DeletedReports again = DeleteReportFiles(ctx, "CLC,SNS");
-    EXPECT_FALSE(again.calculation);
-    EXPECT_FALSE(again.snowSeed);
+    const struct {
+        const char* codes;
+        const char* calculation;
+        bool snowSeeded;
+    } cases[] = {
+        {" clc , SNS,RN1", "0", false},
+        {"CLC", "0", true},
+        {"sns", "7.25", false},
+        {"RN1,OFC", "7.25", true},
+    };
+    for (const auto& c : cases) {
+        MakeRace({.racers = 0});
+        for (const char* code : {"CLC", "SNS", "RN1"})
+            WriteFile(ctx.race.File(code), "x");
+        ctx.race.flags.calculation = "7.25";
+        ctx.race.flags.snowSeeded = true;
+        ASSERT_TRUE(WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), ctx.race.flags));
+        DeleteReportFiles(ctx, c.codes);
+        EXPECT_EQ(ctx.race.flags.calculation, c.calculation) << c.codes;
+        EXPECT_EQ(ctx.race.flags.snowSeeded, c.snowSeeded) << c.codes;
+        // Kept in the race status file: the next session reads the same.
+        const std::optional<RaceStatusFile> kept = ReadRaceStatus(ctx.race.File("SKT"));
+        ASSERT_TRUE(kept) << c.codes;
+        EXPECT_EQ(kept->flags.calculation, c.calculation) << c.codes;
+        EXPECT_EQ(kept->flags.snowSeeded, c.snowSeeded) << c.codes;
+    }
 }
 
 TEST_F(StaleReportsTest, CopiesAreAWholeNumberAboveZero)

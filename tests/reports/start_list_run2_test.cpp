@@ -7,7 +7,9 @@
 
 #include "golden.h"
 #include "report_test_race.h"
+#include "draw/draw_field.h"
 #include "reports/report_options.h"
+#include "reports/sort_options.h"
 #include "util/tokens.h"
 
 namespace skitally::test {
@@ -99,6 +101,15 @@ TEST_F(Run2ListTest, TheJuryMayAllowOnlyTheBestIntoRunTwo)
     const std::vector<std::string> starts = StartColumn(ReadFile(ctx.race.File("RN2")));
     // Ten racers numbered, and the DNF and DSQ kept in their run-1 places.
     ASSERT_EQ(starts.size(), 12u) << op.transcript();
+    // The eight left off, the DNS and the one without a run 1 among them,
+    // did not qualify for run 2.
+    int notQualified = 0;
+    for (int n = 1; n <= 20; ++n)
+        notQualified += Racer(n).status2 == "DNQ" ? 1 : 0;
+    EXPECT_EQ(notQualified, 8);
+    EXPECT_EQ(Racer(13).status2, "DNQ");
+    EXPECT_EQ(Racer(17).status2, "DNQ");
+    EXPECT_EQ(Trim(Racer(5).status2), "");
     int statuses = 0;
     for (const std::string& start : starts)
         statuses += start == "DNF" || start == "DSQ" ? 1 : 0;
@@ -106,6 +117,40 @@ TEST_F(Run2ListTest, TheJuryMayAllowOnlyTheBestIntoRunTwo)
     EXPECT_EQ(op.reportsShown().size(), 2u);  // the list, then the compressed one
     EXPECT_EQ(op.reportsShown()[1], ctx.race.File("RC2"));
     EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RC2")), "compressed_run2.txt"));
+}
+
+TEST_F(Run2ListTest, AListSortedByCategoryReversesInsideEachCategory)
+{
+    // Categories and run-1 times: U14 ranks 2, 6, 4; U16 ranks 3, 1, 5.
+    const struct {
+        const char* category;
+        float time;
+    } racers[] = {{"U16", 50}, {"U14", 51}, {"U16", 49}, {"U14", 53}, {"U16", 52}, {"U14", 52.5f}};
+    const struct {
+        const char* sort;
+        std::vector<int> run2Starts;  // of racers 1..6
+    } cases[] = {
+        {"3-A,1-A,2-A,4-A,5-A", {4, 2, 5, 3, 6, 1}},  // U14: 6 2 4, then U16: 1 3 5
+        {"3-D,1-A,2-A,4-A,5-A", {1, 5, 2, 6, 3, 4}},  // U16: 1 3 5, then U14: 6 2 4
+    };
+    for (const auto& c : cases) {
+        MakeRace({.racers = 6});
+        for (int n = 1; n <= 6; ++n)
+            UpdateRacer(n, [&racers, n](RacerRecord& racer) {
+                racer.category = racers[n - 1].category;
+                racer.time1 = racers[n - 1].time;
+                racer.status1 = "";
+                racer.status2 = n == 1 ? "DNQ" : "";  // left off an earlier list
+            });
+        SaveSortSpec(ctx, c.sort);
+        // The top two reversed, nobody added, the jury reduced nothing.
+        ScriptedOperator op({"2", "No", "No", "No"});
+        ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
+        EXPECT_NE(op.transcript().find("REVERSALS will occur for each change of field: CAT"), std::string::npos);
+        for (int n = 1; n <= 6; ++n)
+            EXPECT_EQ(Racer(n).start2, NumberField(c.run2Starts[static_cast<std::size_t>(n - 1)])) << c.sort << n;
+        EXPECT_EQ(Trim(Racer(1).status2), "");
+    }
 }
 
 TEST_F(Run2ListTest, RecreationalRacesAreNotAskedAboutTheJury)
