@@ -599,6 +599,7 @@ const TextEntry kTextEntries[] = {
     {8857, "The PDF file could not be written: XdddX", "Le fichier PDF n'a pas pu être écrit : XdddX"},
     {8858, "No printer is available", "Aucune imprimante n'est disponible"},
     {8859, "Value not accepted: XdddX", "Valeur refusée : XdddX"},
+    {8860, "No reports have been written for this race yet", "Aucun rapport n'a encore été écrit pour cette course"},
 };
 
 const std::size_t kTextEntryCount = std::size(kTextEntries);

@@ -1,11 +1,14 @@
-// The stage menus with a race open: their titles and the stage a race
-// comes back to.
+// The stage menus with a race open: their titles, the stage a race comes
+// back to, and the compressed start lists reached from either look.
 
 #include <fstream>
 
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -21,6 +24,7 @@
 #include "racefile/header_file.h"
 #include "racefile/race_status_file.h"
 #include "racefile/racer_file.h"
+#include "report_viewer.h"
 
 namespace skitally {
 namespace {
@@ -155,6 +159,57 @@ TEST_F(StageMenusTest, ARaceReopensAtTheStageItWasLeftOn)
     const std::vector<std::string> lines = StatusLines(status);
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[10], "6");
+}
+
+TEST_F(StageMenusTest, TheCompressedListIsReprintedFromEitherLook)
+{
+    Store("Language", "0");
+    for (const char* look : {"Tab", "Lst"}) {
+        Store("Look", look);
+        const QString name = QStringLiteral("SL") + look;
+        auto session = Start(MakeRace(name, "S", "NAT"));
+        MainWindow& window = *session->window();
+        ChooseStage(window, kReportsStage);
+        QTest::qWait(50);
+        ASSERT_EQ(window.currentStage(), kReportsStage) << look;
+        ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
+        window.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath(QStringLiteral("reports_stage_%1.png").arg(look)));
+
+        ModalAnswerer answerer;
+        QStringList choices;
+        QString shown;
+        answerer
+            .ThenClick("No") // flag snow-seeded racers
+            .Then([](QWidget* viewer) { qobject_cast<ReportViewer*>(viewer)->exitButton()->click(); })
+            .Then([&](QWidget* dialog) {
+                auto* list = dialog->findChild<QListWidget*>();
+                ASSERT_NE(list, nullptr);
+                for (int i = 0; i < list->count(); ++i)
+                    choices << list->item(i)->text();
+                list->setCurrentRow(1);
+                qobject_cast<QDialog*>(dialog)->accept();
+            })
+            .Then([&](QWidget* dialog) {
+                auto* viewer = qobject_cast<ReportViewer*>(dialog);
+                ASSERT_NE(viewer, nullptr);
+                shown = viewer->textView()->toPlainText();
+                viewer->grab().save(
+                    QDir(SKITALLY_SCREENSHOT_DIR).filePath(QStringLiteral("reprint_rc1_%1.png").arg(look)));
+                viewer->exitButton()->click();
+            });
+        window.findChild<QPushButton*>(QStringLiteral("startlist-run1"))->click();
+        window.findChild<QPushButton*>(QStringLiteral("reprint"))->click();
+
+        EXPECT_TRUE(answerer.finished()) << look;
+        EXPECT_EQ(answerer.unexpected(), 0);
+        ASSERT_EQ(answerer.seen().size(), 4u);
+        EXPECT_EQ(answerer.seen()[0].text, "FLAG SNOW SEEDED Racers on Start List\n( NORMALLY ANSWER 'N' )");
+        EXPECT_EQ(answerer.seen()[2].title, "RE-PRINT REPORTS");
+        EXPECT_EQ(choices, (QStringList{"RN1  " + name + ".RN1", "RC1  SKITALLY COMPRESSED START LIST"}));
+        EXPECT_EQ(answerer.seen()[3].title, "SKITALLY COMPRESSED START LIST");
+        EXPECT_TRUE(shown.contains("SKITALLY COMPRESSED START LIST")) << shown.toStdString();
+        EXPECT_TRUE(shown.contains("HALL, Tom")) << shown.toStdString();
+    }
 }
 
 }  // namespace
