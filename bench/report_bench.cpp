@@ -47,7 +47,8 @@ struct BenchRace {
         jury.jury[kTechnicalDelegate] = "ANNA TD - CAN";
         jury.technical[kCodexNumber].run1 = "CAN0500.TD1";
         WriteJuryFile(ctx.race.File("JRY"), jury);
-        WriteCourseFile(ctx.race.File("FOR"), CourseData(), false);
+        WriteCourseFile(ctx.race.File("FOR"), CourseData(), false,
+                        {"COURSE SETTER", "FORERUNNERS", "NO. OF GATES", "START TIME"});
         std::filesystem::remove(ctx.race.File("RCR"));
         RacerFile racers;
         racers.Open(ctx.race.File("RCR"));

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
@@ -17,12 +18,14 @@
 #include "app/messages.h"
 #include "app/text_ids.h"
 #include "menu/startup.h"
+#include "racefile/race_kinds.h"
 #include "qt_operator.h"
 #include "racer_view_dialog.h"
 
 namespace skitally {
 namespace {
 
+constexpr int kSkiCrossTimesMenu = 8641;  // "Run Times and Results Input Menu"
 
 int StageIndex(const std::string& name)
 {
@@ -30,6 +33,25 @@ int StageIndex(const std::string& name)
         if (name == kStageNames[i])
             return i;
     return -1;
+}
+
+// The title over a stage's commands: the Reports stage is the results menu,
+// titled by the kind of race; a ski-cross race's Times stage has its own.
+std::string StageMenuTitle(const AppContext& ctx, int stage)
+{
+    const std::string name = kStageNames[stage];
+    if (name == "Reports")
+        return StripAccelerator(ResultsMenuTitle(ctx));
+    if (name == "Times" && IsSkiCrossRace(ctx))
+        return ctx.Text(kSkiCrossTimesMenu);
+    return {};
+}
+
+// The stage a race comes back to: where the operator left it.
+int RaceStage(const AppContext& ctx)
+{
+    const int stage = ctx.race.flags.menuPosition;
+    return stage > kHomeStage && stage < kStageCount ? stage : kHomeStage;
 }
 
 }  // namespace
@@ -60,7 +82,6 @@ QWidget* MainWindow::stagePage(int stage) const
 
 void MainWindow::BuildMenus()
 {
-    const int stage = tabs_ || stageList_ ? currentStage() : kHomeStage;
     // The old menu may hold the very button whose click brought us here.
     if (QWidget* old = takeCentralWidget())
         old->deleteLater();
@@ -99,13 +120,22 @@ void MainWindow::BuildMenus()
     // the next pass of the event loop.
     if (isVisible())
         central->show();
-    ShowStage(stage > kHomeStage && ctx_.race.open ? stage : kHomeStage);
+    ShowStage(ctx_.race.open ? RaceStage(ctx_) : kHomeStage);
 }
 
 QWidget* MainWindow::BuildStagePage(int stage)
 {
     auto* page = new QWidget;
     auto* column = new QVBoxLayout;
+    if (const std::string title = StageMenuTitle(ctx_, stage); !title.empty()) {
+        auto* heading = new QLabel(ToQ(title), page);
+        heading->setObjectName(QStringLiteral("menuTitle"));
+        heading->setTextFormat(Qt::PlainText);
+        QFont font = heading->font();
+        font.setBold(true);
+        heading->setFont(font);
+        column->addWidget(heading);
+    }
     for (const Command& command : Commands()) {
         if (StageIndex(command.stage) != stage || command.cliOnly)
             continue;
@@ -146,6 +176,9 @@ void MainWindow::OnStageChosen(int stage)
     if (stage == kHomeStage || ctx_.race.open) {
         if (pages_)
             pages_->setCurrentIndex(stage);
+        // Kept in the race status file, so the race reopens here.
+        if (ctx_.race.open)
+            ctx_.race.flags.menuPosition = stage;
         return;
     }
     ShowStage(kHomeStage);

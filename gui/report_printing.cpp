@@ -77,7 +77,8 @@ bool SaveReportAsPdf(const AppContext& ctx, Operator& op, const std::string& pat
         return false;
     const Status written = WriteReportPdf(*ctx.settings, path, *target);
     if (!written) {
-        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(report_text::kPdfNotWritten), "XdddX", written.error()));
+        ShowMessage(ctx, op,
+                    FillPlaceholder(ctx.Text(report_text::kPdfNotWritten), "XdddX", FailureText(ctx, written)));
         return false;
     }
     return true;

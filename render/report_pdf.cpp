@@ -19,7 +19,7 @@ Status WriteReportPdf(const SettingsStore& store, const std::string& reportPath,
 {
     std::ifstream in(reportPath, std::ios::binary);
     if (!in)
-        return Status::Fail("cannot read " + reportPath);
+        return Status::Fail(Failure::CannotRead, "cannot read " + reportPath);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::vector<ReportPage> pages = SplitReportPages(bytes);
     const RenderSettings settings = RenderSettingsFor(PrintSettingsFor(store, PrintCodeOfFile(reportPath)), pages);
@@ -38,12 +38,12 @@ Status WriteReportPdf(const SettingsStore& store, const std::string& reportPath,
     std::error_code ec;
     if (!painted) {
         std::filesystem::remove(temporary, ec);
-        return Status::Fail("cannot write " + pdfPath);
+        return Status::Fail(Failure::CannotWrite, "cannot write " + pdfPath);
     }
     std::filesystem::rename(temporary, pdfPath, ec);
     if (ec) {
         std::filesystem::remove(temporary, ec);
-        return Status::Fail("cannot write " + pdfPath + ": " + ec.message());
+        return Status::Fail(Failure::CannotWrite, "cannot write " + pdfPath + ": " + ec.message());
     }
     return Status::Ok();
 }

@@ -1,6 +1,7 @@
 #include "app/messages.h"
 
 #include "app/text_ids.h"
+#include "app/text_table.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -44,6 +45,34 @@ void ShowNumberedError(const AppContext& ctx, Operator& op, int number)
     op.Beep();
     op.Message({ctx.Text(text::kErrorTitle), ctx.texts.ErrorText(number), {ctx.Text(text::kOkay)},
                 MessageIcon::Exclamation});
+}
+
+std::string FailureText(const AppContext& ctx, const Status& failed)
+{
+    switch (failed.failure()) {
+    case Failure::TooManyFiles:
+        return ctx.Text(text::kTooManyFiles);
+    case Failure::CannotOpen:
+        return ctx.Text(text::kCannotOpen);
+    case Failure::CannotRead:
+        return ctx.Text(text::kCannotRead);
+    case Failure::CannotWrite:
+        return ctx.Text(text::kCannotWrite);
+    case Failure::UnknownLayout:
+        return ctx.Text(text::kUnknownLayout);
+    case Failure::OntoItself:
+        return ctx.Text(text::kOntoItself);
+    case Failure::Other:
+        break;
+    }
+    return ctx.Text(text::kUnexpectedFailure);
+}
+
+void ShowFileFailure(const AppContext& ctx, Operator& op, int textId, const std::string& path,
+                     const Status& failed)
+{
+    ShowMessage(ctx, op, FillPlaceholder(FillPlaceholder(ctx.Text(textId), "XnnnX", path), "XdddX",
+                                         FailureText(ctx, failed)));
 }
 
 ErrorChoice ReportError(AppContext& ctx, Operator& op, int number, const std::string& description,

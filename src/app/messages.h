@@ -8,6 +8,7 @@
 
 #include "app/app_context.h"
 #include "app/operator.h"
+#include "util/status.h"
 
 namespace skitally {
 
@@ -25,6 +26,13 @@ std::optional<std::string> AskAllowed(const AppContext& ctx, Operator& op, const
 // Numbered error n: text 1200 + n in an "Error Message" box with the
 // exclamation sound.
 void ShowNumberedError(const AppContext& ctx, Operator& op, int number);
+
+// Why a file could not be used, in the operator's language; the English
+// details of `failed` are for the debug log only.
+std::string FailureText(const AppContext& ctx, const Status& failed);
+// Text `textId` with `path` for XnnnX and the reason for XdddX.
+void ShowFileFailure(const AppContext& ctx, Operator& op, int textId, const std::string& path,
+                     const Status& failed);
 
 enum class ErrorChoice { Abort, Retry, Ignore };
 // The reporter for errors the operation did not expect: "Error # " n,

@@ -81,5 +81,12 @@ constexpr int kHeaderCommand = 8213;
 constexpr int kJuryCommand = 8214;
 constexpr int kCourseCommand = 8215;
 constexpr int kWeatherCommand = 8216;
+// Why a file could not be used (XdddX of the texts above)
+constexpr int kCannotOpen = 8217;
+constexpr int kCannotRead = 8218;
+constexpr int kCannotWrite = 8219;
+constexpr int kUnknownLayout = 8220;
+constexpr int kOntoItself = 8221;
+constexpr int kUnexpectedFailure = 8222;
 
 }  // namespace skitally::text

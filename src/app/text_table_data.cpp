@@ -256,6 +256,14 @@ const TextEntry kTextEntries[] = {
     {8214, "&JURY AND TECHNICAL DATA", "&JURY ET DONNÉES TECHNIQUES"},
     {8215, "&COURSE SETTER AND FORE RUNNERS", "&TRACEUR ET OUVREURS"},
     {8216, "&WEATHER, SNOW AND FACTORS", "&MÉTÉO, NEIGE ET FACTEURS"},
+    {8217, "the file cannot be opened", "le fichier ne peut pas être ouvert"},
+    {8218, "the file cannot be read", "le fichier ne peut pas être lu"},
+    {8219, "the disk refused the file (full, write-protected or removed?)",
+     "le disque a refusé le fichier (plein, protégé en écriture ou retiré ?)"},
+    {8220, "it is not a racer file of a known older format",
+     "ce n'est pas un fichier de coureurs d'un ancien format connu"},
+    {8221, "a race file cannot be copied onto itself", "un fichier de course ne peut pas être copié sur lui-même"},
+    {8222, "unexpected failure, see the debug file", "échec inattendu, voir le fichier de débogage"},
     {8300, "REPORT TITLE LINE XnnnX", "LIGNE DE TITRE XnnnX DES RAPPORTS"},
     {8301, "REPORT FOOTER LINE XnnnX", "LIGNE DE PIED DE PAGE XnnnX DES RAPPORTS"},
     {8302, "DISCIPLINE (D, S, G, SG, AC, SC, SX, KK)", "DISCIPLINE (D, S, G, SG, AC, SC, SX, KK)"},
@@ -593,6 +601,7 @@ const TextEntry kTextEntries[] = {
     {8857, "The PDF file could not be written: XdddX", "Le fichier PDF n'a pas pu être écrit : XdddX"},
     {8858, "No printer is available", "Aucune imprimante n'est disponible"},
     {8859, "Value not accepted: XdddX", "Valeur refusée : XdddX"},
+    {8860, "No reports have been written for this race yet", "Aucun rapport n'a encore été écrit pour cette course"},
 };
 
 const std::size_t kTextEntryCount = std::size(kTextEntries);

@@ -80,10 +80,9 @@ std::string WithDetail(const AppContext& ctx, int textId, const std::string& det
     return ctx.Text(textId) + (detail.empty() ? "" : "\n" + detail);
 }
 
-void ShowNotSaved(const AppContext& ctx, Operator& op, const std::string& path, const std::string& reason)
+void ShowNotSaved(const AppContext& ctx, Operator& op, const std::string& path, const Status& failed)
 {
-    ShowMessage(ctx, op,
-                FillPlaceholder(FillPlaceholder(ctx.Text(text::kRaceFileNotWritten), "XnnnX", path), "XdddX", reason));
+    ShowFileFailure(ctx, op, text::kRaceFileNotWritten, path, failed);
 }
 
 bool WriteRaceRacer(const AppContext& ctx, Operator& op, int number, const RacerRecord& racer)
@@ -94,7 +93,7 @@ bool WriteRaceRacer(const AppContext& ctx, Operator& op, int number, const Racer
     if (written)
         written = file.WriteRacer(number, racer);
     if (!written)
-        ShowNotSaved(ctx, op, path, written.error());
+        ShowNotSaved(ctx, op, path, written);
     return written.ok();
 }
 

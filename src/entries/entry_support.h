@@ -44,7 +44,7 @@ void ShowEntryRefusal(const AppContext& ctx, Operator& op, const std::string& te
 // Text `textId`, then `detail` (the racer's name) on its own line.
 std::string WithDetail(const AppContext& ctx, int textId, const std::string& detail);
 // "The race file XnnnX could not be written: XdddX".
-void ShowNotSaved(const AppContext& ctx, Operator& op, const std::string& path, const std::string& reason);
+void ShowNotSaved(const AppContext& ctx, Operator& op, const std::string& path, const Status& failed);
 
 // Writes the whole record n of the race's racer file; false after saying
 // why it could not be written.

@@ -107,14 +107,14 @@ bool WriteNewRace(const AppContext& ctx, Operator& op, const std::string& target
     for (const RacerRecord& racer : racers)
         bytes += EncodeRacer(racer);
     if (Status written = ReplaceFileContents(target, bytes); !written) {
-        ShowNotSaved(ctx, op, target, written.error());
+        ShowNotSaved(ctx, op, target, written);
         return false;
     }
     for (const char* kind : {"HDR", "JRY", "FOR", "WTH"}) {
         const Status copied =
             CopyRaceFile(kind, ctx.race.File("RCR"), target, {}, &op, ctx.Text(text::kWritingFile));
         if (!copied) {
-            ShowNotSaved(ctx, op, RaceKindFile(target, kind), copied.error());
+            ShowNotSaved(ctx, op, RaceKindFile(target, kind), copied);
             return false;
         }
     }
@@ -208,7 +208,7 @@ bool UpdateRacersPoints(AppContext& ctx, Operator& op, const std::vector<std::st
         return true;
     const std::string report = ctx.race.File("TMP");
     if (Status written = ReplaceFileContents(report, Utf8ToCp1252(NotFoundReport(ctx, notFound))); !written) {
-        ShowNotSaved(ctx, op, report, written.error());
+        ShowNotSaved(ctx, op, report, written);
         return false;
     }
     op.ShowReport(report, ctx.Text(text::kRacersNotFound));

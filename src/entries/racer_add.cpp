@@ -141,7 +141,7 @@ bool AppendRacers(const AppContext& ctx, Operator& op, const std::vector<RacerRe
     const std::string path = ctx.race.File("RCR");
     RacerFile file;
     if (Status opened = file.Open(path, RacerFileMode::Update); !opened) {
-        ShowNotSaved(ctx, op, path, opened.error());
+        ShowNotSaved(ctx, op, path, opened);
         return false;
     }
     for (const RacerRecord& racer : racers) {
@@ -150,7 +150,7 @@ bool AppendRacers(const AppContext& ctx, Operator& op, const std::vector<RacerRe
             continue;
         }
         if (Status written = file.AppendRacer(racer); !written) {
-            ShowNotSaved(ctx, op, path, written.error());
+            ShowNotSaved(ctx, op, path, written);
             return false;
         }
         onFile.push_back({file.RacerCount(), racer});

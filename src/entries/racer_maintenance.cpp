@@ -88,7 +88,7 @@ bool DeleteRacerEntry(AppContext& ctx, Operator& op, std::vector<std::string> ar
     if (deleted)
         deleted = file.DeleteRacer(racer->number);
     if (!deleted)
-        ShowNotSaved(ctx, op, path, deleted.error());
+        ShowNotSaved(ctx, op, path, deleted);
     return deleted.ok();
 }
 

@@ -11,6 +11,7 @@
 #include "racefile/race_kinds.h"
 #include "racefile/weather_entry.h"
 #include "reports/report_commands.h"
+#include "reports/reprint.h"
 #include "reports/stale_reports.h"
 
 namespace skitally {
@@ -156,7 +157,7 @@ std::vector<Command> BuildCommands()
         Entry("report-options", kReportOptions, "Reports").Needs("H").Help("report-options RACE [LETTERS]: the columns of the lists").Runs(ReportOptionsCommand),
         Entry("sort-options", kSortOptions, "Reports").Needs("H").Help("sort-options RACE [LST|PTS|BIB|OTH [ORDER]]: the order of the lists").Runs(SortOptionsCommand),
         Entry("special-competitors", 8629, "Reports").Needs("HR").Help("special competitor reports").Later(),
-        Entry("reprint", 8630, "Reports").Needs("HR").Help("print a report again").Later(),
+        Entry("reprint", 8630, "Reports").Needs("HR").Help("reprint RACE [CODE]: show a report again to print it").Runs(ReprintCommand),
         Entry("league-racers", 8631, "Reports").Needs("HR").Only(R::League).Help("league racer reports").Later(),
         Entry("league-teams", 8632, "Reports").Needs("HR").Only(R::League).Help("league team report").Later(),
         Entry("ladder-report", 8633, "Reports").Needs("HR").Only(R::SkiCross).Help("print or create the ski-cross ladder").Later(),

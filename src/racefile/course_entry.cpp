@@ -98,7 +98,9 @@ bool CourseEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& 
     if (!RunHeaderForm(ctx, op, form, args, check))
         return false;
     course = CourseFromForm(form);
-    return WriteHeaderPart(ctx, op, path, [&] { return WriteCourseFile(path, course, skiCross); });
+    const CourseLabels labels{ctx.Text(kCourseSetterCaption), ctx.Text(kForerunnersCaption), ctx.Text(kGatesCaption),
+                              ctx.Text(kStartTimeCaption)};
+    return WriteHeaderPart(ctx, op, path, [&] { return WriteCourseFile(path, course, skiCross, labels); });
 }
 
 }  // namespace skitally

@@ -17,10 +17,6 @@ constexpr int kRun2Column = 43;
 constexpr int kRecordCount = 9;
 constexpr int kGatesRecord = 8;  // 1-based
 
-// English texts 4204-4207 with ":"; forerunners after the first are unlabelled.
-constexpr const char* kLabels[kRecordCount] = {"COURSE SETTER:", "FORERUNNERS:", "", "", "", "", "",
-                                               "NO. OF GATES:", "START TIME:"};
-
 // The value of record n (1-based) of one run, const or not.
 template <class Run>
 auto& ValueOf(Run& run, int n)
@@ -75,14 +71,18 @@ Status ReadCourseFile(const std::string& path, CourseData& course)
     return Status::Ok();
 }
 
-Status WriteCourseFile(const std::string& path, const CourseData& course, bool skiCross)
+Status WriteCourseFile(const std::string& path, const CourseData& course, bool skiCross,
+                       const CourseLabels& labels)
 {
+    // Forerunners after the first are unlabelled.
+    const std::string label[kRecordCount] = {labels.courseSetter + ":", labels.forerunners + ":", "", "", "", "", "",
+                                             labels.gates + ":", labels.startTime + ":"};
     std::vector<std::string> records;
     for (int n = 1; n <= kRecordCount; ++n) {
         std::string values[2];
         for (int r = 0; r < 2; ++r)
             values[r] = n == kGatesRecord ? GatesText(course.runs[r], skiCross) : ValueOf(course.runs[r], n);
-        records.push_back(FitColumn(kLabels[n - 1], kLabelWidth) + "  " + FitColumn(values[0], kValueWidth) + "  " +
+        records.push_back(FitColumn(label[n - 1], kLabelWidth) + "  " + FitColumn(values[0], kValueWidth) + "  " +
                           FitColumn(values[1], kValueWidth));
     }
     return WriteFixedRecords(path, kCourseRecordLength, records);

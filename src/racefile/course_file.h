@@ -10,8 +10,8 @@
 //   record 1 course setter, 2-7 forerunners 1 to 6, 8 number of gates
 //   ("gates/turns" except in ski cross), 9 start time.
 //
-// The labels are always written in English ("COURSE SETTER:"): the file is
-// the same whichever language wrote it, and reading ignores them.
+// The labels are written in the operator's language, each followed by ":";
+// reading ignores them.
 
 #include <array>
 #include <string>
@@ -36,12 +36,21 @@ struct CourseData {
     std::array<RunCourse, 2> runs;  // run 1, run 2
 };
 
+// The labels of records 1, 2, 8 and 9, without their ":".
+struct CourseLabels {
+    std::string courseSetter;
+    std::string forerunners;
+    std::string gates;
+    std::string startTime;
+};
+
 // "gates/turns", or the gates alone in ski cross; blank when both are.
 std::string GatesText(const RunCourse& run, bool skiCross);
 
 // A value "n/t" reads as gates n and turns t; without "/" all is gates.
 Status ReadCourseFile(const std::string& path, CourseData& course);
-Status WriteCourseFile(const std::string& path, const CourseData& course, bool skiCross);
+Status WriteCourseFile(const std::string& path, const CourseData& course, bool skiCross,
+                       const CourseLabels& labels);
 
 // Blanks both runs' forerunners in the raw records of a course file;
 // labels, course setters, gates and start times keep their bytes.

@@ -145,10 +145,9 @@ Status RefillRacerFile(const std::string& path, const std::string& to, bool card
     return Status::Ok();
 }
 
-void ShowNotWritten(const AppContext& ctx, Operator& op, const std::string& path, const std::string& reason)
+void ShowNotWritten(const AppContext& ctx, Operator& op, const std::string& path, const Status& failed)
 {
-    ShowMessage(ctx, op,
-                FillPlaceholder(FillPlaceholder(ctx.Text(text::kRaceFileNotWritten), "XnnnX", path), "XdddX", reason));
+    ShowFileFailure(ctx, op, text::kRaceFileNotWritten, path, failed);
 }
 
 bool IsNumberText(std::string_view text, bool whole)
@@ -274,7 +273,7 @@ std::optional<std::string> ChangeRaceDiscipline(AppContext& ctx, Operator& op, c
     };
     std::optional<std::string> changed = ChangeDiscipline(ctx, op, {current, typed, raceLevel}, racers, refill);
     if (changed && !refilled) {
-        ShowNotWritten(ctx, op, path, refilled.error());
+        ShowNotWritten(ctx, op, path, refilled);
         return std::nullopt;
     }
     return changed;
@@ -288,7 +287,7 @@ bool WriteHeaderPart(AppContext& ctx, Operator& op, const std::string& path, con
     op.ProgressEnd();
     if (!written) {
         ctx.log.Write("Not written: " + path + ": " + written.error());
-        ShowNotWritten(ctx, op, path, written.error());
+        ShowNotWritten(ctx, op, path, written);
     }
     return written.ok();
 }

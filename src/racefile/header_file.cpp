@@ -117,7 +117,7 @@ Status ReadFixedRecords(const std::string& path, int length, std::vector<std::st
     records.clear();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
-        return Status::Fail("file not found: " + path);
+        return Status::Fail(Failure::CannotOpen, "file not found: " + path);
     std::string bytes;
     if (Status read = ReadWholeFile(path, bytes); !read)
         return read;

@@ -226,10 +226,10 @@ Status WidenThroughRewriteFile(const std::string& rewritePath, const std::string
     {
         std::ofstream file(rewritePath, std::ios::binary | std::ios::trunc);
         if (!file)
-            return Status::Fail("cannot create " + rewritePath);
+            return Status::Fail(Failure::CannotWrite, "cannot create " + rewritePath);
         file.write(out.data(), static_cast<std::streamsize>(out.size()));
         if (!file.flush())
-            return Status::Fail("cannot write " + rewritePath);
+            return Status::Fail(Failure::CannotWrite, "cannot write " + rewritePath);
     }
     return ReadWholeFile(rewritePath, widened);
 }
@@ -312,7 +312,7 @@ Status ReadOldRacerFile(const std::string& oldPath, const std::string& workFolde
     racers.clear();
     const std::optional<int> length = DetectOldLayout(oldPath);
     if (!length)
-        return Status::Fail(oldPath + " is not a racer file of a known older layout");
+        return Status::Fail(Failure::UnknownLayout, oldPath + " is not a racer file of a known older layout");
     const OldRacerLayout& layout = *FindOldLayout(*length);
     std::string bytes;
     if (Status status = ReadWholeFile(oldPath, bytes); !status)

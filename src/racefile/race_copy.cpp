@@ -200,9 +200,9 @@ Status CopyRaceFile(const std::string& kind, const std::string& sourceRace, cons
     if (found == 0)
         return Status::Ok();
     if (found == -2)
-        return Status::Fail("cannot open " + source);
+        return Status::Fail(Failure::CannotOpen, "cannot open " + source);
     if (SameFile(source, target))
-        return Status::Fail("a race file cannot be copied onto itself: " + source);
+        return Status::Fail(Failure::OntoItself, "a race file cannot be copied onto itself: " + source);
 
     if (header)
         return CopyHeaderFile(source, target, *header, blanking, progress, progressCaption);
@@ -221,7 +221,7 @@ Status BackUpAsOld(const std::string& racePath, const std::string& raceName)
             continue;
         std::string bytes;
         if (found == -2)
-            return Status::Fail("cannot open " + source);
+            return Status::Fail(Failure::CannotOpen, "cannot open " + source);
         if (Status status = ReadWholeFile(source, bytes); !status)
             return status;
         if (Status status = WriteWholeFile(InFolder(racePath, "Old " + raceName + extension), bytes); !status)

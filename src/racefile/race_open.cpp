@@ -29,10 +29,10 @@ std::string StartFolder(const AppContext& ctx)
     return stored.empty() ? ctx.skitPath : stored;
 }
 
-void Fail(AppContext& ctx, Operator& op, int textId, const std::string& file, const std::string& reason)
+void Fail(AppContext& ctx, Operator& op, int textId, const std::string& file, const Status& failed)
 {
-    ctx.log.Write("Open race failed: " + file + ": " + reason);
-    ShowMessage(ctx, op, FillPlaceholder(FillPlaceholder(ctx.Text(textId), "XnnnX", file), "XdddX", reason));
+    ctx.log.Write("Open race failed: " + file + ": " + failed.error());
+    ShowFileFailure(ctx, op, textId, file, failed);
 }
 
 // The racer file is current when record 1 ends in CR LF. A file too short
@@ -57,7 +57,7 @@ bool ConvertOldLayout(AppContext& ctx, Operator& op, const std::string& racerFil
     if (done) {
         std::filesystem::rename(racerFile, old, ec);
         if (ec)
-            done = Status::Fail(ec.message());
+            done = Status::Fail(Failure::CannotWrite, racerFile + ": " + ec.message());
     }
     if (done) {
         done = ConvertOldRacerFile(old, racerFile, &op, ctx.Text(text::kWritingFile));
@@ -70,7 +70,7 @@ bool ConvertOldLayout(AppContext& ctx, Operator& op, const std::string& racerFil
         }
     }
     if (!done)
-        Fail(ctx, op, text::kRacerFileNotConverted, racerFile, done.error());
+        Fail(ctx, op, text::kRacerFileNotConverted, racerFile, done);
     return done.ok();
 }
 
@@ -129,7 +129,7 @@ void CopyFromOlderRace(AppContext& ctx, Operator& op)
         const Status copied =
             CopyRaceFile(kind, *source, target, choice->blanking, &op, ctx.Text(text::kWritingFile));
         if (!copied)
-            Fail(ctx, op, text::kRaceFileNotWritten, ctx.race.File(kind), copied.error());
+            Fail(ctx, op, text::kRaceFileNotWritten, ctx.race.File(kind), copied);
     }
 }
 
@@ -178,7 +178,7 @@ bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace)
     const Status written = WriteRaceStatus(ctx.race.File("SKT"), newRace ? kNewRaceMarker : ctx.race.File("RCR"),
                                            ctx.race.flags);
     if (!written)
-        Fail(ctx, op, text::kRaceFileNotWritten, ctx.race.File("SKT"), written.error());
+        Fail(ctx, op, text::kRaceFileNotWritten, ctx.race.File("SKT"), written);
     return true;
 }
 
@@ -211,7 +211,7 @@ bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool c
     if (FileStatus(racerFile) == 0) {
         std::filesystem::create_directories(ctx.race.racePath, ec);
         if (const Status made = ReplaceFileContents(racerFile, ""); !made) {
-            Fail(ctx, op, text::kRaceFileNotWritten, racerFile, made.error());
+            Fail(ctx, op, text::kRaceFileNotWritten, racerFile, made);
             ctx.race = RaceState();
             return false;
         }

@@ -23,9 +23,9 @@ long long RecordOffset(int n)
 Status OpenFailure(const std::string& path, int error)
 {
     if (IsOutOfHandles(error))
-        return Status::Fail("Too many files opened");
+        return Status::Fail(Failure::TooManyFiles, "Too many files opened");
     const std::string reason = error != 0 ? std::generic_category().message(error) : "cannot be opened";
-    return Status::Fail("Racer file " + path + ": " + reason);
+    return Status::Fail(Failure::CannotOpen, "Racer file " + path + ": " + reason);
 }
 
 // What a slot skipped over by a write holds: nobody's record.
@@ -112,7 +112,7 @@ Status RacerFile::WriteBytes(long long offset, const std::string& bytes)
     file_.flush();
     if (!file_) {
         file_.clear();
-        return Status::Fail("Racer file " + path_ + ": write failed");
+        return Status::Fail(Failure::CannotWrite, "Racer file " + path_ + ": write failed");
     }
     return Status::Ok();
 }
@@ -120,7 +120,7 @@ Status RacerFile::WriteBytes(long long offset, const std::string& bytes)
 Status RacerFile::WriteRacer(int n, const RacerRecord& racer)
 {
     if (n < 1)
-        return Status::Fail("Racer file " + path_ + ": no record " + std::to_string(n));
+        return Status::Fail(Failure::CannotRead, "Racer file " + path_ + ": no record " + std::to_string(n));
     const int count = RacerCount();
     if (n > count + 1) {
         const std::string gap = EncodeRacer(DeletedSlot());
@@ -139,7 +139,7 @@ Status RacerFile::AppendRacer(const RacerRecord& racer)
 Status RacerFile::DeleteRacer(int n)
 {
     if (n < 1 || n > RacerCount())
-        return Status::Fail("Racer file " + path_ + ": no record " + std::to_string(n));
+        return Status::Fail(Failure::CannotRead, "Racer file " + path_ + ": no record " + std::to_string(n));
     const int nameWidth = RacerFields()[kName].width;
     return WriteBytes(RecordOffset(n), FitField("DELETED RECORD", nameWidth));
 }

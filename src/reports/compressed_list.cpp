@@ -97,7 +97,8 @@ bool WriteAndShowCompressed(AppContext& ctx, Operator& op, int run, const std::v
 {
     const Status written = WriteCompressedList(ctx, run, rows);
     if (!written) {
-        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", written.error()));
+        ShowMessage(ctx, op,
+                    FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, written)));
         return false;
     }
     op.ShowReport(ctx.race.File(run == 2 ? "RC2" : "RC1"),

@@ -84,7 +84,8 @@ bool CompleteReport(AppContext& ctx, Operator& op, ReportWriter& report)
     const Status written = FinishReport(report);
     op.ProgressEnd();
     if (!written) {
-        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", written.error()));
+        ShowMessage(ctx, op,
+                    FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, written)));
         return false;
     }
     op.ShowReport(report.path(), report.layout().title);

@@ -70,5 +70,6 @@ constexpr int kPdfFiles = 8856;
 constexpr int kPdfNotWritten = 8857;  // XdddX: why
 constexpr int kNoPrinter = 8858;
 constexpr int kBadPrintSetting = 8859;  // XdddX: the field
+constexpr int kNoReportsYet = 8860;
 
 }  // namespace skitally::report_text

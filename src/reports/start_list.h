@@ -7,8 +7,8 @@
 
 namespace skitally {
 
-// "RACESTR1(" training "," two runs ")" into the race's "RN1" file, shown
-// when written. Asks to delete the later reports when they exist, whether
+// "RACESTR1(" training "," two runs ")" into the race's "RN1" file, with
+// "RC1" beside it, shown when written. Asks to delete the later reports when they exist, whether
 // to print inverted (or warns about a field sort), and whether to flag
 // snow-seeded racers. False when cancelled, refused or not written.
 bool PrintRun1StartList(AppContext& ctx, Operator& op, bool training);

@@ -69,6 +69,20 @@ void WriteRun1Blocks(AppContext& ctx, ReportWriter& report, bool twoRuns)
     write(ForerunnerBlock(ctx, course, twoRuns));
 }
 
+// The compressed list "RC1" goes with every run-1 list, in start order
+// whatever order the list itself was printed in.
+bool WriteCompanionList(AppContext& ctx, Operator& op)
+{
+    const std::optional<std::vector<ListRow>> rows = RacersInStartOrder(ctx, false);
+    const Status written = rows ? WriteCompressedList(ctx, 1, *rows) : Status::Ok();
+    if (!written) {
+        op.ProgressEnd();
+        ShowMessage(ctx, op,
+                    FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, written)));
+    }
+    return written.ok();
+}
+
 }  // namespace
 
 bool PrintRun1StartList(AppContext& ctx, Operator& op, bool training)
@@ -107,6 +121,8 @@ bool PrintRun1StartList(AppContext& ctx, Operator& op, bool training)
         }
         op.ProgressStep(++done, {});
     }
+    if (!WriteCompanionList(ctx, op))
+        return false;
     return CompleteReport(ctx, op, report);
 }
 

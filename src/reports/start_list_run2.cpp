@@ -176,7 +176,8 @@ bool PrintRun2StartList(AppContext& ctx, Operator& op, bool showCompressed)
     }
     DeleteReportFiles(ctx, kRun2ListCodes);
     if (const Status written = WriteRun2Starts(ctx, field, rows); !written) {
-        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", written.error()));
+        ShowMessage(ctx, op,
+                    FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, written)));
         return false;
     }
 

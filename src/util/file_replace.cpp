@@ -15,20 +15,21 @@ Status ReplaceFileContents(const std::string& path, std::string_view bytes)
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) {
         const int error = errno;
-        return Status::Fail(error == EMFILE || error == ENFILE ? "Too many files opened"
-                                                               : path + ": " + std::strerror(error));
+        if (error == EMFILE || error == ENFILE)
+            return Status::Fail(Failure::TooManyFiles, "Too many files opened");
+        return Status::Fail(Failure::CannotWrite, path + ": " + std::strerror(error));
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool closed = std::fclose(file) == 0;
     std::error_code ec;
     if (!written || !closed) {
         std::filesystem::remove(temporary, ec);
-        return Status::Fail(path + ": the disk refused the file (full or removed?)");
+        return Status::Fail(Failure::CannotWrite, path + ": the disk refused the file (full or removed?)");
     }
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         std::filesystem::remove(temporary, ec);
-        return Status::Fail(path + ": " + ec.message());
+        return Status::Fail(Failure::CannotWrite, path + ": " + ec.message());
     }
     return Status::Ok();
 }
@@ -37,10 +38,10 @@ Status ReadWholeFile(const std::string& path, std::string& bytes)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Status::Fail("cannot open " + path);
+        return Status::Fail(Failure::CannotOpen, "cannot open " + path);
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad())
-        return Status::Fail("cannot read " + path);
+        return Status::Fail(Failure::CannotRead, "cannot read " + path);
     return Status::Ok();
 }
 

@@ -51,6 +51,32 @@ TEST_F(MessagesTest, NumberedErrorsShowText1200PlusN)
     EXPECT_NE(op.messages()[2].text, "FILE FORMAT WAS NOT RECOGNIZABLE");
 }
 
+TEST_F(MessagesTest, AFileFailureGivesItsReasonInTheOperatorsLanguage)
+{
+    struct Case {
+        Failure failure;
+        const char* english;
+        const char* french;
+    };
+    const Case cases[] = {
+        {Failure::TooManyFiles, "Too many files opened", "Trop de fichiers ouverts"},
+        {Failure::CannotWrite, "the disk refused the file (full, write-protected or removed?)",
+         "le disque a refusé le fichier (plein, protégé en écriture ou retiré ?)"},
+        {Failure::Other, "unexpected failure, see the debug file", "échec inattendu, voir le fichier de débogage"},
+    };
+    ScriptedOperator op;
+    for (const Case& c : cases) {
+        const Status failed = Status::Fail(c.failure, "C:\\RACES\\SL1.SKT: Permission denied");
+        ctx.texts.SetLanguage(kEnglish);
+        ShowFileFailure(ctx, op, 8211, "SL1.SKT", failed);
+        EXPECT_EQ(op.messages().back().text, std::string("The race file SL1.SKT could not be written: ") + c.english);
+        ctx.texts.SetLanguage(kFrench);
+        ShowFileFailure(ctx, op, 8211, "SL1.SKT", failed);
+        EXPECT_EQ(op.messages().back().text,
+                  std::string("Le fichier de course SL1.SKT n'a pas pu être écrit : ") + c.french);
+    }
+}
+
 TEST_F(MessagesTest, TheErrorReporterOffersAbortRetryIgnore)
 {
     ScriptedOperator op({"Retry", "Ignore", "Abort"});

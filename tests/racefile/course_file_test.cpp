@@ -15,6 +15,7 @@ std::string Pad(std::string text, std::size_t width)
 
 class CourseFileTest : public ::testing::Test {
 protected:
+    const CourseLabels labels{"COURSE SETTER", "FORERUNNERS", "NO. OF GATES", "START TIME"};
     test::TempDir dir;
     std::string path = dir.File("RACE.FOR");
 };
@@ -30,7 +31,7 @@ TEST_F(CourseFileTest, RecordsCarryLabelsAndBothRunsAndReadBack)
     course.runs[1].gates = "47";
     course.runs[1].turns = "44";
     course.runs[1].startTime = "12:45";
-    ASSERT_TRUE(WriteCourseFile(path, course, false));
+    ASSERT_TRUE(WriteCourseFile(path, course, false, labels));
 
     const std::string bytes = test::ReadFile(path);
     ASSERT_EQ(bytes.size(), 9u * 61u);
@@ -53,7 +54,7 @@ TEST_F(CourseFileTest, SkiCrossWritesTheGatesAloneAndLabelsAreIgnored)
     CourseData course;
     course.runs[0].gates = "45";
     course.runs[0].turns = "43";
-    ASSERT_TRUE(WriteCourseFile(path, course, true));
+    ASSERT_TRUE(WriteCourseFile(path, course, true, labels));
     EXPECT_EQ(test::ReadFile(path).substr(7 * 61, 61), Pad("NO. OF GATES:", 21) + Pad("45", 40));
 
     test::WriteFile(path, Pad("TRACEUR :", 21) + Pad("  M. DUBOIS", 40));

@@ -192,6 +192,18 @@ TEST_F(HeaderScreensTest, CourseRunsSideBySide)
     EXPECT_EQ(Record("FOR", 61, 8), row("NO. OF GATES:", "12", ""));
 }
 
+TEST_F(HeaderScreensTest, CourseLabelsFollowTheLanguage)
+{
+    MakeRace("G");
+    ctx.texts.SetLanguage(kFrench);
+    ASSERT_TRUE(Enter(CourseEntry, {"setter1=P ROY", "forerunner1_1=M HART", "gates1=45", "turns1=43", "start1=10:00"}))
+        << op->transcript();
+    EXPECT_EQ(Record("FOR", 61, 1), Padded("TRACEUR:", 21) + Padded("P ROY", 40));
+    EXPECT_EQ(Record("FOR", 61, 2), Padded("OUVREURS:", 21) + Padded("M HART", 40));
+    EXPECT_EQ(Record("FOR", 61, 8), Padded("NB DE PORTES:", 21) + Padded("45/43", 40));
+    EXPECT_EQ(Record("FOR", 61, 9), Padded("HEURE DE D\xC9PART:", 21) + Padded("10:00", 40));
+}
+
 TEST_F(HeaderScreensTest, WeatherRowsAndNumbers)
 {
     MakeRace("G");

@@ -124,6 +124,19 @@ TEST_F(RaceOpenTest, ASingleShortRecordIsAnOlderLayoutNotANewRace)
     EXPECT_EQ(Texts(), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
 }
 
+TEST_F(RaceOpenTest, AFileOfNoKnownLayoutIsNotConvertedAndTheReasonIsInFrench)
+{
+    ctx.texts.SetLanguage(kFrench);
+    const std::string racers = dir.File("X.RCR");
+    test::WriteFile(racers, std::string(100, 'A'));
+    EXPECT_FALSE(Open(dir.File("X"), false, {"Oui"}));
+    ASSERT_EQ(Texts().size(), 2u);
+    EXPECT_EQ(Texts()[1], "Le fichier des coureurs " + racers +
+                              " n'a pas pu être converti : ce n'est pas un fichier de coureurs d'un ancien format "
+                              "connu");
+    EXPECT_EQ(test::ReadFile(racers), std::string(100, 'A'));
+}
+
 TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
 {
     RacerRecord racer;

@@ -7,6 +7,7 @@
 #include "report_test_race.h"
 #include "reports/print_settings.h"
 #include "reports/report_options.h"
+#include "reports/reprint.h"
 #include "reports/sort_options.h"
 
 namespace skitally::test {
@@ -57,6 +58,27 @@ TEST_F(ReportCommandTest, StartListNeedsTheRunAndSortOptionsAUsableOrder)
     EXPECT_TRUE(ReportOptionsCommand(ctx, op, {"xcn"}));
     EXPECT_EQ(LoadReportOptions(ctx), "NCX");
     EXPECT_FALSE(ReportOptionsCommand(ctx, op, {"NQ"}));
+}
+
+TEST_F(ReportCommandTest, ReprintOffersTheReportsTheRaceHas)
+{
+    MakeRace({.racers = 5});
+    ScriptedOperator op({"#2"});
+    EXPECT_FALSE(ReprintCommand(ctx, op, {}));
+    EXPECT_EQ(op.messages().back().text, "No reports have been written for this race yet");
+
+    WriteFile(ctx.race.File("RC2"), "run 2");
+    WriteFile(ctx.race.File("LST"), "racers");
+    ASSERT_TRUE(ReprintCommand(ctx, op, {}));
+    EXPECT_NE(op.transcript().find("  1. LST  COMPETITOR LIST BY NAME\n"
+                                   "  2. RC2  SKITALLY - COMPRESSED 2nd RUN START LIST\n"),
+              std::string::npos)
+        << op.transcript();
+    ASSERT_EQ(op.reportsShown().size(), 1u);
+    EXPECT_EQ(op.reportsShown()[0], ctx.race.File("RC2"));
+
+    EXPECT_FALSE(ReprintCommand(ctx, op, {"rc1"}));
+    EXPECT_EQ(op.messages().back().text, "RESPONSE MUST BE LST, RC2");
 }
 
 TEST_F(ReportCommandTest, CompetitorsAsksTheOrderWhenNotGiven)

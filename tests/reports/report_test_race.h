@@ -65,7 +65,8 @@ protected:
         CourseData course;
         course.runs[0] = {"PIERRE DION - CAN", {"F1 ALAIN", "F2 BRUNO", "", "", "", ""}, "58", "56", "9:30"};
         course.runs[1] = {"TOM HALL - USA", {"F1 CLAUDE", "", "", "", "", ""}, "57", "55", "12:30"};
-        ASSERT_TRUE(WriteCourseFile(ctx.race.File("FOR"), course, false));
+        ASSERT_TRUE(WriteCourseFile(ctx.race.File("FOR"), course, false,
+                                    {"COURSE SETTER", "FORERUNNERS", "NO. OF GATES", "START TIME"}));
 
         WriteFile(ctx.race.File("RCR"), "");
         ReadHeader(ctx);

@@ -183,6 +183,13 @@ TEST_F(StartListTest, CompressedListPutsSixtyRacersInTheLeftHalf)
     EXPECT_EQ(op.reportsShown()[0], ctx.race.File("RC1"));
 }
 
+TEST_F(StartListTest, TheRun1ListWritesTheCompressedListInStartOrderBesideIt)
+{
+    MakeRace();
+    Run1({"Yes", "No"});  // printed inverted
+    EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RC1")), "compressed_run1.txt"));
+}
+
 TEST_F(StartListTest, CompressedListOfMoreThan120RacersNumbersItsPages)
 {
     MakeRace({.racers = 130});

@@ -1,0 +1,216 @@
+// The stage menus with a race open: their titles, the stage a race comes
+// back to, and the compressed start lists reached from either look.
+
+#include <fstream>
+
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/app_folders.h"
+#include "app/settings_store.h"
+#include "gui_app.h"
+#include "main_window.h"
+#include "modal_answerer.h"
+#include "racefile/header_file.h"
+#include "racefile/race_status_file.h"
+#include "racefile/racer_file.h"
+#include "report_viewer.h"
+
+namespace skitally {
+namespace {
+
+using testing::ModalAnswerer;
+
+constexpr int kTimesStage = 4;
+constexpr int kReportsStage = 6;
+
+class StageMenusTest : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(QDir(dir_.path()).mkpath("data"));
+        ASSERT_TRUE(QDir(dir_.path()).mkpath("program"));
+        folders_ = DefaultAppFolders(Path("data"), Path("program"));
+    }
+
+    std::string Path(const QString& name) const { return QDir(dir_.path()).filePath(name).toStdString(); }
+
+    void Store(const std::string& key, const std::string& value)
+    {
+        AppContext probe(folders_, SystemClock());
+        SettingsStore::Open(probe.SettingsDatabasePath())->Set("Settings", key, value);
+    }
+
+    // A race with its header and three racers drawn; returns its racer file.
+    std::string MakeRace(const QString& name, const std::string& discipline, const std::string& level)
+    {
+        const std::string racers = Path(name + ".RCR");
+        HeaderFile header;
+        header.titles = {"SPRING CUP", "", "", "", ""};
+        header.values = {"06-12-2026/BANFF", discipline, "M", level, "", "0", "00"};
+        EXPECT_TRUE(WriteHeaderFile(Path(name + ".HDR"), header));
+        RacerFile file;
+        EXPECT_TRUE(file.Open(racers));
+        const char* const names[] = {"ROY, Paul", "COTE, Luc", "HALL, Tom"};
+        for (int n = 1; n <= 3; ++n) {
+            RacerRecord racer;
+            racer.name = names[n - 1];
+            racer.club = "MSA";
+            racer.gender = "M";
+            racer.start1 = "  " + std::to_string(n);
+            racer.bib = " 1" + std::to_string(n);
+            EXPECT_TRUE(file.AppendRacer(racer));
+        }
+        return racers;
+    }
+
+    std::unique_ptr<GuiSession> Start(const std::string& race)
+    {
+        auto session = std::make_unique<GuiSession>(folders_);
+        EXPECT_EQ(session->Start(race), StartupOutcome::Running);
+        EXPECT_NE(session->window(), nullptr);
+        return session;
+    }
+
+    QTemporaryDir dir_;
+    AppFolders folders_;
+};
+
+void ChooseStage(MainWindow& window, int stage)
+{
+    if (QTabWidget* tabs = window.tabs()) {
+        QTabBar* bar = tabs->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(stage).center());
+    } else {
+        window.stageList()->setCurrentRow(stage);
+    }
+}
+
+QString MenuTitle(const MainWindow& window, int stage)
+{
+    const auto* title = window.stagePage(stage)->findChild<QLabel*>(QStringLiteral("menuTitle"));
+    return title ? title->text() : QString();
+}
+
+std::vector<std::string> StatusLines(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
+}
+
+TEST_F(StageMenusTest, ResultsAndSkiCrossTimesMenusCarryTheirTitles)
+{
+    struct Case {
+        const char* discipline;
+        const char* level;
+        const char* language;
+        const char* times;
+        const char* results;
+    };
+    const Case cases[] = {
+        {"SX", "NAT", "0", "Run Times and Results Input Menu", "Qualification Round Menu"},
+        {"SX", "NAT", "1", "Menu de saisie des temps et résultats", "Menu de la manche de qualification"},
+        {"G", "LGR", "0", "", "Racer Reports Menu"},
+        {"G", "LGR", "1", "", "Menu des rapports de coureurs"},
+        {"S", "FIS", "0", "", "Un-Official Results Menu"},
+        {"S", "FIS", "1", "", "Menu des résultats non officiels"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        Store("Language", c.language);
+        auto session = Start(MakeRace(QString("R%1").arg(++n), c.discipline, c.level));
+        const MainWindow& window = *session->window();
+        EXPECT_EQ(MenuTitle(window, kTimesStage), QString::fromUtf8(c.times)) << c.discipline << c.language;
+        EXPECT_EQ(MenuTitle(window, kReportsStage), QString::fromUtf8(c.results)) << c.discipline << c.language;
+    }
+}
+
+TEST_F(StageMenusTest, ARaceReopensAtTheStageItWasLeftOn)
+{
+    Store("Language", "0");
+    const std::string racers = MakeRace("SL1", "S", "NAT");
+    const std::string status = Path("SL1.SKT");
+    RaceFlags flags;
+    flags.menuPosition = 3;
+    ASSERT_TRUE(WriteRaceStatus(status, racers, flags));
+    {
+        auto session = Start(racers);
+        EXPECT_EQ(session->window()->currentStage(), 3);
+        ModalAnswerer answerer;
+        ChooseStage(*session->window(), kReportsStage);
+        QTest::qWait(50);
+        EXPECT_EQ(session->window()->currentStage(), kReportsStage);
+        EXPECT_TRUE(answerer.seen().empty());
+    }
+    const std::vector<std::string> lines = StatusLines(status);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[10], "6");
+}
+
+TEST_F(StageMenusTest, TheCompressedListIsReprintedFromEitherLook)
+{
+    Store("Language", "0");
+    for (const char* look : {"Tab", "Lst"}) {
+        Store("Look", look);
+        const QString name = QStringLiteral("SL") + look;
+        auto session = Start(MakeRace(name, "S", "NAT"));
+        MainWindow& window = *session->window();
+        ChooseStage(window, kReportsStage);
+        QTest::qWait(50);
+        ASSERT_EQ(window.currentStage(), kReportsStage) << look;
+        ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
+        window.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath(QStringLiteral("reports_stage_%1.png").arg(look)));
+
+        ModalAnswerer answerer;
+        QStringList choices;
+        QString shown;
+        answerer
+            .ThenClick("No") // flag snow-seeded racers
+            .Then([](QWidget* viewer) { qobject_cast<ReportViewer*>(viewer)->exitButton()->click(); })
+            .Then([&](QWidget* dialog) {
+                auto* list = dialog->findChild<QListWidget*>();
+                ASSERT_NE(list, nullptr);
+                for (int i = 0; i < list->count(); ++i)
+                    choices << list->item(i)->text();
+                list->setCurrentRow(1);
+                qobject_cast<QDialog*>(dialog)->accept();
+            })
+            .Then([&](QWidget* dialog) {
+                auto* viewer = qobject_cast<ReportViewer*>(dialog);
+                ASSERT_NE(viewer, nullptr);
+                shown = viewer->textView()->toPlainText();
+                viewer->grab().save(
+                    QDir(SKITALLY_SCREENSHOT_DIR).filePath(QStringLiteral("reprint_rc1_%1.png").arg(look)));
+                viewer->exitButton()->click();
+            });
+        window.findChild<QPushButton*>(QStringLiteral("startlist-run1"))->click();
+        window.findChild<QPushButton*>(QStringLiteral("reprint"))->click();
+
+        EXPECT_TRUE(answerer.finished()) << look;
+        EXPECT_EQ(answerer.unexpected(), 0);
+        ASSERT_EQ(answerer.seen().size(), 4u);
+        EXPECT_EQ(answerer.seen()[0].text, "FLAG SNOW SEEDED Racers on Start List\n( NORMALLY ANSWER 'N' )");
+        EXPECT_EQ(answerer.seen()[2].title, "RE-PRINT REPORTS");
+        EXPECT_EQ(choices, (QStringList{"RN1  " + name + ".RN1", "RC1  SKITALLY COMPRESSED START LIST"}));
+        EXPECT_EQ(answerer.seen()[3].title, "SKITALLY COMPRESSED START LIST");
+        EXPECT_TRUE(shown.contains("SKITALLY COMPRESSED START LIST")) << shown.toStdString();
+        EXPECT_TRUE(shown.contains("HALL, Tom")) << shown.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace skitally
