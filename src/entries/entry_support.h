@@ -11,6 +11,7 @@
 #include "app/app_context.h"
 #include "app/operator.h"
 #include "racefile/racer_record.h"
+#include "util/status.h"
 
 namespace skitally {
 

@@ -17,6 +17,8 @@
 namespace skitally {
 namespace {
 
+const CourseLabels kLabels{"COURSE SETTER", "FORERUNNERS", "NO. OF GATES", "START TIME"};
+
 namespace fs = std::filesystem;
 
 // `count` records of `length` bytes, each of its own letter.
@@ -83,7 +85,7 @@ TEST(CopyRaceFile, BlankingForerunnersAndWeatherKeepsTheRestOfCourseAndWeather)
     weather.categoryAdder = 5;
     weather.minPenalty = 15;
     weather.maxPenalty = 500;
-    ASSERT_TRUE(WriteCourseFile(dir.File("SRC.FOR"), course, false));
+    ASSERT_TRUE(WriteCourseFile(dir.File("SRC.FOR"), course, false, kLabels));
     ASSERT_TRUE(WriteWeatherFile(dir.File("SRC.WTH"), weather));
 
     CopyBlanking blank;
@@ -95,7 +97,7 @@ TEST(CopyRaceFile, BlankingForerunnersAndWeatherKeepsTheRestOfCourseAndWeather)
     for (RunCourse& run : course.runs)
         run.forerunners = {};
     weather.weather = weather.snow = weather.tempTop = weather.tempBottom = "";
-    ASSERT_TRUE(WriteCourseFile(dir.File("EXPECTED.FOR"), course, false));
+    ASSERT_TRUE(WriteCourseFile(dir.File("EXPECTED.FOR"), course, false, kLabels));
     ASSERT_TRUE(WriteWeatherFile(dir.File("EXPECTED.WTH"), weather));
     EXPECT_EQ(test::ReadFile(dir.File("NEW.FOR")), test::ReadFile(dir.File("EXPECTED.FOR")));
     EXPECT_EQ(test::ReadFile(dir.File("NEW.WTH")), test::ReadFile(dir.File("EXPECTED.WTH")));

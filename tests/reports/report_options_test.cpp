@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "racefile/race_status_file.h"
 #include "report_test_race.h"
 #include "reports/print_copies.h"
 #include "reports/sort_options.h"
