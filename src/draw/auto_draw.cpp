@@ -7,7 +7,7 @@
 #include "draw/draw_text_ids.h"
 #include "draw/draw_work_files.h"
 #include "racefile/race_kinds.h"
-#include "reports/stale_reports.h"
+#include "racefile/stale_reports.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
 

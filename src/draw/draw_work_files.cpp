@@ -5,7 +5,7 @@
 
 #include "draw/draw_text_ids.h"
 #include "racefile/header_file.h"
-#include "reports/text_line.h"
+#include "util/text_line.h"
 #include "util/codepage.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"

@@ -8,7 +8,7 @@
 #include "draw/draw_text_ids.h"
 #include "draw/start_audit.h"
 #include "racefile/racer_file.h"
-#include "reports/stale_reports.h"
+#include "racefile/stale_reports.h"
 #include "util/tokens.h"
 
 namespace skitally {

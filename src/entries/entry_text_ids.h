@@ -39,10 +39,7 @@ constexpr int kEnterLastName = 8514;
 constexpr int kEnterFirstName = 8515;
 constexpr int kNeitherNameBlank = 8516;
 constexpr int kSeedPointsEntryOff = 8517;
-constexpr int kNormallyOneRun = 8518;
-constexpr int kIndicateRunCount = 8519;
-constexpr int kOneRun = 8520;
-constexpr int kTwoRuns = 8521;
+// 8518-8521: the run-count question, kept with racefile/run_count
 constexpr int kUpdateExplanation = 8522;
 constexpr int kEnterNewFileName = 8523;
 constexpr int kFileExistsOverwrite = 8524;

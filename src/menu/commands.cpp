@@ -12,7 +12,7 @@
 #include "racefile/weather_entry.h"
 #include "reports/report_commands.h"
 #include "reports/reprint.h"
-#include "reports/stale_reports.h"
+#include "racefile/stale_reports.h"
 
 namespace skitally {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
-#include "entries/run_count.h"
+#include "racefile/run_count.h"
 #include "racefile/discipline_change.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_codes.h"

@@ -7,7 +7,7 @@
 #include "reports/print_settings.h"
 #include "reports/report_page.h"
 #include "reports/report_text_ids.h"
-#include "reports/text_line.h"
+#include "util/text_line.h"
 #include "util/codepage.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"

@@ -6,7 +6,7 @@
 #include "racefile/race_kinds.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_text.h"
-#include "reports/text_line.h"
+#include "util/text_line.h"
 #include "times/time_format.h"
 #include "util/codepage.h"
 #include "util/tokens.h"

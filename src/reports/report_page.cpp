@@ -8,7 +8,7 @@
 #include "racefile/racer_codes.h"
 #include "reports/report_text_ids.h"
 #include "reports/report_type.h"
-#include "reports/text_line.h"
+#include "util/text_line.h"
 #include "util/codepage.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"

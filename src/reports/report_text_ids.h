@@ -33,10 +33,7 @@ constexpr int kCalculateFirst = 8818;
 constexpr int kNoRacers = 8819;
 constexpr int kReportNotWritten = 8820;  // XdddX: why
 
-// Stale reports
-constexpr int kReprintRun1 = 8821;
-constexpr int kDrawChanges = 8822;
-constexpr int kRecreateAdvice = 8823;
+// 8821-8823: the stale-report warnings, kept with racefile/stale_reports
 
 // Report options form: title, then the ten letters in form order
 constexpr int kReportOptionsTitle = 8824;

@@ -8,7 +8,7 @@
 #include "racefile/racer_text.h"
 #include "reports/report_page.h"
 #include "reports/report_text_ids.h"
-#include "reports/text_line.h"
+#include "util/text_line.h"
 #include "util/codepage.h"
 #include "util/table_sort.h"
 #include "util/tokens.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "reports/text_line.h"
+#include "util/text_line.h"
 #include "util/codepage.h"
 #include "util/tokens.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
-#include "entries/run_count.h"
+#include "racefile/run_count.h"
 #include "racefile/course_file.h"
 #include "racefile/jury_file.h"
 #include "racefile/race_kinds.h"
@@ -13,7 +13,7 @@
 #include "reports/report_racers.h"
 #include "reports/report_text_ids.h"
 #include "reports/sort_options.h"
-#include "reports/stale_reports.h"
+#include "racefile/stale_reports.h"
 #include "reports/start_list_blocks.h"
 #include "util/tokens.h"
 

@@ -15,7 +15,7 @@
 #include "reports/report_page.h"
 #include "reports/report_text_ids.h"
 #include "reports/sort_options.h"
-#include "reports/stale_reports.h"
+#include "racefile/stale_reports.h"
 #include "reports/start_list.h"
 #include "reports/start_list_blocks.h"
 #include "util/tokens.h"

@@ -8,7 +8,7 @@
 #include "report_test_race.h"
 #include "reports/print_copies.h"
 #include "reports/sort_options.h"
-#include "reports/stale_reports.h"
+#include "racefile/stale_reports.h"
 
 namespace skitally::test {
 namespace {

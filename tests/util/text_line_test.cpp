@@ -1,4 +1,4 @@
-#include "reports/text_line.h"
+#include "util/text_line.h"
 
 #include <string>
 

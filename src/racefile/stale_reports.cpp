@@ -1,24 +1,26 @@
-#include "reports/stale_reports.h"
+#include "racefile/stale_reports.h"
 
 #include <filesystem>
 
 #include "app/paths.h"
 #include "app/text_ids.h"
 #include "racefile/race_status_file.h"
-#include "reports/report_text_ids.h"
 #include "util/tokens.h"
 
 namespace skitally {
 namespace {
 
 constexpr int kContinue = 8024;  // "C&ontinue"
+constexpr int kReprintRun1 = 8821;
+constexpr int kDrawChanges = 8822;
+constexpr int kRecreateAdvice = 8823;
 
 bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId, bool deleteNow)
 {
     if (!AnyReportExists(ctx, kRun1DependentCodes))
         return true;
     const int answer = op.Message({ctx.Text(text::kMessageTitle),
-                                   ctx.Text(warningId) + "\n\n" + ctx.Text(report_text::kRecreateAdvice),
+                                   ctx.Text(warningId) + "\n\n" + ctx.Text(kRecreateAdvice),
                                    {ctx.Text(kContinue), ctx.Text(text::kCancel)},
                                    MessageIcon::Exclamation,
                                    1});
@@ -68,12 +70,12 @@ bool AnyReportExists(const AppContext& ctx, std::string_view codes)
 
 bool ConfirmRun1Reprint(AppContext& ctx, Operator& op)
 {
-    return ConfirmDelete(ctx, op, report_text::kReprintRun1, true);
+    return ConfirmDelete(ctx, op, kReprintRun1, true);
 }
 
 bool ConfirmDrawChanges(AppContext& ctx, Operator& op)
 {
-    return ConfirmDelete(ctx, op, report_text::kDrawChanges, false);
+    return ConfirmDelete(ctx, op, kDrawChanges, false);
 }
 
 }  // namespace skitally

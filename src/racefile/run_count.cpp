@@ -1,13 +1,20 @@
-#include "entries/run_count.h"
+#include "racefile/run_count.h"
 
 #include "app/messages.h"
 #include "app/text_ids.h"
-#include "entries/entry_text_ids.h"
 #include "racefile/racer_codes.h"
 #include "racefile/race_status_file.h"
 #include "util/tokens.h"
 
 namespace skitally {
+namespace {
+
+constexpr int kNormallyOneRun = 8518;
+constexpr int kIndicateRunCount = 8519;
+constexpr int kOneRun = 8520;
+constexpr int kTwoRuns = 8521;
+
+}  // namespace
 
 bool NormallyOneRun(std::string_view discipline)
 {
@@ -19,9 +26,9 @@ std::optional<int> AskRunCount(AppContext& ctx, Operator& op, std::string_view d
 {
     if (!NormallyOneRun(discipline))
         return std::nullopt;
-    ShowMessage(ctx, op, ctx.Text(text::kNormallyOneRun));
-    const int chosen = op.Message({ctx.Text(text::kQueryTitle), ctx.Text(text::kIndicateRunCount),
-                                   {ctx.Text(text::kOneRun), ctx.Text(text::kTwoRuns)}, MessageIcon::Question, 0});
+    ShowMessage(ctx, op, ctx.Text(kNormallyOneRun));
+    const int chosen = op.Message({ctx.Text(text::kQueryTitle), ctx.Text(kIndicateRunCount),
+                                   {ctx.Text(kOneRun), ctx.Text(kTwoRuns)}, MessageIcon::Question, 0});
     if (chosen != 0 && chosen != 1)
         return std::nullopt;
     const int runs = chosen + 1;

@@ -1,8 +1,8 @@
-#include "entries/run_count.h"
+#include "racefile/run_count.h"
 
 #include <gtest/gtest.h>
 
-#include "entry_test_race.h"
+#include "entries/entry_test_race.h"
 #include "racefile/race_status_file.h"
 
 namespace skitally {
