@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli_app.h"
 #include "racefile/course_file.h"
 #include "racefile/header_file.h"
@@ -13,25 +11,16 @@
 namespace skitally {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
 // One command in English with its answers file (empty: any question
 // ends the run with kCliScript).
-CliRun Cli(const test::TempDir& dir, std::vector<std::string> args, const std::vector<std::string>& answers = {})
+test::CliRun Cli(const test::TempDir& dir, std::vector<std::string> args, const std::vector<std::string>& answers = {})
 {
     std::string lines;
     for (const std::string& answer : answers)
         lines += answer + "\n";
-    test::WriteFile(dir.File("answers.txt"), lines);
-    args.insert(args.begin(), {"--data-dir", dir.path(), "--lang", "en", "--answers", dir.File("answers.txt")});
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int code = RunCli(args, dir.File("program"), {in, out, err});
-    return {code, out.str(), err.str()};
+    test::WriteFile(dir.File("session.answers"), lines);
+    args.insert(args.begin(), {"--lang", "en", "--answers", dir.File("session.answers")});
+    return test::RunCliIn(dir, args);
 }
 
 std::string Record(const std::string& bytes, int length, int n)
@@ -43,7 +32,7 @@ TEST(HeaderSession, ARaceIsCreatedAndItsHeaderEnteredFromTheCommandLine)
 {
     test::TempDir dir;
     const std::string race = dir.File("races/BANFF");
-    CliRun run =
+    test::CliRun run =
         Cli(dir, {"new-race", race},
             {"N", "No", "BANFF CUP", "", "", "", "", "06-12-2026/BANFF", "GS", "F", "TIMING BY KRONEX", "", "", ""});
     ASSERT_EQ(run.code, kCliDone) << run.out << run.err;
@@ -107,7 +96,7 @@ TEST(HeaderSession, ARaceIsCreatedAndItsHeaderEnteredFromTheCommandLine)
 TEST(HeaderSession, TheStageChecksComeFirst)
 {
     test::TempDir dir;
-    CliRun run = Cli(dir, {"header"});
+    test::CliRun run = Cli(dir, {"header"});
     EXPECT_EQ(run.code, kCliRefused);
     EXPECT_EQ(run.out, "== Skitally Message ==\nNo Race File Opened or Created\n[Okay]\n");
 

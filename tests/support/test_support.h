@@ -3,8 +3,10 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "app/app_context.h"
+#include "app/scripted_operator.h"
 #include "util/clock.h"
 
 namespace skitally::test {
@@ -32,5 +34,19 @@ std::string OneRacerFile(const std::string& name);
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+
+// The texts of the message boxes shown, in order.
+std::vector<std::string> Texts(const ScriptedOperator& op);
+
+// One run of the command-line program with its data folder in `dir`; the
+// answers (one a line) are written to a file and passed with --answers,
+// `typed` stands for the keyboard.
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+CliRun RunCliIn(const TempDir& dir, std::vector<std::string> args, const std::vector<std::string>& answers = {},
+                const std::string& typed = {});
 
 }  // namespace skitally::test
