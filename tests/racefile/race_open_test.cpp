@@ -22,13 +22,6 @@ protected:
         op = std::make_unique<ScriptedOperator>(std::move(answers));
         return OpenRace(ctx, *op, name, create);
     }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op->messages())
-            texts.push_back(box.text);
-        return texts;
-    }
 
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
@@ -43,7 +36,7 @@ TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
     EXPECT_EQ(ctx.race.racePath, dir.File("races/"));
     EXPECT_EQ(FileStatus(dir.File("races/SL1.RCR")), -1);
     EXPECT_TRUE(ctx.race.flags.paraFactors);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"COPY INFORMATION FROM OLD RACE FILE"}));
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"COPY INFORMATION FROM OLD RACE FILE"}));
     // The race options wrote the status file of a new race.
     EXPECT_EQ(test::ReadFile(dir.File("races/SL1.SKT")).rfind("OP=$OPEN$NEW$\r\n7\r\n", 0), 0u);
     EXPECT_EQ(ctx.settings->Get("Paths", "Last Path"), dir.File("races/"));
@@ -54,7 +47,7 @@ TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
 TEST_F(RaceOpenTest, TheRaceOptionsRefuseAnythingButYesOrNo)
 {
     ASSERT_TRUE(Open(dir.File("SL1"), true, {"maybe", "n", "No"}));
-    EXPECT_EQ(Texts()[0], "RESPONSE MUST BE Y, N");
+    EXPECT_EQ(test::Texts(*op)[0], "RESPONSE MUST BE Y, N");
     EXPECT_FALSE(ctx.race.flags.paraFactors);
 }
 
@@ -63,7 +56,7 @@ TEST_F(RaceOpenTest, OpeningAMissingRaceCreatesNothing)
     EXPECT_FALSE(Open(dir.File("JASPER"), false, {}));
     EXPECT_FALSE(ctx.race.open);
     EXPECT_FALSE(fs::exists(dir.File("JASPER.RCR")));
-    EXPECT_EQ(Texts()[0], "Race file " + dir.File("JASPER.RCR") + " does not exist.");
+    EXPECT_EQ(test::Texts(*op)[0], "Race file " + dir.File("JASPER.RCR") + " does not exist.");
 }
 
 TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderAndCancelKeepsTheRace)
@@ -101,7 +94,7 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
     test::WriteFile(dir.File("DH1.HDR"), std::string(65 * 6, ' '));
 
     EXPECT_FALSE(Open(dir.File("DH1"), false, {"No"}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
     EXPECT_FALSE(ctx.race.open);
     EXPECT_EQ(test::ReadFile(dir.File("DH1.RCR")), old);
     EXPECT_FALSE(fs::exists(dir.File("Old DH1.RCR")));
@@ -120,7 +113,7 @@ TEST_F(RaceOpenTest, ASingleShortRecordIsAnOlderLayoutNotANewRace)
 {
     test::WriteFile(dir.File("X.RCR"), std::string(242, 'A'));
     EXPECT_FALSE(Open(dir.File("X"), false, {"No"}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
 }
 
 TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
