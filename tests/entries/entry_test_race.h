@@ -72,13 +72,7 @@ protected:
         return file.RacerCount();
     }
 
-    static std::vector<std::string> Texts(const ScriptedOperator& op)
-    {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op.messages())
-            texts.push_back(box.text);
-        return texts;
-    }
+    static std::vector<std::string> Texts(const ScriptedOperator& op) { return test::Texts(op); }
 
     TempDir dir;
     AppContext ctx{FoldersIn(dir), FixedClock()};
