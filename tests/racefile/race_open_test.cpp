@@ -42,11 +42,9 @@ TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
     EXPECT_EQ(ctx.settings->Get("Paths", "Last Path"), dir.File("races/"));
     EXPECT_EQ(ctx.settings->Get("Paths", "Race Path"), dir.File("races/"));
     EXPECT_EQ(op->status(), "F5 = View Racers");
-}
 
-TEST_F(RaceOpenTest, TheRaceOptionsRefuseAnythingButYesOrNo)
-{
-    ASSERT_TRUE(Open(dir.File("SL1"), true, {"maybe", "n", "No"}));
+    // The race options refuse anything but yes or no.
+    ASSERT_TRUE(Open(dir.File("SL2"), true, {"maybe", "n", "No"}));
     EXPECT_EQ(test::Texts(*op)[0], "RESPONSE MUST BE Y, N");
     EXPECT_FALSE(ctx.race.flags.paraFactors);
 }
@@ -107,10 +105,8 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
     ASSERT_TRUE(converted.Open(dir.File("DH1.RCR"), RacerFileMode::Read));
     EXPECT_EQ(converted.RacerCount(), static_cast<int>(old.size() / 242));
     EXPECT_EQ(converted.ReadRecordBytes(1).substr(241), "\r\n");
-}
 
-TEST_F(RaceOpenTest, ASingleShortRecordIsAnOlderLayoutNotANewRace)
-{
+    // A single record of 242 bytes is an older layout too, not a new race.
     test::WriteFile(dir.File("X.RCR"), std::string(242, 'A'));
     EXPECT_FALSE(Open(dir.File("X"), false, {"No"}));
     EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
@@ -147,15 +143,11 @@ TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
     EXPECT_EQ(first->start1, "  3");
     EXPECT_EQ(first->time1, 0.0f);
     EXPECT_EQ(first->status2, "   ");
-}
 
-TEST_F(RaceOpenTest, ExitInTheCopyOptionsCopiesNothing)
-{
-    test::WriteFile(dir.File("old/GS1.HDR"), std::string(65 * 10, 'H'));
-    ASSERT_TRUE(Open(dir.File("GS2"), true,
-                     {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
-    EXPECT_FALSE(fs::exists(dir.File("GS2.HDR")));
-    EXPECT_EQ(FileStatus(dir.File("GS2.RCR")), -1);
+    // Exit in the copy options copies nothing.
+    ASSERT_TRUE(Open(dir.File("GS3"), true, {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
+    EXPECT_FALSE(fs::exists(dir.File("GS3.HDR")));
+    EXPECT_EQ(FileStatus(dir.File("GS3.RCR")), -1);
 }
 
 }  // namespace
