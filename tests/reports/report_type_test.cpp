@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/paths.h"
 #include "app/settings_store.h"
 #include "reports/print_settings.h"
 
@@ -68,6 +69,12 @@ TEST(PrintSettingsFor, FourKeysOfFiveGiveTheDefaultsOfTheCode)
     EXPECT_EQ(defaults.orientation, 1);
     // The draw's information reports print with the settings of "TMP".
     EXPECT_EQ(PrintSettingsFor(*store, PrintCodeOfFile("/races/$MATCH$.DAT")).fontSize, 11);
+}
+
+TEST(ReportFileName, TheBaseNameStopsAtTheFirstDot)
+{
+    EXPECT_EQ(ChangeExtension("/races/" + FileBaseName("/races/RACE.2026.RCR"), ReportTypeCode("RACESTR1(N,Y)")),
+              "/races/RACE.RN1");
 }
 
 }  // namespace
