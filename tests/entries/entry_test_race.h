@@ -14,7 +14,9 @@
 #include "racefile/jury_file.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_file.h"
+#include "racefile/racer_text.h"
 #include "support/test_support.h"
+#include "util/tokens.h"
 
 namespace skitally::test {
 
@@ -63,6 +65,20 @@ protected:
         RacerFile file;
         EXPECT_TRUE(file.Open(ctx.race.File("RCR"), RacerFileMode::Read));
         return file.ReadRacer(n).value_or(RacerRecord());
+    }
+
+    // Fields of racer n as the lists show them (trimmed, no points blank),
+    // joined by "|".
+    std::string Fields(int n, std::initializer_list<int> fields)
+    {
+        const RacerText text = RecordToText(Racer(n));
+        std::string joined;
+        const char* separator = "";
+        for (int field : fields) {
+            joined += separator + Trim(text[static_cast<std::size_t>(field)]);
+            separator = "|";
+        }
+        return joined;
     }
 
     int RacerCount()

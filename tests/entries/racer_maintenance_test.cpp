@@ -111,21 +111,14 @@ TEST_F(RacerMaintenanceTest, EditLeftWithChangesAsksWhetherToSave)
 
     ScriptedOperator save({"0555555", "can", "<cancel>", "Yes"});
     ASSERT_TRUE(EditRacerCommand(ctx, save, {"LEE,Kim"}));
-    const RacerRecord lee = Racer(3);
-    EXPECT_EQ(Trim(lee.card), "0555555");
-    EXPECT_EQ(Trim(lee.nation), "CAN");
-    EXPECT_EQ(Trim(lee.name), "LEE Kim");
+    EXPECT_EQ(Fields(3, {kCard, kNation, kName}), "0555555|CAN|LEE Kim");
 }
 
 TEST_F(RacerMaintenanceTest, EditByArgumentsKeepsTheFieldsNotNamed)
 {
     ScriptedOperator op;
     ASSERT_TRUE(EditRacerCommand(ctx, op, {"LEE,Kim", "card=9", "points=999.98", "birthyear=2010"}));
-    const RacerRecord lee = Racer(3);
-    EXPECT_EQ(Trim(lee.card), "999999");
-    EXPECT_EQ(Trim(lee.seedPoints), "999.98");
-    EXPECT_EQ(Trim(lee.birthYear), "2010");
-    EXPECT_EQ(Trim(lee.gender), "F");
+    EXPECT_EQ(Fields(3, {kCard, kSeedPoints, kBirthYear, kGender}), "999999|999.98|2010|F");
     EXPECT_EQ(op.beeps(), 0);
 
     EXPECT_FALSE(EditRacerCommand(ctx, op, {"LEE,Kim", "colour=red"}));
@@ -144,12 +137,7 @@ TEST_F(RacerMaintenanceTest, HandPointsAreCappedInFisAndNationalRaces)
     ScriptedOperator op;
     ASSERT_TRUE(HandPointsCommand(ctx, op, {"SMITH,Jane", "dh=999.99", "gs=45.5", "rank=12"}));
     EXPECT_EQ(op.beeps(), 2);
-    const RacerRecord jane = Racer(1);
-    EXPECT_EQ(jane.pointsDH, 999.0f);
-    EXPECT_EQ(jane.pointsGS, 45.5f);
-    EXPECT_EQ(jane.pointsSL, -1.0f);
-    EXPECT_EQ(Trim(jane.seedPoints), "045.50");
-    EXPECT_EQ(Trim(jane.seedRank), "12");
+    EXPECT_EQ(Fields(1, {kPointsDH, kPointsGS, kPointsSL, kSeedPoints, kSeedRank}), "999.00|045.50||045.50|12");
 }
 
 TEST_F(RacerMaintenanceTest, HandPointsAreTurnedOffForSeriesAndLeagues)
