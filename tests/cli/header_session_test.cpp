@@ -87,15 +87,11 @@ TEST(HeaderSession, ARaceIsCreatedAndItsHeaderEnteredFromTheCommandLine)
     EXPECT_EQ(weather.fValue, 730);
 }
 
-TEST(HeaderSession, TheStageChecksComeFirst)
+TEST(HeaderSession, TheJuryNeedsTheHeaderFirst)
 {
     test::TempDir dir;
-    test::CliRun run = Cli(dir, {"header"});
-    EXPECT_EQ(run.code, kCliRefused);
-    EXPECT_EQ(run.out, "== Skitally Message ==\nNo Race File Opened or Created\n[Okay]\n");
-
     test::WriteFile(dir.File("JASPER.RCR"), test::OneRacerFile("LEE, BEN"));
-    run = Cli(dir, {"jury", dir.File("JASPER"), "codex=CAN1234.TD5"});
+    const test::CliRun run = Cli(dir, {"jury", dir.File("JASPER"), "codex=CAN1234.TD5"});
     EXPECT_EQ(run.code, kCliRefused);
     EXPECT_EQ(run.out, "== Error Message ==\nRACE HEADER INFORMATION MISSING\n[Okay]\n");
     EXPECT_EQ(FileStatus(dir.File("JASPER.JRY")), 0);
