@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "report_test_race.h"
 #include "reports/report_type.h"
 
@@ -145,17 +143,6 @@ TEST_F(ReportPageTest, AReportWiderThan104PrintsAtEightPoints)
     SavePrintSettings(*ctx.settings, "PTS", {12, 3, 0, 1, 0});
     EXPECT_EQ(ReportWriter(ctx, Layout("RACERPTS", 105)).settings().fontSize, 8);
     EXPECT_EQ(ReportWriter(ctx, Layout("RACERPTS", 80)).settings().fontSize, 12);
-}
-
-TEST_F(ReportPageTest, AnUnreadableHeaderDeletesTheReportFileAndAborts)
-{
-    MakeRace({.racers = 0});
-    WriteFile(ctx.race.File("PTS"), "yesterday's list");
-    std::filesystem::remove(ctx.race.File("HDR"));
-    ReportWriter report(ctx, Layout("RACERPTS"));
-    EXPECT_FALSE(report.OpenPage());
-    EXPECT_TRUE(report.layout().aborted);
-    EXPECT_EQ(FileStatus(ctx.race.File("PTS")), 0);
 }
 
 }  // namespace
