@@ -11,6 +11,7 @@ namespace {
 
 TEST(FileNames, ExtensionsFoldersAndBaseNames)
 {
+    // clang-format off
     const struct { const char* path; const char* extension; const char* changed; } cases[] = {
         {"c:\\RACES\\SL1.RN1", "RCR", "c:\\RACES\\SL1.RCR"}, {"SL1", "HDR", "SL1.HDR"},
         {"A.B.RCR", "HDR", "A.HDR"},  // from the first dot
@@ -18,6 +19,7 @@ TEST(FileNames, ExtensionsFoldersAndBaseNames)
         {"c:\\RACES\\", "RCR", "c:\\RACES\\"}, {"/races/", "RCR", "/races/"}, {"c:", "RCR", "c:"}, {"", "RCR", ""},
         {"SL1.RCR", "", "SL1."},      {"SL1", "", "SL1."},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(ChangeExtension(c.path, c.extension), c.changed) << c.path << " + " << c.extension;
 

@@ -47,6 +47,7 @@ TEST(FieldParms, KindsAndDigitsFromTheFormat)
 // What a field keeps of the keys typed into it, and what it refuses.
 TEST(FieldParms, TypingIsFilteredByTheFormat)
 {
+    // clang-format off
     const struct {
         const char *type, *format, *typed, *text, *refused;
     } cases[] = {
@@ -64,6 +65,7 @@ TEST(FieldParms, TypingIsFilteredByTheFormat)
         {"T", "SSS.DD", "75:32", "753", ":2"},     // no colon, three digits
         {"T", "SSS.DD", "125.32", "125.32", ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.format) + " <- " + c.typed);
         const int length = static_cast<int>(std::string(c.format).size());

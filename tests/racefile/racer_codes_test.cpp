@@ -46,9 +46,12 @@ TEST(RacerCodes, RunStatusesAndCodex)
 
 TEST(NormaliseCard, EmptyZeroAndNines)
 {
-    const struct { const char* typed; const char* card; } cases[] = {
-        {"9", "999999"},    {"99999", "999999"}, {" 9999999 ", "999999"}, {"99", "99"},
-        {"0000012", "0000012"}, {"0", "0000000"}, {"000", "0000000"},     {"   ", "0000000"},
+    const struct {
+        const char* typed;
+        const char* card;
+    } cases[] = {
+        {"9", "999999"},        {"99999", "999999"}, {" 9999999 ", "999999"}, {"99", "99"},
+        {"0000012", "0000012"}, {"0", "0000000"},    {"000", "0000000"},      {"   ", "0000000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormaliseCard(c.typed, "SMITH John").card, c.card) << '"' << c.typed << '"';
@@ -71,6 +74,7 @@ TEST(CategoryFromBirthYear, SeasonTurnsInOctober)
 // Both ends of every band, in season 2025 (age = 2025 - birth year).
 TEST(CategoryFromBirthYear, EveryBandEdge)
 {
+    // clang-format off
     const struct { const char* current; int age; const char* std; const char* rec; } cases[] = {
         {"", 3, "SR", "SA"},    {"", 4, "R6", "R6"},     {"", 5, "R6", "R6"},     {"", 6, "R8", "R8"},
         {"", 7, "R8", "R8"},    {"", 8, "R10", "R10"},   {"", 9, "R10", "R10"},   {"", 10, "U12", "R12"},
@@ -89,6 +93,7 @@ TEST(CategoryFromBirthYear, EveryBandEdge)
         // Para: 0 to 19 junior, any other age (even -1) master, at every level.
         {"D", -1, "DM", "DM"},    {"D", 0, "DJ", "DJ"},     {"DM", 19, "DJ", "DJ"},   {"DJ", 20, "DM", "DM"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.current) + " age " + std::to_string(c.age));
         const std::string born = std::to_string(2025 - c.age);

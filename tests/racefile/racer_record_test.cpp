@@ -151,9 +151,17 @@ TEST(RacerRecord, ArbitraryBytesRoundTrip)
 
 TEST(RacerRecord, DeletedNameIgnoresSurroundingBlanks)
 {
-    const struct { const char* name; bool deleted; } cases[] = {
-        {"DELETED RECORD", true},   {"   DELETED RECORD", true},  {"DELETED RECORD                          ", true},
-        {"DELETED RECORDS", false}, {"DELETED  RECORD", false},   {"deleted record", false}, {"", false},
+    const struct {
+        const char* name;
+        bool deleted;
+    } cases[] = {
+        {"DELETED RECORD", true},
+        {"   DELETED RECORD", true},
+        {"DELETED RECORD                          ", true},
+        {"DELETED RECORDS", false},
+        {"DELETED  RECORD", false},
+        {"deleted record", false},
+        {"", false},
     };
     RacerRecord r;
     for (const auto& c : cases) {

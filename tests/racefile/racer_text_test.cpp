@@ -9,6 +9,7 @@ namespace {
 
 TEST(RacerText, SinglesBecomeFixedTexts)
 {
+    // clang-format off
     const struct { int field; float value; const char* text; } cases[] = {
         {kPointsDH, -1.0f, "       "},  // no points: blank, not "-001.00"
         {kPointsSL, 12.345f, "012.35"}, {kPointsGS, 0.0f, "000.00"},  // a current record's 0 is real points
@@ -17,6 +18,7 @@ TEST(RacerText, SinglesBecomeFixedTexts)
         {kTotalTime, 121.46f, "121.46"}, {kRacePoints, 9999.99f, "9999.99"}, {kParaFactor, 0.9123f, "0.9123000"},
         {kPosition, 12.0f, "12"},        {kCsvTotal, 5.5f, "005.50"},        {kBestOf, 0.0f, "000.00"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         RacerRecord r;
         *r.SingleField(c.field) = c.value;
@@ -26,11 +28,17 @@ TEST(RacerText, SinglesBecomeFixedTexts)
 
 TEST(RacerText, TextsReadBackAsSingles)
 {
-    const struct { int field; const char* text; float value; } cases[] = {
-        {kPointsDH, "", -1.0f},     {kPointsSL, "       ", -1.0f}, {kPointsGS, "-001.00", -1.0f},
-        {kPointsSG, "045.20", 45.2f}, {kPointsSC, "0", 0.0f},       {kPointsSX, " 12.5 pts", 12.5f},
-        {kTime1, "063.45", 63.45f}, {kTime2, "", 0.0f},             {kTotalTime, "DNF", 0.0f},
-        {kParaFactor, "0.9123000", 0.9123f}, {kPosition, "3", 3.0f},
+    const struct {
+        int field;
+        const char* text;
+        float value;
+    } cases[] = {
+        {kPointsDH, "", -1.0f},        {kPointsSL, "       ", -1.0f},
+        {kPointsGS, "-001.00", -1.0f}, {kPointsSG, "045.20", 45.2f},
+        {kPointsSC, "0", 0.0f},        {kPointsSX, " 12.5 pts", 12.5f},
+        {kTime1, "063.45", 63.45f},    {kTime2, "", 0.0f},
+        {kTotalTime, "DNF", 0.0f},     {kParaFactor, "0.9123000", 0.9123f},
+        {kPosition, "3", 3.0f},
     };
     for (const auto& c : cases) {
         RacerText text;
@@ -67,7 +75,10 @@ TEST(RacerText, TextFieldsTravelUnchanged)
 
 TEST(ReadNumber, OrdinaryDecimalReading)
 {
-    const struct { const char* text; double value; } cases[] = {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
         {"12.5", 12.5}, {"  -001.00", -1.0}, {"+7", 7.0}, {"9.5x", 9.5}, {".5", 0.5}, {"1E3", 1000.0},
         {"12E", 12.0},  {"1 2", 1.0},        {"", 0},     {"   ", 0},    {"-", 0},    {".", 0},
         {"abc", 0},     {"-.", 0},           {"+-1", 0},  {"DNS", 0},

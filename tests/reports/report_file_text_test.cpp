@@ -20,6 +20,7 @@ std::string Describe(const std::vector<TextRun>& runs)
 
 TEST(SplitStrikeRuns, BackspacesStrikeTheCharactersBeforeThemAndTheDashesGo)
 {
+    // clang-format off
     const struct { const char *line, *runs; } cases[] = {
         {"CAN0123.TD7    SF\b\b-- /  1", "(CAN0123.TD7    )[SF]( /  1)"},  // the unofficial footer
         {"PLAIN -- LINE", "(PLAIN -- LINE)"}, {"", ""},
@@ -29,6 +30,7 @@ TEST(SplitStrikeRuns, BackspacesStrikeTheCharactersBeforeThemAndTheDashesGo)
         {"AB\b-CD\b\b--E", "(A)[BCD](E)"},  // every mark on a line
         {"A\x01\x1B" "B\tC\x7F", "(AB C)"},  // other controls print nothing, a tab a blank
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(Describe(SplitStrikeRuns(c.line)), c.runs) << c.runs;
     EXPECT_EQ(PrintedWidth("CAN0123.TD7    SF\b\b-- /  1"), 22);

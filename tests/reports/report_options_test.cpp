@@ -61,9 +61,11 @@ TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
     MakeRace({.racers = 0});
     // Order, direction per field: N C D G B. First one rank missing, then
     // two fields on rank 2, then a full order.
-    ScriptedOperator op({"Sort by Selected Fields", "1", "", "2", "", "3", "", "4", "", "", "",  //
-                         "", "", "2", "", "", "", "", "", "2", "", "",                         //
+    // clang-format off
+    ScriptedOperator op({"Sort by Selected Fields", "1", "", "2", "", "3", "", "4", "", "", "",
+                         "", "", "2", "", "", "", "", "", "2", "", "",
                          "", "", "D", "", "", "", "", "5", "A"});
+    // clang-format on
     ASSERT_TRUE(SortOptionsForm(ctx, op)) << op.transcript();
     ASSERT_EQ(op.messages().size(), 2u);
     EXPECT_EQ(op.messages()[0].text, "Must Set Field Order of ALL Fields");

@@ -13,6 +13,7 @@ namespace {
 
 TEST(ReportTypeCode, TheTableOfReportNames)
 {
+    // clang-format off
     const struct {
         const char* name;
         bool recreational, unofficialAsked;
@@ -29,6 +30,7 @@ TEST(ReportTypeCode, TheTableOfReportNames)
         {"RACERUFC(Y)", true, false, "OFC"},  {"RACERUFC(Y)", true, true, "UFC"},  {"RACERUFC(Y)", false, false, "UFC"},
         {"RACERSLT(N)", true, false, "OFC"},
     };
+    // clang-format on
     for (const auto& row : table)
         EXPECT_EQ(ReportTypeCode(row.name, row.recreational, row.unofficialAsked), row.code)
             << row.name << (row.recreational ? " recreational" : "") << (row.unofficialAsked ? " unofficial" : "");
@@ -36,9 +38,11 @@ TEST(ReportTypeCode, TheTableOfReportNames)
 
 TEST(FooterCode, ByFullReportName)
 {
-    const struct { const char *name, *code; } table[] = {
-        {"RACESTR1(N,Y)", "3"}, {"RACESTR1(N,N)", "3"}, {"RACESTR1(Y,N)", "1"}, {"RACESTR1(Y,Y)", ""},
-        {"RACESTR2", "5"},      {"RACECALC", "9"},      {"RACERLST", "0"},      {"RACERPTS", "0"},
+    const struct {
+        const char *name, *code;
+    } table[] = {
+        {"RACESTR1(N,Y)", "3"}, {"RACESTR1(N,N)", "3"}, {"RACESTR1(Y,N)", "1"},    {"RACESTR1(Y,Y)", ""},
+        {"RACESTR2", "5"},      {"RACECALC", "9"},      {"RACERLST", "0"},         {"RACERPTS", "0"},
         {"RACERSLT(T)", "2"},   {"RACERSLT(Y)", "8"},   {"RACERUFC(N)", "\b\b--"}, {"RACERSMF", ""},
     };
     for (const auto& row : table)

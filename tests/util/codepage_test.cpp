@@ -40,6 +40,7 @@ TEST(Codepage, EveryByteRoundTrips) {
 }
 
 TEST(Utf8ToCp1252, UnmappedOrMalformedBecomesQuestionMark) {
+    // clang-format off
     const struct { const char* utf8; const char* cp1252; } cases[] = {
         {"a😀b", "a?b"}, {"Łódź", "?\xF3" "d?"},
         {"\xC2\x80", "?"},  // U+0080 is not byte 0x80: that byte is the euro sign
@@ -48,6 +49,7 @@ TEST(Utf8ToCp1252, UnmappedOrMalformedBecomesQuestionMark) {
         {"\x80\xBF", "??"}, {"\xC0\xAF", "??"},  // stray continuations, overlong "/"
         {"\xED\xA0\x80", "???"}, {"\xF4\x90\x80\x80", "????"},  // surrogate, above U+10FFFF
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.cp1252;
 }

@@ -50,6 +50,7 @@ SortTable SevenRows() {
 }
 
 TEST(ParseSortSpec, ColumnsAndDirections) {
+    // clang-format off
     const struct { const char* order; const char* keys; } cases[] = {
         {" 1 - d , 3-A,6-a", "1D 3A 6A "},
         {"5", "5A "}, {"5-", "5A "}, {"5 -  ", "5A "},        // no direction is ascending
@@ -58,6 +59,7 @@ TEST(ParseSortSpec, ColumnsAndDirections) {
         {"2.5-A", "2A "}, {"3.5-A", "4A "}, {"2.4-A", "2A "}, {"2.6-A", "3A "},  // half to even
         {"x-A", "0A "}, {"-D", "0D "}, {"1-X", "1? "}, {"1-AD", "1? "},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::string keys;
         for (const SortKey& key : ParseSortSpec(c.order))
@@ -67,6 +69,7 @@ TEST(ParseSortSpec, ColumnsAndDirections) {
 }
 
 TEST(CompareSortCells, NumbersTextsAndEmpty) {
+    // clang-format off
     const struct { SortCell a, b; int sign; } cases[] = {
         {T("10"), T("9"), -1}, {T("Z"), T("a"), -1}, {T("ab"), T("ab"), 0},
         {T("z"), T("\xC3\xA9"), -1},  // bytes above 0x7F sort after ASCII
@@ -74,6 +77,7 @@ TEST(CompareSortCells, NumbersTextsAndEmpty) {
         {kEmpty, N(0), 0}, {kEmpty, N(-1), 1}, {kEmpty, N(0.5), -1},
         {kEmpty, T(""), 0}, {kEmpty, T(" "), -1}, {kEmpty, kEmpty, 0},
     };
+    // clang-format on
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const int got = CompareSortCells(cases[i].a, cases[i].b);
         EXPECT_EQ((got > 0) - (got < 0), cases[i].sign) << "case " << i;
@@ -101,6 +105,7 @@ TEST(SortTableRows, TieOrdersAndSpecifications) {
     // Column 6 ties; only "3-D" reorders the two rows.
     const SortTable sixth = Rows({{T("a"), kEmpty, N(1), kEmpty, kEmpty, N(7)},
                                   {T("b"), kEmpty, N(2), kEmpty, kEmpty, N(7)}});
+    // clang-format off
     const struct { SortTable table; const char* order; std::size_t idColumn; const char* ids; } cases[] = {
         // Gap 2 swaps rows 1 and 3; gap 1 then sees the two 1s as equal.
         {Rows({{N(2), T("a")}, {N(1), T("b")}, {N(1), T("c")}}), "1-A", 2, "cba"},
@@ -120,6 +125,7 @@ TEST(SortTableRows, TieOrdersAndSpecifications) {
         // Row b has no column 2: it sorts as 0 between -2 and 3.
         {Rows({{T("a"), N(3)}, {T("b")}, {T("c"), N(-2)}}), "2-A", 1, "cba"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.order);
         SortTable rows = c.table;

@@ -8,19 +8,27 @@ namespace skitally {
 namespace {
 
 TEST(CountOccurrences, CountsOverlappingFinds) {
-    const struct { const char* text; const char* delimiter; int count; } cases[] = {
-        {"6-A,3-D", ",", 1}, {",,,", ",", 3}, {"6-A", ",", 0},
-        {"aaa", "aa", 2}, {"aaaa", "aa", 3}, {"abab", "ab", 2},
-        {"", ",", 0}, {"abc", "", 0}, {"ab", "abc", 0},
+    const struct {
+        const char* text;
+        const char* delimiter;
+        int count;
+    } cases[] = {
+        {"6-A,3-D", ",", 1}, {",,,", ",", 3}, {"6-A", ",", 0}, {"aaa", "aa", 2}, {"aaaa", "aa", 3},
+        {"abab", "ab", 2},   {"", ",", 0},    {"abc", "", 0},  {"ab", "abc", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CountOccurrences(c.text, c.delimiter), c.count) << '"' << c.text << "\" / \"" << c.delimiter << '"';
 }
 
 TEST(PopToken, TakesUpToTheFirstDelimiter) {
-    const struct { const char* text; const char* delimiter; const char* token; const char* rest; } cases[] = {
-        {"RN1,RC1", ",", "RN1", "RC1"}, {"RN1", ",", "RN1", ""}, {"RN1,", ",", "RN1", ""},
-        {",RC1", ",", "", "RC1"}, {"a::b::c", "::", "a", "b::c"}, {"abc", "", "abc", ""},
+    const struct {
+        const char* text;
+        const char* delimiter;
+        const char* token;
+        const char* rest;
+    } cases[] = {
+        {"RN1,RC1", ",", "RN1", "RC1"}, {"RN1", ",", "RN1", ""},        {"RN1,", ",", "RN1", ""},
+        {",RC1", ",", "", "RC1"},       {"a::b::c", "::", "a", "b::c"}, {"abc", "", "abc", ""},
     };
     for (const auto& c : cases) {
         std::string text = c.text;
