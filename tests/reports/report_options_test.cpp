@@ -12,11 +12,14 @@
 namespace skitally::test {
 namespace {
 
-using ReportOptionsTest = ReportRaceTest;
+// A race of no racers; tests of other kinds of race make their own.
+class ReportOptionsTest : public ReportRaceTest {
+protected:
+    void SetUp() override { MakeRace({.racers = 0}); }
+};
 
 TEST_F(ReportOptionsTest, TheFormShowsTheLettersInOrderAndAlwaysAddsX)
 {
-    MakeRace({.racers = 0});
     SaveReportOptions(ctx, "YBN");
     // Ten fields, one answer each: keep all but tick "Z" and untick "B".
     ScriptedOperator op({"", "", "", "", "N", "", "", "Y", "", ""});
@@ -38,7 +41,6 @@ TEST_F(ReportOptionsTest, LeagueRacesAlwaysGetTheGroup)
 
 TEST_F(ReportOptionsTest, BeforeTheRun1ListZIsAddedAndYKeptOnlyWhereGenderMatters)
 {
-    MakeRace({.racers = 0});
     SaveReportOptions(ctx, "NY");
     EXPECT_EQ(AdjustOptionsForRun1(ctx), "NZ");
     EXPECT_EQ(LoadReportOptions(ctx), "NZ");
@@ -58,7 +60,6 @@ TEST_F(ReportOptionsTest, BeforeTheRun1ListZIsAddedAndYKeptOnlyWhereGenderMatter
 
 TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
 {
-    MakeRace({.racers = 0});
     // Order, direction per field: N C D G B. First one rank missing, then
     // two fields on rank 2, then a full order.
     // clang-format off
@@ -75,7 +76,6 @@ TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
 
 TEST_F(ReportOptionsTest, ChoosingAnotherOrderClearsTheFieldSpecification)
 {
-    MakeRace({.racers = 0});
     SaveSortSpec(ctx, "3-A,1-A,2-A,4-A,5-A");
     ScriptedOperator op({"Sort by Points"});
     ASSERT_TRUE(SortOptionsForm(ctx, op));
@@ -83,11 +83,10 @@ TEST_F(ReportOptionsTest, ChoosingAnotherOrderClearsTheFieldSpecification)
     EXPECT_EQ(LoadSortSpec(ctx), "");
 }
 
-using StaleReportsTest = ReportRaceTest;
+using StaleReportsTest = ReportOptionsTest;
 
 TEST_F(StaleReportsTest, DrawChangesDeleteTheListedFilesOnContinue)
 {
-    MakeRace({.racers = 0});
     WriteFile(ctx.race.File("DRW"), "draw");  // the draw's own file is no report: nothing to lose
     ScriptedOperator silent;
     EXPECT_TRUE(ConfirmDrawChanges(ctx, silent));
@@ -113,7 +112,6 @@ TEST_F(StaleReportsTest, DrawChangesDeleteTheListedFilesOnContinue)
 
 TEST_F(StaleReportsTest, DeletingTellsWhichMarkersToReset)
 {
-    MakeRace({.racers = 0});
     WriteFile(ctx.race.File("CLC"), "x");
     WriteFile(ctx.race.File("SNS"), "x");
     const DeletedReports first = DeleteReportFiles(ctx, " clc , SNS,RN1");
@@ -126,7 +124,6 @@ TEST_F(StaleReportsTest, DeletingTellsWhichMarkersToReset)
 
 TEST_F(StaleReportsTest, CopiesAreAWholeNumberAboveZero)
 {
-    MakeRace({.racers = 0});
     EXPECT_EQ(ParseCopies(" 3 "), 3);
     EXPECT_FALSE(ParseCopies("0"));
     EXPECT_FALSE(ParseCopies("-2"));

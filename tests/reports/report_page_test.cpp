@@ -13,6 +13,8 @@ namespace {
 
 class ReportPageTest : public ReportRaceTest {
 protected:
+    void SetUp() override { MakeRace({.racers = 0}); }
+
     // A report of `count` body lines "LINE n" under one heading line.
     std::string Write(ReportLayout layout, int count)
     {
@@ -39,7 +41,6 @@ protected:
 
 TEST_F(ReportPageTest, TitleLinesOfOddLengthSitOneColumnFurtherRight)
 {
-    MakeRace({.racers = 0});
     const std::vector<std::string> lines = Lines(Pages(Write(Layout("RACERLST"), 1))[0]);
     // Three top lines, then the five titles: "ALPINE CANADA" is 13 long,
     // (40 - 13) / 2 = 13 blanks and one more; "SPRING CUP" is 10 long.
@@ -63,7 +64,6 @@ TEST_F(ReportPageTest, TitleLinesOfOddLengthSitOneColumnFurtherRight)
 
 TEST_F(ReportPageTest, FooterCarriesCodexDisciplineGenderCodeAndSignedPage)
 {
-    MakeRace({.racers = 0});
     const std::vector<std::string> pages = Pages(Write(Layout("RACERPTS", 60), 70));
     ASSERT_EQ(pages.size(), 2u);
     const std::vector<std::string> first = Lines(pages[0]);
@@ -87,7 +87,6 @@ TEST_F(ReportPageTest, FooterCarriesCodexDisciplineGenderCodeAndSignedPage)
 
 TEST_F(ReportPageTest, PageOneClosesAt57AndLaterPagesAt72)
 {
-    MakeRace({.racers = 0});
     // Page 1 holds 11 heading counts and 2 for the headings: 44 lines reach 57.
     std::vector<std::string> pages = Pages(Write(Layout("RACERPTS"), 44));
     EXPECT_EQ(pages.size(), 1u);
@@ -113,7 +112,6 @@ TEST_F(ReportPageTest, SkiCrossAndLeagueRacesHaveOtherFirstPageLimits)
 
 TEST_F(ReportPageTest, UnofficialResultsStrikeOutTheFooterCodeAndWidenTheLineByFour)
 {
-    MakeRace({.racers = 0});
     const std::vector<std::string> lines = Lines(Pages(Write(Layout("RACERUFC(N)", 50, 3), 1))[0]);
     const std::string& footer = lines[lines.size() - 5];
     // Indent column 3: two blanks first; the line is 50 + 4 wide.
@@ -124,7 +122,6 @@ TEST_F(ReportPageTest, UnofficialResultsStrikeOutTheFooterCodeAndWidenTheLineByF
 
 TEST_F(ReportPageTest, TopLinesComeFromThePrintSettingsAndLabelsHaveNoHeadings)
 {
-    MakeRace({.racers = 0});
     SavePrintSettings(*ctx.settings, "PTS", {9, 1, 0.5f, 1, 0});
     EXPECT_EQ(Lines(Pages(Write(Layout("RACERPTS"), 1))[0])[1], std::string(14, ' ') + "ALPINE CANADA");
 
@@ -137,7 +134,6 @@ TEST_F(ReportPageTest, TopLinesComeFromThePrintSettingsAndLabelsHaveNoHeadings)
 
 TEST_F(ReportPageTest, AReportWiderThan104PrintsAtEightPoints)
 {
-    MakeRace({.racers = 0});
     EXPECT_EQ(ReportWriter(ctx, Layout("RACERPTS", 104)).settings().fontSize, 9);
     EXPECT_EQ(ReportWriter(ctx, Layout("RACERPTS", 105)).settings().fontSize, 8);
     SavePrintSettings(*ctx.settings, "PTS", {12, 3, 0, 1, 0});

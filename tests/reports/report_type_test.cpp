@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "app/paths.h"
-#include "app/settings_store.h"
-#include "reports/print_settings.h"
 
 namespace skitally {
 namespace {
@@ -59,20 +57,6 @@ TEST(PrintCodeOfFile, ExtensionsWithPrintSettingsKeepTheirCode)
     EXPECT_TRUE(IsHeadinglessCode("SDW"));
     EXPECT_TRUE(IsHeadinglessCode("CRD"));
     EXPECT_FALSE(IsHeadinglessCode("DLB"));
-}
-
-TEST(PrintSettingsFor, FourKeysOfFiveGiveTheDefaultsOfTheCode)
-{
-    auto store = SettingsStore::InMemory();
-    SavePrintSettings(*store, "RN1", {12, 1, 1, 2, 2});
-    EXPECT_EQ(PrintSettingsFor(*store, "RN1").fontSize, 12);
-    store->Set("Settings", "RN1LftMrg", "");
-    const PrintSettings defaults = PrintSettingsFor(*store, "RN1");
-    EXPECT_EQ(defaults.fontSize, 9);
-    EXPECT_EQ(defaults.topLines, 3);
-    EXPECT_EQ(defaults.orientation, 1);
-    // The draw's information reports print with the settings of "TMP".
-    EXPECT_EQ(PrintSettingsFor(*store, PrintCodeOfFile("/races/$MATCH$.DAT")).fontSize, 11);
 }
 
 TEST(ReportFileName, TheBaseNameStopsAtTheFirstDot)
