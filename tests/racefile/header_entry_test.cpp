@@ -23,10 +23,10 @@ class FormRecorder : public ScriptedOperator {
     std::vector<FieldForm> forms;
 };
 
-std::string Padded(std::string text, std::size_t width = 65)
+// One 65-byte header record.
+std::string Padded(const std::string& text, std::size_t width = 65)
 {
-    text.resize(width, ' ');
-    return text;
+    return test::Pad(text, width);
 }
 
 class HeaderEntryTest : public ::testing::Test {

@@ -67,6 +67,12 @@ std::string OneRacerFile(const std::string& name)
     return EncodeRacer(racer);
 }
 
+std::string Pad(std::string text, std::size_t width)
+{
+    text.resize(width, ' ');
+    return text;
+}
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -32,6 +32,9 @@ AppFolders FoldersIn(const TempDir& dir);
 // The bytes of a current racer file holding one racer of that name.
 std::string OneRacerFile(const std::string& name);
 
+// `text` cut or blank-padded to `width` bytes, as fixed records hold it.
+std::string Pad(std::string text, std::size_t width);
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
