@@ -29,13 +29,10 @@ TEST(PointsListTable, ReadsPeriodsInFileOrderAndSkipsBadLines)
     ASSERT_EQ(table.skipped.size(), 2u);
     EXPECT_EQ(table.skipped[0].line, 6);  // only one date
     EXPECT_EQ(table.skipped[1].line, 7);  // month 13
-}
 
-TEST(PointsListTable, MissingFileGivesAnEmptyTable)
-{
-    const PointsListTable table = ReadPointsListTable("/no/such/Skitally.ini");
-    EXPECT_TRUE(table.periods.empty());
-    EXPECT_TRUE(table.skipped.empty());
+    const PointsListTable missing = ReadPointsListTable("/no/such/Skitally.ini");
+    EXPECT_TRUE(missing.periods.empty());
+    EXPECT_TRUE(missing.skipped.empty());
 }
 
 TEST(IniSection, StopsAtTheOldSectionBufferSize)

@@ -9,31 +9,31 @@
 namespace skitally {
 namespace {
 
-TEST(ChangeExtension, ReplacesFromTheFirstDot)
+TEST(FileNames, ExtensionsFoldersAndBaseNames)
 {
-    EXPECT_EQ(ChangeExtension("c:\\RACES\\SL1.RN1", "RCR"), "c:\\RACES\\SL1.RCR");
-    EXPECT_EQ(ChangeExtension("SL1", "HDR"), "SL1.HDR");
-    EXPECT_EQ(ChangeExtension("A.B.RCR", "HDR"), "A.HDR");
-    EXPECT_EQ(ChangeExtension("SL1", ".HDR"), "SL1.HDR");
-    EXPECT_EQ(ChangeExtension("/races/SL1.RN1", "rcr"), "/races/SL1.rcr");
-    // Only the file's own name has an extension: dated folders keep their dots.
-    EXPECT_EQ(ChangeExtension("Races/2026.12.06/SL1", "RN1"), "Races/2026.12.06/SL1.RN1");
-    EXPECT_EQ(ChangeExtension("c:\\R.1\\RACE.2026.RCR", "RN1"), "c:\\R.1\\RACE.RN1");
-    EXPECT_EQ(ChangeExtension("R.1/SL1", ""), "R.1/SL1.");
-}
+    // clang-format off
+    const struct { const char* path; const char* extension; const char* changed; } cases[] = {
+        {"c:\\RACES\\SL1.RN1", "RCR", "c:\\RACES\\SL1.RCR"}, {"SL1", "HDR", "SL1.HDR"},
+        {"A.B.RCR", "HDR", "A.HDR"},  // from the first dot
+        {"SL1", ".HDR", "SL1.HDR"},   {"/races/SL1.RN1", "rcr", "/races/SL1.rcr"},
+        {"c:\\RACES\\", "RCR", "c:\\RACES\\"}, {"/races/", "RCR", "/races/"}, {"c:", "RCR", "c:"}, {"", "RCR", ""},
+        {"SL1.RCR", "", "SL1."},      {"SL1", "", "SL1."},
+        // Only the file's own name has an extension: dated folders keep their dots.
+        {"Races/2026.12.06/SL1", "RN1", "Races/2026.12.06/SL1.RN1"},
+        {"c:\\R.1\\RACE.2026.RCR", "RN1", "c:\\R.1\\RACE.RN1"}, {"R.1/SL1", "", "R.1/SL1."},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(ChangeExtension(c.path, c.extension), c.changed) << c.path << " + " << c.extension;
 
-TEST(ChangeExtension, FoldersAndEmptyNamesStayUnchanged)
-{
-    EXPECT_EQ(ChangeExtension("c:\\RACES\\", "RCR"), "c:\\RACES\\");
-    EXPECT_EQ(ChangeExtension("/races/", "RCR"), "/races/");
-    EXPECT_EQ(ChangeExtension("c:", "RCR"), "c:");
-    EXPECT_EQ(ChangeExtension("", "RCR"), "");
-}
-
-TEST(ChangeExtension, EmptyExtensionCutsAfterTheDot)
-{
-    EXPECT_EQ(ChangeExtension("SL1.RCR", ""), "SL1.");
-    EXPECT_EQ(ChangeExtension("SL1", ""), "SL1.");
+    EXPECT_EQ(FileExtension("c:\\races\\sl1.rn2"), "RN2");
+    EXPECT_EQ(FileExtension("A.B.rcr"), "RCR");  // after the last dot
+    EXPECT_EQ(FileExtension("SL1"), "");
+    EXPECT_EQ(FileExtension("/old.races/SL1"), "");
+    EXPECT_EQ(FolderPart("c:\\races\\SL1.RCR"), "c:\\races\\");
+    EXPECT_EQ(FolderPart("SL1.RCR"), "");
+    EXPECT_EQ(FileBaseName("/races/SL1.RN1"), "SL1");
+    EXPECT_EQ(FileBaseName("/races/A.B.RCR"), "A");
 }
 
 TEST(FileStatus, TellsMissingEmptyFullAndUnreadable)
@@ -48,14 +48,6 @@ TEST(FileStatus, TellsMissingEmptyFullAndUnreadable)
     EXPECT_EQ(FileStatus(dir.path()), -2);
 }
 
-TEST(FileExtension, IsTheUpperCaseTextAfterTheLastDot)
-{
-    EXPECT_EQ(FileExtension("c:\\races\\sl1.rn2"), "RN2");
-    EXPECT_EQ(FileExtension("A.B.rcr"), "RCR");
-    EXPECT_EQ(FileExtension("SL1"), "");
-    EXPECT_EQ(FileExtension("/old.races/SL1"), "");
-}
-
 TEST(FolderRoots, MapsTheOldSkitallyFolderUnderHome)
 {
     const FolderRoots roots("/home/secretary");
@@ -68,7 +60,7 @@ TEST(FolderRoots, MapsTheOldSkitallyFolderUnderHome)
     EXPECT_EQ(roots.Native("races\\BANFF.RCR"), "races/BANFF.RCR");
 }
 
-TEST(EnsureFolder, CreatesEveryMissingLevel)
+TEST(EnsureFolder, CreatesEveryMissingLevelUnlessAFileBlocksTheWay)
 {
     test::TempDir dir;
     const FolderRoots roots(dir.path());
@@ -76,15 +68,11 @@ TEST(EnsureFolder, CreatesEveryMissingLevel)
     EXPECT_EQ(made, dir.path() + "/Skitally/Events/2026/");
     EXPECT_TRUE(std::filesystem::is_directory(made));
     EXPECT_EQ(EnsureFolder(roots, made, "C"), made);  // already there
-}
-
-TEST(EnsureFolder, FailsWhereAFileBlocksTheWay)
-{
-    test::TempDir dir;
-    const FolderRoots roots(dir.path());
-    test::WriteFile(dir.File("Skitally"), "not a folder");
-    EXPECT_EQ(EnsureFolder(roots, "c:\\Skitally\\Events", "C"), "");
     EXPECT_EQ(EnsureFolder(roots, "   ", "C"), "");
+
+    test::TempDir other;
+    test::WriteFile(other.File("Skitally"), "not a folder");
+    EXPECT_EQ(EnsureFolder(FolderRoots(other.path()), "c:\\Skitally\\Events", "C"), "");
 }
 
 TEST(NormaliseFolder, GivesTheFolderWithATrailingSeparator)
@@ -95,14 +83,6 @@ TEST(NormaliseFolder, GivesTheFolderWithATrailingSeparator)
     EXPECT_EQ(NormaliseFolder(roots, "/races/BANFF.RCR"), "/races/");
     EXPECT_EQ(NormaliseFolder(roots, "c:\\races\\"), "c:/races/");
     EXPECT_EQ(NormaliseFolder(roots, dir.path()), dir.path() + "/");
-}
-
-TEST(FileNames, SplitIntoFolderAndBaseName)
-{
-    EXPECT_EQ(FolderPart("c:\\races\\SL1.RCR"), "c:\\races\\");
-    EXPECT_EQ(FolderPart("SL1.RCR"), "");
-    EXPECT_EQ(FileBaseName("/races/SL1.RN1"), "SL1");
-    EXPECT_EQ(FileBaseName("/races/A.B.RCR"), "A");
 }
 
 }  // namespace

@@ -18,47 +18,35 @@ TEST(SettingsStore, KeepsValuesAcrossReopening)
         EXPECT_TRUE(store->Set("Paths", "Race Path", "/races/"));
         EXPECT_TRUE(store->Set("Paths", "Race Path", "/races/2026/"));
         EXPECT_TRUE(store->Set("Settings", "Language", "1"));
+        EXPECT_TRUE(store->Set("Paths", "Last Path", "C:\\Courses d'été\\\"Banff\""));
     }
     auto store = SettingsStore::Open(path);
     EXPECT_EQ(store->Get("Paths", "Race Path"), "/races/2026/");
     EXPECT_EQ(store->Get("Settings", "Language"), "1");
+    EXPECT_EQ(store->Get("Paths", "Last Path"), "C:\\Courses d'été\\\"Banff\"");
     // Sections keep keys apart.
     EXPECT_EQ(store->Get("Settings", "Race Path"), "");
     EXPECT_TRUE(store->Remove("Settings", "Language"));
     EXPECT_EQ(store->Get("Settings", "Language"), "");
 }
 
-TEST(SettingsStore, KeepsTextWithQuotesAndAccents)
-{
-    test::TempDir dir;
-    auto store = SettingsStore::Open(dir.File("s.sqlite"));
-    const std::string value = "C:\\Courses d'été\\\"Banff\"";
-    store->Set("Paths", "Last Path", value);
-    EXPECT_EQ(store->Get("Paths", "Last Path"), value);
-}
-
-TEST(SettingsStore, FallsBackToMemoryWhenTheFileIsNoDatabase)
+TEST(SettingsStore, FallsBackToMemoryWhenTheFileIsNoDatabaseOrHasNoFolder)
 {
     test::TempDir dir;
     const std::string path = dir.File("Skitally.sqlite");
     test::WriteFile(path, std::string(4096, 'x'));
-    auto store = SettingsStore::Open(path);
-    EXPECT_FALSE(store->persistent());
-    EXPECT_FALSE(store->openError().empty());
-    EXPECT_TRUE(store->Set("Settings", "Look", "Tab"));
-    EXPECT_EQ(store->Get("Settings", "Look"), "Tab");
+    test::WriteFile(dir.File("blocked"), "a file where the folder should be");
+    for (const std::string& where : {path, dir.File("blocked/Skitally.sqlite")}) {
+        SCOPED_TRACE(where);
+        auto store = SettingsStore::Open(where);
+        EXPECT_FALSE(store->persistent());
+        EXPECT_FALSE(store->openError().empty());
+        const std::string value = "C:\\Courses d'été\\\"Banff\"";
+        EXPECT_TRUE(store->Set("Paths", "Last Path", value));
+        EXPECT_EQ(store->Get("Paths", "Last Path"), value);
+    }
     // The broken file is left as it was for the user to look at.
     EXPECT_EQ(test::ReadFile(path), std::string(4096, 'x'));
-}
-
-TEST(SettingsStore, FallsBackToMemoryWhenTheFolderCannotBeMade)
-{
-    test::TempDir dir;
-    test::WriteFile(dir.File("blocked"), "a file where the folder should be");
-    auto store = SettingsStore::Open(dir.File("blocked/Skitally.sqlite"));
-    EXPECT_FALSE(store->persistent());
-    EXPECT_TRUE(store->Set("Settings", "Look", "Lst"));
-    EXPECT_EQ(store->Get("Settings", "Look"), "Lst");
 }
 
 }  // namespace

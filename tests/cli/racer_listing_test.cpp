@@ -59,15 +59,11 @@ TEST_F(RacerListingTest, RefusesUnknownFieldsAndMissingRaces)
     EXPECT_EQ(Run({"dump", dir.File("SL1")}), kCliUsage);
 }
 
-TEST_F(RacerListingTest, DumpShowsFieldsAndBytes)
+TEST_F(RacerListingTest, DumpShowsTheRecordEndBytes)
 {
     ASSERT_EQ(Run({"dump", dir.File("SL1.RCR"), "2"}), kCliDone) << err.str();
-    const std::string text = out.str();
-    EXPECT_EQ(text.rfind("Record 2 of 3 (deleted)\n 0 Name         [DELETED RECORD", 0), 0u) << text;
-    EXPECT_NE(text.find("27 PointsSL     [012.50]\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("   FormatVersion 7.1\n"), std::string::npos);
     // The last line holds bytes 240-242: the version's last byte, then CR LF.
-    EXPECT_NE(text.find("\n00f0  40 0d 0a\n"), std::string::npos) << text;
+    EXPECT_NE(out.str().find("\n00f0  40 0d 0a\n"), std::string::npos) << out.str();
 }
 
 }  // namespace

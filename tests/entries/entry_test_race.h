@@ -14,7 +14,9 @@
 #include "racefile/jury_file.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_file.h"
+#include "racefile/racer_text.h"
 #include "support/test_support.h"
+#include "util/tokens.h"
 
 namespace skitally::test {
 
@@ -65,6 +67,20 @@ protected:
         return file.ReadRacer(n).value_or(RacerRecord());
     }
 
+    // Fields of racer n as the lists show them (trimmed, no points blank),
+    // joined by "|".
+    std::string Fields(int n, std::initializer_list<int> fields)
+    {
+        const RacerText text = RecordToText(Racer(n));
+        std::string joined;
+        const char* separator = "";
+        for (int field : fields) {
+            joined += separator + Trim(text[static_cast<std::size_t>(field)]);
+            separator = "|";
+        }
+        return joined;
+    }
+
     int RacerCount()
     {
         RacerFile file;
@@ -72,13 +88,7 @@ protected:
         return file.RacerCount();
     }
 
-    static std::vector<std::string> Texts(const ScriptedOperator& op)
-    {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op.messages())
-            texts.push_back(box.text);
-        return texts;
-    }
+    static std::vector<std::string> Texts(const ScriptedOperator& op) { return test::Texts(op); }
 
     TempDir dir;
     AppContext ctx{FoldersIn(dir), FixedClock()};

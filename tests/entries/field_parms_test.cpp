@@ -44,51 +44,37 @@ TEST(FieldParms, KindsAndDigitsFromTheFormat)
     EXPECT_EQ(FormKindOf(Parms("T", "SSS.DD", 6)), FieldKind::Time);
 }
 
-TEST(FieldParms, NumbersTakeDigitsWithinTheirPlaces)
+// What a field keeps of the keys typed into it, and what it refuses.
+TEST(FieldParms, TypingIsFilteredByTheFormat)
 {
-    const FieldParms points = Parms("D", "###.##", 6);
-    EXPECT_EQ(ApplyTyping(points, "12.345").text, "12.34");
-    EXPECT_EQ(ApplyTyping(points, "1234").text, "123");
-    EXPECT_EQ(ApplyTyping(points, "-4.5").text, "-4.5");
-    const FilteredText typed = ApplyTyping(points, "1-2a.5.0");
-    EXPECT_EQ(typed.text, "12.50");
-    EXPECT_EQ(typed.refused, "-a.");
-    EXPECT_EQ(typed.refusedKeys, 3);
-
-    const FieldParms year = Parms("I", "####", 4);
-    EXPECT_EQ(ApplyTyping(year, "20.13").text, "2013");
-    EXPECT_EQ(ApplyTyping(year, "201345").refused, "45");
-}
-
-TEST(FieldParms, TextFieldsCountCharactersNotBytes)
-{
-    const FieldParms name = Parms("A", "XXXX", 4);
-    EXPECT_EQ(ApplyTyping(name, "Zoë-Ann").text, "Zoë-");
-    const FilteredText cut = ApplyTyping(name, "ABCDÉ");
-    EXPECT_EQ(cut.text, "ABCD");
-    EXPECT_EQ(cut.refused, "É");
-    EXPECT_EQ(cut.refusedKeys, 1);
-}
-
-TEST(FieldParms, ClockPartsOverFiftyNineAreRefused)
-{
-    const FieldParms clock = Parms("T", "MM:SS.DD", 8);
-    EXPECT_EQ(ApplyTyping(clock, "1:59.99").text, "1:59.99");
-    const FilteredText sixty = ApplyTyping(clock, "1:60");
-    EXPECT_EQ(sixty.text, "1:6");
-    EXPECT_EQ(sixty.refused, "0");
-    EXPECT_EQ(ApplyTyping(clock, "75:10").refused, "5");  // minutes
-    EXPECT_EQ(ApplyTyping(clock, "1:2:3").refused, ":");  // one colon only
-    EXPECT_EQ(ApplyTyping(clock, "1.5:2").refused, ":");  // no colon after the point
-
-    const FieldParms hours = Parms("T", "H:MM:SS.DD", 10);
-    EXPECT_EQ(ApplyTyping(hours, "1:75:00").refused, "5");
-    EXPECT_EQ(ApplyTyping(hours, "12:00:00.00").text, "1:00:00.00");  // one hour digit
-    EXPECT_EQ(ApplyTyping(hours, "1:59:59.99").text, "1:59:59.99");
-
-    const FieldParms seconds = Parms("T", "SSS.DD", 6);
-    EXPECT_EQ(ApplyTyping(seconds, "75:32").text, "753");  // no colon, three digits
-    EXPECT_EQ(ApplyTyping(seconds, "125.32").text, "125.32");
+    // clang-format off
+    const struct {
+        const char *type, *format, *typed, *text, *refused;
+    } cases[] = {
+        {"D", "###.##", "12.345", "12.34", "5"},   {"D", "###.##", "1234", "123", "4"},
+        {"D", "###.##", "-4.5", "-4.5", ""},       {"D", "###.##", "1-2a.5.0", "12.50", "-a."},
+        {"I", "####", "20.13", "2013", "."},       {"I", "####", "201345", "2013", "45"},
+        {"A", "XXXX", "Zoë-Ann", "Zoë-", "Ann"},   {"A", "XXXX", "ABCDÉ", "ABCD", "É"},  // characters, not bytes
+        {"T", "MM:SS.DD", "1:59.99", "1:59.99", ""}, {"T", "MM:SS.DD", "1:60", "1:6", "0"},
+        {"T", "MM:SS.DD", "75:10", "7:10", "5"},   // minutes over 59
+        {"T", "MM:SS.DD", "1:2:3", "1:23", ":"},   // one colon only
+        {"T", "MM:SS.DD", "1.5:2", "1.52", ":"},   // no colon after the point
+        {"T", "H:MM:SS.DD", "1:75:00", "1:7:00", "5"},
+        {"T", "H:MM:SS.DD", "12:00:00.00", "1:00:00.00", "2"},  // one hour digit
+        {"T", "H:MM:SS.DD", "1:59:59.99", "1:59:59.99", ""},
+        {"T", "SSS.DD", "75:32", "753", ":2"},     // no colon, three digits
+        {"T", "SSS.DD", "125.32", "125.32", ""},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " <- " + c.typed);
+        const int length = static_cast<int>(std::string(c.format).size());
+        const FilteredText typed = ApplyTyping(Parms(c.type, c.format, length), c.typed);
+        EXPECT_EQ(typed.text, c.text);
+        EXPECT_EQ(typed.refused, c.refused);
+    }
+    EXPECT_EQ(ApplyTyping(Parms("D", "###.##", 6), "1-2a.5.0").refusedKeys, 3);
+    EXPECT_EQ(ApplyTyping(Parms("A", "XXXX", 4), "ABCDÉ").refusedKeys, 1);
 }
 
 TEST(FieldParms, F8TogglesBetweenSecondsAndClock)

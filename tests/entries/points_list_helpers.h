@@ -1,15 +1,19 @@
 #pragma once
 // Shared by the points-list tests: the list fixtures, an operator that
-// counts progress windows, one whole OPEN / READ / CLOSE pass, and the
-// bytes of the program's own fixed-record lists.
+// counts progress windows, a race to read lists for, and the bytes of the
+// program's own fixed-record lists.
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "app/scripted_operator.h"
 #include "entries/points_list_reader.h"
+#include "support/test_support.h"
 
 namespace skitally::test {
 
@@ -37,24 +41,65 @@ struct ListRun {
     std::string last;                // "*EOF*" or "*ERR*"
 };
 
-inline ListRun ReadList(PointsListReader& reader, AppContext& ctx, Operator& op, const std::string& path,
-                        bool quiet = true, const std::string& separator = ",")
-{
-    ListRun run;
-    run.opened = ReadRacerRec(reader, ctx, op, path, "OPEN", 1229, separator, quiet);
-    if (run.opened != "*OPN*")
-        return run;
-    for (int guard = 0; guard < 100000; ++guard) {
-        std::string line = ReadRacerRec(reader, ctx, op, path, "READ", 1229, separator, quiet);
-        if (line == "*EOF*" || line == "*ERR*") {
-            run.last = line;
-            break;
-        }
-        run.lines.push_back(line);
+// A race of the given discipline and level, with lists written or copied
+// into its temporary folder.
+class PointsListTest : public ::testing::Test {
+protected:
+    PointsListTest(const std::string& discipline, const std::string& level)
+    {
+        ctx.race.header.values.discipline = discipline;
+        ctx.race.header.values.raceLevel = level;
     }
-    ReadRacerRec(reader, ctx, op, path, "CLOSE", 1229, separator, quiet);
-    return run;
-}
+    // Lists are read from a copy: the reader may rewrite a list in place.
+    std::string Copy(const std::string& fixture)
+    {
+        std::filesystem::copy_file(EntriesData(fixture), dir.File(fixture),
+                                   std::filesystem::copy_options::overwrite_existing);
+        return dir.File(fixture);
+    }
+    std::string Write(const std::string& name, const std::string& bytes)
+    {
+        WriteFile(dir.File(name), bytes);
+        return dir.File(name);
+    }
+    // One whole OPEN / READ / CLOSE pass.
+    ListRun Read(const std::string& path, bool quiet = true, const std::string& separator = ",")
+    {
+        ListRun run;
+        run.opened = ReadRacerRec(reader, ctx, op, path, "OPEN", 1229, separator, quiet);
+        if (run.opened != "*OPN*")
+            return run;
+        for (int guard = 0; guard < 100000; ++guard) {
+            std::string line = ReadRacerRec(reader, ctx, op, path, "READ", 1229, separator, quiet);
+            if (line == "*EOF*" || line == "*ERR*") {
+                run.last = line;
+                break;
+            }
+            run.lines.push_back(line);
+        }
+        ReadRacerRec(reader, ctx, op, path, "CLOSE", 1229, separator, quiet);
+        return run;
+    }
+    // The one "Load Racer Error" box shown, or an empty text.
+    std::string ErrorBoxText() const
+    {
+        std::string text;
+        int boxes = 0;
+        for (const MessageBox& box : op.messages())
+            if (box.title == "Load Racer Error") {
+                EXPECT_EQ(box.buttons, std::vector<std::string>{"&Okay"});
+                text = box.text;
+                ++boxes;
+            }
+        EXPECT_LE(boxes, 1);
+        return text;
+    }
+
+    TempDir dir;
+    AppContext ctx{FoldersIn(dir), FixedClock()};
+    ListOperator op;
+    PointsListReader reader;
+};
 
 struct ListRecord {
     std::string name;  // Windows-1252

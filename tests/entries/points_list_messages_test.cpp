@@ -12,45 +12,15 @@
 namespace skitally {
 namespace {
 
+using test::ListRun;
+
 const std::string kNatAcaHeader =
     "Cat,Last,First,Div,Card,SXCard,Gender,Birth,DHPoints,SLPoints,GSPoints,SGPoints,SCPoints,SXPoints,SXRank,"
     "KKPoints,Group\r\n";
 
-class PointsListMessagesTest : public ::testing::Test {
+class PointsListMessagesTest : public test::PointsListTest {
 protected:
-    PointsListMessagesTest()
-    {
-        ctx.race.header.values.discipline = "G";
-        ctx.race.header.values.raceLevel = "NAT";
-    }
-    std::string Write(const std::string& name, const std::string& bytes)
-    {
-        test::WriteFile(dir.File(name), bytes);
-        return dir.File(name);
-    }
-    test::ListRun Read(const std::string& path, bool quiet = true)
-    {
-        return test::ReadList(reader, ctx, op, path, quiet);
-    }
-    // The one "Load Racer Error" box shown, or an empty text.
-    std::string ErrorBoxText() const
-    {
-        std::string text;
-        int boxes = 0;
-        for (const MessageBox& box : op.messages())
-            if (box.title == "Load Racer Error") {
-                EXPECT_EQ(box.buttons, std::vector<std::string>{"&Okay"});
-                text = box.text;
-                ++boxes;
-            }
-        EXPECT_LE(boxes, 1);
-        return text;
-    }
-
-    test::TempDir dir;
-    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    test::ListOperator op;
-    PointsListReader reader;
+    PointsListMessagesTest() : PointsListTest("G", "NAT") {}
 };
 
 TEST_F(PointsListMessagesTest, NineteenBytesFailAtOpenWithTheHeadlineOnly)
@@ -84,7 +54,7 @@ TEST_F(PointsListMessagesTest, EachCheckNamesTheOffendingValue)
         SCOPED_TRACE(c.racer);
         op = test::ListOperator();
         const std::string good = "U14,Fraser,Chloe,BC,256789,,F,2013,,,,,,,,,\r\n";
-        const test::ListRun run = Read(Write("bad.csv", kNatAcaHeader + good + c.racer + "\r\n" + good));
+        const ListRun run = Read(Write("bad.csv", kNatAcaHeader + good + c.racer + "\r\n" + good));
         EXPECT_EQ(run.lines.size(), 1u);
         EXPECT_EQ(run.last, "*ERR*");
         EXPECT_EQ(ErrorBoxText(), "FILE FORMAT WAS NOT RECOGNIZABLE\n" + std::string(c.racer) + "\n" + c.detail);
@@ -101,7 +71,7 @@ TEST_F(PointsListMessagesTest, RegionalCardsLoseTheirLetterCOnlyWhenLong)
         "Last Name,First Name,Card,SXCard,Gender,Birth,Cat,FIS Card,NAT Card,Division,FSX Card\r\n";
     EXPECT_EQ(Read(Write("reg.csv", header + "Bouchard,Anne,C123456,,F,2010,U16,,,QC/CAN,\r\n")).lines,
               std::vector<std::string>{"BOUCHARD,Anne,CAN,QC,U16,123456,F,2010,,,,,,,,,,0000000"});
-    const test::ListRun shortCard = Read(Write("reg2.csv", header + "Bouchard,Anne,C5,,F,2010,U16,,,QC,\r\n"));
+    const ListRun shortCard = Read(Write("reg2.csv", header + "Bouchard,Anne,C5,,F,2010,U16,,,QC,\r\n"));
     EXPECT_EQ(shortCard.last, "*ERR*");
     EXPECT_EQ(ErrorBoxText(),
               "FILE FORMAT WAS NOT RECOGNIZABLE\nBouchard,Anne,C5,,F,2010,U16,,,QC,\nCard Number <C5> is Invalid");
@@ -113,7 +83,7 @@ TEST_F(PointsListMessagesTest, RegionalCardsLoseTheirLetterCOnlyWhenLong)
 
 TEST_F(PointsListMessagesTest, GenderFromTheCodeWhenTheListGivesNone)
 {
-    const test::ListRun run = Read(Write("g.csv", kNatAcaHeader + "U16,Aa,Bb,QC,255001,,,2011,,,,,,,,,\r\n"
+    const ListRun run = Read(Write("g.csv", kNatAcaHeader + "U16,Aa,Bb,QC,255001,,,2011,,,,,,,,,\r\n"
                                                                 "U16,Cc,Dd,QC,252001,,,2011,,,,,,,,,\r\n"
                                                                 "U16,Ee,Ff,QC,12,,,2011,,,,,,,,,\r\n"
                                                                 "U16,Gg,Hh,QC,,,,2011,,,,,,,,,\r\n"
@@ -138,7 +108,7 @@ TEST_F(PointsListMessagesTest, UnknownListGenderIsAskedOncePerList)
                              "105002,BAKKE Ola,,,1997,NOR,14.00,2,\r\n"
                              "505003,DAHL Kari,,,1996,NOR,16.00,3,\r\n";
     op = test::ListOperator({"Female"});
-    const test::ListRun run = Read(Write("FISORG.CSV", list));
+    const ListRun run = Read(Write("FISORG.CSV", list));
     ASSERT_EQ(run.lines.size(), 3u);
     EXPECT_EQ(run.lines[1], "BAKKE,Ola,NOR,,,105002,F,1997,14.00,,,,,,,,,0000000");
     ASSERT_EQ(op.messages().size(), 1u);
@@ -151,7 +121,7 @@ TEST_F(PointsListMessagesTest, UnknownListGenderIsAskedOncePerList)
 
     // Abort ends the list without the error box; the caller knows why.
     op = test::ListOperator({"Abort"});
-    const test::ListRun aborted = Read(Write("FISORG.CSV", list));
+    const ListRun aborted = Read(Write("FISORG.CSV", list));
     EXPECT_EQ(aborted.last, "*ERR*");
     EXPECT_TRUE(aborted.lines.empty());
     EXPECT_TRUE(reader.AbortedByOperator());
@@ -168,7 +138,7 @@ TEST_F(PointsListMessagesTest, CategoryQuestionUnlessQuiet)
                              "M5,Park,Jae,ON/CAN,108878,M,1979,,,,,,,\r\n";
     const std::string path = Write("NATLIST.CSV", list);
     op = test::ListOperator({"Yes"});
-    const test::ListRun yes = Read(path, false);
+    const ListRun yes = Read(path, false);
     ASSERT_EQ(op.messages().size(), 1u);
     EXPECT_EQ(op.messages()[0].title, "Skitally Query");
     EXPECT_EQ(op.messages()[0].text, "Calculate Category (ie: U12, U21) from Birth Year\n( NORMALLY ANSWER 'N' )");

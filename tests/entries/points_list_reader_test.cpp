@@ -15,36 +15,13 @@
 namespace skitally {
 namespace {
 
+using test::ListRun;
+
 namespace fs = std::filesystem;
 
-class PointsListReaderTest : public ::testing::Test {
+class PointsListReaderTest : public test::PointsListTest {
 protected:
-    PointsListReaderTest()
-    {
-        ctx.race.header.values.discipline = "S";
-        ctx.race.header.values.raceLevel = "FIS";
-    }
-    // Lists are read from a copy: the reader may rewrite a list in place.
-    std::string Copy(const std::string& fixture, const std::string& as = {})
-    {
-        const std::string path = dir.File(as.empty() ? fixture : as);
-        fs::copy_file(test::EntriesData(fixture), path, fs::copy_options::overwrite_existing);
-        return path;
-    }
-    std::string Write(const std::string& name, const std::string& bytes)
-    {
-        test::WriteFile(dir.File(name), bytes);
-        return dir.File(name);
-    }
-    test::ListRun Read(const std::string& path, bool quiet = true, const std::string& separator = ",")
-    {
-        return test::ReadList(reader, ctx, op, path, quiet, separator);
-    }
-
-    test::TempDir dir;
-    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    test::ListOperator op;
-    PointsListReader reader;
+    PointsListReaderTest() : PointsListTest("S", "FIS") {}
 };
 
 // ---- One racer of every kind, exactly as the entry operations get it ----
@@ -91,7 +68,7 @@ TEST_F(PointsListReaderTest, EveryKindGivesItsNormalisedLine)
         EXPECT_STREQ(reader.AccessName(), c.access);
         EXPECT_EQ(reader.KindCode(), c.kindCode);
         ReadRacerRec(reader, ctx, op, path, "CLOSE", 1229, ",", true);
-        const test::ListRun run = Read(path);
+        const ListRun run = Read(path);
         EXPECT_EQ(run.last, "*EOF*");
         ASSERT_EQ(run.lines.size(), c.racers);
         EXPECT_EQ(run.lines[c.index], c.line);
@@ -102,7 +79,7 @@ TEST_F(PointsListReaderTest, EveryKindGivesItsNormalisedLine)
 TEST_F(PointsListReaderTest, FisAlpineListWithQuotesDatesShortYearsAndAccents)
 {
     const std::string path = Copy("fisalp.csv");
-    const test::ListRun run = Read(path);
+    const ListRun run = Read(path);
     const std::vector<std::string> expected = {
         "BRANDVIK,Oskar,NOR,,,104512,M,2001,45.20,12.05,,60.11,120.50,,,,,0000000",
         "LINDQVIST,Maja-Elin,SWE,,,205733,F,1998,,8.40,15.75,,,,,,,0000000",  // W, XX/XX/1998, "---"
@@ -113,7 +90,7 @@ TEST_F(PointsListReaderTest, FisAlpineListWithQuotesDatesShortYearsAndAccents)
     EXPECT_EQ(run.last, "*EOF*");
 
     // Other separators join the same fields; the comma of the quoted name stays.
-    const test::ListRun tabbed = Read(path, true, "\t");
+    const ListRun tabbed = Read(path, true, "\t");
     ASSERT_EQ(tabbed.lines.size(), 4u);
     EXPECT_EQ(tabbed.lines[2],
               "DE LA CRUZ, JR\tMateo\tARG\t\t\t193377\tM\t1999\t210.00\t\t95.35\t180.40\t\t\t\t\t\t0000000");
@@ -149,11 +126,11 @@ TEST_F(PointsListReaderTest, FixedRecordListsMatchTheirBuiltBytes)
     EXPECT_EQ(test::ReadFile(test::EntriesData("skit_list.pts")), test::RecordListBytes(skit, 40));
     EXPECT_EQ(test::ReadFile(test::EntriesData("old_list.dat")), test::RecordListBytes(old, 20));
 
-    const test::ListRun skitRun = Read(Copy("skit_list.pts"));
+    const ListRun skitRun = Read(Copy("skit_list.pts"));
     ASSERT_EQ(skitRun.lines.size(), 3u);
     EXPECT_EQ(skitRun.lines[1], "DE SOUSA,Tiago,POR,BC,SR,204127,M,1991,,33.75,40.00,,,,,,,0000000");
     EXPECT_EQ(skitRun.lines[2], "BÉLANGER,Anaïs,CAN,QC,J2,256300,F,2003,99.99,101.00,,,,,,,,0000000");
-    const test::ListRun oldRun = Read(Copy("old_list.dat"));
+    const ListRun oldRun = Read(Copy("old_list.dat"));
     ASSERT_EQ(oldRun.lines.size(), 3u);
     EXPECT_EQ(oldRun.lines[2], "O'HARA,Liam,IRL,ON,,104400,M,,,,,,,,,,,0000000");
 
@@ -263,7 +240,7 @@ TEST_F(PointsListReaderTest, BlankAndSeparatorOnlyLinesAreSkipped)
 {
     std::string list = test::ReadFile(test::EntriesData("fisaca.csv"));
     list += ",,,,,,,,,,,,,,\r\n  \r\n\"\",\"\",,,,,,,,,,,,,\r\n\x1A";
-    const test::ListRun run = Read(Write("fisaca.csv", list));
+    const ListRun run = Read(Write("fisaca.csv", list));
     EXPECT_EQ(run.lines.size(), 3u);
     EXPECT_EQ(run.last, "*EOF*");
 }

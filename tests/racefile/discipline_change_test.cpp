@@ -18,13 +18,6 @@ RacerRecord Racer(const std::string& name, float time2 = 0)
 
 class DisciplineChangeTest : public ::testing::Test {
 protected:
-    std::vector<std::string> Texts(const ScriptedOperator& op) const
-    {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op.messages())
-            texts.push_back(box.text);
-        return texts;
-    }
 
     RefillRacers Recorder()
     {
@@ -43,7 +36,7 @@ TEST_F(DisciplineChangeTest, RefusedCodes)
     ScriptedOperator op;
     EXPECT_FALSE(ChangeDiscipline(ctx, op, {"S", "SLX", "NAT"}, untimed, Recorder()));
     EXPECT_FALSE(ChangeDiscipline(ctx, op, {"", "kk", "FIS"}, {}, Recorder()));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK",
+    EXPECT_EQ(test::Texts(op), (std::vector<std::string>{"VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK",
                                                    "Kinder Kombi (KK) not valid for a FIS Race"}));
     EXPECT_EQ(op.messages()[0].title, "Error Message");
 }
@@ -63,7 +56,7 @@ TEST_F(DisciplineChangeTest, CombinedToCombinedOnlyWarnsAndOtherChangesNeedNoTim
     ScriptedOperator op;
     EXPECT_EQ(ChangeDiscipline(ctx, op, {"AC", "SC", "FIS"}, timed, Recorder()), "SC");
     EXPECT_FALSE(ChangeDiscipline(ctx, op, {"S", "G", "NAT"}, timed, Recorder()));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{
+    EXPECT_EQ(test::Texts(op), (std::vector<std::string>{
                              "PLEASE keep in mind that changing combined Race Types means that some of the results "
                              "should be re-printed and re-run if already completed",
                              "CAN NOT CHANGE DISCIPLINE - RACERS HAVE RUN TIMES",
@@ -79,7 +72,7 @@ TEST_F(DisciplineChangeTest, ConfirmedChangeRefillsAndRemindsOfTheFFactor)
     EXPECT_EQ(ChangeDiscipline(ctx, op, {"S", "G", "NAT"}, untimed, Recorder()), "G");
     EXPECT_EQ(ChangeDiscipline(ctx, op, {"S", "SX", "NAT"}, untimed, Recorder()), "SX");
     EXPECT_EQ(refills, (std::vector<std::string>{"G", "SX+card"}));
-    const std::vector<std::string> texts = Texts(op);
+    const std::vector<std::string> texts = test::Texts(op);
     ASSERT_EQ(texts.size(), 8u);
     EXPECT_EQ(texts[2], "This will Change the Seed Points for the Penalty Calculation but will keep the RUN times "
                         "and BIB numbers from the original race.");
@@ -97,7 +90,7 @@ TEST_F(DisciplineChangeTest, FValueTypedOnTheWeatherScreen)
     EXPECT_EQ(DisciplineAfterFValue(ctx, op, " G", 1000), "G");
     ctx.texts.SetLanguage(kFrench);
     EXPECT_EQ(DisciplineAfterFValue(ctx, op, "D", 1190), "SG");
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{
+    EXPECT_EQ(test::Texts(op), (std::vector<std::string>{
                              "F FACTOR entered Has CHANGED the Discipline to <SLALOM>",
                              "F FACTOR entered for Discipline <GIANT SLALOM> is UNKNOWN and may cause Errors",
                              "Le FACTEUR F saisi a CHANGÉ la discipline en <SUPER G.>"}));

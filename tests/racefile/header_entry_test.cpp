@@ -23,10 +23,10 @@ class FormRecorder : public ScriptedOperator {
     std::vector<FieldForm> forms;
 };
 
-std::string Padded(std::string text, std::size_t width = 65)
+// One 65-byte header record.
+std::string Padded(const std::string& text, std::size_t width = 65)
 {
-    text.resize(width, ' ');
-    return text;
+    return test::Pad(text, width);
 }
 
 class HeaderEntryTest : public ::testing::Test {
@@ -40,13 +40,6 @@ class HeaderEntryTest : public ::testing::Test {
     {
         op = std::make_unique<FormRecorder>(std::move(answers));
         return HeaderEntry(ctx, *op, args);
-    }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op->messages())
-            texts.push_back(box.text);
-        return texts;
     }
     std::string Hdr() const { return test::ReadFile(dir.File("SL1.HDR")); }
     std::string Record(int n) const { return Hdr().substr((n - 1) * 65, 65); }
@@ -104,7 +97,7 @@ TEST_F(HeaderEntryTest, RefusedValuesLeaveTheFileAsItWas)
     answers[6] = "XX";
     answers.push_back(ScriptedOperator::kCancel);
     EXPECT_FALSE(Enter({}, answers));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK"}));
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK"}));
     EXPECT_EQ(op->messages()[0].title, "Error Message");
     ASSERT_EQ(op->forms.size(), 2u);
     EXPECT_EQ(op->forms[1].fields[0].value, "JASPER CUP");
@@ -120,7 +113,7 @@ TEST_F(HeaderEntryTest, RefusedValuesLeaveTheFileAsItWas)
              {{"title1=JASPER CUP", "colour=RED"}, "colour is not a field of this screen"},
              {{"gender"}, "gender is not a field of this screen"}}) {
         EXPECT_FALSE(Enter(args)) << text;
-        EXPECT_EQ(Texts(), (std::vector<std::string>{text}));
+        EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{text}));
         EXPECT_EQ(Hdr(), before) << text;
     }
     ASSERT_TRUE(Enter({"discipline=kk", "gender=f", "level=srs"}));
@@ -135,7 +128,7 @@ TEST_F(HeaderEntryTest, BothGendersOnlyWithoutCodexOrWithARecreationalOne)
     ctx.race.jury.technical[kCodexNumber].run1 = "CAN1234.TD5";
     const std::string before = Hdr();
     EXPECT_FALSE(Enter({"gender=B", "title1=CHANGED"}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID GENDER: M=MEN, F=FEMALE"}));
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"VALID GENDER: M=MEN, F=FEMALE"}));
     EXPECT_EQ(Hdr(), before);
 
     ctx.race.jury.technical[kCodexNumber].run1 = "REC0042";
@@ -180,7 +173,7 @@ TEST_F(HeaderEntryTest, ANewDisciplineRefillsTheRacersRecordByRecord)
     const std::string deleted = test::ReadFile(dir.File("SL1.RCR")).substr(243, 243);
 
     ASSERT_TRUE(Enter({"discipline=GS"}, {"Yes"})) << op->transcript();
-    EXPECT_EQ(Texts()[1], "Is this what is required");
+    EXPECT_EQ(test::Texts(*op)[1], "Is this what is required");
     EXPECT_EQ(Trim(Racer(1).seedPoints), "034.25");
     EXPECT_EQ(Racer(1).card, "1111111");
     EXPECT_EQ(Trim(Racer(3).seedPoints), "");
@@ -201,21 +194,15 @@ TEST_F(HeaderEntryTest, ANewDisciplineRefillsTheRacersRecordByRecord)
     EXPECT_EQ(Hdr(), hdr);
 }
 
-}  // namespace
-}  // namespace skitally
-
-namespace skitally {
-namespace {
-
 TEST_F(HeaderEntryTest, ADownhillAsksHowManyRunsOnceWhenEntered)
 {
     ASSERT_TRUE(Enter({"discipline=DH", "gender=M", "date=06-12-2026/LAKE LOUISE"}, {"2 Runs"})) << op->transcript();
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"This Race Type is normally a 1 Run Race",
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"This Race Type is normally a 1 Run Race",
                                                  "Indicate the Number of Runs this Race Should have"}));
     EXPECT_EQ(ctx.race.flags.state8, "2");
     // Entering the header again with the same discipline asks nothing.
     ASSERT_TRUE(Enter({"title1=LAKE LOUISE DOWNHILL"}));
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(test::Texts(*op).empty());
 }
 
 }  // namespace

@@ -9,11 +9,7 @@
 namespace skitally {
 namespace {
 
-std::string Pad(std::string text, std::size_t width)
-{
-    text.resize(width, ' ');
-    return text;
-}
+using test::Pad;
 
 RaceHeaderValues TremblantSlalom()
 {

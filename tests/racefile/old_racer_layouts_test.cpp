@@ -262,32 +262,13 @@ std::string FixturePath(int length)
     return std::string(SKITALLY_TEST_DATA) + "/racefile/old/RACE" + std::to_string(length) + ".RCR";
 }
 
-// Rewrites the checked-in files: run with --gtest_also_run_disabled_tests.
+// Rewrites the checked-in files that the race-opening tests convert: run
+// with --gtest_also_run_disabled_tests.
 TEST(OldRacerLayouts, DISABLED_WriteFixtures)
 {
     for (const Layout& layout : kLayouts)
         test::WriteFile(FixturePath(layout.length),
                         MakeRecord(layout, FixtureRacer()) + MakeRecord(layout, {{"Name", "DELETED RECORD"}}));
-}
-
-TEST(OldRacerLayouts, CheckedInFilesConvert)
-{
-    for (const Layout& layout : kLayouts) {
-        SCOPED_TRACE(layout.length);
-        test::TempDir dir;
-        ASSERT_TRUE(fs::exists(FixturePath(layout.length)));
-        ASSERT_TRUE(ConvertOldRacerFile(FixturePath(layout.length), dir.File("R.RCR"), nullptr, ""));
-        const std::vector<RacerRecord> racers = RecordsOf(dir.File("R.RCR"));
-        ASSERT_EQ(racers.size(), 2u);
-        EXPECT_EQ(racers[0].name, kConvertedName);
-        EXPECT_EQ(racers[0].card, "0012345");
-        EXPECT_EQ(racers[0].bib, "12 ");
-        EXPECT_FLOAT_EQ(racers[0].time2, 47.02f);
-        EXPECT_FLOAT_EQ(racers[0].pointsGS, 23.5f);
-        EXPECT_EQ(racers[0].pointsSL, layout.version == 0.0f ? -1.0f : 0.0f);
-        EXPECT_TRUE(racers[1].IsDeleted());
-        EXPECT_FALSE(fs::exists(dir.File(kRewriteFileName)));
-    }
 }
 
 }  // namespace

@@ -23,13 +23,6 @@ protected:
         op = std::make_unique<ScriptedOperator>(std::move(answers));
         return OpenRace(ctx, *op, name, create);
     }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op->messages())
-            texts.push_back(box.text);
-        return texts;
-    }
 
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
@@ -44,18 +37,16 @@ TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
     EXPECT_EQ(ctx.race.racePath, dir.File("races/"));
     EXPECT_EQ(FileStatus(dir.File("races/SL1.RCR")), -1);
     EXPECT_TRUE(ctx.race.flags.paraFactors);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"COPY INFORMATION FROM OLD RACE FILE"}));
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"COPY INFORMATION FROM OLD RACE FILE"}));
     // The race options wrote the status file of a new race.
     EXPECT_EQ(test::ReadFile(dir.File("races/SL1.SKT")).rfind("OP=$OPEN$NEW$\r\n7\r\n", 0), 0u);
     EXPECT_EQ(ctx.settings->Get("Paths", "Last Path"), dir.File("races/"));
     EXPECT_EQ(ctx.settings->Get("Paths", "Race Path"), dir.File("races/"));
     EXPECT_EQ(op->status(), "F5 = View Racers");
-}
 
-TEST_F(RaceOpenTest, TheRaceOptionsRefuseAnythingButYesOrNo)
-{
-    ASSERT_TRUE(Open(dir.File("SL1"), true, {"maybe", "n", "No"}));
-    EXPECT_EQ(Texts()[0], "RESPONSE MUST BE Y, N");
+    // The race options refuse anything but yes or no.
+    ASSERT_TRUE(Open(dir.File("SL2"), true, {"maybe", "n", "No"}));
+    EXPECT_EQ(test::Texts(*op)[0], "RESPONSE MUST BE Y, N");
     EXPECT_FALSE(ctx.race.flags.paraFactors);
 }
 
@@ -64,7 +55,7 @@ TEST_F(RaceOpenTest, OpeningAMissingRaceCreatesNothing)
     EXPECT_FALSE(Open(dir.File("JASPER"), false, {}));
     EXPECT_FALSE(ctx.race.open);
     EXPECT_FALSE(fs::exists(dir.File("JASPER.RCR")));
-    EXPECT_EQ(Texts()[0], "Race file " + dir.File("JASPER.RCR") + " does not exist.");
+    EXPECT_EQ(test::Texts(*op)[0], "Race file " + dir.File("JASPER.RCR") + " does not exist.");
 }
 
 TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderAndCancelKeepsTheRace)
@@ -102,7 +93,7 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
     test::WriteFile(dir.File("DH1.HDR"), std::string(65 * 6, ' '));
 
     EXPECT_FALSE(Open(dir.File("DH1"), false, {"No"}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
     EXPECT_FALSE(ctx.race.open);
     EXPECT_EQ(test::ReadFile(dir.File("DH1.RCR")), old);
     EXPECT_FALSE(fs::exists(dir.File("Old DH1.RCR")));
@@ -115,13 +106,11 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
     ASSERT_TRUE(converted.Open(dir.File("DH1.RCR"), RacerFileMode::Read));
     EXPECT_EQ(converted.RacerCount(), static_cast<int>(old.size() / 242));
     EXPECT_EQ(converted.ReadRecordBytes(1).substr(241), "\r\n");
-}
 
-TEST_F(RaceOpenTest, ASingleShortRecordIsAnOlderLayoutNotANewRace)
-{
+    // A single record of 242 bytes is an older layout too, not a new race.
     test::WriteFile(dir.File("X.RCR"), std::string(242, 'A'));
     EXPECT_FALSE(Open(dir.File("X"), false, {"No"}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
+    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
 }
 
 TEST_F(RaceOpenTest, AFileOfNoKnownLayoutIsNotConvertedAndTheReasonIsInFrench)
@@ -173,15 +162,11 @@ TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
     EXPECT_EQ(first->start1, "  3");
     EXPECT_EQ(first->time1, 0.0f);
     EXPECT_EQ(first->status2, "   ");
-}
 
-TEST_F(RaceOpenTest, ExitInTheCopyOptionsCopiesNothing)
-{
-    test::WriteFile(dir.File("old/GS1.HDR"), std::string(65 * 10, 'H'));
-    ASSERT_TRUE(Open(dir.File("GS2"), true,
-                     {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
-    EXPECT_FALSE(fs::exists(dir.File("GS2.HDR")));
-    EXPECT_EQ(FileStatus(dir.File("GS2.RCR")), -1);
+    // Exit in the copy options copies nothing.
+    ASSERT_TRUE(Open(dir.File("GS3"), true, {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
+    EXPECT_FALSE(fs::exists(dir.File("GS3.HDR")));
+    EXPECT_EQ(FileStatus(dir.File("GS3.RCR")), -1);
 }
 
 }  // namespace

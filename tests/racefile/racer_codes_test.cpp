@@ -44,23 +44,19 @@ TEST(RacerCodes, RunStatusesAndCodex)
     EXPECT_FALSE(IsRecreationalCodex("RE"));
 }
 
-// ---- Cards ----
-
 TEST(NormaliseCard, EmptyZeroAndNines)
 {
-    auto card = [](const char* text, const char* name = "SMITH John") { return NormaliseCard(text, name); };
-    EXPECT_EQ(card("9").card, "999999");
-    EXPECT_EQ(card("99999").card, "999999");
-    EXPECT_EQ(card(" 9999999 ").card, "999999");
-    EXPECT_EQ(card("99").card, "99");
-    EXPECT_EQ(card("0000012").card, "0000012");
-    EXPECT_EQ(card("0").card, "0000000");
-    EXPECT_EQ(card("000").card, "0000000");
-    EXPECT_EQ(card("   ").card, "0000000");
-    EXPECT_TRUE(card("").accepted);
-
-    const CardResult nobody = NormaliseCard("", "   ");
-    EXPECT_FALSE(nobody.accepted);
+    const struct {
+        const char* typed;
+        const char* card;
+    } cases[] = {
+        {"9", "999999"},        {"99999", "999999"}, {" 9999999 ", "999999"}, {"99", "99"},
+        {"0000012", "0000012"}, {"0", "0000000"},    {"000", "0000000"},      {"   ", "0000000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NormaliseCard(c.typed, "SMITH John").card, c.card) << '"' << c.typed << '"';
+    EXPECT_TRUE(NormaliseCard("", "SMITH John").accepted);
+    EXPECT_FALSE(NormaliseCard("", "   ").accepted);
     EXPECT_TRUE(NormaliseCard("0012", "").accepted);  // a card alone is enough
 }
 
@@ -75,35 +71,35 @@ TEST(CategoryFromBirthYear, SeasonTurnsInOctober)
     EXPECT_EQ(CategoryFromBirthYear("2012", "", "NAT", 2026, 10), "U16");
 }
 
-TEST(CategoryFromBirthYear, StandardBandEdges)
+// Both ends of every band, in season 2025 (age = 2025 - birth year).
+TEST(CategoryFromBirthYear, EveryBandEdge)
 {
-    // Season 2025 throughout; age = 2025 - birth year.
-    const struct { int age; const char* std; const char* rec; } cases[] = {
-        {3, "SR", "SA"},    {4, "R6", "R6"},    {9, "R10", "R10"},  {10, "U12", "R12"},
-        {17, "U18", "R18"}, {18, "U21", "R21"}, {20, "U21", "R21"}, {21, "SR", "SA"},
+    // clang-format off
+    const struct { const char* current; int age; const char* std; const char* rec; } cases[] = {
+        {"", 3, "SR", "SA"},    {"", 4, "R6", "R6"},     {"", 5, "R6", "R6"},     {"", 6, "R8", "R8"},
+        {"", 7, "R8", "R8"},    {"", 8, "R10", "R10"},   {"", 9, "R10", "R10"},   {"", 10, "U12", "R12"},
+        {"", 11, "U12", "R12"}, {"", 12, "U14", "R14"},  {"", 13, "U14", "R14"},  {"", 14, "U16", "R16"},
+        {"", 15, "U16", "R16"}, {"", 16, "U18", "R18"},  {"", 17, "U18", "R18"},  {"", 18, "U21", "R21"},
+        {"", 20, "U21", "R21"}, {"", 21, "SR", "SA"},
+        {"U14", 16, "U18", "R18"},  // a standard category is classed afresh
+        // Masters younger than 19 are classed with everyone else.
+        {"M9", 17, "U18", "R18"}, {"M9", 18, "U21", "R21"}, {"M1", 19, "M9", "MM"},
+        {"MM", 29, "M9", "MM"},   {"M9", 30, "M8", "ML"},   {"M9", 34, "M8", "ML"},   {"M9", 35, "M7", "MK"},
+        {"M9", 39, "M7", "MK"},   {"M9", 40, "M6", "MJ"},   {"M9", 44, "M6", "MJ"},   {"M9", 45, "M5", "MI"},
+        {"M9", 49, "M5", "MI"},   {"M9", 50, "M4", "MH"},   {"M9", 54, "M4", "MH"},   {"M9", 55, "M3", "MG"},
+        {"M9", 59, "M3", "MG"},   {"M9", 60, "M2", "MF"},   {"M9", 64, "M2", "MF"},   {"M9", 65, "M1", "ME"},
+        {"M9", 69, "M1", "ME"},   {"M9", 70, "M0", "MD"},   {"M9", 74, "M0", "MD"},   {" M5", 75, "M+", "MC"},
+        {"M5", 79, "M+", "MC"},   {"M5", 80, "M*", "MB"},   {"M5", 84, "M*", "MB"},   {"M5", 85, "M!", "MA"},
+        // Para: 0 to 19 junior, any other age (even -1) master, at every level.
+        {"D", -1, "DM", "DM"},    {"D", 0, "DJ", "DJ"},     {"DM", 19, "DJ", "DJ"},   {"DJ", 20, "DM", "DM"},
     };
+    // clang-format on
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.current) + " age " + std::to_string(c.age));
         const std::string born = std::to_string(2025 - c.age);
-        EXPECT_EQ(CategoryFromBirthYear(born, "U14", "FIS", 2025, 12), c.std) << "age " << c.age;
-        EXPECT_EQ(CategoryFromBirthYear(born, "", "REC", 2025, 12), c.rec) << "age " << c.age;
+        EXPECT_EQ(CategoryFromBirthYear(born, c.current, "FIS", 2025, 12), c.std);
+        EXPECT_EQ(CategoryFromBirthYear(born, c.current, "REC", 2025, 12), c.rec);
     }
-}
-
-TEST(CategoryFromBirthYear, MastersAndPara)
-{
-    EXPECT_EQ(CategoryFromBirthYear("2008", "M9", "NAT", 2025, 12), "U18");  // aged 17
-    EXPECT_EQ(CategoryFromBirthYear("2007", "M9", "NAT", 2025, 12), "U21");  // 18: still standard
-    EXPECT_EQ(CategoryFromBirthYear("2006", "M1", "NAT", 2025, 12), "M9");   // 19
-    EXPECT_EQ(CategoryFromBirthYear("1995", "MM", "NAT", 2025, 12), "M8");   // 30
-    EXPECT_EQ(CategoryFromBirthYear("1995", "M9", "REC", 2025, 12), "ML");
-    EXPECT_EQ(CategoryFromBirthYear("1946", " M5", "NAT", 2025, 12), "M+");  // 79
-    EXPECT_EQ(CategoryFromBirthYear("1940", "M5", "NAT", 2025, 12), "M!");   // 85
-    EXPECT_EQ(CategoryFromBirthYear("1940", "M5", "REC", 2025, 12), "MA");
-
-    EXPECT_EQ(CategoryFromBirthYear("2006", "DM", "NAT", 2025, 12), "DJ");  // 19
-    EXPECT_EQ(CategoryFromBirthYear("2005", "DJ", "NAT", 2025, 12), "DM");  // 20
-    EXPECT_EQ(CategoryFromBirthYear("2025", "D", "NAT", 2025, 12), "DJ");   // 0
-    EXPECT_EQ(CategoryFromBirthYear("2026", "D", "NAT", 2025, 12), "DM");   // -1 is any other age
 }
 
 TEST(CategoryFromBirthYear, LeavesCategoryAlone)

@@ -26,13 +26,6 @@ protected:
         ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
     }
 
-    std::vector<std::string> Texts(const ScriptedOperator& op) const
-    {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op.messages())
-            texts.push_back(box.text);
-        return texts;
-    }
 
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
@@ -47,7 +40,7 @@ TEST_F(StageCheckTest, NewRaceWithOnlyItsHeaderHasNoRacers)
     EXPECT_TRUE(RaceFileExists(ctx, op, "T", false));  // exists, though empty
     EXPECT_FALSE(RaceFileExists(ctx, op, "HR", false));
     EXPECT_FALSE(RaceFileExists(ctx, op, "hr", false));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"RACER FILE IS EMPTY", "RACER FILE IS EMPTY"}));
+    EXPECT_EQ(test::Texts(op), (std::vector<std::string>{"RACER FILE IS EMPTY", "RACER FILE IS EMPTY"}));
     EXPECT_EQ(op.messages()[0].title, "Error Message");
 }
 
@@ -59,7 +52,7 @@ TEST_F(StageCheckTest, HeaderNeedsItsParametersAndComesFirst)
     EXPECT_FALSE(RaceFileExists(ctx, op, "H", false));
     test::WriteFile(ctx.race.File("HDR"), std::string(5 * 65, ' '));  // no parameter line
     EXPECT_FALSE(RaceFileExists(ctx, op, "H", false));
-    EXPECT_EQ(Texts(op), std::vector<std::string>(3, "RACE HEADER INFORMATION MISSING"));
+    EXPECT_EQ(test::Texts(op), std::vector<std::string>(3, "RACE HEADER INFORMATION MISSING"));
 }
 
 TEST_F(StageCheckTest, SilentSuppressesOnlyTheHeaderMessage)
@@ -70,7 +63,7 @@ TEST_F(StageCheckTest, SilentSuppressesOnlyTheHeaderMessage)
     WriteHeader("F");
     test::WriteFile(ctx.race.File("JRY"), "");  // exists but empty
     EXPECT_FALSE(RaceFileExists(ctx, op, "HJ", true));
-    EXPECT_EQ(Texts(op), std::vector<std::string>{"JURY & TECH. DATA MISSING"});
+    EXPECT_EQ(test::Texts(op), std::vector<std::string>{"JURY & TECH. DATA MISSING"});
 }
 
 TEST_F(StageCheckTest, EachPartGivesItsOwnError)
@@ -85,7 +78,7 @@ TEST_F(StageCheckTest, EachPartGivesItsOwnError)
     test::WriteFile(ctx.race.File("WTH"), std::string(75, ' '));
     test::WriteFile(ctx.race.File("RCR"), EncodeRacer(RacerRecord{}) + std::string(100, 'x'));
     EXPECT_TRUE(RaceFileExists(ctx, op, "HJFWRT", false));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"COURSE SETTER & FORERUNNERS MISSING",
+    EXPECT_EQ(test::Texts(op), (std::vector<std::string>{"COURSE SETTER & FORERUNNERS MISSING",
                                                    "WEATHER INFORMATION MISSING", "RACER FILE IS EMPTY"}));
 
     ctx.race.open = false;

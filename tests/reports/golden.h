@@ -19,16 +19,8 @@ namespace golden_detail {
 inline std::string Visible(const std::string& line)
 {
     std::string shown;
-    for (char c : line) {
-        if (c == '\f')
-            shown += "<FF>";
-        else if (c == '\b')
-            shown += "<BS>";
-        else if (c == '\r')
-            shown += "<CR>";
-        else
-            shown += c;
-    }
+    for (char c : line)
+        shown += c == '\f' ? "<FF>" : c == '\b' ? "<BS>" : c == '\r' ? "<CR>" : std::string(1, c);
     return shown;
 }
 

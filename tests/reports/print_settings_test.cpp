@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "reports/report_type.h"
+
 namespace skitally {
 namespace {
 
@@ -21,7 +23,7 @@ TEST(PrintSettings, StartUpWritesTheDefaultsOfEveryCodeInOrder)
     EXPECT_EQ(store->Get("Settings", "CRDTopPge"), "0");
 }
 
-TEST(PrintSettings, LoadNeedsAllFiveKeys)
+TEST(PrintSettings, FourKeysOfFiveGiveTheDefaultsOfTheCode)
 {
     auto store = SettingsStore::InMemory();
     SavePrintSettings(*store, "RN1", {10, 2, 0.25f, 2, 2});
@@ -32,10 +34,17 @@ TEST(PrintSettings, LoadNeedsAllFiveKeys)
     EXPECT_EQ(loaded->leftMargin, 0.25f);
     EXPECT_EQ(loaded->orientation, 2);
     EXPECT_EQ(loaded->bold, 2);
-    store->Set("Settings", "RN1FntBld", "");
-    EXPECT_FALSE(LoadPrintSettings(*store, "RN1"));
+    EXPECT_EQ(PrintSettingsFor(*store, "RN1").fontSize, 10);
     store->Set("Settings", "RN1FntBld", "bold");
     EXPECT_FALSE(LoadPrintSettings(*store, "RN1"));
+    store->Set("Settings", "RN1FntBld", "");
+    EXPECT_FALSE(LoadPrintSettings(*store, "RN1"));
+    const PrintSettings defaults = PrintSettingsFor(*store, "RN1");
+    EXPECT_EQ(defaults.fontSize, 9);
+    EXPECT_EQ(defaults.topLines, 3);
+    EXPECT_EQ(defaults.orientation, 1);
+    // The draw's information reports print with the settings of "TMP".
+    EXPECT_EQ(PrintSettingsFor(*store, PrintCodeOfFile("/races/$MATCH$.DAT")).fontSize, 11);
 }
 
 TEST(PrintSettings, AChangedFontSizeDoesNotSurviveARestart)

@@ -18,53 +18,28 @@ std::string Describe(const std::vector<TextRun>& runs)
     return text;
 }
 
-TEST(SplitStrikeRuns, TheUnofficialFooterStrikesTheTwoCharactersBeforeTheBackspaces)
+TEST(SplitStrikeRuns, BackspacesStrikeTheCharactersBeforeThemAndTheDashesGo)
 {
-    EXPECT_EQ(Describe(SplitStrikeRuns("CAN0123.TD7    SF\b\b-- /  1")), "(CAN0123.TD7    )[SF]( /  1)");
-}
-
-TEST(SplitStrikeRuns, LinesWithoutBackspacesPrintAsTheyAre)
-{
-    EXPECT_EQ(Describe(SplitStrikeRuns("PLAIN -- LINE")), "(PLAIN -- LINE)");
-    EXPECT_TRUE(SplitStrikeRuns("").empty());
-}
-
-TEST(SplitStrikeRuns, AllTheDashesAfterTheBackspacesGoWhateverTheirCount)
-{
-    EXPECT_EQ(Describe(SplitStrikeRuns("ABC\b---DEF")), "(AB)[C](DEF)");
-    EXPECT_EQ(Describe(SplitStrikeRuns("ABC\b\bDEF")), "(A)[BC](DEF)");
-    EXPECT_EQ(Describe(SplitStrikeRuns("ABCD\b\b\b\b----")), "[ABCD]");
-}
-
-TEST(SplitStrikeRuns, MoreBackspacesThanCharactersStrikeWhatIsThere)
-{
-    EXPECT_EQ(Describe(SplitStrikeRuns("A\b\b\b--B")), "[A](B)");
-    EXPECT_EQ(Describe(SplitStrikeRuns("\b\b--X")), "(X)");
-}
-
-TEST(SplitStrikeRuns, EveryMarkOnALineIsHonoured)
-{
-    EXPECT_EQ(Describe(SplitStrikeRuns("AB\b-CD\b\b--E")), "(A)[BCD](E)");
-}
-
-TEST(SplitStrikeRuns, OtherControlCharactersPrintNothingAndTabsABlank)
-{
-    EXPECT_EQ(Describe(SplitStrikeRuns("A\x01\x1B"
-                                       "B\tC\x7F")),
-              "(AB C)");
+    // clang-format off
+    const struct { const char *line, *runs; } cases[] = {
+        {"CAN0123.TD7    SF\b\b-- /  1", "(CAN0123.TD7    )[SF]( /  1)"},  // the unofficial footer
+        {"PLAIN -- LINE", "(PLAIN -- LINE)"}, {"", ""},
+        {"ABC\b---DEF", "(AB)[C](DEF)"},  // all the dashes go, whatever their count
+        {"ABC\b\bDEF", "(A)[BC](DEF)"},   {"ABCD\b\b\b\b----", "[ABCD]"},
+        {"A\b\b\b--B", "[A](B)"}, {"\b\b--X", "(X)"},  // more backspaces than characters
+        {"AB\b-CD\b\b--E", "(A)[BCD](E)"},  // every mark on a line
+        {"A\x01\x1B" "B\tC\x7F", "(AB C)"},  // other controls print nothing, a tab a blank
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(Describe(SplitStrikeRuns(c.line)), c.runs) << c.runs;
     EXPECT_EQ(PrintedWidth("CAN0123.TD7    SF\b\b-- /  1"), 22);
 }
 
 TEST(SplitReportPages, AFormFeedEndsAPageAndTheLastOneStartsNoEmptyPage)
 {
-    const std::vector<ReportPage> pages = SplitReportPages("\r\nONE\r\nTWO\r\n\f\r\nTHREE\r\n\f");
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0], (ReportPage{"", "ONE", "TWO"}));
-    EXPECT_EQ(pages[1], (ReportPage{"", "THREE"}));
-}
-
-TEST(SplitReportPages, FilesWithoutFormFeedsOrLineEndsAreOnePage)
-{
+    EXPECT_EQ(SplitReportPages("\r\nONE\r\nTWO\r\n\f\r\nTHREE\r\n\f"),
+              (std::vector<ReportPage>{{"", "ONE", "TWO"}, {"", "THREE"}}));
     EXPECT_EQ(SplitReportPages("A\nB"), (std::vector<ReportPage>{{"A", "B"}}));
     EXPECT_EQ(SplitReportPages(""), (std::vector<ReportPage>{{}}));
     // A form feed inside a line ends the page there.

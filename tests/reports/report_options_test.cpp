@@ -13,11 +13,14 @@
 namespace skitally::test {
 namespace {
 
-using ReportOptionsTest = ReportRaceTest;
+// A race of no racers; tests of other kinds of race make their own.
+class ReportOptionsTest : public ReportRaceTest {
+protected:
+    void SetUp() override { MakeRace({.racers = 0}); }
+};
 
 TEST_F(ReportOptionsTest, TheFormShowsTheLettersInOrderAndAlwaysAddsX)
 {
-    MakeRace({.racers = 0});
     SaveReportOptions(ctx, "YBN");
     // Ten fields, one answer each: keep all but tick "Z" and untick "B".
     ScriptedOperator op({"", "", "", "", "N", "", "", "Y", "", ""});
@@ -39,7 +42,6 @@ TEST_F(ReportOptionsTest, LeagueRacesAlwaysGetTheGroup)
 
 TEST_F(ReportOptionsTest, BeforeTheRun1ListZIsAddedAndYKeptOnlyWhereGenderMatters)
 {
-    MakeRace({.racers = 0});
     SaveReportOptions(ctx, "NY");
     EXPECT_EQ(AdjustOptionsForRun1(ctx), "NZ");
     EXPECT_EQ(LoadReportOptions(ctx), "NZ");
@@ -59,40 +61,13 @@ TEST_F(ReportOptionsTest, BeforeTheRun1ListZIsAddedAndYKeptOnlyWhereGenderMatter
 
 TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
 {
-    MakeRace({.racers = 0});
     // Order, direction per field: N C D G B. First one rank missing, then
     // two fields on rank 2, then a full order.
-    ScriptedOperator op({"Sort by Selected Fields",
-                         "1",
-                         "",
-                         "2",
-                         "",
-                         "3",
-                         "",
-                         "4",
-                         "",
-                         "",
-                         "",
-                         "",
-                         "",
-                         "2",
-                         "",
-                         "",
-                         "",
-                         "",
-                         "",
-                         "2",
-                         "",
-                         "",
-                         "",
-                         "",
-                         "D",
-                         "",
-                         "",
-                         "",
-                         "",
-                         "5",
-                         "A"});
+    // clang-format off
+    ScriptedOperator op({"Sort by Selected Fields", "1", "", "2", "", "3", "", "4", "", "", "",
+                         "", "", "2", "", "", "", "", "", "2", "", "",
+                         "", "", "D", "", "", "", "", "5", "A"});
+    // clang-format on
     ASSERT_TRUE(SortOptionsForm(ctx, op)) << op.transcript();
     ASSERT_EQ(op.messages().size(), 2u);
     EXPECT_EQ(op.messages()[0].text, "Must Set Field Order of ALL Fields");
@@ -102,7 +77,6 @@ TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
 
 TEST_F(ReportOptionsTest, ChoosingAnotherOrderClearsTheFieldSpecification)
 {
-    MakeRace({.racers = 0});
     SaveSortSpec(ctx, "3-A,1-A,2-A,4-A,5-A");
     ScriptedOperator op({"Sort by Points"});
     ASSERT_TRUE(SortOptionsForm(ctx, op));
@@ -110,7 +84,7 @@ TEST_F(ReportOptionsTest, ChoosingAnotherOrderClearsTheFieldSpecification)
     EXPECT_EQ(LoadSortSpec(ctx), "");
 }
 
-using StaleReportsTest = ReportRaceTest;
+using StaleReportsTest = ReportOptionsTest;
 
 TEST_F(StaleReportsTest, ReprintDeletesTheListedFilesOnContinueADrawChangeOnlyAsks)
 {
@@ -183,7 +157,6 @@ TEST_F(StaleReportsTest, DeletingTheCalculationOrSnowSeedFileResetsItsMarkerForG
 
 TEST_F(StaleReportsTest, CopiesAreAWholeNumberAboveZero)
 {
-    MakeRace({.racers = 0});
     EXPECT_EQ(ParseCopies(" 3 "), 3);
     EXPECT_FALSE(ParseCopies("0"));
     EXPECT_FALSE(ParseCopies("-2"));

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "report_test_race.h"
 #include "reports/report_type.h"
 
@@ -15,6 +13,8 @@ namespace {
 
 class ReportPageTest : public ReportRaceTest {
 protected:
+    void SetUp() override { MakeRace({.racers = 0}); }
+
     // A report of `count` body lines "LINE n" under one heading line.
     std::string Write(ReportLayout layout, int count)
     {
@@ -41,7 +41,6 @@ protected:
 
 TEST_F(ReportPageTest, TitleLinesOfOddLengthSitOneColumnFurtherRight)
 {
-    MakeRace({.racers = 0});
     const std::vector<std::string> lines = Lines(Pages(Write(Layout("RACERLST"), 1))[0]);
     // Three top lines, then the five titles: "ALPINE CANADA" is 13 long,
     // (40 - 13) / 2 = 13 blanks and one more; "SPRING CUP" is 10 long.
@@ -55,6 +54,8 @@ TEST_F(ReportPageTest, TitleLinesOfOddLengthSitOneColumnFurtherRight)
     EXPECT_EQ(lines[11], "HEADING");
     EXPECT_EQ(lines[12], "");
     EXPECT_EQ(lines[13], "LINE 1");
+    // The competitor list by name shows "I" instead of the discipline.
+    EXPECT_EQ(lines[lines.size() - 5].substr(17), "CAN0123.TD7    IF0 /  1");
     EXPECT_EQ(CenteredTitle("ODD", 8, true), "   ODD");
     EXPECT_EQ(CenteredTitle("ODD", 8, false), "  ODD");
     EXPECT_EQ(CenteredTitle("TOO LONG A TITLE", 10, true), "TOO LONG A TITLE");
@@ -63,7 +64,6 @@ TEST_F(ReportPageTest, TitleLinesOfOddLengthSitOneColumnFurtherRight)
 
 TEST_F(ReportPageTest, FooterCarriesCodexDisciplineGenderCodeAndSignedPage)
 {
-    MakeRace({.racers = 0});
     const std::vector<std::string> pages = Pages(Write(Layout("RACERPTS", 60), 70));
     ASSERT_EQ(pages.size(), 2u);
     const std::vector<std::string> first = Lines(pages[0]);
@@ -74,6 +74,9 @@ TEST_F(ReportPageTest, FooterCarriesCodexDisciplineGenderCodeAndSignedPage)
     EXPECT_EQ(first[footer + 2], "TIMING: ALGE TDC 8001" + std::string(25, ' ') + "Skitally 1.2.3");
     EXPECT_EQ(first[footer + 3], "RESULTS: SKITALLY" + std::string(37, ' ') + "SPRING");
     EXPECT_EQ(first[footer + 4], "PROTESTS AT THE RACE OFFICE");
+    // On a narrow report the footer takes the room of the program title.
+    const std::vector<std::string> narrow = Lines(Pages(Write(Layout("RACERPTS", 35), 1))[0]);
+    EXPECT_EQ(narrow[narrow.size() - 3], "TIMING: ALGE TDC 8001");
     const std::vector<std::string> second = Lines(pages[1]);
     EXPECT_EQ(second[second.size() - 5].substr(37), "CAN0123.TD7    SF0 /  2");
     // Later pages: one empty line and the dashes, no titles.
@@ -82,16 +85,8 @@ TEST_F(ReportPageTest, FooterCarriesCodexDisciplineGenderCodeAndSignedPage)
     EXPECT_EQ(second[5], "HEADING");
 }
 
-TEST_F(ReportPageTest, CompetitorListByNameShowsIInsteadOfTheDiscipline)
-{
-    MakeRace({.racers = 0});
-    const std::vector<std::string> lines = Lines(Pages(Write(Layout("RACERLST"), 1))[0]);
-    EXPECT_EQ(lines[lines.size() - 5].substr(17), "CAN0123.TD7    IF0 /  1");
-}
-
 TEST_F(ReportPageTest, PageOneClosesAt57AndLaterPagesAt72)
 {
-    MakeRace({.racers = 0});
     // Page 1 holds 11 heading counts and 2 for the headings: 44 lines reach 57.
     std::vector<std::string> pages = Pages(Write(Layout("RACERPTS"), 44));
     EXPECT_EQ(pages.size(), 1u);
@@ -117,7 +112,6 @@ TEST_F(ReportPageTest, SkiCrossAndLeagueRacesHaveOtherFirstPageLimits)
 
 TEST_F(ReportPageTest, UnofficialResultsStrikeOutTheFooterCodeAndWidenTheLineByFour)
 {
-    MakeRace({.racers = 0});
     const std::vector<std::string> lines = Lines(Pages(Write(Layout("RACERUFC(N)", 50, 3), 1))[0]);
     const std::string& footer = lines[lines.size() - 5];
     // Indent column 3: two blanks first; the line is 50 + 4 wide.
@@ -126,55 +120,25 @@ TEST_F(ReportPageTest, UnofficialResultsStrikeOutTheFooterCodeAndWidenTheLineByF
     EXPECT_EQ(lines[lines.size() - 4], "  " + std::string(50, '-'));
 }
 
-TEST_F(ReportPageTest, TheProgramTitleIsLeftOutWhenTheFooterTakesTheRoom)
-{
-    MakeRace({.racers = 0});
-    const std::vector<std::string> lines = Lines(Pages(Write(Layout("RACERPTS", 35), 1))[0]);
-    EXPECT_EQ(lines[lines.size() - 3], "TIMING: ALGE TDC 8001");
-}
-
 TEST_F(ReportPageTest, TopLinesComeFromThePrintSettingsAndLabelsHaveNoHeadings)
 {
-    MakeRace({.racers = 0});
     SavePrintSettings(*ctx.settings, "PTS", {9, 1, 0.5f, 1, 0});
     EXPECT_EQ(Lines(Pages(Write(Layout("RACERPTS"), 1))[0])[1], std::string(14, ' ') + "ALPINE CANADA");
 
     ReportWriter labels(ctx, Layout("RACERLBL"));
     ASSERT_TRUE(labels.OpenPage());
-    labels.Line("LABEL");
+    labels.Line("CAF\xC9");  // callers hand Windows-1252 bytes, written as they are
     ASSERT_TRUE(FinishReport(labels));
-    EXPECT_EQ(ReadFile(ctx.race.File("LBL")), "\r\n\r\n\r\nLABEL\r\n\f");
+    EXPECT_EQ(ReadFile(ctx.race.File("LBL")), "\r\n\r\n\r\nCAF\xC9\r\n\f");
 }
 
 TEST_F(ReportPageTest, AReportWiderThan104PrintsAtEightPoints)
 {
-    MakeRace({.racers = 0});
     EXPECT_EQ(ReportWriter(ctx, Layout("RACERPTS", 104)).settings().fontSize, 9);
     EXPECT_EQ(ReportWriter(ctx, Layout("RACERPTS", 105)).settings().fontSize, 8);
     SavePrintSettings(*ctx.settings, "PTS", {12, 3, 0, 1, 0});
     EXPECT_EQ(ReportWriter(ctx, Layout("RACERPTS", 105)).settings().fontSize, 8);
     EXPECT_EQ(ReportWriter(ctx, Layout("RACERPTS", 80)).settings().fontSize, 12);
-}
-
-TEST_F(ReportPageTest, AnUnreadableHeaderDeletesTheReportFileAndAborts)
-{
-    MakeRace({.racers = 0});
-    WriteFile(ctx.race.File("PTS"), "yesterday's list");
-    std::filesystem::remove(ctx.race.File("HDR"));
-    ReportWriter report(ctx, Layout("RACERPTS"));
-    EXPECT_FALSE(report.OpenPage());
-    EXPECT_TRUE(report.layout().aborted);
-    EXPECT_EQ(FileStatus(ctx.race.File("PTS")), 0);
-}
-
-TEST_F(ReportPageTest, ReportFilesAreWindows1252)
-{
-    MakeRace({.racers = 0});
-    ReportWriter report(ctx, Layout("RACERPTS"));
-    ASSERT_TRUE(report.OpenPage());
-    report.Line("CAF\xC9");  // callers hand Windows-1252 bytes
-    ASSERT_TRUE(FinishReport(report));
-    EXPECT_NE(ReadFile(ctx.race.File("PTS")).find("CAF\xC9\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -197,13 +197,25 @@ TEST_F(ReportRenderTest, APageOfMoreLinesThanThePaperHoldsIsSpacedCloserNotSplit
     EXPECT_LE(device.engine.drawn.back().at.y(), 1100);
 }
 
-TEST_F(ReportRenderTest, ATwoPageStartListBecomesATwoPagePdfWithItsLines)
+TEST_F(ReportRenderTest, TheCliTurnsATwoPageStartListIntoATwoPagePdfWithItsLines)
 {
+    // A missing report file gives no PDF.
+    EXPECT_FALSE(WriteReportPdf(*ctx.settings, dir.File("NONE.RN1"), dir.File("none.pdf")));
+    EXPECT_EQ(FileStatus(dir.File("none.pdf")), 0);
     if (!HavePoppler())
         GTEST_SKIP() << "poppler-utils (pdftotext, pdftoppm) not installed";
     const std::string report = TwoPageStartList();
     const std::string pdf = dir.File("start.pdf");
-    ASSERT_TRUE(WriteReportPdf(*ctx.settings, report, pdf));
+    std::istringstream in;
+    std::ostringstream out, err;
+    const auto cli = [&](const std::vector<std::string>& args) {
+        std::vector<std::string> full = {"--data-dir", dir.path(), "pdf"};
+        full.insert(full.end(), args.begin(), args.end());
+        return RunCli(full, dir.File("program"), {in, out, err});
+    };
+    ASSERT_EQ(cli({report, pdf}), kCliDone) << err.str();
+    EXPECT_EQ(cli({report}), kCliUsage);
+    EXPECT_EQ(cli({dir.File("NONE.RN1"), pdf}), kCliRefused);
 
     const std::string text = Squeezed(Output("pdftotext -layout '" + pdf + "' -"));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2) << text;
@@ -244,28 +256,6 @@ TEST_F(ReportRenderTest, StrayControlCharactersConvertWithoutHarm)
     ASSERT_TRUE(WriteReportPdf(*ctx.settings, dir.File("ODD.TMP"), dir.File("odd.pdf")));
     const std::string text = Output("pdftotext -layout '" + dir.File("odd.pdf") + "' -");
     EXPECT_NE(text.find("A[0mB"), std::string::npos) << text;
-}
-
-TEST_F(ReportRenderTest, AMissingReportFileWritesNoPdf)
-{
-    EXPECT_FALSE(WriteReportPdf(*ctx.settings, dir.File("NONE.RN1"), dir.File("none.pdf")));
-    EXPECT_EQ(FileStatus(dir.File("none.pdf")), 0);
-}
-
-TEST_F(ReportRenderTest, TheCliWritesThePdfOfAReportFile)
-{
-    if (!HavePoppler())
-        GTEST_SKIP() << "poppler-utils not installed";
-    const std::string report = TwoPageStartList();
-    std::istringstream in;
-    std::ostringstream out, err;
-    const std::string pdf = dir.File("cli.pdf");
-    EXPECT_EQ(RunCli({"--data-dir", dir.path(), "pdf", report, pdf}, dir.File("program"), {in, out, err}), kCliDone)
-        << err.str();
-    EXPECT_NE(Output("pdfinfo '" + pdf + "'").find("Pages:           2"), std::string::npos);
-    EXPECT_EQ(RunCli({"--data-dir", dir.path(), "pdf", report}, dir.File("program"), {in, out, err}), kCliUsage);
-    EXPECT_EQ(RunCli({"--data-dir", dir.path(), "pdf", dir.File("NONE.RN1"), pdf}, dir.File("program"), {in, out, err}),
-              kCliRefused);
 }
 
 }  // namespace

@@ -5,60 +5,46 @@
 #include <gtest/gtest.h>
 
 #include "app/paths.h"
-#include "app/settings_store.h"
-#include "reports/print_settings.h"
-
-#include "app/paths.h"
-#include "app/settings_store.h"
-#include "reports/print_settings.h"
 
 namespace skitally {
 namespace {
 
 TEST(ReportTypeCode, TheTableOfReportNames)
 {
+    // clang-format off
     const struct {
         const char* name;
+        bool recreational, unofficialAsked;
         const char* code;
     } table[] = {
-        {"RACECALC", "CLC"}, {"RACESTR1(N,Y)", "RN1"}, {"RACESTR2", "RN2"}, {"RACERSLT(N)", "OFC"},
-        {"RACERUFC", "UFC"}, {"RACERLST", "LST"},      {"RACERPTS", "PTS"}, {"RACERLBL", "LBL"},
-        {"RACERSDW", "SDW"}, {"RACERSMF", "SMF"},      {"RACERCRD", "CRD"}, {"RACERSLT(T)", "TRN"},
-        {"LEAGUE", "TMP"},   {"RACERSL", "TMP"},       {"", "TMP"},         {"RACESTR1", "RN1"},
+        {"RACECALC", false, false, "CLC"}, {"RACESTR1(N,Y)", false, false, "RN1"}, {"RACESTR1", false, false, "RN1"},
+        {"RACESTR2", false, false, "RN2"}, {"RACERSLT(N)", false, false, "OFC"},   {"RACERUFC", false, false, "UFC"},
+        {"RACERLST", false, false, "LST"}, {"RACERPTS", false, false, "PTS"},      {"RACERLBL", false, false, "LBL"},
+        {"RACERSDW", false, false, "SDW"}, {"RACERSMF", false, false, "SMF"},      {"RACERCRD", false, false, "CRD"},
+        {"LEAGUE", false, false, "TMP"},   {"RACERSL", false, false, "TMP"},       {"", false, false, "TMP"},
+        // Training times only by the full name.
+        {"RACERSLT(T)", false, false, "TRN"}, {"RACERSLT(T)", true, false, "TRN"}, {"RACERSLT(TX)", false, false, "OFC"},
+        // Recreational unofficial results are official unless asked otherwise.
+        {"RACERUFC(Y)", true, false, "OFC"},  {"RACERUFC(Y)", true, true, "UFC"},  {"RACERUFC(Y)", false, false, "UFC"},
+        {"RACERSLT(N)", true, false, "OFC"},
     };
+    // clang-format on
     for (const auto& row : table)
-        EXPECT_EQ(ReportTypeCode(row.name), row.code) << row.name;
-}
-
-TEST(ReportTypeCode, TrainingTimesOnlyByTheFullName)
-{
-    EXPECT_EQ(ReportTypeCode("RACERSLT(T)"), "TRN");
-    EXPECT_EQ(ReportTypeCode("RACERSLT(T)", true), "TRN");
-    EXPECT_EQ(ReportTypeCode("RACERSLT(TX)"), "OFC");
-}
-
-TEST(ReportTypeCode, RecreationalUnofficialResultsAreOfficialUnlessAskedOtherwise)
-{
-    EXPECT_EQ(ReportTypeCode("RACERUFC(Y)", true), "OFC");
-    EXPECT_EQ(ReportTypeCode("RACERUFC(Y)", true, true), "UFC");
-    EXPECT_EQ(ReportTypeCode("RACERUFC(Y)", false), "UFC");
-    EXPECT_EQ(ReportTypeCode("RACERSLT(N)", true), "OFC");
+        EXPECT_EQ(ReportTypeCode(row.name, row.recreational, row.unofficialAsked), row.code)
+            << row.name << (row.recreational ? " recreational" : "") << (row.unofficialAsked ? " unofficial" : "");
 }
 
 TEST(FooterCode, ByFullReportName)
 {
-    EXPECT_EQ(FooterCode("RACESTR1(N,Y)"), "3");
-    EXPECT_EQ(FooterCode("RACESTR1(N,N)"), "3");
-    EXPECT_EQ(FooterCode("RACESTR1(Y,N)"), "1");
-    EXPECT_EQ(FooterCode("RACESTR1(Y,Y)"), "");
-    EXPECT_EQ(FooterCode("RACESTR2"), "5");
-    EXPECT_EQ(FooterCode("RACECALC"), "9");
-    EXPECT_EQ(FooterCode("RACERLST"), "0");
-    EXPECT_EQ(FooterCode("RACERPTS"), "0");
-    EXPECT_EQ(FooterCode("RACERSLT(T)"), "2");
-    EXPECT_EQ(FooterCode("RACERSLT(Y)"), "8");
-    EXPECT_EQ(FooterCode("RACERUFC(N)"), "\b\b--");
-    EXPECT_EQ(FooterCode("RACERSMF"), "");
+    const struct {
+        const char *name, *code;
+    } table[] = {
+        {"RACESTR1(N,Y)", "3"}, {"RACESTR1(N,N)", "3"}, {"RACESTR1(Y,N)", "1"},    {"RACESTR1(Y,Y)", ""},
+        {"RACESTR2", "5"},      {"RACECALC", "9"},      {"RACERLST", "0"},         {"RACERPTS", "0"},
+        {"RACERSLT(T)", "2"},   {"RACERSLT(Y)", "8"},   {"RACERUFC(N)", "\b\b--"}, {"RACERSMF", ""},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(FooterCode(row.name), row.code) << row.name;
 }
 
 TEST(PrintCodeOfFile, ExtensionsWithPrintSettingsKeepTheirCode)
@@ -71,20 +57,6 @@ TEST(PrintCodeOfFile, ExtensionsWithPrintSettingsKeepTheirCode)
     EXPECT_TRUE(IsHeadinglessCode("SDW"));
     EXPECT_TRUE(IsHeadinglessCode("CRD"));
     EXPECT_FALSE(IsHeadinglessCode("DLB"));
-}
-
-TEST(PrintSettingsFor, FourKeysOfFiveGiveTheDefaultsOfTheCode)
-{
-    auto store = SettingsStore::InMemory();
-    SavePrintSettings(*store, "RN1", {12, 1, 1, 2, 2});
-    EXPECT_EQ(PrintSettingsFor(*store, "RN1").fontSize, 12);
-    store->Set("Settings", "RN1LftMrg", "");
-    const PrintSettings defaults = PrintSettingsFor(*store, "RN1");
-    EXPECT_EQ(defaults.fontSize, 9);
-    EXPECT_EQ(defaults.topLines, 3);
-    EXPECT_EQ(defaults.orientation, 1);
-    // The draw's information reports print with the settings of "TMP".
-    EXPECT_EQ(PrintSettingsFor(*store, PrintCodeOfFile("/races/$MATCH$.DAT")).fontSize, 11);
 }
 
 TEST(ReportFileName, TheBaseNameStopsAtTheFirstDot)

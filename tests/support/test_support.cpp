@@ -5,7 +5,9 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 
+#include "cli_app.h"
 #include "racefile/racer_record.h"
 
 namespace skitally::test {
@@ -65,6 +67,12 @@ std::string OneRacerFile(const std::string& name)
     return EncodeRacer(racer);
 }
 
+std::string Pad(std::string text, std::size_t width)
+{
+    text.resize(width, ' ');
+    return text;
+}
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -76,6 +84,31 @@ void WriteFile(const std::string& path, const std::string& bytes)
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+std::vector<std::string> Texts(const ScriptedOperator& op)
+{
+    std::vector<std::string> texts;
+    for (const MessageBox& box : op.messages())
+        texts.push_back(box.text);
+    return texts;
+}
+
+CliRun RunCliIn(const TempDir& dir, std::vector<std::string> args, const std::vector<std::string>& answers,
+                const std::string& typed)
+{
+    if (!answers.empty()) {
+        std::string lines;
+        for (const std::string& answer : answers)
+            lines += answer + "\n";
+        WriteFile(dir.File("answers.txt"), lines);
+        args.insert(args.begin(), {"--answers", dir.File("answers.txt")});
+    }
+    args.insert(args.begin(), {"--data-dir", dir.path()});
+    std::istringstream in(typed);
+    std::ostringstream out, err;
+    const int code = RunCli(args, dir.File("program"), {in, out, err});
+    return {code, out.str(), err.str()};
 }
 
 }  // namespace skitally::test

@@ -16,16 +16,10 @@ const char* const kHighBytes[32] = {
     "˜", "™", "š", "›", "œ", "\xC2\x9D", "ž", "Ÿ",
 };
 
-TEST(Cp1252ToUtf8, HighControlRangeMatchesWindows) {
+TEST(Codepage, HighControlRangeBothWays) {
     for (int i = 0; i < 32; ++i) {
         const std::string byte(1, static_cast<char>(0x80 + i));
         EXPECT_EQ(Cp1252ToUtf8(byte), kHighBytes[i]) << "byte 0x" << std::hex << 0x80 + i;
-    }
-}
-
-TEST(Utf8ToCp1252, HighControlRangeRoundTrips) {
-    for (int i = 0; i < 32; ++i) {
-        const std::string byte(1, static_cast<char>(0x80 + i));
         EXPECT_EQ(Utf8ToCp1252(kHighBytes[i]), byte) << "byte 0x" << std::hex << 0x80 + i;
     }
 }
@@ -40,28 +34,24 @@ TEST(Codepage, LatinLettersAndEuro) {
 
 TEST(Codepage, EveryByteRoundTrips) {
     std::string all;
-    for (int b = 0; b < 256; ++b) {
+    for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
-    }
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
 }
 
-TEST(Utf8ToCp1252, CharactersOutsideCodePageBecomeQuestionMark) {
-    EXPECT_EQ(Utf8ToCp1252("a😀b"), "a?b");
-    EXPECT_EQ(Utf8ToCp1252("Łódź"), "?\xF3" "d?");
-    // U+0080 is not byte 0x80: that byte is the euro sign.
-    EXPECT_EQ(Utf8ToCp1252("\xC2\x80"), "?");
-}
-
-TEST(Utf8ToCp1252, MalformedBytesBecomeQuestionMark) {
-    EXPECT_EQ(Utf8ToCp1252("\xFF"), "?");
-    EXPECT_EQ(Utf8ToCp1252("x\xC3"), "x?");         // cut off at the end
-    EXPECT_EQ(Utf8ToCp1252("\xC3(A"), "?(A");       // bad continuation kept
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x82" "A"), "?A");  // truncated euro: one mark
-    EXPECT_EQ(Utf8ToCp1252("\x80\xBF"), "??");      // stray continuations
-    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");      // overlong "/"
-    EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80"), "???");  // surrogate
-    EXPECT_EQ(Utf8ToCp1252("\xF4\x90\x80\x80"), "????");  // above U+10FFFF
+TEST(Utf8ToCp1252, UnmappedOrMalformedBecomesQuestionMark) {
+    // clang-format off
+    const struct { const char* utf8; const char* cp1252; } cases[] = {
+        {"a😀b", "a?b"}, {"Łódź", "?\xF3" "d?"},
+        {"\xC2\x80", "?"},  // U+0080 is not byte 0x80: that byte is the euro sign
+        {"\xFF", "?"}, {"x\xC3", "x?"}, {"\xC3(A", "?(A"},
+        {"\xE2\x82" "A", "?A"},  // truncated euro: one mark
+        {"\x80\xBF", "??"}, {"\xC0\xAF", "??"},  // stray continuations, overlong "/"
+        {"\xED\xA0\x80", "???"}, {"\xF4\x90\x80\x80", "????"},  // surrogate, above U+10FFFF
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.cp1252;
 }
 
 }  // namespace

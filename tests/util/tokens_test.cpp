@@ -7,56 +7,34 @@
 namespace skitally {
 namespace {
 
-TEST(CountOccurrences, SingleCharacterDelimiterIsPlainCount) {
-    EXPECT_EQ(CountOccurrences("6-A,3-D", ","), 1);
-    EXPECT_EQ(CountOccurrences(",,,", ","), 3);
-    EXPECT_EQ(CountOccurrences("6-A", ","), 0);
+TEST(CountOccurrences, CountsOverlappingFinds) {
+    const struct {
+        const char* text;
+        const char* delimiter;
+        int count;
+    } cases[] = {
+        {"6-A,3-D", ",", 1}, {",,,", ",", 3}, {"6-A", ",", 0}, {"aaa", "aa", 2}, {"aaaa", "aa", 3},
+        {"abab", "ab", 2},   {"", ",", 0},    {"abc", "", 0},  {"ab", "abc", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CountOccurrences(c.text, c.delimiter), c.count) << '"' << c.text << "\" / \"" << c.delimiter << '"';
 }
 
-TEST(CountOccurrences, OverlappingFindsCount) {
-    EXPECT_EQ(CountOccurrences("aaa", "aa"), 2);
-    EXPECT_EQ(CountOccurrences("aaaa", "aa"), 3);
-    EXPECT_EQ(CountOccurrences("abab", "ab"), 2);
-}
-
-TEST(CountOccurrences, EmptyOrLongerDelimiterGivesZero) {
-    EXPECT_EQ(CountOccurrences("", ","), 0);
-    EXPECT_EQ(CountOccurrences("abc", ""), 0);
-    EXPECT_EQ(CountOccurrences("ab", "abc"), 0);
-}
-
-TEST(PopToken, SplitsAtFirstDelimiter) {
-    std::string text = "RN1,RC1";
-    EXPECT_EQ(PopToken(text, ","), "RN1");
-    EXPECT_EQ(text, "RC1");
-    EXPECT_EQ(PopToken(text, ","), "RC1");
-    EXPECT_EQ(text, "");
-
-    std::string single = "RN1";
-    EXPECT_EQ(PopToken(single, ","), "RN1");
-    EXPECT_EQ(single, "");
-}
-
-TEST(PopToken, DelimiterAtEitherEnd) {
-    std::string trailing = "RN1,";
-    EXPECT_EQ(PopToken(trailing, ","), "RN1");
-    EXPECT_EQ(trailing, "");
-
-    std::string leading = ",RC1";
-    EXPECT_EQ(PopToken(leading, ","), "");
-    EXPECT_EQ(leading, "RC1");
-}
-
-TEST(PopToken, MultiCharacterDelimiterIsRemovedWhole) {
-    std::string text = "a::b::c";
-    EXPECT_EQ(PopToken(text, "::"), "a");
-    EXPECT_EQ(text, "b::c");
-}
-
-TEST(PopToken, EmptyDelimiterNeverMatches) {
-    std::string text = "abc";
-    EXPECT_EQ(PopToken(text, ""), "abc");
-    EXPECT_EQ(text, "");
+TEST(PopToken, TakesUpToTheFirstDelimiter) {
+    const struct {
+        const char* text;
+        const char* delimiter;
+        const char* token;
+        const char* rest;
+    } cases[] = {
+        {"RN1,RC1", ",", "RN1", "RC1"}, {"RN1", ",", "RN1", ""},        {"RN1,", ",", "RN1", ""},
+        {",RC1", ",", "", "RC1"},       {"a::b::c", "::", "a", "b::c"}, {"abc", "", "abc", ""},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.text;
+        EXPECT_EQ(PopToken(text, c.delimiter), c.token) << c.text;
+        EXPECT_EQ(text, c.rest) << c.text;
+    }
 }
 
 TEST(TextHelpers, TrimAndUpperCase) {
