@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "support/cli_run.h"
+#include "support/test_support.h"
 
 namespace skitally {
 namespace {
@@ -29,7 +29,7 @@ TEST(RaceFolder, DotsInTheFolderNameDoNotMoveTheRaceFiles)
 {
     test::TempDir dir;
     const std::string folder = dir.File("Races/2026.12.06");
-    const test::CliRun run = test::RunCliIn(dir, {"new-race", folder + "/SL1"}, kNewRaceAnswers);
+    const test::CliRun run = test::RunCliIn(dir, {"--lang", "en", "new-race", folder + "/SL1"}, kNewRaceAnswers);
     ASSERT_EQ(run.code, 0) << run.out << run.err;
     EXPECT_EQ(FileNames(folder), (std::vector<std::string>{"SL1.HDR", "SL1.RCR", "SL1.SKT"}));
     EXPECT_EQ(FileNames(dir.File("Races")), (std::vector<std::string>{"2026.12.06"}));
@@ -40,7 +40,7 @@ TEST(RaceFolder, ANameTypedWithoutAFolderGoesIntoTheFolderTheQuestionShowed)
     test::TempDir dir;
     std::vector<std::string> answers = {"TESTX"};
     answers.insert(answers.end(), kNewRaceAnswers.begin(), kNewRaceAnswers.end());
-    const test::CliRun run = test::RunCliIn(dir, {"new-race"}, answers);
+    const test::CliRun run = test::RunCliIn(dir, {"--lang", "en", "new-race"}, answers);
     ASSERT_EQ(run.code, 0) << run.out << run.err;
     const std::string events = dir.path() + "/Skitally/Events/";
     EXPECT_NE(run.out.find(" in " + events + "\n"), std::string::npos) << run.out;

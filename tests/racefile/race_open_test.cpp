@@ -119,8 +119,8 @@ TEST_F(RaceOpenTest, AFileOfNoKnownLayoutIsNotConvertedAndTheReasonIsInFrench)
     const std::string racers = dir.File("X.RCR");
     test::WriteFile(racers, std::string(100, 'A'));
     EXPECT_FALSE(Open(dir.File("X"), false, {"Oui"}));
-    ASSERT_EQ(Texts().size(), 2u);
-    EXPECT_EQ(Texts()[1], "Le fichier des coureurs " + racers +
+    ASSERT_EQ(test::Texts(*op).size(), 2u);
+    EXPECT_EQ(test::Texts(*op)[1], "Le fichier des coureurs " + racers +
                               " n'a pas pu être converti : ce n'est pas un fichier de coureurs d'un ancien format "
                               "connu");
     EXPECT_EQ(test::ReadFile(racers), std::string(100, 'A'));
