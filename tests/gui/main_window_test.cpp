@@ -18,6 +18,7 @@
 #include "app/app_folders.h"
 #include "app/settings_store.h"
 #include "gui_app.h"
+#include "gui_user_test.h"
 #include "modal_answerer.h"
 
 namespace skitally {
@@ -26,43 +27,17 @@ namespace {
 using testing::ModalAnswerer;
 
 // A user with nothing stored yet, all of whose files live in a temp folder.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::GuiUserTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_TRUE(QDir(dir_.path()).mkpath("data"));
-        ASSERT_TRUE(QDir(dir_.path()).mkpath("program"));
-        folders_ = DefaultAppFolders(Path("data"), Path("program"));
-    }
-
-    std::string Path(const QString& name) const { return QDir(dir_.path()).filePath(name).toStdString(); }
-
-    // What the settings database holds, read as the next start would read it.
-    std::string Stored(const std::string& section, const std::string& key) const
-    {
-        AppContext probe(folders_, SystemClock());
-        return SettingsStore::Open(probe.SettingsDatabasePath())->Get(section, key);
-    }
-
-    void StoreLanguage(const std::string& language)
-    {
-        AppContext probe(folders_, SystemClock());
-        SettingsStore::Open(probe.SettingsDatabasePath())->Set("Settings", "Language", language);
-    }
-
     // An English user who has been here before: start-up asks nothing.
     std::unique_ptr<GuiSession> StartEnglish(const std::optional<std::string>& race = std::nullopt)
     {
-        StoreLanguage("0");
+        Store("Settings", "Language", "0");
         auto session = std::make_unique<GuiSession>(folders_);
         EXPECT_EQ(session->Start(race), StartupOutcome::Running);
         EXPECT_NE(session->window(), nullptr);
         return session;
     }
-
-    QTemporaryDir dir_;
-    AppFolders folders_;
 };
 
 QPushButton* CommandButton(const MainWindow& window, const char* name)

@@ -19,6 +19,7 @@
 #include "app/app_folders.h"
 #include "app/settings_store.h"
 #include "gui_app.h"
+#include "gui_user_test.h"
 #include "main_window.h"
 #include "modal_answerer.h"
 #include "racefile/header_file.h"
@@ -34,24 +35,8 @@ using testing::ModalAnswerer;
 constexpr int kTimesStage = 4;
 constexpr int kReportsStage = 6;
 
-class StageMenusTest : public ::testing::Test {
+class StageMenusTest : public testing::GuiUserTest {
   protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_TRUE(QDir(dir_.path()).mkpath("data"));
-        ASSERT_TRUE(QDir(dir_.path()).mkpath("program"));
-        folders_ = DefaultAppFolders(Path("data"), Path("program"));
-    }
-
-    std::string Path(const QString& name) const { return QDir(dir_.path()).filePath(name).toStdString(); }
-
-    void Store(const std::string& key, const std::string& value)
-    {
-        AppContext probe(folders_, SystemClock());
-        SettingsStore::Open(probe.SettingsDatabasePath())->Set("Settings", key, value);
-    }
-
     // A race with its header and three racers drawn; returns its racer file.
     std::string MakeRace(const QString& name, const std::string& discipline, const std::string& level)
     {
@@ -82,9 +67,6 @@ class StageMenusTest : public ::testing::Test {
         EXPECT_NE(session->window(), nullptr);
         return session;
     }
-
-    QTemporaryDir dir_;
-    AppFolders folders_;
 };
 
 void ChooseStage(MainWindow& window, int stage)
@@ -131,7 +113,7 @@ TEST_F(StageMenusTest, ResultsAndSkiCrossTimesMenusCarryTheirTitles)
     };
     int n = 0;
     for (const Case& c : cases) {
-        Store("Language", c.language);
+        Store("Settings", "Language", c.language);
         auto session = Start(MakeRace(QString("R%1").arg(++n), c.discipline, c.level));
         const MainWindow& window = *session->window();
         EXPECT_EQ(MenuTitle(window, kTimesStage), QString::fromUtf8(c.times)) << c.discipline << c.language;
@@ -141,7 +123,7 @@ TEST_F(StageMenusTest, ResultsAndSkiCrossTimesMenusCarryTheirTitles)
 
 TEST_F(StageMenusTest, ARaceReopensAtTheStageItWasLeftOn)
 {
-    Store("Language", "0");
+    Store("Settings", "Language", "0");
     const std::string racers = MakeRace("SL1", "S", "NAT");
     const std::string status = Path("SL1.SKT");
     RaceFlags flags;
@@ -163,9 +145,9 @@ TEST_F(StageMenusTest, ARaceReopensAtTheStageItWasLeftOn)
 
 TEST_F(StageMenusTest, TheCompressedListIsReprintedFromEitherLook)
 {
-    Store("Language", "0");
+    Store("Settings", "Language", "0");
     for (const char* look : {"Tab", "Lst"}) {
-        Store("Look", look);
+        Store("Settings", "Look", look);
         const QString name = QStringLiteral("SL") + look;
         auto session = Start(MakeRace(name, "S", "NAT"));
         MainWindow& window = *session->window();
