@@ -1,7 +1,6 @@
 #include "cli_app.h"
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
 
 #include "app/app_folders.h"
@@ -11,6 +10,7 @@
 #include "pdf_command.h"
 #include "racer_listing.h"
 #include "terminal_operator.h"
+#include "util/file_replace.h"
 
 namespace skitally {
 namespace {
@@ -71,15 +71,10 @@ std::string ParseArguments(const std::vector<std::string>& args, CliOptions& opt
 
 bool ReadAnswers(const std::string& path, std::vector<std::string>& answers)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string text;
+    if (!ReadWholeFile(path, text))
         return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        answers.push_back(line);
-    }
+    answers = AnswerLines(text);
     return true;
 }
 

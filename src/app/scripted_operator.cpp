@@ -5,6 +5,20 @@
 
 namespace skitally {
 
+std::vector<std::string> AnswerLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
 ScriptedOperator::ScriptedOperator(std::vector<std::string> answers, std::ostream* echo)
     : answers_(answers.begin(), answers.end()), echo_(echo)
 {

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/operator.h"
@@ -21,6 +22,10 @@ class ScriptError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The answers of an answers file: one a line, LF or CR LF, the last line
+// with or without its line end.
+std::vector<std::string> AnswerLines(std::string_view text);
 
 class ScriptedOperator : public Operator {
 public:
