@@ -147,5 +147,16 @@ TEST(OldRacerLayouts, FailedConversionRemovesRewriteFileAndKeepsOriginal)
     EXPECT_EQ(test::ReadFile(oldPath), original);
 }
 
+// Rewrites the checked-in files of tests/data/racefile/old (see the README
+// there): run with --gtest_also_run_disabled_tests.
+TEST(OldRacerLayouts, DISABLED_WriteFixtures)
+{
+    const test::Values racer = {{"Name", "M\xDCLLER ANNA"}, {"Card", "0012345"}, {"Club", "ABC"}, {"Bib", "12"},
+                                {"Time1", "45.31"}, {"Time2", "47.02"}, {"PointsGS", "23.5"}, {"PointsSL", "0"}};
+    for (const test::Layout& layout : kOldLayouts)
+        test::WriteFile(std::string(SKITALLY_TEST_DATA) + "/racefile/old/RACE" + std::to_string(layout.length) + ".RCR",
+                        MakeRecord(layout, racer) + MakeRecord(layout, {{"Name", "DELETED RECORD"}}));
+}
+
 }  // namespace
 }  // namespace skitally
