@@ -1,12 +1,17 @@
-// The jury, course and weather screens.
+// The header screens (titles and parameters, jury, course and weather) and
+// the rules they apply: the codex, a change of discipline, the number of runs.
 
 #include <gtest/gtest.h>
 
 #include "app/scripted_operator.h"
 #include "racefile/course_entry.h"
+#include "racefile/discipline_change.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_entry.h"
+#include "racefile/race_codex.h"
 #include "racefile/race_open.h"
+#include "racefile/race_status_file.h"
+#include "racefile/run_count.h"
 #include "racefile/weather_entry.h"
 #include "support/test_support.h"
 
@@ -14,46 +19,212 @@ namespace skitally {
 namespace {
 
 using Entry = bool (*)(AppContext&, Operator&, const std::vector<std::string>&);
+using test::Pad;
 
-std::string Padded(std::string text, std::size_t width)
+// Keeps a copy of every form as it was shown.
+class FormRecorder : public ScriptedOperator {
+  public:
+    using ScriptedOperator::ScriptedOperator;
+    bool EditForm(FieldForm& form) override
+    {
+        forms.push_back(form);
+        return ScriptedOperator::EditForm(form);
+    }
+    std::vector<FieldForm> forms;
+};
+
+RacerRecord Named(const std::string& name, float time2 = 0)
 {
-    text.resize(width, ' ');
-    return text;
+    RacerRecord racer;
+    racer.name = name;
+    racer.time2 = time2;
+    return racer;
 }
 
 class HeaderScreensTest : public ::testing::Test {
   protected:
+    void NewRace(const std::string& name)
+    {
+        ScriptedOperator opening({"N", "No"});
+        ASSERT_TRUE(OpenRace(ctx, opening, dir.File(name), true));
+    }
     // A new race of its own with its header written.
     void MakeRace(const std::string& discipline, const std::string& gender = "M", const std::string& level = "NAT")
     {
-        ScriptedOperator opening({"N", "No"});
-        ASSERT_TRUE(OpenRace(ctx, opening, dir.File("RACE" + std::to_string(++races)), true));
+        NewRace("RACE" + std::to_string(++races));
         ScriptedOperator header;
         ASSERT_TRUE(HeaderEntry(ctx, header, {"discipline=" + discipline, "gender=" + gender, "level=" + level}));
     }
     bool Enter(Entry entry, const std::vector<std::string>& args, std::vector<std::string> answers = {})
     {
-        op = std::make_unique<ScriptedOperator>(std::move(answers));
+        op = std::make_unique<FormRecorder>(std::move(answers));
         return entry(ctx, *op, args);
     }
-    std::vector<std::string> Texts() const
+    std::vector<std::string> Texts() const { return test::Texts(*op); }
+    std::string File(const char* code) const { return test::ReadFile(ctx.race.File(code)); }
+    std::string Record(const char* code, int length, int n) const { return File(code).substr((n - 1) * length, length); }
+    RacerRecord Racer(int n) const { return DecodeRacer(File("RCR").substr((n - 1) * 243, 243)); }
+    RefillRacers Recorder()
     {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op->messages())
-            texts.push_back(box.text);
-        return texts;
-    }
-    std::string Record(const char* code, int length, int n) const
-    {
-        return test::ReadFile(ctx.race.File(code)).substr((n - 1) * length, length);
+        return [this](const std::string& to, bool cardFamily) { refills.push_back(to + (cardFamily ? "+card" : "")); };
     }
     bool Shown(const std::string& lines) const { return op->transcript().find(lines) != std::string::npos; }
 
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    std::unique_ptr<ScriptedOperator> op;
+    std::unique_ptr<FormRecorder> op;
     int races = 0;
+    std::vector<std::string> refills;
 };
+
+TEST_F(HeaderScreensTest, TheScreenWritesEveryRecordOfTheHeader)
+{
+    NewRace("SL1");
+    ASSERT_TRUE(Enter(HeaderEntry, {}, {"BANFF CUP", "SLALOM", "", "", "", "06-12-2026/BANFF - NORQUAY", "gs", "f",
+                           "TIMING BY KRONEX", "", "", ""}))
+        << op->transcript();
+    EXPECT_EQ(File("HDR"), Pad("BANFF CUP", 65) + Pad("SLALOM", 65) + Pad("", 3 * 65) + "XXX" +
+                         Pad("06-12-2026/BANFF - NORQUAY", 43) + " GFNAT0000.00 0 00 " +
+                         Pad("TIMING BY KRONEX", 65) + Pad("", 3 * 65));
+    EXPECT_NE(op->transcript().find("-- Writing File\n"), std::string::npos);
+    EXPECT_EQ(ctx.race.weather.fValue, 1010);
+
+    // Shown back from the file, the discipline's name beside its code.
+    const std::string hdr = File("HDR");
+    ASSERT_TRUE(Enter(HeaderEntry, {}, std::vector<std::string>(12, "")));
+    const FieldForm& form = op->forms.at(0);
+    EXPECT_EQ(form.fields[0].caption, "REPORT TITLE LINE 1");
+    EXPECT_EQ(form.fields[6].value + " " + form.fields[6].help, "G GIANT SLALOM");
+    EXPECT_EQ(form.fields[11].value, "NAT");
+    EXPECT_EQ(File("HDR"), hdr);
+}
+
+TEST_F(HeaderScreensTest, RefusedValuesLeaveTheFileAsItWas)
+{
+    NewRace("SL1");
+    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=S", "gender=M", "title1=BANFF CUP"}));
+    const std::string before = File("HDR");
+
+    // On the screen: the message, then the form again with the typed values.
+    std::vector<std::string> answers(12, "");
+    answers[0] = "JASPER CUP";
+    answers[6] = "XX";
+    answers.push_back(ScriptedOperator::kCancel);
+    EXPECT_FALSE(Enter(HeaderEntry, {}, answers));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK"}));
+    ASSERT_EQ(op->forms.size(), 2u);
+    EXPECT_EQ(op->forms[1].fields[0].value + "/" + op->forms[1].fields[6].value, "JASPER CUP/XX");
+    EXPECT_EQ(File("HDR"), before);
+
+    // From arguments: the message, and the entry fails.
+    for (const auto& [args, text] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"discipline=XX", "title1=JASPER CUP"}, "VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK"},
+             {{"level=ABC"}, "VALID RACE LEVELS: FIS, NAT, SRS, LGR"},
+             {{"discipline=KK", "level=FIS"}, "Kinder Kombi (KK) not valid for a FIS Race"},
+             {{"gender=X"}, "VALID GENDER: M=MEN, F=FEMALE"},
+             {{"title1=JASPER CUP", "colour=RED"}, "colour is not a field of this screen"},
+             {{"gender"}, "gender is not a field of this screen"}}) {
+        EXPECT_FALSE(Enter(HeaderEntry, args)) << text;
+        EXPECT_EQ(Texts(), (std::vector<std::string>{text}));
+        EXPECT_EQ(File("HDR"), before) << text;
+    }
+    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=kk", "gender=f", "level=srs"}));
+    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 6), "KKFSRS");
+}
+
+TEST_F(HeaderScreensTest, BothGendersOnlyWithoutCodexOrWithARecreationalOne)
+{
+    NewRace("SL1");
+    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=S", "gender=b"}));
+    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 3), " SB");
+
+    ctx.race.jury.technical[kCodexNumber].run1 = "CAN1234.TD5";
+    const std::string before = File("HDR");
+    EXPECT_FALSE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID GENDER: M=MEN, F=FEMALE"}));
+    EXPECT_EQ(File("HDR"), before);
+
+    ctx.race.jury.technical[kCodexNumber].run1 = "REC0042";
+    EXPECT_TRUE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
+}
+
+TEST_F(HeaderScreensTest, SeriesValuesAndTheSkiCrossLineAreKept)
+{
+    NewRace("SL1");
+    HeaderFile header;
+    header.values = {"06-12-2026/BANFF", "G", "F", "SRS", "", "2", "05"};
+    header.skiCrossLine = "LADDER 16";
+    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
+    ASSERT_TRUE(ReadHeader(ctx));
+
+    ASSERT_TRUE(Enter(HeaderEntry, {"title2=DAY 2", "Date=07-12-2026/BANFF"}));
+    EXPECT_EQ(Record("HDR", 65, 2), Pad("DAY 2", 65));
+    EXPECT_EQ(Record("HDR", 65, 6), "XXX" + Pad("07-12-2026/BANFF", 43) + " GFSRS0000.00 2 05 ");
+    EXPECT_EQ(Record("HDR", 65, 10), Pad("LADDER 16", 65));
+}
+
+TEST_F(HeaderScreensTest, ANewDisciplineRefillsTheRacersRecordByRecord)
+{
+    NewRace("SL1");
+    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=S", "gender=F"}));
+    RacerRecord anne, gone, ben;
+    anne.name = "ROY, ANNE";
+    anne.card = anne.alpineCard = "1111111";
+    anne.sxCard = "5555555";
+    anne.seedPoints = "012.50";
+    anne.pointsSL = 12.5f;
+    anne.pointsGS = 34.25f;
+    anne.pointsSX = 80.0f;
+    gone.name = "DELETED RECORD";
+    ben.name = "LEE, BEN";
+    ben.card = "2222222";  // no family cards: kept while the family stays
+    ben.pointsSL = 45.0f;
+    const std::string deleted = EncodeRacer(gone);
+    test::WriteFile(ctx.race.File("RCR"), EncodeRacer(anne) + deleted + EncodeRacer(ben));
+
+    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=GS"}, {"Yes"})) << op->transcript();
+    EXPECT_EQ(Texts()[1], "Is this what is required");
+    EXPECT_EQ(Racer(1).seedPoints + Racer(1).card, "034.25 1111111");
+    EXPECT_EQ(Racer(3).seedPoints + Racer(3).card, "       2222222");
+    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")).substr(243, 243), deleted);
+    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 2), " G");
+
+    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=SX"}, {"Yes"}));
+    EXPECT_EQ(Racer(1).seedPoints + Racer(1).card, "080.00 5555555");
+    EXPECT_EQ(Racer(3).card, "0000000");
+
+    // Not confirmed: neither the racers nor the header change.
+    const std::string racers = test::ReadFile(ctx.race.File("RCR"));
+    const std::string hdr = File("HDR");
+    EXPECT_FALSE(Enter(HeaderEntry, {"discipline=D"}, {"No"}));
+    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), racers);
+    EXPECT_EQ(File("HDR"), hdr);
+}
+
+TEST_F(HeaderScreensTest, ADownhillAsksHowManyRunsOnceWhenEntered)
+{
+    NewRace("SL1");
+    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=DH", "gender=M", "date=06-12-2026/LAKE LOUISE"}, {"2 Runs"}))
+        << op->transcript();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"This Race Type is normally a 1 Run Race",
+                                                 "Indicate the Number of Runs this Race Should have"}));
+    EXPECT_EQ(op->messages()[1].buttons, (std::vector<std::string>{"&1 Run", "&2 Runs"}));
+    EXPECT_EQ(RaceRunCount(ctx), 2);
+    const auto status = ReadRaceStatus(ctx.race.File("SKT"));  // the answer is kept there
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->flags.state8, "2");
+    // Entering the header again with the same discipline asks nothing.
+    ASSERT_TRUE(Enter(HeaderEntry, {"title1=LAKE LOUISE DOWNHILL"}));
+    EXPECT_TRUE(Texts().empty());
+    // A slalom has two runs whatever was answered for the downhill.
+    ctx.race.flags.state8 = "1";
+    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=S"}));
+    EXPECT_TRUE(Texts().empty());
+    EXPECT_EQ(RaceRunCount(ctx), 2);
+    ctx.race.flags.state8 = "0";  // never asked: a downhill has one
+    ctx.race.header.values.discipline = "D";
+    EXPECT_EQ(RaceRunCount(ctx), 1);
+}
 
 TEST_F(HeaderScreensTest, LeagueRacesNeedNoJuryCourseOrWeather)
 {
@@ -69,37 +240,33 @@ TEST_F(HeaderScreensTest, LeagueRacesNeedNoJuryCourseOrWeather)
 TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDiscipline)
 {
     MakeRace("G");
-    EXPECT_FALSE(Enter(JuryEntry, {"codex=NAT1234", "tdcandidate=A LEE"}));
-    EXPECT_FALSE(Enter(JuryEntry, {"codex=NAT1234", "asstreferee=A LEE"}));
-    EXPECT_FALSE(Enter(JuryEntry, {"codex=NAT1234", "course2=MYSTIC"}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"course2 is not a field of this screen"}));
+    for (const char* hidden : {"tdcandidate", "asstreferee", "course2"}) {
+        EXPECT_FALSE(Enter(JuryEntry, {"codex=NAT1234", hidden + std::string("=A LEE")}));
+        EXPECT_EQ(Texts(), (std::vector<std::string>{hidden + std::string(" is not a field of this screen")}));
+    }
 
     ctx.settings->Set("OptJry", "OptTD", "1");
     MakeRace("AC");
     ASSERT_TRUE(Enter(JuryEntry, {"td=J SMITH - CAN", "tdcandidate=A LEE", "asstreferee=P ROY", "course1=NORQUAY",
                                   "course2=MYSTIC", "startelev1=1650m", "codex=nat0042"}))
         << op->transcript();
-    ASSERT_EQ(test::ReadFile(ctx.race.File("JRY")).size(), 750u);
-    EXPECT_EQ(Record("JRY", 75, 1),
-              Padded("CAN", 21) + Padded("J SMITH", 21) + Padded("NORQUAY", 17) + Padded("MYSTIC", 16));
-    EXPECT_EQ(Record("JRY", 75, 2).substr(21, 19), Padded("A LEE", 19));
-    EXPECT_EQ(Record("JRY", 75, 5).substr(21, 19), Padded("P ROY", 19));
-    EXPECT_EQ(Record("JRY", 75, 7).substr(42, 16), Padded("NAT0042", 16));
-    EXPECT_EQ(ctx.race.jury.Codex(), "NAT0042");
+    EXPECT_EQ(File("JRY"),
+              Pad("CAN", 21) + Pad("J SMITH", 21) + Pad("NORQUAY", 17) + Pad("MYSTIC", 16) + Pad("", 21) +
+                  Pad("A LEE", 21) + Pad("1650m", 33) + Pad("", 75 * 2) + Pad("", 21) + Pad("P ROY", 54) +
+                  Pad("", 75) + Pad("", 42) + Pad("NAT0042", 33) + Pad("", 75 * 3));
 
     // The screen lists the jury, then the technical rows run by run.
     ASSERT_TRUE(Enter(JuryEntry, {}, std::vector<std::string>(24, "")));
     EXPECT_TRUE(Shown("ASST. REFEREE: P ROY\nCHIEF OF COURSE: \n")) << op->transcript();
     EXPECT_TRUE(Shown("CHIEF OF TIMING: \nNAME OF COURSE RUN 1: NORQUAY\nNAME OF COURSE RUN 2: MYSTIC\n"));
-    EXPECT_TRUE(Shown("HOMOLOGATION RUN 2: \nCODEX NUMBER: NAT0042\n"));
 
     // Slots and columns the screen no longer shows are written blank.
     ctx.settings->Set("OptJry", "OptTD", "0");
     ASSERT_TRUE(HeaderEntry(ctx, *op, {"discipline=G"}));
     ASSERT_TRUE(Enter(JuryEntry, {"referee=B KING"}));
-    EXPECT_EQ(Record("JRY", 75, 1), Padded("CAN", 21) + Padded("J SMITH", 21) + Padded("NORQUAY", 33));
-    EXPECT_EQ(Record("JRY", 75, 2), Padded("", 42) + Padded("1650m", 33));
-    EXPECT_EQ(Record("JRY", 75, 5), Padded("", 75));
+    EXPECT_EQ(Record("JRY", 75, 1), Pad("CAN", 21) + Pad("J SMITH", 21) + Pad("NORQUAY", 33));
+    EXPECT_EQ(Record("JRY", 75, 2), Pad("", 42) + Pad("1650m", 33));
+    EXPECT_EQ(Record("JRY", 75, 5), Pad("", 75));
 }
 
 TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
@@ -111,9 +278,9 @@ TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
     ASSERT_TRUE(Enter(JuryEntry, {}, answers));
     EXPECT_EQ(Texts(), (std::vector<std::string>{"National Codex WRONG (NATnnnn)"}));
     EXPECT_EQ(ctx.race.jury.Codex(), "NAT7777");
-    const std::string jury = test::ReadFile(ctx.race.File("JRY"));
+    const std::string jury = File("JRY");
     EXPECT_FALSE(Enter(JuryEntry, {"td=OTHER", "codex=NAT12"}));
-    EXPECT_EQ(test::ReadFile(ctx.race.File("JRY")), jury);
+    EXPECT_EQ(File("JRY"), jury);
 
     // Both genders with a FIS codex: warned, and the header offered again,
     // where "B" is now refused.
@@ -139,16 +306,12 @@ TEST_F(HeaderScreensTest, ElevationsDropAndLengthCarryTheUnitSign)
     const auto value = [this](int record) { return Record("JRY", 75, record).substr(42, 16); };
     ASSERT_TRUE(Enter(JuryEntry, {"codex=NAT1234", "course1=NORQUAY", "startelev1=1650", "finishelev1=1200 m",
                                   "drop1=450", "homologation1=12345/11/21"}));
-    EXPECT_EQ(value(1), Padded("NORQUAY", 16));
-    EXPECT_EQ(value(2), Padded("1650m", 16));
-    EXPECT_EQ(value(3), Padded("1200m", 16));
-    EXPECT_EQ(value(4), Padded("450m", 16));
-    EXPECT_EQ(value(5), Padded("", 16));  // a blank length gets no sign
-    EXPECT_EQ(value(6), Padded("12345/11/21", 16));
+    EXPECT_EQ(value(1) + value(2) + value(3) + value(4) + value(5) + value(6),  // a blank length gets no sign
+              Pad("NORQUAY", 16) + Pad("1650m", 16) + Pad("1200m", 16) + Pad("450m", 16) + Pad("", 16) +
+                  Pad("12345/11/21", 16));
 
     ASSERT_TRUE(Enter(JuryEntry, {"unit=f", "length1=2100"}));
-    EXPECT_EQ(value(2), Padded("1650'", 16));
-    EXPECT_EQ(value(5), Padded("2100'", 16));
+    EXPECT_EQ(value(2) + value(5), Pad("1650'", 16) + Pad("2100'", 16));
     EXPECT_EQ(ctx.settings->Get("OptJry", "OptUnit"), "'");
 
     EXPECT_FALSE(Enter(JuryEntry, {"unit=km"}));
@@ -160,14 +323,14 @@ TEST_F(HeaderScreensTest, ElevationsDropAndLengthCarryTheUnitSign)
     ASSERT_TRUE(Enter(JuryEntry, {}, std::vector<std::string>(16, "")));
     EXPECT_TRUE(Shown("START ELEV.: 1650\n")) << op->transcript();
     EXPECT_TRUE(Shown("CODEX NUMBER: NAT1234\nUNITS (M = METRES, F = FEET): F\n"));
-    EXPECT_EQ(value(2), Padded("1650'", 16));
+    EXPECT_EQ(value(2), Pad("1650'", 16));
 }
 
 TEST_F(HeaderScreensTest, CourseRunsSideBySide)
 {
     MakeRace("G");
     auto row = [](const std::string& label, const std::string& run1, const std::string& run2) {
-        return Padded(label, 21) + Padded(run1, 21) + Padded(run2, 19);
+        return Pad(label, 21) + Pad(run1, 21) + Pad(run2, 19);
     };
     ASSERT_TRUE(Enter(CourseEntry, {"setter1=P ROY", "setter2=A LEE", "forerunner2_2=M HART", "gates1=45", "turns1=43",
                                     "gates2=47", "turns2=44", "start1=10:00"}))
@@ -198,10 +361,9 @@ TEST_F(HeaderScreensTest, CourseLabelsFollowTheLanguage)
     ctx.texts.SetLanguage(kFrench);
     ASSERT_TRUE(Enter(CourseEntry, {"setter1=P ROY", "forerunner1_1=M HART", "gates1=45", "turns1=43", "start1=10:00"}))
         << op->transcript();
-    EXPECT_EQ(Record("FOR", 61, 1), Padded("TRACEUR:", 21) + Padded("P ROY", 40));
-    EXPECT_EQ(Record("FOR", 61, 2), Padded("OUVREURS:", 21) + Padded("M HART", 40));
-    EXPECT_EQ(Record("FOR", 61, 8), Padded("NB DE PORTES:", 21) + Padded("45/43", 40));
-    EXPECT_EQ(Record("FOR", 61, 9), Padded("HEURE DE D\xC9PART:", 21) + Padded("10:00", 40));
+    EXPECT_EQ(File("FOR"),
+              Pad("TRACEUR:", 21) + Pad("P ROY", 40) + Pad("OUVREURS:", 21) + Pad("M HART", 40) + Pad("", 5 * 61) +
+                  Pad("NB DE PORTES:", 21) + Pad("45/43", 40) + Pad("HEURE DE D\xC9PART:", 21) + Pad("10:00", 40));
 }
 
 TEST_F(HeaderScreensTest, WeatherRowsAndNumbers)
@@ -219,33 +381,98 @@ TEST_F(HeaderScreensTest, WeatherRowsAndNumbers)
     ASSERT_TRUE(Enter(WeatherEntry, {"weather=SUNNY", "snow=HARD PACKED", "temptop=-5", "tempbottom=-2", "z=12.5",
                                      "adder=5", "minpenalty=15", "maxpenalty=200"}))
         << op->transcript();
-    EXPECT_EQ(Record("WTH", 75, 1),
-              Padded("WEATHER:", 15) + Padded("SUNNY", 32) + Padded("SNOW:", 9) + Padded("HARD PACKED", 19));
-    EXPECT_EQ(Record("WTH", 75, 2),
-              Padded("TEMPERATURE:", 15) + Padded("START -5C FINISH -2C", 29) + "ADDER = 5  Z =  12.50  F = 1010");
-    EXPECT_EQ(Record("WTH", 75, 3), Padded("", 15) + Padded("15.00", 32) + Padded("200.00", 28));
+    EXPECT_EQ(File("WTH"),
+              Pad("WEATHER:", 15) + Pad("SUNNY", 32) + Pad("SNOW:", 9) + Pad("HARD PACKED", 19) +
+                  Pad("TEMPERATURE:", 15) + Pad("START -5C FINISH -2C", 29) + "ADDER = 5  Z =  12.50  F = 1010" +
+                  Pad("", 15) + Pad("15.00", 32) + Pad("200.00", 28));
     EXPECT_EQ(ctx.race.weather.maxPenalty, 200);
 
     ASSERT_TRUE(Enter(WeatherEntry, {}, {"", "SOFT", "", "", "", "", "", "", ""}));
     EXPECT_TRUE(Shown("POINTS F FACTOR: 1010\nZ FACTOR: 12.50\nCATEGORY ADDER: 5\n")) << op->transcript();
-    EXPECT_EQ(Record("WTH", 75, 1).substr(56), Padded("SOFT", 19));
+    EXPECT_EQ(Record("WTH", 75, 1).substr(56), Pad("SOFT", 19));
 }
 
-TEST_F(HeaderScreensTest, TheFValueCanChangeTheDiscipline)
+TEST_F(HeaderScreensTest, CodexFormsAndTheErrorOfEachLevel)
 {
-    MakeRace("G");
-    ASSERT_TRUE(Enter(WeatherEntry, {"f=730"})) << op->transcript();
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"F FACTOR entered Has CHANGED the Discipline to <SLALOM>"}));
-    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 2), " S");
-    EXPECT_EQ(ctx.race.header.values.discipline, "S");
-    EXPECT_EQ(ctx.race.weather.fValue, 730);
-    EXPECT_EQ(Record("WTH", 75, 2).substr(67), "F =  730");
+    for (const char* wrong : {"CAN123.TD5", "CAN1234.TD", "CAN1234.TD55", "CAN1234-TD5", "C4N1234.TD5", ""})
+        EXPECT_FALSE(IsFisCodex(wrong)) << wrong;
+    EXPECT_FALSE(IsNationalCodex("NAT042"));
+    EXPECT_FALSE(IsNationalCodex("NATA042"));
+    // clang-format off
+    const struct { const char* codex; const char* level; int error; } cases[] = {
+        {" can1234.td5 ", "FIS", 0}, {"REC2026", "FIS", 77}, {"CAN1234.TD5", "NAT", 79}, {"NAT0042", "NAT", 0},
+        {" nvl-club ", "NAT", 0}, {"BC.0042", "", 79},  // a blank level is national
+        {"ANYTHING", "SRS", 0},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(CodexErrorNumber(c.codex, c.level), c.error) << c.codex << " at " << c.level;
 
-    ASSERT_TRUE(Enter(WeatherEntry, {"f=1000"}));
-    EXPECT_EQ(Texts(),
-              (std::vector<std::string>{"F FACTOR entered for Discipline <SLALOM> is UNKNOWN and may cause Errors"}));
-    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 2), " S");
-    EXPECT_EQ(Record("WTH", 75, 2).substr(67), "F = 1000");
+    ScriptedOperator asked;
+    EXPECT_FALSE(CheckRaceCodex(ctx, asked, "CAN1234", "FIS"));
+    EXPECT_TRUE(CheckRaceCodex(ctx, asked, "NAT0042", "NAT"));
+    EXPECT_EQ(test::Texts(asked), std::vector<std::string>{"FIS Codex WRONG (CCCnnnn.TD#)"});
+}
+
+// Only a race of both genders without a recreational codex asks.
+TEST_F(HeaderScreensTest, BothGendersNeedARecreationalCodex)
+{
+    ScriptedOperator asked({"No"});
+    EXPECT_FALSE(AskGenderChangeForCodex(ctx, asked, "CAN1234.TD5", " B "));
+    EXPECT_FALSE(AskGenderChangeForCodex(ctx, asked, "rec2026", "B"));
+    EXPECT_FALSE(AskGenderChangeForCodex(ctx, asked, "NAT0042", "F"));
+    ASSERT_EQ(asked.messages().size(), 2u);
+    EXPECT_EQ(asked.messages()[1].title, "Skitally Query");
+}
+
+TEST_F(HeaderScreensTest, DisciplineChangesSilentWarnedRefusedOrConfirmed)
+{
+    const std::vector<RacerRecord> untimed{Named("ROY, ANNE"), Named("  DELETED RECORD  ", 44.0f)};
+    const std::vector<RacerRecord> timed{Named("ROY, ANNE"), Named("LEE, BEN", 51.2f)};
+    ScriptedOperator asked({"No", "Yes", "Yes"});
+    // Aliases, the same code, or no live racers: changed without a word.
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"", " gs ", "NAT"}, {}, Recorder()), "G");
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "DH", "NAT"}, {Named("DELETED RECORD", 45.1f)}, Recorder()), "D");
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"G", "G", "NAT"}, timed, Recorder()), "G");
+    EXPECT_TRUE(asked.messages().empty());
+    // Combined to combined only warns; other changes need racers without times.
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"AC", "SC", "FIS"}, timed, Recorder()), "SC");
+    EXPECT_FALSE(ChangeDiscipline(ctx, asked, {"S", "G", "NAT"}, timed, Recorder()));
+    EXPECT_TRUE(refills.empty());
+    // Asked: "No" keeps all, "Yes" refills (the card too with ski cross).
+    EXPECT_FALSE(ChangeDiscipline(ctx, asked, {"G", "SG", "NAT"}, untimed, Recorder()));
+    EXPECT_TRUE(refills.empty());
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "G", "NAT"}, untimed, Recorder()), "G");
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "SX", "NAT"}, untimed, Recorder()), "SX");
+    EXPECT_EQ(refills, (std::vector<std::string>{"G", "SX+card"}));
+    const std::vector<std::string> texts = test::Texts(asked);
+    ASSERT_EQ(texts.size(), 11u);
+    EXPECT_EQ(texts[0], "PLEASE keep in mind that changing combined Race Types means that some of the results "
+                        "should be re-printed and re-run if already completed");
+    EXPECT_EQ(texts[1], "CAN NOT CHANGE DISCIPLINE - RACERS HAVE RUN TIMES");
+    EXPECT_EQ(texts[2], "CREATE NEW FILE AND COPY THIS  FILE, BLANKING RACERS TIMES");
+    EXPECT_EQ(texts[5], "This will Change the Seed Points for the Penalty Calculation but will keep the RUN times "
+                        "and BIB numbers from the original race.");
+    EXPECT_EQ(texts[6], "Is this what is required");
+    EXPECT_EQ(texts[7], "Do Not Forget to change the 'F Factor'");
+}
+
+TEST_F(HeaderScreensTest, DisciplineAfterAnFValue)
+{
+    ScriptedOperator asked;
+    // clang-format off
+    const struct { const char* current; double f; const char* result; } cases[] = {
+        {"G", 730, "S"}, {"G", 1010, "G"}, {"AC", 1360, "AC"}, {"SX", 0, "SX"}, {" G", 1000, "G"},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(DisciplineAfterFValue(ctx, asked, c.current, c.f), c.result) << c.current << " " << c.f;
+    ctx.texts.SetLanguage(kFrench);
+    EXPECT_EQ(DisciplineAfterFValue(ctx, asked, "D", 1190), "SG");
+    EXPECT_EQ(test::Texts(asked), (std::vector<std::string>{
+                                   "F FACTOR entered Has CHANGED the Discipline to <SLALOM>",
+                                   "F FACTOR entered for Discipline <GIANT SLALOM> is UNKNOWN and may cause Errors",
+                                   "Le FACTEUR F saisi a CHANGÉ la discipline en <SUPER G.>"}));
 }
 
 }  // namespace

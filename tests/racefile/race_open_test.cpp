@@ -1,11 +1,11 @@
-#include "racefile/race_open.h"
-
+#include <filesystem>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/scripted_operator.h"
-#include "racefile/racer_file.h"
+#include "racefile/race_open.h"
+#include "racefile/race_status_file.h"
+#include "racefile/racer_record.h"
+#include "racefile/stage_check.h"
 #include "racefile/weather_file.h"
 #include "support/test_support.h"
 
@@ -48,14 +48,6 @@ TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
     ASSERT_TRUE(Open(dir.File("SL2"), true, {"maybe", "n", "No"}));
     EXPECT_EQ(test::Texts(*op)[0], "RESPONSE MUST BE Y, N");
     EXPECT_FALSE(ctx.race.flags.paraFactors);
-}
-
-TEST_F(RaceOpenTest, OpeningAMissingRaceCreatesNothing)
-{
-    EXPECT_FALSE(Open(dir.File("JASPER"), false, {}));
-    EXPECT_FALSE(ctx.race.open);
-    EXPECT_FALSE(fs::exists(dir.File("JASPER.RCR")));
-    EXPECT_EQ(test::Texts(*op)[0], "Race file " + dir.File("JASPER.RCR") + " does not exist.");
 }
 
 TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderAndCancelKeepsTheRace)
@@ -102,19 +94,18 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
     EXPECT_EQ(test::ReadFile(dir.File("Old DH1.RCR")), old);
     EXPECT_TRUE(fs::exists(dir.File("Old DH1.HDR")));
     EXPECT_FALSE(fs::exists(dir.File("DH1.OLD")));
-    RacerFile converted;
-    ASSERT_TRUE(converted.Open(dir.File("DH1.RCR"), RacerFileMode::Read));
-    EXPECT_EQ(converted.RacerCount(), static_cast<int>(old.size() / 242));
-    EXPECT_EQ(converted.ReadRecordBytes(1).substr(241), "\r\n");
-
-    // A single record of 242 bytes is an older layout too, not a new race.
-    test::WriteFile(dir.File("X.RCR"), std::string(242, 'A'));
-    EXPECT_FALSE(Open(dir.File("X"), false, {"No"}));
-    EXPECT_EQ(test::Texts(*op), (std::vector<std::string>{"CONVERT Racer File to NEW Format"}));
+    const std::string converted = test::ReadFile(dir.File("DH1.RCR"));
+    EXPECT_EQ(converted.size(), old.size() / 242 * 243);
+    EXPECT_EQ(converted.substr(241, 2), "\r\n");
 }
 
-TEST_F(RaceOpenTest, AFileOfNoKnownLayoutIsNotConvertedAndTheReasonIsInFrench)
+TEST_F(RaceOpenTest, AMissingRaceOrAFileOfNoKnownLayoutIsNotOpened)
 {
+    EXPECT_FALSE(Open(dir.File("JASPER"), false, {}));
+    EXPECT_FALSE(fs::exists(dir.File("JASPER.RCR")));  // nothing created
+    EXPECT_EQ(test::Texts(*op)[0], "Race file " + dir.File("JASPER.RCR") + " does not exist.");
+
+    // Not converted, and the reason is given in the operator's language.
     ctx.texts.SetLanguage(kFrench);
     const std::string racers = dir.File("X.RCR");
     test::WriteFile(racers, std::string(100, 'A'));
@@ -135,16 +126,10 @@ TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
     racer.time1 = 45.31f;
     racer.status2 = "DNF";
     fs::create_directories(dir.File("old"));
-    {
-        RacerFile source;
-        ASSERT_TRUE(source.Open(dir.File("old/GS1.RCR")));
-        ASSERT_TRUE(source.AppendRacer(racer));
-    }
+    test::WriteFile(dir.File("old/GS1.RCR"), EncodeRacer(racer));
     const std::string header(65 * 10, 'H');
     test::WriteFile(dir.File("old/GS1.HDR"), header);
-    WeatherData weather;
-    weather.weather = "SUNNY";
-    weather.fValue = 1010;
+    WeatherData weather{"SUNNY", "", "", "", 1010};
     ASSERT_TRUE(WriteWeatherFile(dir.File("old/GS1.WTH"), weather));
     ASSERT_TRUE(Open(dir.File("GS2"), true,
                      {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exclude (Blank) Fore Runner and Weather Data", "Yes",
@@ -154,19 +139,98 @@ TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
     ASSERT_TRUE(ReadWeatherFile(dir.File("GS2.WTH"), "G", weather));
     EXPECT_EQ(weather.weather, "");
     EXPECT_TRUE(weather.hasF);
-    RacerFile copied;
-    ASSERT_TRUE(copied.Open(dir.File("GS2.RCR"), RacerFileMode::Read));
-    const auto first = copied.ReadRacer(1);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->bib, "  7");
-    EXPECT_EQ(first->start1, "  3");
-    EXPECT_EQ(first->time1, 0.0f);
-    EXPECT_EQ(first->status2, "   ");
+    racer.time1 = 0;  // times blanked, bibs and starts kept
+    racer.status2 = "";
+    EXPECT_EQ(test::ReadFile(dir.File("GS2.RCR")), EncodeRacer(racer));
 
     // Exit in the copy options copies nothing.
     ASSERT_TRUE(Open(dir.File("GS3"), true, {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
     EXPECT_FALSE(fs::exists(dir.File("GS3.HDR")));
     EXPECT_EQ(FileStatus(dir.File("GS3.RCR")), -1);
+}
+
+TEST_F(RaceOpenTest, StatusFileElevenLinesInTheirOrderReadBack)
+{
+    RaceFlags flags;
+    flags.timerRun1 = true;
+    flags.paraFactors = true;
+    flags.state6 = "3";
+    flags.menuPosition = 4;
+    EXPECT_EQ(ComposeRaceStatus("/races/SL1.RCR", flags),
+              "OP=/races/SL1.RCR\r\n7\r\n\r\n1\r\n0\r\n3\r\n\r\n0\r\n1\r\n0\r\n4\r\n");
+
+    flags.timerRun2 = true;
+    flags.calculation = "A";
+    flags.state8 = "12";
+    flags.snowSeeded = true;
+    ASSERT_TRUE(WriteRaceStatus(dir.File("SL1.SKT"), kNewRaceMarker, flags));
+    const auto read = ReadRaceStatus(dir.File("SL1.SKT"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->openName, "$OPEN$NEW$");
+    // Every line read back into its flag: composed again, the same text.
+    EXPECT_EQ(ComposeRaceStatus("x", read->flags), ComposeRaceStatus("x", flags));
+}
+
+TEST_F(RaceOpenTest, StatusFileShortMissingOrUnwritable)
+{
+    EXPECT_FALSE(ReadRaceStatus(dir.File("none.SKT")));
+    test::WriteFile(dir.File("short.SKT"), "OP=a\r\n7\r\n");  // 9 bytes
+    EXPECT_FALSE(ReadRaceStatus(dir.File("short.SKT")));
+    // Lines missing at the end read as their defaults.
+    test::WriteFile(dir.File("cut.SKT"), "OP=/r/SL1.RCR\r\n7\r\n\r\n1\r\n");
+    const auto cut = ReadRaceStatus(dir.File("cut.SKT"));
+    ASSERT_TRUE(cut);
+    EXPECT_TRUE(cut->flags.timerRun1);
+    EXPECT_EQ(cut->flags.state8, "0");
+    EXPECT_EQ(cut->flags.menuPosition, 0);
+    EXPECT_FALSE(WriteRaceStatus(dir.File("missing-folder/SL1.SKT"), "x", {}));
+}
+
+std::string Header(const std::string& gender)
+{
+    return std::string(5 * 65, ' ') + "XXX" + test::Pad("20-11-2026/LAKE LOUISE", 43) + " D" + gender +
+           "FIS0000.00 0 00 ";
+}
+
+// The race's files appear one by one; each row writes one (when named) and
+// checks the stage letters. The header comes first, then J, F, W, R, T.
+TEST_F(RaceOpenTest, StageCheckEachPartGivesItsOwnError)
+{
+    ctx.race.open = true;
+    ctx.race.racePath = dir.path() + "/";
+    ctx.race.raceName = "LAKE LOUISE";
+    const std::string kNoHeader = "RACE HEADER INFORMATION MISSING", kEmpty = "RACER FILE IS EMPTY";
+    // clang-format off
+    const struct { const char* kind; std::string bytes; const char* letters; bool silent, ok; std::string text; } rows[] = {
+        {"", "", "RWJH", false, false, kNoHeader},
+        {"", "", "H", true, false, ""},                       // silent hides only the header message
+        {"HDR", Header(" "), "H", false, false, kNoHeader},   // no gender
+        {"HDR", std::string(5 * 65, ' '), "H", false, false, kNoHeader},  // no parameter line
+        {"HDR", Header("M"), "H", false, true, ""},
+        {"JRY", "", "HJ", true, false, "JURY & TECH. DATA MISSING"},  // exists but empty
+        {"JRY", std::string(75, ' '), "wfjh", false, false, "COURSE SETTER & FORERUNNERS MISSING"},
+        {"FOR", std::string(61, ' '), "HJFW", false, false, "WEATHER INFORMATION MISSING"},
+        {"", "", "T", false, false, kEmpty},                  // no racer file at all
+        {"RCR", "", "T", false, true, ""},                    // exists, though empty
+        {"", "", "hr", false, false, kEmpty},
+        {"WTH", std::string(75, ' '), "HJFW", false, true, ""},
+        {"RCR", EncodeRacer(RacerRecord{}) + std::string(100, 'x'), "HJFWRT", false, true, ""},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.kind) + " then " + row.letters);
+        if (*row.kind != '\0')
+            test::WriteFile(ctx.race.File(row.kind), row.bytes);
+        ScriptedOperator check;
+        EXPECT_EQ(RaceFileExists(ctx, check, row.letters, row.silent), row.ok);
+        EXPECT_EQ(test::Texts(check), row.text.empty() ? std::vector<std::string>{} : std::vector<std::string>{row.text});
+        if (!check.messages().empty()) {
+            EXPECT_EQ(check.messages()[0].title, "Error Message");
+        }
+    }
+    ctx.race.open = false;
+    ScriptedOperator check;
+    EXPECT_FALSE(RaceFileExists(ctx, check, "H", true));
 }
 
 }  // namespace

@@ -1,123 +1,77 @@
-#include "racefile/racer_record.h"
-
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <initializer_list>
 #include <random>
 #include <string>
+#include <vector>
+
+#include "racefile/racer_codes.h"
+#include "racefile/racer_layouts.h"
+#include "racefile/racer_record.h"
+#include "racefile/racer_text.h"
 
 namespace skitally {
 namespace {
 
-std::string Blank()
+// Where two byte strings first part, for a readable failure.
+std::string FirstDifference(const std::string& got, const std::string& expected)
 {
-    return std::string(kRacerRecordLength, ' ');
+    std::size_t at = 0;
+    while (at < got.size() && at < expected.size() && got[at] == expected[at])
+        ++at;
+    if (at == got.size() && at == expected.size())
+        return "";
+    return "first difference at offset " + std::to_string(at) + " of " + std::to_string(got.size()) + "/" +
+           std::to_string(expected.size()) + ": got \"" + got.substr(at, 12) + "\", expected \"" +
+           expected.substr(at, 12) + "\"";
 }
 
-void Put(std::string& record, int offset, const std::string& text)
+// Every field given a value of its own; the bytes come from the layout
+// written out by hand, so a field mapped to a neighbour's place shows.
+TEST(RacerRecord, EveryFieldEncodesAndDecodesAtItsPlace)
 {
-    record.replace(static_cast<std::size_t>(offset), text.size(), text);
-}
-
-void PutBytes(std::string& record, int offset, std::initializer_list<int> bytes)
-{
-    for (int b : bytes)
-        record[static_cast<std::size_t>(offset++)] = static_cast<char>(b);
-}
-
-// Written the way a race file holds it, byte by byte, independent of the
-// encoder: every single is given, most of them as four zero bytes.
-std::string HandBuiltRecord()
-{
-    std::string r = Blank();
-    for (const RacerFieldInfo& f : RacerFields())
-        if (f.type == FieldType::Single)
-            PutBytes(r, f.offset, {0, 0, 0, 0});
-    Put(r, 0, "SMITH John");
-    Put(r, 40, "0104567");
-    Put(r, 52, "045.20");
-    Put(r, 59, " 12");
-    Put(r, 68, "U16");
-    PutBytes(r, 90, {0xCD, 0xCC, 0x7D, 0x42});   // Time1 63.45 (0x427DCCCD)
-    Put(r, 106, "2010");
-    Put(r, 110, "CAN");
-    Put(r, 115, "M");
-    Put(r, 124, "~~~~~~~~");
-    PutBytes(r, 148, {0x00, 0x00, 0x80, 0xBF});  // PointsDH -1
-    PutBytes(r, 152, {0x00, 0x00, 0x48, 0x41});  // PointsSL 12.5
-    PutBytes(r, 199, {0x00, 0x00, 0x80, 0x3F});  // ParaFactor 1
-    Put(r, 218, "AB12345");
-    Put(r, 234, "LGX");
-    PutBytes(r, 237, {0x33, 0x33, 0xE3, 0x40});  // version 7.1
-    PutBytes(r, 241, {13, 10});
-    return r;
-}
-
-// ---- Layout ----
-
-TEST(RacerRecord, FieldsEncodeToHandBuiltBytes)
-{
+    const std::string expected = test::MakeRecord(test::kCurrentLayout, {});
+    ASSERT_EQ(expected.size(), static_cast<std::size_t>(kRacerRecordLength));
+    const std::vector<test::Field> fields = test::FieldsOf(test::kCurrentLayout);
     RacerRecord r;
-    r.name = "SMITH John";  // unpadded values are padded on the way out
-    r.card = "0104567";
-    r.seedPoints = "045.20";
-    r.bib = " 12";
-    r.category = "U16";
-    r.time1 = 63.45f;
-    r.birthYear = "2010";
-    r.nation = "CAN";
-    r.gender = "M";
-    r.sxPos1 = "~~~~~~~~";
-    r.pointsDH = -1.0f;
-    r.pointsSL = 12.5f;
-    r.pointsGS = r.pointsSG = r.pointsSC = r.pointsSX = r.pointsKK = 0.0f;
-    r.alpineCard = "AB12345";
-    r.leagueCode = "LGX";
-    EXPECT_EQ(EncodeRacer(r), HandBuiltRecord());
-    // Decoding pads the texts and reads the singles back.
-    const RacerRecord back = DecodeRacer(HandBuiltRecord());
-    EXPECT_EQ(back.name, "SMITH John" + std::string(30, ' '));
-    EXPECT_EQ(back.time1, 63.45f);
-    EXPECT_EQ(back.pointsDH, -1.0f);
-    EXPECT_EQ(back.formatVersion, 7.1f);
-}
-
-TEST(RacerRecord, EveryFieldLandsAtItsOffset)
-{
-    // Distinct contents per field catch two members swapped in the mapping.
-    RacerRecord r;
-    for (int k = 0; k < kRacerFieldCount; ++k) {
+    int named = 0;
+    for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
+        const int k = RacerFieldByName(fields[static_cast<std::size_t>(i)].name);
+        if (k < 0)
+            continue;  // version and record end
+        ++named;
         if (std::string* text = r.TextField(k))
-            *text = std::string(1, static_cast<char>('A' + k));
+            *text = test::TextValue(fields[static_cast<std::size_t>(i)], i);  // padded on the way out
         else
-            *r.SingleField(k) = static_cast<float>(k) + 0.5f;
+            *r.SingleField(k) = test::SingleValue(fields[static_cast<std::size_t>(i)], i);
     }
+    EXPECT_EQ(named, kRacerFieldCount);
     const std::string bytes = EncodeRacer(r);
-    ASSERT_EQ(bytes.size(), static_cast<std::size_t>(kRacerRecordLength));
-    for (int k = 0; k < kRacerFieldCount; ++k) {
-        const RacerFieldInfo& f = RacerFields()[static_cast<std::size_t>(k)];
-        if (f.type == FieldType::Text) {
-            EXPECT_EQ(bytes.substr(f.offset, f.width), FitField(std::string(1, static_cast<char>('A' + k)), f.width))
-                << f.name;
-        } else {
-            float value = 0;
-            std::memcpy(&value, bytes.data() + f.offset, 4);  // the test host is little-endian
-            EXPECT_EQ(value, static_cast<float>(k) + 0.5f) << f.name;
-        }
-    }
-}
+    EXPECT_EQ(FirstDifference(bytes, expected), "");
 
-TEST(RacerRecord, FieldByNameInAnyCase)
-{
-    EXPECT_EQ(RacerFieldByName("Name"), kName);
-    EXPECT_EQ(RacerFieldByName("leaguecode"), kLeagueCode);
-    EXPECT_EQ(RacerFieldByName("SEEDPOINTS"), kSeedPoints);
-    EXPECT_EQ(RacerFieldByName("FormatVersion"), -1);  // not a numbered field
+    // Decoded, each member read by its own name holds its field's value.
+    const RacerRecord b = DecodeRacer(expected);
+    const std::vector<std::string> texts = {b.name, b.card, b.club, b.seedPoints, b.bib, b.start1, b.start2,
+        b.category, b.birthYear2, b.status1, b.status2, b.gate, b.birthYear, b.nation, b.gender, b.sxQual, b.sxPos1,
+        b.sxPos2, b.sxPos3, b.seedRank, b.group, b.rank, b.sxCard, b.alpineCard, b.sxHeat1, b.sxHeat2, b.sxHeat3,
+        b.leagueCode};
+    const std::vector<float> singles = {b.totalTime, b.racePoints, b.time1, b.time2, b.rawTime1, b.rawTime2,
+        b.bestOf, b.pointsDH, b.pointsSL, b.pointsGS, b.pointsSG, b.pointsSC, b.pointsSX, b.pointsKK, b.paraFactor,
+        b.csvTotal, b.position, b.formatVersion};
+    std::vector<std::string> wantTexts;
+    std::vector<float> wantSingles;
+    for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
+        const test::Field& f = fields[static_cast<std::size_t>(i)];
+        if (f.name == "Version")
+            wantSingles.push_back(7.1f);
+        else if (f.single)
+            wantSingles.push_back(test::SingleValue(f, i));
+        else if (f.name != "CR" && f.name != "LF")
+            wantTexts.push_back(FitField(test::TextValue(f, i), f.width));
+    }
+    EXPECT_EQ(texts, wantTexts);
+    EXPECT_EQ(singles, wantSingles);
+    EXPECT_EQ(RacerFieldByName("leaguecode"), kLeagueCode);  // names in any case
     EXPECT_EQ(RacerFieldByName("Nam"), -1);
 }
-
-// ---- Text fields ----
 
 TEST(RacerRecord, Windows1252TextCutToTheWidthInBytes)
 {
@@ -130,12 +84,8 @@ TEST(RacerRecord, Windows1252TextCutToTheWidthInBytes)
     r.name = std::string(38, 'A') + "éèü";  // 41 characters, 44 UTF-8 bytes
     r.card = "123456789";
     bytes = EncodeRacer(r);
-    EXPECT_EQ(bytes.substr(0, 40), std::string(38, 'A') + "\xE9\xE8");
-    EXPECT_EQ(bytes.substr(40, 7), "1234567");
-    EXPECT_EQ(bytes.substr(47, 5), "     ");  // the club starts right after
+    EXPECT_EQ(bytes.substr(0, 52), std::string(38, 'A') + "\xE9\xE8" "1234567     ");
 }
-
-// ---- Round trips ----
 
 TEST(RacerRecord, ArbitraryBytesRoundTrip)
 {
@@ -151,23 +101,205 @@ TEST(RacerRecord, ArbitraryBytesRoundTrip)
 
 TEST(RacerRecord, DeletedNameIgnoresSurroundingBlanks)
 {
-    const struct {
-        const char* name;
-        bool deleted;
-    } cases[] = {
-        {"DELETED RECORD", true},
-        {"   DELETED RECORD", true},
-        {"DELETED RECORD                          ", true},
-        {"DELETED RECORDS", false},
-        {"DELETED  RECORD", false},
-        {"deleted record", false},
-        {"", false},
+    // clang-format off
+    const struct { const char* name; bool deleted; } cases[] = {
+        {"DELETED RECORD", true}, {"   DELETED RECORD", true}, {"DELETED RECORD                          ", true},
+        {"DELETED RECORDS", false}, {"DELETED  RECORD", false}, {"deleted record", false}, {"", false},
     };
+    // clang-format on
     RacerRecord r;
     for (const auto& c : cases) {
         r.name = c.name;
         EXPECT_EQ(r.IsDeleted(), c.deleted) << '"' << c.name << '"';
     }
+}
+
+// Singles become fixed texts and read back; points of -1 are "no points".
+TEST(RacerText, SinglesAndTheirFixedTexts)
+{
+    // clang-format off
+    const struct { int field; float value; const char* text; float back; } cases[] = {
+        {kPointsDH, -1.0f, "       ", -1.0f},  // no points: blank, not "-001.00"
+        {kPointsSL, 12.345f, "012.35", 12.35f}, {kPointsGS, 0.0f, "000.00", 0.0f},  // a current record's 0 is real points
+        {kPointsSG, 123.4f, "123.40", 123.4f},  {kTime1, 63.45f, "063.45", 63.45f}, {kTime2, 0.0f, "000.00", 0.0f},
+        {kRawTime1, 61.005f, "061.01", 61.01f},  // half up on the decimal value
+        {kTotalTime, 121.46f, "121.46", 121.46f}, {kRacePoints, 9999.99f, "9999.99", 9999.99f},
+        {kParaFactor, 0.9123f, "0.9123000", 0.9123f}, {kPosition, 12.0f, "12", 12.0f},
+        {kCsvTotal, 5.5f, "005.50", 5.5f}, {kBestOf, 0.0f, "000.00", 0.0f},
+    };
+    const struct { int field; const char* text; float value; } reads[] = {
+        {kPointsSL, "", -1.0f}, {kPointsGS, "-001.00", -1.0f}, {kPointsSC, "0", 0.0f}, {kPointsSX, " 12.5 pts", 12.5f},
+        {kTime2, "", 0.0f}, {kTotalTime, "DNF", 0.0f},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(RacerFields()[static_cast<std::size_t>(c.field)].name);
+        RacerRecord r;
+        *r.SingleField(c.field) = c.value;
+        const RacerText text = RecordToText(r);
+        EXPECT_EQ(text[static_cast<std::size_t>(c.field)], c.text);
+        EXPECT_EQ(*TextToRecord(text).SingleField(c.field), c.back);
+    }
+    for (const auto& c : reads) {
+        RacerText text;
+        text[static_cast<std::size_t>(c.field)] = c.text;
+        EXPECT_EQ(*TextToRecord(text).SingleField(c.field), c.value) << RacerFields()[static_cast<std::size_t>(c.field)].name;
+    }
+    // The record made from texts gets the version and the record end.
+    EXPECT_EQ(EncodeRacer(TextToRecord(RacerText{})).substr(237), std::string("\x33\x33\xE3\x40\r\n", 6));
+}
+
+TEST(RacerText, VersionZeroTakesZeroPointsAsNone)
+{
+    RacerRecord r;
+    r.formatVersion = 0.0f;
+    r.pointsSL = 0.0f;
+    r.pointsGS = 15.5f;
+    const RacerText text = RecordToText(r);
+    EXPECT_EQ(text[kPointsSL], "       ");
+    EXPECT_EQ(text[kPointsGS], "015.50");
+    EXPECT_EQ(TextToRecord(text).pointsSL, -1.0f);
+}
+
+TEST(RacerText, TextFieldsTravelUnchanged)
+{
+    RacerRecord r = DecodeRacer(EncodeRacer(RacerRecord{}));
+    r.name = "Zoë Müller" + std::string(30, ' ');
+    const RacerText text = RecordToText(r);
+    EXPECT_EQ(text[kName], r.name);
+    EXPECT_EQ(text[kCard], "       ");
+    EXPECT_EQ(EncodeRacer(TextToRecord(text)), EncodeRacer(r));
+}
+
+TEST(ReadNumber, OrdinaryDecimalReading)
+{
+    // clang-format off
+    const struct { const char* text; double value; } cases[] = {
+        {"12.5", 12.5}, {"  -001.00", -1.0}, {"+7", 7.0}, {"9.5x", 9.5}, {".5", 0.5}, {"1E3", 1000.0},
+        {"12E", 12.0}, {"1 2", 1.0}, {"", 0}, {"   ", 0}, {"-", 0}, {".", 0}, {"abc", 0}, {"-.", 0}, {"+-1", 0},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
+    EXPECT_EQ(ReadSingle("63.45"), 63.45f);
+}
+
+TEST(RacerCodes, DisciplinesStatusesAndCodex)
+{
+    // clang-format off
+    const struct { const char* code; const char* canonical; int pointsField; } disciplines[] = {
+        {"DH", "D", kPointsDH}, {" sl ", "S", kPointsSL}, {"gs", "G", kPointsGS}, {" D", "D", kPointsDH},
+        {"sg", "SG", kPointsSG}, {"SC", "SC", kPointsSC}, {"AC", "AC", kPointsSC},  // one field for both combined
+        {"SX", "SX", kPointsSX}, {"KK", "KK", kPointsKK},
+        {"", nullptr, -1}, {"  ", nullptr, -1}, {"SGS", nullptr, -1}, {"DHX", nullptr, -1}, {"X", nullptr, -1},
+        {"SS", nullptr, -1}, {"A", nullptr, -1},
+    };
+    // clang-format on
+    for (const auto& c : disciplines) {
+        SCOPED_TRACE(std::string("\"") + c.code + "\"");
+        const auto canonical = CanonicalDiscipline(c.code);
+        EXPECT_EQ(canonical.value_or("none"), c.canonical ? c.canonical : "none");
+        EXPECT_EQ(PointsFieldOf(c.code), c.pointsField);
+    }
+    EXPECT_TRUE(IsSkiCross(" sx"));
+    EXPECT_FALSE(IsSkiCross("S"));
+    EXPECT_FALSE(DisciplineAllowedAtLevel("KK", "FIS"));
+    EXPECT_TRUE(DisciplineAllowedAtLevel("KK", "NAT"));
+    EXPECT_TRUE(DisciplineAllowedAtLevel("SG", "FIS"));
+
+    for (const char* code : {"DNS", "DNF", "DSQ", "NPS", "DNQ", " dnf "})
+        EXPECT_TRUE(IsRunStatus(code)) << code;
+    for (const char* other : {"", "   ", "DN", "DNFX", "OK"})
+        EXPECT_FALSE(IsRunStatus(other)) << '"' << other << '"';
+    EXPECT_TRUE(IsRecreationalCodex("REC1234"));
+    EXPECT_TRUE(IsRecreationalCodex("nvl 7"));
+    EXPECT_FALSE(IsRecreationalCodex("1234REC"));
+    EXPECT_FALSE(IsRecreationalCodex("RE"));
+}
+
+TEST(NormaliseCard, EmptyZeroAndNines)
+{
+    // clang-format off
+    const struct { const char* typed; const char* card; } cases[] = {
+        {"9", "999999"}, {"99999", "999999"}, {" 9999999 ", "999999"}, {"99", "99"},
+        {"0000012", "0000012"}, {"0", "0000000"}, {"000", "0000000"}, {"   ", "0000000"},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(NormaliseCard(c.typed, "SMITH John").card, c.card) << '"' << c.typed << '"';
+    EXPECT_TRUE(NormaliseCard("", "SMITH John").accepted);
+    EXPECT_FALSE(NormaliseCard("", "   ").accepted);
+    EXPECT_TRUE(NormaliseCard("0012", "").accepted);  // a card alone is enough
+}
+
+TEST(CategoryFromBirthYear, SeasonTurnsInOctober)
+{
+    EXPECT_EQ(CategoryFromBirthYear("2012", "", "NAT", 2025, 11), "U14");
+    EXPECT_EQ(CategoryFromBirthYear("2012", "", "REC", 2025, 11), "R14");
+    EXPECT_EQ(CategoryFromBirthYear("2012", "", "FIS", 2026, 3), "U14");  // still season 2025
+    EXPECT_EQ(CategoryFromBirthYear("2012", "", "", 2026, 9), "U14");     // empty level is NAT
+    EXPECT_EQ(CategoryFromBirthYear("2012", "", "NAT", 2026, 10), "U16");
+}
+
+// Both ends of every band, in season 2025 (age = 2025 - birth year).
+TEST(CategoryFromBirthYear, EveryBandEdge)
+{
+    // clang-format off
+    const struct { const char* current; int age; const char* std; const char* rec; } cases[] = {
+        {"", 3, "SR", "SA"},    {"", 4, "R6", "R6"},     {"", 5, "R6", "R6"},     {"", 6, "R8", "R8"},
+        {"", 7, "R8", "R8"},    {"", 8, "R10", "R10"},   {"", 9, "R10", "R10"},   {"", 10, "U12", "R12"},
+        {"", 11, "U12", "R12"}, {"", 12, "U14", "R14"},  {"", 13, "U14", "R14"},  {"", 14, "U16", "R16"},
+        {"", 15, "U16", "R16"}, {"", 16, "U18", "R18"},  {"", 17, "U18", "R18"},  {"", 18, "U21", "R21"},
+        {"", 20, "U21", "R21"}, {"", 21, "SR", "SA"},
+        {"U14", 16, "U18", "R18"},  // a standard category is classed afresh
+        // Masters younger than 19 are classed with everyone else.
+        {"M9", 17, "U18", "R18"}, {"M9", 18, "U21", "R21"}, {"M1", 19, "M9", "MM"},
+        {"MM", 29, "M9", "MM"},   {"M9", 30, "M8", "ML"},   {"M9", 34, "M8", "ML"},   {"M9", 35, "M7", "MK"},
+        {"M9", 39, "M7", "MK"},   {"M9", 40, "M6", "MJ"},   {"M9", 44, "M6", "MJ"},   {"M9", 45, "M5", "MI"},
+        {"M9", 49, "M5", "MI"},   {"M9", 50, "M4", "MH"},   {"M9", 54, "M4", "MH"},   {"M9", 55, "M3", "MG"},
+        {"M9", 59, "M3", "MG"},   {"M9", 60, "M2", "MF"},   {"M9", 64, "M2", "MF"},   {"M9", 65, "M1", "ME"},
+        {"M9", 69, "M1", "ME"},   {"M9", 70, "M0", "MD"},   {"M9", 74, "M0", "MD"},   {" M5", 75, "M+", "MC"},
+        {"M5", 79, "M+", "MC"},   {"M5", 80, "M*", "MB"},   {"M5", 84, "M*", "MB"},   {"M5", 85, "M!", "MA"},
+        // Para: 0 to 19 junior, any other age (even -1) master, at every level.
+        {"D", -1, "DM", "DM"},    {"D", 0, "DJ", "DJ"},     {"DM", 19, "DJ", "DJ"},   {"DJ", 20, "DM", "DM"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.current) + " age " + std::to_string(c.age));
+        const std::string born = std::to_string(2025 - c.age);
+        EXPECT_EQ(CategoryFromBirthYear(born, c.current, "FIS", 2025, 12), c.std);
+        EXPECT_EQ(CategoryFromBirthYear(born, c.current, "REC", 2025, 12), c.rec);
+    }
+}
+
+TEST(CategoryFromBirthYear, LeavesCategoryAlone)
+{
+    EXPECT_EQ(CategoryFromBirthYear("2012", "XY ", "SRS", 2025, 12), "XY ");
+    for (const char* unreadable : {"12", "20l2", "****"})
+        EXPECT_EQ(CategoryFromBirthYear(unreadable, "U14", "NAT", 2025, 12), "U14") << unreadable;
+    EXPECT_EQ(CategoryFromBirthYear(" 2012 ", "", "nat", 2025, 12), "U14");
+}
+
+TEST(FourDigitBirthYear, FallsBackOnTwoDigits)
+{
+    EXPECT_EQ(FourDigitBirthYear("87", "****"), "1987");
+    EXPECT_EQ(FourDigitBirthYear("87", "19*7"), "1987");
+    EXPECT_EQ(FourDigitBirthYear("  ", "****"), "    ");
+    EXPECT_EQ(FourDigitBirthYear("87", "2001"), "2001");
+}
+
+TEST(DisciplineCard, CardAndSeedPointsFollowTheDiscipline)
+{
+    RacerRecord r;
+    r.alpineCard = " 123456";
+    r.pointsSL = 45.2f;
+    r.pointsSX = 7.125f;
+    DisciplineCard(r, "SX");
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "0000000/007.13");  // no ski-cross card; half up
+    DisciplineCard(r, "sl");
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
+    DisciplineCard(r, "ZZ");  // unknown: nothing changes
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
 }
 
 }  // namespace
