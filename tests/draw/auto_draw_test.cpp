@@ -11,147 +11,126 @@
 #include "draw_test_race.h"
 #include "stub_random.h"
 
-namespace skitally {
+namespace skitally::test {
 namespace {
 
-using Answers = std::vector<std::string>;
+// Method confirmed, first bib 1, no skipped bibs, no cross-reference.
+Answers Start(const std::string& method)
+{
+    return {method, "Yes", "1", "No", "No"};
+}
 
-class AutoDrawTest : public test::DrawRaceTest {
-protected:
-    DrawOutcome Draw(const Answers& answers, std::uint32_t seed = 77)
-    {
-        DrawRandom random(seed);
-        return Draw(answers, random);
-    }
-    DrawOutcome Draw(const Answers& answers, DrawRandom& random)
-    {
-        op = std::make_unique<ScriptedOperator>(answers);
-        const DrawOutcome outcome = AutomaticDraw(ctx, *op, random);
-        EXPECT_EQ(op->remainingAnswers(), 0u) << op->transcript();
-        return outcome;
-    }
-
-    // Method V confirmed, first bib 1, no skipped bibs, no cross-reference.
-    static Answers Start(const std::string& method)
-    {
-        return {method, "Yes", "1", "No", "No"};
-    }
-    static Answers Join(Answers a, const Answers& b)
-    {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
-    }
-
-    bool Shown(const std::string& text) const
-    {
-        const std::vector<std::string> texts = Texts(*op);
-        return std::any_of(texts.begin(), texts.end(),
-                           [&](const std::string& t) { return t.find(text) != std::string::npos; });
-    }
-
-    std::unique_ptr<ScriptedOperator> op;
-};
+using AutoDrawTest = DrawRaceTest;
 
 TEST_F(AutoDrawTest, SortDirectionFollowsTheRaceAndTheReversal)
 {
     // Points 30, 10, none, 20, 40: the racer without points starts last.
-    const struct {
-        const char* level;
-        const char* discipline;
-        const char* reverse;
-        std::vector<std::string> order;
-    } cases[] = {
+    // clang-format off
+    const struct { const char *level, *discipline, *reverse; std::vector<std::string> order; } cases[] = {
         {"NAT", "GS", "No", {"R02", "R04", "R01", "R05", "R03"}},
         {"NAT", "SL", "Yes", {"R05", "R01", "R04", "R02", "R03"}},
         {"NAT", "SX", "No", {"R05", "R01", "R04", "R02", "R03"}},
         {"SRS", "GS", "No", {"R05", "R01", "R04", "R02", "R03"}},
         {"NAT", "SX", "Yes", {"R02", "R04", "R01", "R05", "R03"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.level) + " " + c.discipline + " " + c.reverse);
         MakeField(c.level, c.discipline, {"30.00", "10.00", "", "20.00", "40.00"});
         // The one racer without points is "drawn": print no.
         EXPECT_TRUE(Draw(Join(Start("1"), {c.reverse, "No"})).completed);
-        EXPECT_EQ(StartOrder(), c.order) << c.level << " " << c.discipline << " " << c.reverse;
+        EXPECT_EQ(StartOrder(), c.order);
         EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 3, 4, 5}));
     }
 }
 
 TEST_F(AutoDrawTest, SoftwareChangedWarningDependsOnRaceType)
 {
-    const struct {
-        const char* discipline;
-        int method;
-        bool warns;
-    } cases[] = {{"GS", 16, true}, {"GS", 31, true}, {"GS", 15, false}, {"GS", 17, false},
-                 {"SX", 16, false}, {"SX", 17, true}, {"SX", 33, true}};
+    // clang-format off
+    const struct { const char* discipline; int method; bool warns; } cases[] = {
+        {"GS", 16, true}, {"GS", 31, true}, {"GS", 15, false}, {"GS", 17, false},
+        {"SX", 16, false}, {"SX", 17, true}, {"SX", 33, true}};
+    // clang-format on
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.discipline) + " " + std::to_string(c.method));
         MakeField("NAT", c.discipline, std::vector<std::string>(40, "10.00"));
-        const std::string before = test::ReadFile(ctx.race.File("RCR"));
+        const std::string before = ReadFile(ctx.race.File("RCR"));
         // Cancelled at the method confirmation: nothing changes.
         Draw({std::to_string(c.method), "<cancel>"});
-        EXPECT_EQ(op->beeps(), c.warns ? 4 : 0) << c.discipline << " " << c.method;
+        EXPECT_EQ(op->beeps(), c.warns ? 4 : 0);
         EXPECT_EQ(Shown("WARNING - Software has Changed.\nIs the following the value of the Top Seed\n< " +
                         std::to_string(c.method) + " >"),
                   c.warns);
-        EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
+        EXPECT_EQ(ReadFile(ctx.race.File("RCR")), before);
     }
 }
 
-TEST_F(AutoDrawTest, MethodOutsideTheFieldOrNotANumberIsAskedAgain)
+TEST_F(AutoDrawTest, MethodAndBibQuestionsRefuseWhatIsOutOfRange)
 {
-    MakeField("NAT", "GS", {"30.00", "10.00", "20.00"});
-    Draw({"0", "abc", "4", "2", "No", "1", "Yes", "1", "No", "No", "No"});
-    const std::vector<std::string> texts = Texts(*op);
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), "ENTER A WHOLE NUMBER FROM 1 TO 3"), 3);
-    EXPECT_TRUE(Shown("You have Selected the Following Method\n1)  Enter the NUMBER of Racers in the Top Seed  < 2 >"));
-    EXPECT_TRUE(Shown("3)  To Assign ALL Racers by Seed Points with No Top Seed Enter 1  < 1 >"));
-    EXPECT_NE(op->transcript().find("2)  To Random Draw ALL Racers, Enter 3\n"), std::string::npos);
-    EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R02", "R03", "R01"}));
-}
-
-TEST_F(AutoDrawTest, FirstBibOneWithBibThreeSkipped)
-{
-    MakeField("NAT", "GS", {"10.00", "20.00", "30.00", "40.00", "50.00"});
-    Draw({"1", "Yes", "1", "Yes", "3", "3", "9", "x", "<cancel>", "No", "No"});
-    EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 4, 5, 6}));
-    EXPECT_TRUE(Shown("BIB # ALREADY SKIPPED"));
-    const std::vector<std::string> texts = Texts(*op);
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), "BIB # MUST BE WITHIN THE RANGE OF 1 - 6"), 2);
-    EXPECT_NE(op->transcript().find("FIRST BIB = 1\nLAST  BIB = 6\nSKIPPING BIB # 3\n"), std::string::npos);
-    EXPECT_TRUE(Shown("DO YOU WISH TO SKIP ANY BIB # (ie: Missing Bibs)\n( NORMALLY ANSWER 'N' )"));
+    const struct {
+        std::vector<std::string> points;
+        Answers answers;
+        std::vector<std::string> order;
+        std::vector<int> bibs;
+        std::vector<std::pair<std::string, int>> messages;  // exact text, times shown
+        std::vector<std::string> texts;                    // somewhere in the transcript
+    } cases[] = {
+        // Methods 0, "abc" and 4 refused for three racers; a top seed of 2.
+        {{"30.00", "10.00", "20.00"},
+         {"0", "abc", "4", "2", "No", "1", "Yes", "1", "No", "No", "No"},
+         {"R02", "R03", "R01"},
+         {1, 2, 3},
+         {{"ENTER A WHOLE NUMBER FROM 1 TO 3", 3}},
+         {"You have Selected the Following Method\n1)  Enter the NUMBER of Racers in the Top Seed  < 2 >",
+          "3)  To Assign ALL Racers by Seed Points with No Top Seed Enter 1  < 1 >",
+          "2)  To Random Draw ALL Racers, Enter 3\n"}},
+        // First bib 1, bib 3 skipped; 3 again, 9 and "x" refused.
+        {{"10.00", "20.00", "30.00", "40.00", "50.00"},
+         {"1", "Yes", "1", "Yes", "3", "3", "9", "x", "<cancel>", "No", "No"},
+         {"R01", "R02", "R03", "R04", "R05"},
+         {1, 2, 4, 5, 6},
+         {{"BIB # ALREADY SKIPPED", 1}, {"BIB # MUST BE WITHIN THE RANGE OF 1 - 6", 2}},
+         {"FIRST BIB = 1\nLAST  BIB = 6\nSKIPPING BIB # 3\n",
+          "DO YOU WISH TO SKIP ANY BIB # (ie: Missing Bibs)\n( NORMALLY ANSWER 'N' )"}},
+        // A field of one drawn at random starts first with its bib.
+        {{"10.00"},
+         {"1", "Yes", "7", "No", "No", "No"},
+         {"R01"},
+         {7},
+         {},
+         {"2)  To Random Draw ALL Racers, Enter  < 1 >"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers.size());
+        MakeField("NAT", "GS", c.points);
+        Draw(c.answers);
+        EXPECT_EQ(StartOrder(), c.order);
+        EXPECT_EQ(BibsInStartOrder(), c.bibs);
+        for (const auto& [text, times] : c.messages)
+            EXPECT_EQ(Count(text), times) << text;
+        for (const std::string& text : c.texts)
+            EXPECT_NE(op->transcript().find(text), std::string::npos) << text;
+    }
+    EXPECT_EQ(Racers()[0].start1, "  1");
 }
 
 TEST_F(AutoDrawTest, CrossReferenceTableListsEveryStartWithItsBib)
 {
     MakeField("NAT", "GS", {"10.00", "20.00", "30.00"});
     Draw({"1", "Yes", "10", "Yes", "11", "<cancel>", "Yes", "No"});
-    const std::string table = test::ReadFile(ctx.race.File("TMP"));
+    const std::string table = ReadFile(ctx.race.File("TMP"));
     EXPECT_NE(table.find("START POSN. - BIB # CROSS REFERENCE"), std::string::npos);
     EXPECT_NE(table.find("| START   1 = Bib  10 |\r\n| START   2 = Bib  12 |\r\n| START   3 = Bib  13 |\r\n"),
               std::string::npos);
     EXPECT_EQ(op->reportsShown(), std::vector<std::string>{ctx.race.File("TMP")});
 }
 
-TEST_F(AutoDrawTest, FieldOfOneDrawnAtRandomStartsFirst)
+TEST_F(AutoDrawTest, TieAtTheTopBoundaryIsOfferedAndDecliningKeepsTheTopSeed)
 {
-    MakeField("NAT", "GS", {"10.00"});
-    Draw({"1", "Yes", "7", "No", "No", "No"});
-    EXPECT_EQ(Racers()[0].start1, "  1");
-    EXPECT_EQ(Racers()[0].bib, "  7");
-    EXPECT_TRUE(Shown("2)  To Random Draw ALL Racers, Enter  < 1 >"));
-}
-
-// Places 15, 16 and 17 share 15.00 points.
-std::vector<std::string> TiedAtFifteen()
-{
+    // Places 15, 16 and 17 share 15.00 points.
     std::vector<std::string> points;
     for (int i = 1; i <= 20; ++i)
         points.push_back(std::to_string(i >= 15 && i <= 17 ? 15 : i) + ".00");
-    return points;
-}
-
-TEST_F(AutoDrawTest, TieAtTheTopBoundaryIsOfferedAndDecliningKeepsTheTopSeed)
-{
     const struct {
         Answers answers;  // after the method and the bibs
         int top;
@@ -163,7 +142,8 @@ TEST_F(AutoDrawTest, TieAtTheTopBoundaryIsOfferedAndDecliningKeepsTheTopSeed)
         {{"Yes", "Yes", "Yes", "No", "No"}, 17, {"R18", "R19", "R20"}},
     };
     for (const auto& c : cases) {
-        MakeField("NAT", "GS", TiedAtFifteen());
+        SCOPED_TRACE(c.top);
+        MakeField("NAT", "GS", points);
         Draw(Join(Start("15"), c.answers));
         EXPECT_TRUE(Shown("Top Racers Encountered with matching seed Points  15 - 17\nCHANGE THE TOP SEED TO < 17 >"));
         EXPECT_TRUE(Shown("Number of Racers in Top Seed Equals < " + std::to_string(c.top) + " >"));
@@ -178,7 +158,7 @@ TEST_F(AutoDrawTest, TopSeedStartsInTheOrderOfItsDrawnNumbers)
 {
     MakeField("NAT", "GS", {"10.00", "20.00", "30.00", "40.00", "50.00", "60.00"});
     // Places 1..4 draw 3, 1, 4, 2.
-    test::StubRandom random;
+    StubRandom random;
     random.Picks(4, {1, 3, 2, 1, 3, 4, 4, 2});
     Draw(Join(Start("4"), {"Yes", "Yes", "No", "No"}), random);
     EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R02", "R04", "R01", "R03", "R05", "R06"}));
@@ -194,8 +174,8 @@ TEST_F(AutoDrawTest, InvertedTopSeedStartsItsLastPlaceFirstAndDrawsItsTies)
     EXPECT_EQ(order[2], "R01");
     EXPECT_EQ(std::vector<std::string>(order.begin() + 3, order.end()),
               (std::vector<std::string>{"R04", "R05", "R06"}));
-    const std::string draws = test::ReadFile(ctx.race.racePath + "$CMPDRW$.DAT");
-    EXPECT_NE(draws.find("\r\nDRAW TOP RACERS WITH MATCHING SEED POINTS\r\n"), std::string::npos);
+    EXPECT_NE(ReadFile(ctx.race.racePath + "$CMPDRW$.DAT").find("\r\nDRAW TOP RACERS WITH MATCHING SEED POINTS\r\n"),
+              std::string::npos);
 }
 
 TEST_F(AutoDrawTest, NoToDrawingTheTopAgainKeepsItsPresentOrder)
@@ -208,22 +188,19 @@ TEST_F(AutoDrawTest, NoToDrawingTheTopAgainKeepsItsPresentOrder)
     EXPECT_EQ(StartOrder(), (std::vector<std::string>{"R02", "R01", "R03", "R04"}));
 }
 
-TEST_F(AutoDrawTest, DrawCommandTakesTheSeedInBothForms)
+TEST_F(AutoDrawTest, DrawCommandTakesTheSeedAndLogsIt)
 {
-    const Answers answers = {"8", "Yes", "1", "No", "No", "No"};
-    ctx.log.Start(dir.path(), test::FixedClock());
-    std::vector<std::string> files;
-    for (const Answers& args : {Answers{"--seed=9"}, Answers{"--seed", "9"}}) {
-        MakeField("NAT", "GS", std::vector<std::string>(8, "10.00"));
-        ScriptedOperator scripted(answers);
-        ASSERT_TRUE(DrawCommand(ctx, scripted, args));
-        EXPECT_NE(scripted.transcript().find("AUTOMATIC ASSIGNMENT COMPLETE\n\nRANDOM DRAW SEED = 9 "),
-                  std::string::npos);
-        files.push_back(test::ReadFile(ctx.race.File("RCR")));
-    }
-    EXPECT_EQ(files[0], files[1]);
-    EXPECT_NE(test::ReadFile(ctx.log.path()).find(" - Automatic draw: method 8, 8 racers, seed 9\r\n"),
-              std::string::npos);
+    ctx.log.Start(dir.path(), FixedClock());
+    MakeField("NAT", "GS", std::vector<std::string>(8, "10.00"));
+    ScriptedOperator scripted({"8", "Yes", "1", "No", "No", "No"});
+    ASSERT_TRUE(DrawCommand(ctx, scripted, {"--seed", "9"}));
+    EXPECT_NE(scripted.transcript().find("AUTOMATIC ASSIGNMENT COMPLETE\n\nRANDOM DRAW SEED = 9 "), std::string::npos);
+    EXPECT_NE(ReadFile(ctx.log.path()).find(" - Automatic draw: method 8, 8 racers, seed 9\r\n"), std::string::npos);
+    // The same seed draws the same order.
+    const std::string drawn = ReadFile(ctx.race.File("RCR"));
+    MakeField("NAT", "GS", std::vector<std::string>(8, "10.00"));
+    Draw({"8", "Yes", "1", "No", "No", "No"}, 9);
+    EXPECT_EQ(ReadFile(ctx.race.File("RCR")), drawn);
 
     ScriptedOperator refused;
     EXPECT_FALSE(DrawCommand(ctx, refused, {"--seed=nine"}));
@@ -231,4 +208,4 @@ TEST_F(AutoDrawTest, DrawCommandTakesTheSeedInBothForms)
 }
 
 }  // namespace
-}  // namespace skitally
+}  // namespace skitally::test
