@@ -1,13 +1,10 @@
 #include "main_window.h"
 
-#include <fstream>
-
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -136,23 +133,6 @@ TEST_F(MainWindowTest, ClosingTheWindowAsksAndNoKeepsItOpenTheExitCommandAsksOnc
         EXPECT_EQ(answerer.seen().size(), 2u);
         EXPECT_TRUE(session->context().exitRequested);
     }
-}
-
-TEST_F(MainWindowTest, WithARaceOpenTheStagesOpenAndTheTitleNamesIt)
-{
-    const std::string race = Path("SL1.RCR");
-    std::ofstream(race, std::ios::binary) << std::string(241, ' ') + "\r\n";  // one blank current record
-    auto session = StartEnglish(race);
-    MainWindow* window = session->window();
-    ASSERT_TRUE(session->context().race.open);
-    EXPECT_TRUE(window->windowTitle().endsWith(" - SL1"));
-    EXPECT_EQ(window->statusBar()->currentMessage(), "F5 = View Racers");
-
-    ModalAnswerer answerer;
-    ClickTab(window->tabs(), 3);
-    QTest::qWait(50);
-    EXPECT_EQ(window->currentStage(), 3);
-    EXPECT_TRUE(answerer.seen().empty());
 }
 
 TEST_F(MainWindowTest, EveryCommandHasOneButtonOnItsStage)

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -125,6 +126,8 @@ TEST_F(StageMenusTest, ARaceReopensAtItsStageAndTheCompressedListIsReprintedFrom
         ASSERT_TRUE(WriteRaceStatus(Path(name + ".SKT"), racers, flags));
         auto session = Start(racers);
         MainWindow& window = *session->window();
+        EXPECT_TRUE(window.windowTitle().endsWith(" - " + name));
+        EXPECT_EQ(window.statusBar()->currentMessage(), "F5 = View Racers");
         EXPECT_EQ(window.currentStage(), 3);
         ModalAnswerer answerer;  // choosing a stage with a race open asks nothing
         ChooseStage(window, kReportsStage);
