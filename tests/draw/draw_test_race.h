@@ -1,25 +1,36 @@
 #pragma once
 // A race in a temporary folder for the draw tests: a header of the chosen
-// level and discipline and racers made from (name, seed points) pairs.
+// level and discipline, racers made from (name, seed points) pairs, and the
+// automatic draw run on it with scripted answers.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/scripted_operator.h"
+#include "draw/auto_draw.h"
 #include "racefile/header_file.h"
 #include "racefile/racer_file.h"
 #include "support/test_support.h"
 
 namespace skitally::test {
 
+using Answers = std::vector<std::string>;
+
+inline Answers Join(Answers a, const Answers& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 class DrawRaceTest : public ::testing::Test {
-protected:
+  protected:
     void MakeRace(const std::string& level, const std::string& discipline,
                   const std::vector<std::pair<std::string, std::string>>& racers)
     {
@@ -67,44 +78,62 @@ protected:
         ASSERT_TRUE(file.WriteRacer(n, racer));
     }
 
-    // Names of the live racers in run-1 start order.
+    // The live racers in run-1 start order: the first word of each name,
+    // and each bib.
+    std::vector<std::pair<int, std::pair<std::string, int>>> Starts()
+    {
+        std::vector<std::pair<int, std::pair<std::string, int>>> starts;
+        for (const RacerRecord& r : Racers())
+            if (!r.IsDeleted())
+                starts.push_back(
+                    {std::atoi(r.start1.c_str()), {r.name.substr(0, r.name.find(' ')), std::atoi(r.bib.c_str())}});
+        std::sort(starts.begin(), starts.end());
+        return starts;
+    }
     std::vector<std::string> StartOrder()
     {
-        std::vector<std::pair<int, std::string>> starts;
-        for (const RacerRecord& racer : Racers())
-            if (!racer.IsDeleted())
-                starts.emplace_back(std::atoi(racer.start1.c_str()), racer.name.substr(0, racer.name.find(' ')));
-        std::sort(starts.begin(), starts.end());
         std::vector<std::string> names;
-        for (const auto& start : starts)
-            names.push_back(start.second);
+        for (const auto& start : Starts())
+            names.push_back(start.second.first);
         return names;
     }
-
-    // Bibs of the live racers in run-1 start order.
     std::vector<int> BibsInStartOrder()
     {
-        std::vector<std::pair<int, int>> starts;
-        for (const RacerRecord& racer : Racers())
-            if (!racer.IsDeleted())
-                starts.emplace_back(std::atoi(racer.start1.c_str()), std::atoi(racer.bib.c_str()));
-        std::sort(starts.begin(), starts.end());
         std::vector<int> bibs;
-        for (const auto& start : starts)
-            bibs.push_back(start.second);
+        for (const auto& start : Starts())
+            bibs.push_back(start.second.second);
         return bibs;
     }
 
-    std::vector<std::string> Texts(const ScriptedOperator& op) const
+    DrawOutcome Draw(const Answers& answers, std::uint32_t seed = 77)
     {
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op.messages())
-            texts.push_back(box.text);
-        return texts;
+        DrawRandom random(seed);
+        return Draw(answers, random);
+    }
+    DrawOutcome Draw(const Answers& answers, DrawRandom& random)
+    {
+        op = std::make_unique<ScriptedOperator>(answers);
+        const DrawOutcome outcome = AutomaticDraw(ctx, *op, random);
+        EXPECT_EQ(op->remainingAnswers(), 0u) << op->transcript();
+        return outcome;
+    }
+
+    // How many message boxes showed exactly `text`, and whether any held it.
+    int Count(const std::string& text) const
+    {
+        const std::vector<std::string> texts = Texts(*op);
+        return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+    }
+    bool Shown(const std::string& text) const
+    {
+        const std::vector<std::string> texts = Texts(*op);
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const std::string& t) { return t.find(text) != std::string::npos; });
     }
 
     TempDir dir;
     AppContext ctx{FoldersIn(dir), FixedClock()};
+    std::unique_ptr<ScriptedOperator> op;
 };
 
 }  // namespace skitally::test

@@ -6,28 +6,24 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "draw/draw_commands.h"
 #include "draw/start_audit.h"
 #include "draw_test_race.h"
+#include "util/tokens.h"
 
 namespace skitally {
 namespace {
 
 class ManualDrawTest : public test::DrawRaceTest {
-protected:
+  protected:
     bool Enter(EntryMode mode, const std::vector<std::string>& answers)
     {
         op = std::make_unique<ScriptedOperator>(answers);
         const bool ok = ManualDrawEntry(ctx, *op, mode);
         EXPECT_EQ(op->remainingAnswers(), 0u) << op->transcript();
         return ok;
-    }
-
-    int Count(const std::string& text) const
-    {
-        const std::vector<std::string> texts = Texts(*op);
-        return static_cast<int>(std::count(texts.begin(), texts.end(), text));
     }
 
     // Racers R01..R20 of the unseeded field at starts 1..20, S1 of seed 1 at
@@ -48,54 +44,61 @@ protected:
         });
         UpdateRacer(22, [](RacerRecord& r) { r.name = "LATE"; });
     }
-
-    std::unique_ptr<ScriptedOperator> op;
 };
 
-TEST_F(ManualDrawTest, BibsCompareAsWholeNumbersAndStartsMustBeFree)
+TEST_F(ManualDrawTest, BibsAndStartsAreCheckedAndRacersAlreadyPlacedRefused)
 {
-    MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
-    UpdateRacer(1, [](RacerRecord& r) {
-        r.bib = "005";
-        r.start1 = "  1";
-    });
-    ASSERT_TRUE(Enter(EntryMode::Manual, {"2", "5", "0", "6", "1", "x", "2", "<cancel>"}));
-    EXPECT_EQ(Count("BIB NUMBER ALREADY ASSIGNED"), 1);
-    EXPECT_EQ(Count("ENTER A WHOLE NUMBER FROM 1 TO 999"), 2);
-    EXPECT_EQ(Count("START POSITION ALREADY ASSIGNED"), 1);
-    EXPECT_EQ(Racers()[1].bib, "  6");
-    EXPECT_EQ(Racers()[1].start1, "  2");
-    EXPECT_EQ(op->reportsShown(), std::vector<std::string>{ctx.race.File("TMP")});
-}
-
-TEST_F(ManualDrawTest, RacerAlreadyPlacedIsRefusedAndNothingWritten)
-{
-    MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
-    UpdateRacer(1, [](RacerRecord& r) { r.bib = "  3"; });
-    const std::string before = test::ReadFile(ctx.race.File("RCR"));
-    // Ann refused; Bea's bib cancelled.
-    ASSERT_TRUE(Enter(EntryMode::Manual, {"1,2", "<cancel>", "<cancel>"}));
-    EXPECT_EQ(Count("RACER ALREADY HAS BIB AND / OR START POSITION\nANN"), 1);
-    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
-    EXPECT_TRUE(op->reportsShown().empty());
-}
-
-TEST_F(ManualDrawTest, ChangeAcceptsTheRacersOwnBibAndStart)
-{
-    MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
-    UpdateRacer(1, [](RacerRecord& r) {
-        r.bib = "  4";
-        r.start1 = "  2";
-    });
-    UpdateRacer(2, [](RacerRecord& r) {
-        r.bib = "  9";
-        r.start1 = "  1";
-    });
-    // Empty answers keep the shown values; then start 1, Bea's, is refused.
-    ASSERT_TRUE(Enter(EntryMode::Change, {"1", "", "1", "", "<cancel>"}));
-    EXPECT_EQ(Count("START POSITION ALREADY ASSIGNED"), 1);
-    EXPECT_EQ(Racers()[0].bib, "  4");
-    EXPECT_EQ(Racers()[0].start1, "  2");
+    using Slot = std::pair<const char*, const char*>;  // bib, start
+    const struct {
+        EntryMode mode;
+        Slot ann, bea;
+        std::vector<std::string> answers;
+        std::vector<std::pair<std::string, int>> messages;  // exact text, times shown
+        Slot beaAfter;                                     // Bea's bib and start; Ann's never change
+    } cases[] = {
+        // Bea: bib 5 is Ann's "005", 0 and "x" are no numbers, start 1 is Ann's.
+        {EntryMode::Manual,
+         {"005", "  1"},
+         {"", ""},
+         {"2", "5", "0", "6", "1", "x", "2", "<cancel>"},
+         {{"BIB NUMBER ALREADY ASSIGNED", 1},
+          {"ENTER A WHOLE NUMBER FROM 1 TO 999", 2},
+          {"START POSITION ALREADY ASSIGNED", 1}},
+         {"  6", "  2"}},
+        // Ann has a bib: refused; Bea's bib cancelled.
+        {EntryMode::Manual,
+         {"  3", ""},
+         {"", ""},
+         {"1,2", "<cancel>", "<cancel>"},
+         {{"RACER ALREADY HAS BIB AND / OR START POSITION\nANN", 1}},
+         {"", ""}},
+        // A change takes empty answers as the shown values; start 1 is Bea's.
+        {EntryMode::Change,
+         {"  4", "  2"},
+         {"  9", "  1"},
+         {"1", "", "1", "", "<cancel>"},
+         {{"START POSITION ALREADY ASSIGNED", 1}},
+         {"  9", "  1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers.size());
+        MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
+        UpdateRacer(1, [&](RacerRecord& r) { std::tie(r.bib, r.start1) = c.ann; });
+        UpdateRacer(2, [&](RacerRecord& r) { std::tie(r.bib, r.start1) = c.bea; });
+        const std::vector<RacerRecord> before = Racers();
+        ASSERT_TRUE(Enter(c.mode, c.answers));
+        for (const auto& [text, times] : c.messages)
+            EXPECT_EQ(Count(text), times) << text;
+        const std::vector<RacerRecord> after = Racers();
+        EXPECT_EQ(after[0].bib, before[0].bib);
+        EXPECT_EQ(after[0].start1, before[0].start1);
+        EXPECT_EQ(Trim(after[1].bib), Trim(c.beaAfter.first));
+        EXPECT_EQ(Trim(after[1].start1), Trim(c.beaAfter.second));
+        // The draw report is shown only when something was entered.
+        if (c.mode == EntryMode::Manual) {
+            EXPECT_EQ(op->reportsShown().empty(), !*c.beaAfter.first);
+        }
+    }
 }
 
 TEST_F(ManualDrawTest, ReportsGoOnlyWhenARecordChanges)
@@ -104,9 +107,9 @@ TEST_F(ManualDrawTest, ReportsGoOnlyWhenARecordChanges)
         std::vector<std::string> answers;
         bool kept;
     } cases[] = {
-        {{"1", "", "", "<cancel>"}, true},           // Ann keeps her own bib and start
-        {{"1", "<cancel>", "<cancel>"}, true},       // cancelled at the bib
-        {{"1", "7", "", "<cancel>"}, false},         // bib 7
+        {{"1", "", "", "<cancel>"}, true},     // Ann keeps her own bib and start
+        {{"1", "<cancel>", "<cancel>"}, true},  // cancelled at the bib
+        {{"1", "7", "", "<cancel>"}, false},   // bib 7
     };
     for (const auto& c : cases) {
         MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
@@ -139,25 +142,33 @@ TEST_F(ManualDrawTest, InsertAtSevenMovesOnlyTheSameSpecialSeed)
               std::string::npos);
 }
 
-TEST_F(ManualDrawTest, InsertAfterTheLastStartMovesNobody)
+TEST_F(ManualDrawTest, InsertAfterTheLastStartOrRefusedMovesNobody)
 {
-    MakeInsertRace();
-    const std::string before = test::ReadFile(ctx.race.File("RCR"));
-    ASSERT_TRUE(Enter(EntryMode::Insert, {"22", "50", "I", "21", "<cancel>"}));
-    EXPECT_EQ(Racers()[21].start1, " 21");
-    // Only the late entry's own record changed.
-    const std::string after = test::ReadFile(ctx.race.File("RCR"));
-    EXPECT_EQ(after.substr(0, 21 * 243), before.substr(0, 21 * 243));
-}
-
-TEST_F(ManualDrawTest, InsertRefusesARacerWithAStartAndABibInUse)
-{
-    MakeInsertRace();
-    const std::string before = test::ReadFile(ctx.race.File("RCR"));
-    ASSERT_TRUE(Enter(EntryMode::Insert, {"3,22", "100", "<cancel>", "<cancel>"}));
-    EXPECT_EQ(Count("RACER ALREADY HAS BIB AND / OR START POSITION\nR03"), 1);
-    EXPECT_EQ(Count("BIB NUMBER ALREADY ASSIGNED"), 1);
-    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
+    const struct {
+        std::vector<std::string> answers;
+        std::vector<std::pair<std::string, int>> messages;
+        std::size_t unchanged;  // leading records left as they were
+        const char* lateStart;
+    } cases[] = {
+        {{"22", "50", "I", "21", "<cancel>"}, {}, 21, "21"},
+        // R03 already has a start; the late entry's bib 100 is S1's.
+        {{"3,22", "100", "<cancel>", "<cancel>"},
+         {{"RACER ALREADY HAS BIB AND / OR START POSITION\nR03", 1}, {"BIB NUMBER ALREADY ASSIGNED", 1}},
+         22,
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unchanged);
+        MakeInsertRace();
+        const std::string before = test::ReadFile(ctx.race.File("RCR"));
+        ASSERT_TRUE(Enter(EntryMode::Insert, c.answers));
+        for (const auto& [text, times] : c.messages)
+            EXPECT_EQ(Count(text), times) << text;
+        const std::string after = test::ReadFile(ctx.race.File("RCR"));
+        EXPECT_EQ(after.substr(0, c.unchanged * 243), before.substr(0, c.unchanged * 243));
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(Trim(Racers()[21].start1), c.lateStart);
+    }
 }
 
 TEST(StartAudit, MissingAndDuplicatedStartsAndBibs)

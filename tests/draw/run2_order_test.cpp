@@ -50,9 +50,15 @@ std::vector<std::string> Names(const DrawField& field, const std::vector<int>& r
 // H did not start, I did not qualify.
 DrawField Race()
 {
-    return FieldOf({{"G", 1, 0, "DNF", "F"},  {"C", 2, 50.30f, "", "F"}, {"A", 3, 50.10f, "", "F"},
-                    {"E", 4, 50.50f, "", "F"}, {"H", 5, 0, "DNS", "F"},  {"B", 6, 50.20f, "", "F"},
-                    {"D", 7, 50.30f, "", "F"}, {"F", 8, 50.60f, "", "F"},  {"I", 9, 0, "DNQ", "F"}});
+    return FieldOf({{"G", 1, 0, "DNF", "F"},
+                    {"C", 2, 50.30f, "", "F"},
+                    {"A", 3, 50.10f, "", "F"},
+                    {"E", 4, 50.50f, "", "F"},
+                    {"H", 5, 0, "DNS", "F"},
+                    {"B", 6, 50.20f, "", "F"},
+                    {"D", 7, 50.30f, "", "F"},
+                    {"F", 8, 50.60f, "", "F"},
+                    {"I", 9, 0, "DNQ", "F"}});
 }
 
 std::vector<std::string> Order(const DrawField& field, Run2Answers answers)
@@ -65,8 +71,12 @@ TEST(Run2Order, OrderForEachSetOfAnswers)
     using Names = std::vector<std::string>;
     const DrawField race = Race();
     // Run-1 ranking F1 F2 F3 and M1 M2 M3; the gender groups the list.
-    const DrawField grouped = FieldOf({{"M3", 1, 52, "", "M"}, {"F2", 2, 51, "", "F"}, {"M1", 3, 50, "", "M"},
-                                       {"F1", 4, 49, "", "F"}, {"M2", 5, 51, "", "M"}, {"F3", 6, 53, "", "F"}});
+    const DrawField grouped = FieldOf({{"M3", 1, 52, "", "M"},
+                                       {"F2", 2, 51, "", "F"},
+                                       {"M1", 3, 50, "", "M"},
+                                       {"F1", 4, 49, "", "F"},
+                                       {"M2", 5, 51, "", "M"},
+                                       {"F3", 6, 53, "", "F"}});
     const struct {
         const DrawField& field;
         Run2Answers answers;
@@ -101,78 +111,63 @@ TEST(Run2Order, TieAtTheReversalCountKeepsTheTieTogether)
     EXPECT_FALSE(FindReversalTie(Race(), -1, 1, tie));
 }
 
-class Run2QuestionsTest : public ::testing::Test {
-protected:
-    Run2QuestionsTest()
-    {
+TEST(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
+{
+    Run2Race plain, fis, league;
+    fis.fis = true;
+    league.leagueOrSkiCross = true;
+    const struct {
+        std::vector<std::string> script;
+        const Run2Race& race;
+        Run2Answers want;
+        std::vector<std::string> texts;  // somewhere in the transcript
+    } cases[] = {
+        // Normal order, count 3 splits the tie at 3 - 4: change to 4 yes,
+        // confirm no, count 2, then the non-finishers with the DNS.
+        {{"#1", "3", "Yes", "No", "2", "Yes", "Yes"},
+         plain,
+         {.reverse = 2, .addNonFinishers = true, .addDidNotStart = true},
+         {"There are TIES in the FIRST Run at Positions  3 - 4\n"
+          "Change the number of TOP RACERS to REVERSE to < 4 >",
+          "The Correct Number of Racers to Reverse is < 4 >"}},
+        // A FIS race is not offered the other orders.
+        {{"0", "No"}, fis, {}, {}},
+        // The same order asks only about the DSQ and DNF.
+        {{"#2", "Yes"},
+         plain,
+         {.option = Run2Option::Same, .keepInPlace = true},
+         {"Include DSQs and DNFs in their Run 1 Start Positions ( Not a FIS Standard )"}},
+        // League and ski-cross races are asked nothing more and take everyone.
+        {{"#1"}, league, {.addNonFinishers = true, .addDidNotStart = true}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script.size());
+        test::TempDir dir;
+        AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
         ctx.race.open = true;
         ctx.race.racePath = dir.path() + "/";
         ctx.race.raceName = "CUP";
+        test::WriteFile(ctx.race.File("RN2"), "old list");
+        ScriptedOperator op(c.script);
+        const std::optional<Run2Answers> got = AskRun2Order(ctx, op, Race(), c.race);
+        EXPECT_EQ(op.remainingAnswers(), 0u) << op.transcript();
+        ASSERT_TRUE(got);
+        EXPECT_EQ(got->option, c.want.option);
+        EXPECT_EQ(got->reverse, c.want.reverse);
+        EXPECT_EQ(got->addNonFinishers, c.want.addNonFinishers);
+        EXPECT_EQ(got->addDidNotStart, c.want.addDidNotStart);
+        if (c.want.option != Run2Option::Normal) {  // no place is kept in the normal order
+            EXPECT_EQ(got->keepInPlace, c.want.keepInPlace);
+        }
+        for (const std::string& text : c.texts)
+            EXPECT_NE(op.transcript().find(text), std::string::npos) << text;
+        if (&c.race != &plain)
+            continue;
+        // A cancelled choice deletes the run-2 start list.
+        ScriptedOperator cancelled({"<cancel>"});
+        EXPECT_FALSE(AskRun2Order(ctx, cancelled, Race(), c.race));
+        EXPECT_FALSE(std::filesystem::exists(ctx.race.File("RN2")));
     }
-
-    std::optional<Run2Answers> Ask(const std::vector<std::string>& script, Run2Race race = {})
-    {
-        op = std::make_unique<ScriptedOperator>(script);
-        const std::optional<Run2Answers> answers = AskRun2Order(ctx, *op, Race(), race);
-        EXPECT_EQ(op->remainingAnswers(), 0u) << op->transcript();
-        return answers;
-    }
-
-    test::TempDir dir;
-    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    std::unique_ptr<ScriptedOperator> op;
-};
-
-TEST_F(Run2QuestionsTest, TieQuestionThenConfirmation)
-{
-    // Normal order, count 3 splits the tie at 3 - 4: change to 4 yes,
-    // confirm no, count 2, then the non-finishers with the DNS.
-    const std::optional<Run2Answers> answers = Ask({"#1", "3", "Yes", "No", "2", "Yes", "Yes"});
-    ASSERT_TRUE(answers);
-    EXPECT_EQ(answers->reverse, 2);
-    EXPECT_TRUE(answers->addNonFinishers);
-    EXPECT_TRUE(answers->addDidNotStart);
-    EXPECT_NE(op->transcript().find("There are TIES in the FIRST Run at Positions  3 - 4\n"
-                                    "Change the number of TOP RACERS to REVERSE to < 4 >"),
-              std::string::npos);
-    EXPECT_NE(op->transcript().find("The Correct Number of Racers to Reverse is < 4 >"), std::string::npos);
-}
-
-TEST_F(Run2QuestionsTest, FisRaceIsNotOfferedTheOtherOrders)
-{
-    Run2Race fis;
-    fis.fis = true;
-    const std::optional<Run2Answers> answers = Ask({"0", "No"}, fis);
-    ASSERT_TRUE(answers);
-    EXPECT_EQ(answers->option, Run2Option::Normal);
-    EXPECT_FALSE(answers->addNonFinishers);
-}
-
-TEST_F(Run2QuestionsTest, SameOrderAsksOnlyAboutDsqAndDnf)
-{
-    const std::optional<Run2Answers> answers = Ask({"#2", "Yes"});
-    ASSERT_TRUE(answers);
-    EXPECT_EQ(answers->option, Run2Option::Same);
-    EXPECT_TRUE(answers->keepInPlace);
-    EXPECT_NE(op->transcript().find("Include DSQs and DNFs in their Run 1 Start Positions ( Not a FIS Standard )"),
-              std::string::npos);
-}
-
-TEST_F(Run2QuestionsTest, LeagueAndSkiCrossRacesAreAskedNothingMoreAndTakeEveryone)
-{
-    Run2Race league;
-    league.leagueOrSkiCross = true;
-    const std::optional<Run2Answers> answers = Ask({"#1"}, league);
-    ASSERT_TRUE(answers);
-    EXPECT_EQ(answers->reverse, 0);
-    EXPECT_TRUE(answers->addNonFinishers && answers->addDidNotStart);
-}
-
-TEST_F(Run2QuestionsTest, CancelledChoiceDeletesTheRun2StartList)
-{
-    test::WriteFile(ctx.race.File("RN2"), "old list");
-    EXPECT_FALSE(Ask({"<cancel>"}));
-    EXPECT_FALSE(std::filesystem::exists(ctx.race.File("RN2")));
 }
 
 }  // namespace

@@ -3,11 +3,9 @@
 #include <fstream>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -48,44 +46,49 @@ void TypeIntoFileDialog(QFileDialog* dialog, const QString& path)
     static_cast<QDialog*>(dialog)->accept();
 }
 
-TEST(QtFileFilter, TurnsPairsIntoQtFilters)
-{
-    EXPECT_EQ(QtFileFilter("Race Files (*.rcr)|*.rcr"), "Race Files (*.rcr)");
-    EXPECT_EQ(QtFileFilter("Race Files (*.rcr)|*.rcr|All Files (*.*)|*.*"), "Race Files (*.rcr);;All Files (*.*)");
-    EXPECT_EQ(QtFileFilter(""), "");
-}
-
 TEST(QtFileFilter, ThePatternHalfDecidesWhatIsListed)
 {
     // Qt reads the patterns from the name's parentheses, so those must be the real ones.
-    EXPECT_EQ(QtFileFilter("Kronex results (RES)|*.res"), "Kronex results (*.res)");
-    EXPECT_EQ(QtFileFilter("Time files|*.txt;*.csv"), "Time files (*.txt *.csv)");
-    // The series-table filter has no name at all.
-    EXPECT_EQ(QtFileFilter(" (*.srs)|*.srs"), "*.srs (*.srs)");
-    // A name without its pattern half still lists what its parentheses say.
-    EXPECT_EQ(QtFileFilter("Points lists (*.txt)"), "Points lists (*.txt)");
+    // clang-format off
+    const struct { const char *filter, *qt; } cases[] = {
+        {"Race Files (*.rcr)|*.rcr", "Race Files (*.rcr)"},
+        {"Race Files (*.rcr)|*.rcr|All Files (*.*)|*.*", "Race Files (*.rcr);;All Files (*.*)"},
+        {"", ""},
+        {"Kronex results (RES)|*.res", "Kronex results (*.res)"},
+        {"Time files|*.txt;*.csv", "Time files (*.txt *.csv)"},
+        {" (*.srs)|*.srs", "*.srs (*.srs)"},  // the series-table filter has no name at all
+        {"Points lists (*.txt)", "Points lists (*.txt)"},  // no pattern half: the parentheses say it
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(QtFileFilter(c.filter), c.qt) << c.filter;
 }
 
-TEST(QtOperatorMessage, AnswersWithTheIndexOfTheButtonClicked)
+TEST(QtOperatorMessage, AnswersWithTheIndexOfTheButtonClickedAndCancelOnCloseOrEscape)
 {
     ModalAnswerer answerer;
     QString defaultCaption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    answerer.Then([&](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        ASSERT_NE(box, nullptr);
-        defaultCaption = box->defaultButton() ? box->defaultButton()->text() : QString();
-        icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
-            if (button->text() == "&Retry")
-                button->click();
-    });
+    answerer
+        .Then([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            ASSERT_NE(box, nullptr);
+            defaultCaption = box->defaultButton() ? box->defaultButton()->text() : QString();
+            icon = box->icon();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == "&Retry")
+                    button->click();
+        })
+        .ThenClose()
+        .Then([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     QtOperator op;
-    const int chosen = op.Message({"Error Message", "Error # 29  <b>FILE</b>", {"&Abort", "&Retry", "&Ignore"},
-                                   MessageIcon::Critical, 2});
+    const MessageBox error{"Error Message", "Error # 29  <b>FILE</b>", {"&Abort", "&Retry", "&Ignore"},
+                           MessageIcon::Critical, 2};
 
-    EXPECT_EQ(chosen, 1);
-    ASSERT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(op.Message(error), 1);
+    EXPECT_EQ(op.Message(error), -1);
+    EXPECT_EQ(op.Message(error), -1);
+    ASSERT_EQ(answerer.seen().size(), 3u);
     EXPECT_EQ(answerer.seen()[0].title, "Error Message");
     EXPECT_EQ(answerer.seen()[0].text, "Error # 29  <b>FILE</b>");
     // The captions keep their accelerators and their order.
@@ -94,22 +97,11 @@ TEST(QtOperatorMessage, AnswersWithTheIndexOfTheButtonClicked)
     EXPECT_EQ(icon, QMessageBox::Critical);
 }
 
-TEST(QtOperatorMessage, ClosingOrEscapeIsACancel)
-{
-    ModalAnswerer answerer;
-    answerer.ThenClose().Then([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-    QtOperator op;
-    const MessageBox question{"Skitally Query", "ARE YOU SURE", {"&Yes", "&No"}, MessageIcon::Question, 1};
-
-    EXPECT_EQ(op.Message(question), -1);
-    EXPECT_EQ(op.Message(question), -1);
-    EXPECT_EQ(answerer.seen().size(), 2u);
-}
-
-TEST(QtOperatorAskText, ReturnsWhatWasTypedOrNothingWhenCancelled)
+TEST(QtOperatorAskText, ReturnsWhatWasTypedAndLeavesTheJudgementToTheCaller)
 {
     ModalAnswerer answerer;
     QString shownDefault;
+    QStringList offered;
     answerer
         .Then([&](QWidget* dialog) {
             auto* input = qobject_cast<QInputDialog*>(dialog);
@@ -118,30 +110,22 @@ TEST(QtOperatorAskText, ReturnsWhatWasTypedOrNothingWhenCancelled)
             input->setTextValue("Banff GS");
             input->accept();
         })
+        .Then([&](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            ASSERT_NE(input, nullptr);
+            offered = input->comboBoxItems();
+            EXPECT_TRUE(input->isComboBoxEditable());
+            input->setTextValue("XX");  // not among the allowed answers
+            input->accept();
+        })
         .Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
     QtOperator op;
 
     EXPECT_EQ(op.AskText({"Skitally Query", "Enter New File Name", "SL1", {}}), "Banff GS");
     EXPECT_EQ(shownDefault, "SL1");
-    EXPECT_EQ(op.AskText({"Skitally Query", "Enter New File Name", "", {}}), std::nullopt);
-}
-
-TEST(QtOperatorAskText, OffersTheAllowedAnswersButLeavesTheJudgementToTheCaller)
-{
-    ModalAnswerer answerer;
-    QStringList offered;
-    answerer.Then([&](QWidget* dialog) {
-        auto* input = qobject_cast<QInputDialog*>(dialog);
-        ASSERT_NE(input, nullptr);
-        offered = input->comboBoxItems();
-        EXPECT_TRUE(input->isComboBoxEditable());
-        input->setTextValue("XX");
-        input->accept();
-    });
-    QtOperator op;
-
     EXPECT_EQ(op.AskText({"Skitally Query", "Enter Race Discipline", "", {"D", "S", "G", "SG"}}), "XX");
     EXPECT_EQ(offered, (QStringList{"D", "S", "G", "SG"}));
+    EXPECT_EQ(op.AskText({"Skitally Query", "Enter New File Name", "", {}}), std::nullopt);
 }
 
 TEST(QtOperatorChoose, AnswersWithTheRowEvenWhenItemsReadTheSame)
@@ -196,12 +180,14 @@ TEST(QtOperatorEditForm, WritesBackTheValuesOnlyWhenAccepted)
     EXPECT_EQ(form.fields[0].value, "Lindsey ");
 }
 
-TEST(QtOperatorFiles, PickFileOpensInTheStartFolderWithTheFilter)
+TEST(QtOperatorFiles, PickFileOpensInTheStartFolderWithTheFilterAndAFolderEndsWithASeparator)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString race = QDir(dir.path()).filePath("SL1.RCR");
     std::ofstream(race.toStdString()) << "x";
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Outputs"));
+    const QString outputs = QDir(dir.path()).filePath("Outputs");
     ModalAnswerer answerer;
     QStringList filters;
     QString folder;
@@ -213,7 +199,8 @@ TEST(QtOperatorFiles, PickFileOpensInTheStartFolderWithTheFilter)
             folder = files->directory().absolutePath();
             TypeIntoFileDialog(files, race);
         })
-        .Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+        .Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); })
+        .Then([&](QWidget* dialog) { TypeIntoFileDialog(qobject_cast<QFileDialog*>(dialog), outputs); });
     QtOperator op;
     const FilePick pick{"Open Race File", "Race Files (*.rcr)|*.rcr", dir.path().toStdString(), {}, false};
 
@@ -221,25 +208,8 @@ TEST(QtOperatorFiles, PickFileOpensInTheStartFolderWithTheFilter)
     EXPECT_EQ(filters, QStringList{"Race Files (*.rcr)"});
     EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
     EXPECT_EQ(op.PickFile(pick), std::nullopt);
-}
-
-TEST(QtOperatorFiles, PickFolderEndsWithASeparator)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Outputs"));
-    const QString outputs = QDir(dir.path()).filePath("Outputs");
-    ModalAnswerer answerer;
-    answerer.Then([&](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(files, nullptr);
-        TypeIntoFileDialog(files, outputs);
-    });
-    QtOperator op;
-
-    const auto chosen = op.PickFolder("Outputs", dir.path().toStdString());
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(*chosen, (QDir::toNativeSeparators(outputs) + QDir::separator()).toStdString());
+    EXPECT_EQ(op.PickFolder("Outputs", dir.path().toStdString()),
+              (QDir::toNativeSeparators(outputs) + QDir::separator()).toStdString());
 }
 
 TEST(QtOperatorReport, ShowsWindows1252TextReadOnlyInAFixedFont)

@@ -4,7 +4,6 @@
 
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <fstream>
 
 #include "app/app_folders.h"
@@ -12,19 +11,6 @@
 
 namespace skitally {
 namespace {
-
-std::string PageCount(const std::string& pdf)
-{
-    std::string out;
-    if (std::FILE* pipe = popen(("pdfinfo '" + pdf + "' 2>/dev/null").c_str(), "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, pipe))
-            if (std::string(line).rfind("Pages:", 0) == 0)
-                out = std::string(line).substr(6);
-        pclose(pipe);
-    }
-    return out.substr(out.find_first_not_of(' ') == std::string::npos ? 0 : out.find_first_not_of(' '));
-}
 
 TEST(ReportPrinting, TheViewerSavesTheReportAsAPdfOfItsPages)
 {
@@ -41,10 +27,7 @@ TEST(ReportPrinting, TheViewerSavesTheReportAsAPdfOfItsPages)
     std::ifstream written(pdf, std::ios::binary);
     std::string head(5, '\0');
     written.read(head.data(), 5);
-    EXPECT_EQ(head, "%PDF-");
-    if (std::system("command -v pdfinfo >/dev/null 2>&1") == 0) {
-        EXPECT_EQ(PageCount(pdf), "2\n");
-    }
+    EXPECT_EQ(head, "%PDF-");  // its pages are read back in the command-line PDF test
 
     ScriptedOperator cancelled({ScriptedOperator::kCancel});
     EXPECT_FALSE(SaveReportAsPdf(ctx, cancelled, report));

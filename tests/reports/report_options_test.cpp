@@ -42,21 +42,20 @@ TEST_F(ReportOptionsTest, LeagueRacesAlwaysGetTheGroup)
 
 TEST_F(ReportOptionsTest, BeforeTheRun1ListZIsAddedAndYKeptOnlyWhereGenderMatters)
 {
-    SaveReportOptions(ctx, "NY");
-    EXPECT_EQ(AdjustOptionsForRun1(ctx), "NZ");
-    EXPECT_EQ(LoadReportOptions(ctx), "NZ");
-
-    MakeRace({.level = "LGR", .racers = 0});
-    SaveReportOptions(ctx, "N");
-    EXPECT_EQ(AdjustOptionsForRun1(ctx), "NGZY");
-
-    MakeRace({.level = "NAT", .gender = "B", .codex = "REC0001", .racers = 0});
-    SaveReportOptions(ctx, "");
-    EXPECT_EQ(AdjustOptionsForRun1(ctx), "ZY");
-
-    MakeRace({.level = "NAT", .gender = "F", .codex = "REC0001", .racers = 0});
-    SaveReportOptions(ctx, "Y");
-    EXPECT_EQ(AdjustOptionsForRun1(ctx), "Z");
+    // clang-format off
+    const struct { RaceShape shape; const char *stored, *adjusted; } cases[] = {
+        {{.racers = 0}, "NY", "NZ"},
+        {{.level = "LGR", .racers = 0}, "N", "NGZY"},
+        {{.level = "NAT", .gender = "B", .codex = "REC0001", .racers = 0}, "", "ZY"},
+        {{.level = "NAT", .gender = "F", .codex = "REC0001", .racers = 0}, "Y", "Z"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        MakeRace(c.shape);
+        SaveReportOptions(ctx, c.stored);
+        EXPECT_EQ(AdjustOptionsForRun1(ctx), c.adjusted) << c.stored;
+        EXPECT_EQ(LoadReportOptions(ctx), c.adjusted) << c.stored;
+    }
 }
 
 TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)

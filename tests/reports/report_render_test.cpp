@@ -100,32 +100,22 @@ public:
     mutable RecordingEngine engine;
 
 protected:
+    // clang-format off
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth:
-            return 850;
-        case PdmHeight:
-            return 1100;
-        case PdmWidthMM:
-            return 216;
-        case PdmHeightMM:
-            return 279;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 100;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return 0;
-        case PdmDevicePixelRatio:
-            return 1;
-        default:
-            return QPaintDevice::metric(metric);
+        case PdmWidth: return 850;
+        case PdmHeight: return 1100;
+        case PdmWidthMM: return 216;
+        case PdmHeightMM: return 279;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 100;
+        case PdmDepth: return 32;
+        case PdmNumColors: return 0;
+        case PdmDevicePixelRatio: return 1;
+        default: return QPaintDevice::metric(metric);
         }
     }
+    // clang-format on
 };
 
 class ReportRenderTest : public ReportRaceTest {
@@ -236,7 +226,7 @@ TEST_F(ReportRenderTest, TheCliTurnsATwoPageStartListIntoATwoPagePdfWithItsLines
     EXPECT_GT(dark, 500);  // text, not a blank sheet
 }
 
-TEST_F(ReportRenderTest, LandscapeSettingsTurnThePage)
+TEST_F(ReportRenderTest, LandscapeSettingsTurnThePageAndStrayControlsConvertWithoutHarm)
 {
     if (!HavePoppler())
         GTEST_SKIP() << "poppler-utils not installed";
@@ -244,14 +234,8 @@ TEST_F(ReportRenderTest, LandscapeSettingsTurnThePage)
     SavePrintSettings(*ctx.settings, "SMF", {11, 3, 0, 2, 2});
     WriteFile(dir.File("RACE.SMF"), "LANDSCAPE\r\n\f");
     ASSERT_TRUE(WriteReportPdf(*ctx.settings, dir.File("RACE.SMF"), dir.File("wide.pdf")));
-    const std::string info = Output("pdfinfo '" + dir.File("wide.pdf") + "'");
-    EXPECT_NE(info.find("792 x 612"), std::string::npos) << info;
-}
+    EXPECT_NE(Output("pdfinfo '" + dir.File("wide.pdf") + "'").find("792 x 612"), std::string::npos);
 
-TEST_F(ReportRenderTest, StrayControlCharactersConvertWithoutHarm)
-{
-    if (!HavePoppler())
-        GTEST_SKIP() << "poppler-utils not installed";
     WriteFile(dir.File("ODD.TMP"), std::string("A\x01\x02\x1B[0mB\r\n\b\b\b--\r\n\x7F\x00Z\rY\r\n", 24));
     ASSERT_TRUE(WriteReportPdf(*ctx.settings, dir.File("ODD.TMP"), dir.File("odd.pdf")));
     const std::string text = Output("pdftotext -layout '" + dir.File("odd.pdf") + "' -");

@@ -43,23 +43,11 @@ protected:
         header.footers = {"TIMING: ALGE TDC 8001", "RESULTS: SKITALLY", "PROTESTS AT THE RACE OFFICE"};
         ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
 
-        JuryData jury;
-        jury.jury[kTechnicalDelegate] = "MARIE LEBLANC - CAN";
-        jury.jury[kReferee] = "PAUL SMITH - USA";
-        jury.jury[kChiefOfRace] = "ANDRE ROY - CAN";
-        jury.jury[kAssistantReferee] = "";
-        jury.jury[kChiefOfCourse] = "LUC GAGNON";
-        jury.jury[kStartReferee] = "ANNE CLOUTIER";
-        jury.jury[kFinishReferee] = "JEAN TREMBLAY";
-        jury.jury[kRaceAdministrator] = "SUZANNE BERUBE";
-        jury.jury[kChiefOfTiming] = "ROBERT PARE";
-        jury.technical[kCourseName] = {"FLYING MILE", ""};
-        jury.technical[kStartElevation] = {"875m", ""};
-        jury.technical[kFinishElevation] = {"695m", ""};
-        jury.technical[kVerticalDrop] = {"180m", ""};
-        jury.technical[kCourseLength] = {"540m", ""};
-        jury.technical[kHomologation] = {"12345/11/21", ""};
-        jury.technical[kCodexNumber] = {shape.codex, ""};
+        JuryData jury;  // in slot order; no TD candidate, no assistant referee
+        jury.jury = {"MARIE LEBLANC - CAN", "",           "ANDRE ROY - CAN", "PAUL SMITH - USA", "",
+                     "LUC GAGNON",         "ANNE CLOUTIER", "JEAN TREMBLAY",   "SUZANNE BERUBE",   "ROBERT PARE"};
+        jury.technical = {{{"FLYING MILE", ""}, {"875m", ""}, {"695m", ""}, {"180m", ""}, {"540m", ""},
+                           {"12345/11/21", ""}, {shape.codex, ""}}};
         ASSERT_TRUE(WriteJuryFile(ctx.race.File("JRY"), jury));
 
         CourseData course;
@@ -137,32 +125,22 @@ protected:
         return buffer;
     }
 
-    // The pages of a report file, each with its form feed removed.
-    static std::vector<std::string> Pages(const std::string& bytes)
+    // The pages of a report file, each with its form feed removed, and the
+    // lines of a page, each without its CR LF.
+    static std::vector<std::string> Split(const std::string& text, const std::string& end)
     {
-        std::vector<std::string> pages;
+        std::vector<std::string> parts;
         std::size_t start = 0;
-        for (std::size_t feed = bytes.find('\f'); feed != std::string::npos; feed = bytes.find('\f', start)) {
-            pages.push_back(bytes.substr(start, feed - start));
-            start = feed + 1;
+        for (std::size_t at = text.find(end); at != std::string::npos; at = text.find(end, start)) {
+            parts.push_back(text.substr(start, at - start));
+            start = at + end.size();
         }
-        if (start < bytes.size())
-            pages.push_back(bytes.substr(start));
-        return pages;
+        if (start < text.size())
+            parts.push_back(text.substr(start));
+        return parts;
     }
-
-    static std::vector<std::string> Lines(const std::string& page)
-    {
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        for (std::size_t end = page.find("\r\n"); end != std::string::npos; end = page.find("\r\n", start)) {
-            lines.push_back(page.substr(start, end - start));
-            start = end + 2;
-        }
-        if (start < page.size())
-            lines.push_back(page.substr(start));
-        return lines;
-    }
+    static std::vector<std::string> Pages(const std::string& bytes) { return Split(bytes, "\f"); }
+    static std::vector<std::string> Lines(const std::string& page) { return Split(page, "\r\n"); }
 
     TempDir dir;
     AppContext ctx{FoldersIn(dir), FixedClock()};

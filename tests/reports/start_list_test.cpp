@@ -1,19 +1,20 @@
-// The run-1, training and compressed start lists against their kept
-// report files, and the questions asked on the way.
+// The run-1, training, run-2 and compressed start lists against their kept
+// report files, and the questions asked on the way: the run-2 order, the
+// statuses in place of start numbers and the jury's reduction.
 
 #include "reports/start_list.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 #include "golden.h"
 #include "report_test_race.h"
+#include "draw/draw_field.h"
 #include "reports/report_options.h"
 #include "reports/sort_options.h"
 #include "reports/start_list_blocks.h"
+#include "util/tokens.h"
 
 namespace skitally::test {
 namespace {
@@ -58,14 +59,7 @@ TEST_F(StartListTest, SeventyRacersFillPageOneTo57AndLaterPagesTo72)
 TEST_F(StartListTest, InvertedListStartsWithTheLastStarter)
 {
     MakeRace({.racers = 12});
-    const std::vector<std::string> lines = Lines(Pages(Run1({"Yes", "No"}))[0]);
-    std::vector<std::string> body;
-    for (const std::string& line : lines)
-        if (line.size() > 4 && line[0] == ' ' && std::isdigit(static_cast<unsigned char>(line[2])) && line[3] == ' ')
-            body.push_back(line.substr(0, 3));
-    ASSERT_EQ(body.size(), 12u);
-    EXPECT_EQ(body.front(), " 12");
-    EXPECT_EQ(body.back(), "  1");
+    EXPECT_TRUE(MatchesGolden(Run1({"Yes", "No"}), "run1_inverted.txt"));
 }
 
 TEST_F(StartListTest, OneRunNationalRaceWithEveryColumnAndTheSnowFlag)
@@ -82,14 +76,8 @@ TEST_F(StartListTest, LeagueRaceWithAllOptionsIsWiderThan104AndHeadsTheGroupTeam
 {
     MakeRace({.level = "LGR", .discipline = "G", .codex = "LGR0001", .racers = 12});
     SaveReportOptions(ctx, "NCDGBPSZXY");
-    const std::string report = Run1({"No", "Yes"});
-    EXPECT_TRUE(MatchesGolden(report, "run1_league_wide.txt"));
-    const std::vector<std::string> lines = Lines(Pages(report)[0]);
-    // The dashes under the title span the whole line width.
-    std::size_t widest = 0;
-    for (const std::string& line : lines)
-        widest = std::max(widest, line.size());
-    EXPECT_GT(widest, 104u);
+    // Wider than 104: the dashes under the title span the whole line.
+    EXPECT_TRUE(MatchesGolden(Run1({"No", "Yes"}), "run1_league_wide.txt"));
 }
 
 TEST_F(StartListTest, RecreationalRaceOfBothGendersShowsTheGender)
@@ -115,19 +103,10 @@ TEST_F(StartListTest, TheJuryBlockShowsTheTdCandidateOnlyWithItsOption)
     EXPECT_EQ(with[3].substr(0, 8), "REFEREE:");
 }
 
-TEST_F(StartListTest, TrainingListTitleAndFooterCode)
+TEST_F(StartListTest, TrainingListHasItsTitleNoRunBlockAndFooterCodeOne)
 {
     MakeRace({.racers = 5});
-    const std::vector<std::string> lines = Lines(Pages(Run1({"No", "No"}, true))[0]);
-    EXPECT_NE(
-        std::find_if(lines.begin(), lines.end(),
-                     [](const std::string& line) { return line.find("TRAINING START LIST") != std::string::npos; }),
-        lines.end());
-    // Training lists have no run block and end the footer's code with "1".
-    const std::string& footer = lines[lines.size() - 5];
-    EXPECT_EQ(footer.substr(footer.size() - 9), " SF1 /  1");
-    for (const std::string& line : lines)
-        EXPECT_EQ(line.find("2ND RUN"), std::string::npos) << line;
+    EXPECT_TRUE(MatchesGolden(Run1({"No", "No"}, true), "run1_training.txt"));
 }
 
 TEST_F(StartListTest, AFieldSortIsWarnedAboutAndKeepsStartOrderWithinEqualFields)
@@ -135,16 +114,10 @@ TEST_F(StartListTest, AFieldSortIsWarnedAboutAndKeepsStartOrderWithinEqualFields
     MakeRace({.racers = 12});
     SaveReportOptions(ctx, "N");
     SaveSortSpec(ctx, "1-A");
-    const std::string report = Run1({"No"});  // the warning only informs
+    // Nations ascending; within one nation the start numbers ascend.
+    EXPECT_TRUE(MatchesGolden(Run1({"No"}), "run1_by_nation.txt"));  // the warning only informs
     EXPECT_NE(transcript.find("Sort requested for this report is NOT normal"), std::string::npos);
     EXPECT_EQ(transcript.find("INVERTED"), std::string::npos);
-    // Nations ascending; within one nation the start numbers ascend.
-    std::vector<std::pair<std::string, int>> order;
-    for (const std::string& line : Lines(Pages(report)[0]))
-        if (line.size() > 50 && std::isdigit(static_cast<unsigned char>(line[2])) && line[3] == ' ')
-            order.emplace_back(line.substr(49, 5), std::stoi(line.substr(0, 3)));
-    ASSERT_EQ(order.size(), 12u);
-    EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << report;
 }
 
 TEST_F(StartListTest, ReprintingAsksBeforeDeletingTheLaterReports)
@@ -167,22 +140,15 @@ TEST_F(StartListTest, ReprintingAsksBeforeDeletingTheLaterReports)
     EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
 }
 
-TEST_F(StartListTest, CompressedListPutsSixtyRacersInTheLeftHalf)
+TEST_F(StartListTest, CompressedListPutsSixtyRacersInTheLeftHalfInStartOrderEvenBesideAnInvertedList)
 {
     MakeRace();
     ScriptedOperator op;
     ASSERT_TRUE(PrintCompressedRun1(ctx, op));
-    const std::string report = ReadFile(ctx.race.File("RC1"));
-    EXPECT_TRUE(MatchesGolden(report, "compressed_run1.txt"));
-    EXPECT_NE(report.find("PAGE 1 of 1"), std::string::npos);
-    ASSERT_EQ(op.reportsShown().size(), 1u);
-    EXPECT_EQ(op.reportsShown()[0], ctx.race.File("RC1"));
-}
-
-TEST_F(StartListTest, TheRun1ListWritesTheCompressedListInStartOrderBesideIt)
-{
-    MakeRace();
-    Run1({"Yes", "No"});  // printed inverted
+    EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RC1")), "compressed_run1.txt"));
+    EXPECT_EQ(op.reportsShown(), std::vector<std::string>{ctx.race.File("RC1")});
+    std::filesystem::remove(ctx.race.File("RC1"));
+    Run1({"Yes", "No"});  // the run-1 list, printed inverted, writes it too
     EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RC1")), "compressed_run1.txt"));
 }
 
@@ -191,11 +157,7 @@ TEST_F(StartListTest, CompressedListOfMoreThan120RacersNumbersItsPages)
     MakeRace({.racers = 130});
     ScriptedOperator op;
     ASSERT_TRUE(PrintCompressedRun1(ctx, op));
-    const std::vector<std::string> pages = Pages(ReadFile(ctx.race.File("RC1")));
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_NE(pages[0].find("PAGE 1 of 2"), std::string::npos);
-    EXPECT_NE(pages[1].find("PAGE 2 of 2"), std::string::npos);
-    EXPECT_EQ(Lines(pages[1]).size(), 3u + 6 + 10);
+    EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RC1")), "compressed_run1_130.txt"));
 }
 
 TEST_F(StartListTest, AnUnreadableHeaderAbortsAndLeavesNoReportFile)
@@ -208,6 +170,126 @@ TEST_F(StartListTest, AnUnreadableHeaderAbortsAndLeavesNoReportFile)
     EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 0);
     EXPECT_TRUE(op.reportsShown().empty());
     EXPECT_EQ(op.messages().back().text, "RACE HEADER INFORMATION MISSING");
+}
+
+class Run2ListTest : public ReportRaceTest {
+protected:
+    // Run-1 times all different; racer 5 DNF, 9 DSQ, 13 DNS, 17 without
+    // time or status.
+    void SetRun1Results(int count)
+    {
+        for (int n = 1; n <= count; ++n)
+            UpdateRacer(n, [n](RacerRecord& racer) {
+                const bool none = n == 5 || n == 9 || n == 13 || n == 17;
+                racer.time1 = none ? 0 : 45.0f + static_cast<float>((n * 13) % 71) * 0.37f;
+                racer.status1 = n == 5 ? "DNF" : n == 9 ? "DSQ" : n == 13 ? "DNS" : racer.status1;
+            });
+    }
+};
+
+TEST_F(Run2ListTest, FisRaceReversesTheTopThirtyAndAddsTheNonFinishersAtTheEnd)
+{
+    MakeRace();
+    SaveReportOptions(ctx, "NZX");
+    SetRun1Results(70);
+    ScriptedOperator op({"30", "Yes", "No", "No"});
+    ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
+    EXPECT_EQ(op.remainingAnswers(), 0u);
+    // 66 racers with a run 1, then DNF and DSQ by start; the DNS are left off.
+    EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RN2")), "run2_fis70.txt"));
+    // Asked in order: the count, the non-finishers, the DNS, the compressed list.
+    const std::string& text = op.transcript();
+    EXPECT_LT(text.find("TOP RACERS to REVERSE"), text.find("Add DSQ's, DNF's and NPS's"));
+    EXPECT_LT(text.find("Add DSQ's, DNF's and NPS's"), text.find("Include Did Not Starts"));
+    EXPECT_LT(text.find("Include Did Not Starts"), text.find("View Compressed Start List"));
+    EXPECT_EQ(text.find("Has the JURY reduced"), std::string::npos);
+
+    // The run-2 start positions are recorded; the non-finishers have none.
+    EXPECT_EQ(Trim(Racer(5).start2), "");
+    int numbered = 0;
+    for (int n = 1; n <= 70; ++n)
+        numbered += Trim(Racer(n).start2).empty() ? 0 : 1;
+    EXPECT_EQ(numbered, 66);
+    EXPECT_EQ(FileStatus(ctx.race.File("RC2")), 1);
+    ASSERT_EQ(op.reportsShown().size(), 1u);
+}
+
+TEST_F(Run2ListTest, TheJuryMayAllowOnlyTheBestIntoRunTwo)
+{
+    MakeRace({.level = "NAT", .codex = "NAT0042", .racers = 20});
+    SetRun1Results(20);
+    // Not FIS: the order is chosen. Same order, non-finishers in place, then
+    // the jury keeps the best ten.
+    ScriptedOperator op({"Same as the Run 1 Start Order ( Not a FIS Standard )", "Yes", "Yes", "10", "Yes"});
+    ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
+    // Ten racers numbered, and the DNF and DSQ kept in their run-1 places.
+    EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RN2")), "run2_jury_best_ten.txt"));
+    // The eight left off, the DNS and the one without a run 1 among them,
+    // did not qualify for run 2.
+    int notQualified = 0;
+    for (int n = 1; n <= 20; ++n)
+        notQualified += Racer(n).status2 == "DNQ" ? 1 : 0;
+    EXPECT_EQ(notQualified, 8);
+    EXPECT_EQ(Racer(13).status2, "DNQ");
+    EXPECT_EQ(Racer(17).status2, "DNQ");
+    EXPECT_EQ(Trim(Racer(5).status2), "");
+    EXPECT_EQ(op.reportsShown().size(), 2u);  // the list, then the compressed one
+    EXPECT_EQ(op.reportsShown()[1], ctx.race.File("RC2"));
+    EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RC2")), "compressed_run2.txt"));
+}
+
+TEST_F(Run2ListTest, AListSortedByCategoryReversesInsideEachCategory)
+{
+    // Categories and run-1 times: U14 ranks 2, 6, 4; U16 ranks 3, 1, 5.
+    const struct {
+        const char* category;
+        float time;
+    } racers[] = {{"U16", 50}, {"U14", 51}, {"U16", 49}, {"U14", 53}, {"U16", 52}, {"U14", 52.5f}};
+    const struct {
+        const char* sort;
+        std::vector<int> run2Starts;  // of racers 1..6
+    } cases[] = {
+        {"3-A,1-A,2-A,4-A,5-A", {4, 2, 5, 3, 6, 1}},  // U14: 6 2 4, then U16: 1 3 5
+        {"3-D,1-A,2-A,4-A,5-A", {1, 5, 2, 6, 3, 4}},  // U16: 1 3 5, then U14: 6 2 4
+    };
+    for (const auto& c : cases) {
+        MakeRace({.racers = 6});
+        for (int n = 1; n <= 6; ++n)
+            UpdateRacer(n, [&racers, n](RacerRecord& racer) {
+                racer.category = racers[n - 1].category;
+                racer.time1 = racers[n - 1].time;
+                racer.status1 = "";
+                racer.status2 = n == 1 ? "DNQ" : "";  // left off an earlier list
+            });
+        SaveSortSpec(ctx, c.sort);
+        // The top two reversed, nobody added, the jury reduced nothing.
+        ScriptedOperator op({"2", "No", "No", "No"});
+        ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
+        EXPECT_NE(op.transcript().find("REVERSALS will occur for each change of field: CAT"), std::string::npos);
+        for (int n = 1; n <= 6; ++n)
+            EXPECT_EQ(Racer(n).start2, NumberField(c.run2Starts[static_cast<std::size_t>(n - 1)])) << c.sort << n;
+        EXPECT_EQ(Trim(Racer(1).status2), "");
+    }
+}
+
+TEST_F(Run2ListTest, RecreationalRacesAreNotAskedAboutTheJury)
+{
+    MakeRace({.level = "NAT", .codex = "REC0007", .racers = 8});
+    SetRun1Results(8);
+    ScriptedOperator op({"Normal Run 2 Start Order", "0", "No", "No"});
+    ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
+    EXPECT_EQ(op.transcript().find("Has the JURY reduced"), std::string::npos);
+    EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RN2")), "run2_recreational.txt"));  // the DNF left off
+}
+
+TEST_F(Run2ListTest, CancellingTheOrderChoiceDeletesTheRunTwoList)
+{
+    MakeRace({.level = "NAT", .codex = "NAT0042", .racers = 8});
+    SetRun1Results(8);
+    WriteFile(ctx.race.File("RN2"), "old list");
+    ScriptedOperator op({"<cancel>"});
+    EXPECT_FALSE(PrintRun2StartList(ctx, op, false));
+    EXPECT_EQ(FileStatus(ctx.race.File("RN2")), 0);
 }
 
 }  // namespace
