@@ -137,6 +137,18 @@ public:
     int steps = 0;
 };
 
+TEST(RacerFile, RewritingLiveRacersLeavesDeletedSlotsAndATornTailAsTheyWere)
+{
+    // A deleted slot keeps whatever it held, even bytes no racer would have.
+    std::string deleted = FileOf({Racer("  DELETED RECORD ", "051.20")});
+    deleted.replace(40, 8, 8, '\0');
+    const std::string tail = "PARTIAL";
+    const std::string bytes = FileOf({Racer("ROY, ANNE", "010.00")}) + deleted + FileOf({Racer("LEE, BEN")}) + tail;
+    const std::string rewritten = RewriteLiveRacers(bytes, [](RacerRecord& r) { r.seedPoints = "099.00"; });
+    EXPECT_EQ(rewritten,
+              FileOf({Racer("ROY, ANNE", "099.00")}) + deleted + FileOf({Racer("LEE, BEN", "099.00")}) + tail);
+}
+
 TEST(SortRaceFile, EqualValuesKeepTheExchangeSortOrder)
 {
     test::TempDir dir;
