@@ -17,6 +17,7 @@
 #include "racefile/race_open.h"
 #include "racefile/racer_file.h"
 #include "support/fault_loop.h"
+#include "support/kill_loop.h"
 #include "support/test_support.h"
 
 namespace skitally {
@@ -30,9 +31,13 @@ class DisciplineChangeFaults : public ::testing::Test {
         ASSERT_EQ(Cli({"new-race", race},
                       {"N", "No", "BANFF CUP", "", "", "", "", "06-12-2026/BANFF", "SL", "F", "", "", "", ""}),
                   kCliDone);
+        AddRacers(1, 20);
+    }
+    void AddRacers(int first, int last) const
+    {
         RacerFile file;
         ASSERT_TRUE(file.Open(race + ".RCR"));
-        for (int n = 1; n <= 20; ++n) {
+        for (int n = first; n <= last; ++n) {
             RacerRecord racer;
             racer.name = n == 7 ? "DELETED RECORD" : "RACER " + std::to_string(n);
             racer.pointsSL = 10.0f + n;
@@ -103,6 +108,19 @@ TEST_F(DisciplineChangeFaults, KilledAtAnyWriteTheRaceOpensAsBeforeOrAsChanged)
     };
     const auto result = test::RunAtEveryFault(dir.File("races"), WriteFaultKind::Abort, change, [&] { Reopen(); });
     ExpectRacersAndHeaderChanged(result);
+}
+
+// A real kill of a change of 500 racers, at moments spread over the whole
+// run and then over the span of its writes.
+TEST_F(DisciplineChangeFaults, KilledWithSigkillAt500RacersTheRaceOpensAsBeforeOrAsChanged)
+{
+    AddRacers(21, 500);
+    const std::vector<std::string> argv = {SKITALLY_CLI_PATH, "--data-dir",     dir.path(), "--lang", "en",
+                                           "--answers",       Answers({"Yes"}), "header",   race,     "discipline=GS"};
+    const test::KillLoopResult result = test::KillAtMoments(
+        dir.File("races"), argv, [&] { Reopen(); }, 20);
+    EXPECT_GT(result.killed, 0);
+    EXPECT_NE(result.outcomes.find('B'), std::string::npos);
 }
 #endif
 
