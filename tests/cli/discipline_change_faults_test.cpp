@@ -63,6 +63,15 @@ class DisciplineChangeFaults : public ::testing::Test {
         test::WriteFile(dir.File("answers.txt"), lines);
         return dir.File("answers.txt");
     }
+    // The command, answering "Yes" to the question of the seed points.
+    test::FaultedOperation InProcess(const std::vector<std::string>& command) const
+    {
+        return [this, command](const WriteFault& fault) {
+            SetWriteFault(fault);
+            const int code = Cli(command, {"Yes"});
+            return test::FaultedRun{WriteFaultFired(), code == kCliDone};
+        };
+    }
     // What the next open does first: finish or undo a cut-short change.
     void Reopen() const
     {
@@ -84,13 +93,19 @@ class DisciplineChangeFaults : public ::testing::Test {
 
 TEST_F(DisciplineChangeFaults, AFullDiskAtAnyWriteLeavesTheRaceAsBeforeOrAsChanged)
 {
-    const auto change = [&](const WriteFault& fault) {
-        SetWriteFault(fault);
-        const int code = Cli({"header", race, "discipline=GS"}, {"Yes"});
-        return test::FaultedRun{WriteFaultFired(), code == kCliDone};
-    };
-    const auto result = test::RunAtEveryFault(dir.File("races"), WriteFaultKind::Fail, change, [&] { Reopen(); });
+    const auto result = test::RunAtEveryFault(dir.File("races"), WriteFaultKind::Fail,
+                                              InProcess({"header", race, "discipline=GS"}), [&] { Reopen(); });
     ExpectRacersAndHeaderChanged(result);
+}
+
+TEST_F(DisciplineChangeFaults, AnFValueOfAnotherDisciplineChangesRacersHeaderAndWeatherTogether)
+{
+    const auto result =
+        test::RunAtEveryFault(dir.File("races"), WriteFaultKind::Fail,
+                              InProcess({"weather", race, "weather=SUNNY", "f=1010"}), [&] { Reopen(); });
+    ExpectRacersAndHeaderChanged(result);
+    EXPECT_EQ(result.before.count("BANFF.WTH"), 0u);
+    EXPECT_EQ(result.after.count("BANFF.WTH"), 1u);
 }
 
 #ifndef _WIN32
