@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -48,12 +47,10 @@ class DisciplineChangeFaults : public ::testing::Test {
     }
     void TearDown() override { SetWriteFault({}); }
 
-    int Cli(std::vector<std::string> args, const std::vector<std::string>& answers = {}) const
+    int Cli(std::vector<std::string> args, const std::vector<std::string>& answers) const
     {
-        args.insert(args.begin(), {"--data-dir", dir.path(), "--lang", "en", "--answers", Answers(answers)});
-        std::istringstream in;
-        std::ostringstream out, err;
-        return RunCli(args, dir.File("program"), {in, out, err});
+        args.insert(args.begin(), {"--lang", "en"});
+        return test::RunCliIn(dir, args, answers).code;
     }
     std::string Answers(const std::vector<std::string>& answers) const
     {
