@@ -7,9 +7,11 @@
 #include "app/text_ids.h"
 #include "racefile/run_count.h"
 #include "racefile/discipline_change.h"
+#include "racefile/race_change.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_file.h"
+#include "util/file_replace.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -80,7 +82,7 @@ bool GenderAllowed(const std::string& gender, std::string_view codex)
 // Checks the typed parameters, all before the discipline change, which is
 // the only step that touches the racers. Fills `accepted` when they pass.
 bool CheckHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::string& currentDiscipline,
-                     RaceHeaderValues& accepted)
+                     RaceHeaderValues& accepted, FileTransaction& change)
 {
     FormField& disciplineField = *FindFormField(form, "discipline");
     const std::optional<std::string> discipline = CanonicalDiscipline(disciplineField.value);
@@ -113,7 +115,7 @@ bool CheckHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::
     }
     genderField.value = gender;
 
-    const std::optional<std::string> changed = ChangeRaceDiscipline(ctx, op, currentDiscipline, *discipline, level);
+    const std::optional<std::string> changed = ChangeRaceDiscipline(ctx, op, currentDiscipline, *discipline, level, change);
     if (!changed)
         return false;
     accepted.dateLocation = TrimRight(FindFormField(form, "date")->value);
@@ -123,25 +125,19 @@ bool CheckHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::
     return true;
 }
 
-// Rewrites every live racer in its own record: seed points always, the
+// The racer file with every live racer refilled: seed points always, the
 // card only when it changes family.
-Status RefillRacerFile(const std::string& path, const std::string& to, bool cardFamily)
+Status RefilledRacerFile(const std::string& path, const std::string& to, bool cardFamily, std::string& bytes)
 {
-    RacerFile file;
-    if (Status opened = file.Open(path, RacerFileMode::Update); !opened)
-        return opened;
-    const int count = file.RacerCount();
-    for (int n = 1; n <= count; ++n) {
-        const std::optional<RacerRecord> racer = file.ReadRacer(n);
-        if (!racer || racer->IsDeleted())
-            continue;
-        RacerRecord refilled = *racer;
-        DisciplineCard(refilled, to);
+    std::string old;
+    if (Status read = ReadWholeFile(path, old); !read)
+        return read;
+    bytes = RewriteLiveRacers(std::move(old), [&](RacerRecord& racer) {
+        const std::string card = racer.card;
+        DisciplineCard(racer, to);
         if (!cardFamily)
-            refilled.card = racer->card;
-        if (Status written = file.WriteRacer(n, refilled); !written)
-            return written;
-    }
+            racer.card = card;
+    });
     return Status::Ok();
 }
 
@@ -178,7 +174,11 @@ bool HeaderEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& 
     FieldForm form = HeaderForm(ctx, header);
     RaceHeaderValues accepted = header.values;
     const std::string current = header.values.discipline;
-    const FormCheck check = [&](FieldForm& typed) { return CheckHeaderForm(ctx, op, typed, current, accepted); };
+    // The racers refilled for a new discipline are written with the header.
+    FileTransaction change(RaceJournal(ctx.race));
+    const FormCheck check = [&](FieldForm& typed) {
+        return CheckHeaderForm(ctx, op, typed, current, accepted, change);
+    };
     if (!RunHeaderForm(ctx, op, form, args, check))
         return false;
     for (std::size_t n = 0; n < header.titles.size(); ++n)
@@ -186,7 +186,7 @@ bool HeaderEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& 
     for (std::size_t n = 0; n < header.footers.size(); ++n)
         header.footers[n] = TrimRight(FindFormField(form, Numbered("footer", n))->value);
     header.values = accepted;
-    if (!WriteRaceHeader(ctx, op, header))
+    if (!WriteRaceHeader(ctx, op, header, change))
         return false;
     // A discipline raced in one run asks how many this race has, once, when
     // it is entered.
@@ -261,7 +261,8 @@ bool RefusedForLeague(const AppContext& ctx, Operator& op)
 }
 
 std::optional<std::string> ChangeRaceDiscipline(AppContext& ctx, Operator& op, const std::string& current,
-                                                const std::string& typed, const std::string& raceLevel)
+                                                const std::string& typed, const std::string& raceLevel,
+                                                FileTransaction& change)
 {
     const std::string path = ctx.race.File("RCR");
     std::vector<RacerRecord> racers;
@@ -269,7 +270,10 @@ std::optional<std::string> ChangeRaceDiscipline(AppContext& ctx, Operator& op, c
     ForEachLiveRacer(path, [&](int, const RacerRecord& racer) { racers.push_back(racer); });
     Status refilled = Status::Ok();
     const RefillRacers refill = [&](const std::string& to, bool cardFamily) {
-        refilled = RefillRacerFile(path, to, cardFamily);
+        std::string bytes;
+        refilled = RefilledRacerFile(path, to, cardFamily, bytes);
+        if (refilled)
+            change.Replace(path, std::move(bytes));
     };
     std::optional<std::string> changed = ChangeDiscipline(ctx, op, {current, typed, raceLevel}, racers, refill);
     if (changed && !refilled) {
@@ -292,10 +296,10 @@ bool WriteHeaderPart(AppContext& ctx, Operator& op, const std::string& path, con
     return written.ok();
 }
 
-bool WriteRaceHeader(AppContext& ctx, Operator& op, const HeaderFile& header)
+bool WriteRaceHeader(AppContext& ctx, Operator& op, const HeaderFile& header, FileTransaction& change)
 {
-    const std::string path = ctx.race.File("HDR");
-    if (!WriteHeaderPart(ctx, op, path, [&] { return WriteHeaderFile(path, header); }))
+    change.Replace(ctx.race.File("HDR"), HeaderFileBytes(header));
+    if (!CommitRaceChange(ctx, op, change))
         return false;
     ReadHeader(ctx);
     return true;

@@ -13,6 +13,7 @@
 #include "app/app_context.h"
 #include "app/operator.h"
 #include "racefile/header_file.h"
+#include "util/file_transaction.h"
 #include "util/status.h"
 
 namespace skitally {
@@ -57,18 +58,20 @@ bool CheckNumberField(const AppContext& ctx, Operator& op, const FormField& fiel
 bool RefusedForLeague(const AppContext& ctx, Operator& op);
 
 // Applies a change of the race's discipline (rules of ChangeDiscipline) to
-// the racer file: on a confirmed change every live racer is rewritten in its
-// record with the new discipline's seed points, and its card when the
-// change crosses between ski cross and the alpine disciplines. Returns the
-// race's new discipline, nullopt when refused or the racers could not be
-// rewritten (said).
+// the racer file: on a confirmed change the racer file with every live
+// racer given the new discipline's seed points, and its card when the
+// change crosses between ski cross and the alpine disciplines, is added to
+// `change`, to be written together with the header. Returns the race's new
+// discipline, nullopt when refused or the racers could not be read (said).
 std::optional<std::string> ChangeRaceDiscipline(AppContext& ctx, Operator& op, const std::string& current,
-                                                const std::string& typed, const std::string& raceLevel);
+                                                const std::string& typed, const std::string& raceLevel,
+                                                FileTransaction& change);
 
 // Runs `write` under the progress caption "Writing File"; false, after
 // naming the file and the reason, when it failed.
 bool WriteHeaderPart(AppContext& ctx, Operator& op, const std::string& path, const std::function<Status()>& write);
-// Writes the header file and re-reads the race's header values.
-bool WriteRaceHeader(AppContext& ctx, Operator& op, const HeaderFile& header);
+// Writes the header file together with what `change` already holds, all or
+// nothing, and re-reads the race's header values.
+bool WriteRaceHeader(AppContext& ctx, Operator& op, const HeaderFile& header, FileTransaction& change);
 
 }  // namespace skitally

@@ -96,6 +96,11 @@ Status ReadHeaderFile(const std::string& path, HeaderFile& header)
 
 Status WriteHeaderFile(const std::string& path, const HeaderFile& header)
 {
+    return ReplaceFileContents(path, HeaderFileBytes(header));
+}
+
+std::string HeaderFileBytes(const HeaderFile& header)
+{
     std::vector<std::string> records;
     for (const std::string& title : header.titles)
         records.push_back(FitColumn(title, kHeaderRecordLength));
@@ -103,7 +108,7 @@ Status WriteHeaderFile(const std::string& path, const HeaderFile& header)
     for (const std::string& footer : header.footers)
         records.push_back(FitColumn(footer, kHeaderRecordLength));
     records.push_back(FitColumn(header.skiCrossLine, kHeaderRecordLength));
-    return WriteFixedRecords(path, kHeaderRecordLength, records);
+    return FixedRecordBytes(kHeaderRecordLength, records);
 }
 
 int DisciplineNameId(std::string_view code)
@@ -129,13 +134,18 @@ Status ReadFixedRecords(const std::string& path, int length, std::vector<std::st
 
 Status WriteFixedRecords(const std::string& path, int length, const std::vector<std::string>& records)
 {
+    return ReplaceFileContents(path, FixedRecordBytes(length, records));
+}
+
+std::string FixedRecordBytes(int length, const std::vector<std::string>& records)
+{
     std::string bytes;
     bytes.reserve(records.size() * static_cast<std::size_t>(length));
     for (std::string record : records) {
         record.resize(length, ' ');
         bytes += record;
     }
-    return ReplaceFileContents(path, bytes);
+    return bytes;
 }
 
 std::string FitColumn(std::string_view utf8, int width)

@@ -30,6 +30,8 @@ RaceHeaderValues ParseParameterLine(std::string_view line);
 Status ReadHeaderFile(const std::string& path, HeaderFile& header);
 // Always writes the ten records.
 Status WriteHeaderFile(const std::string& path, const HeaderFile& header);
+// The bytes WriteHeaderFile writes, for a change of several files at once.
+std::string HeaderFileBytes(const HeaderFile& header);
 
 // Text id of the discipline's name shown beside the code on the header
 // screen (" S" or "S" alike); 0 for an unknown code.
@@ -40,10 +42,11 @@ int DisciplineNameId(std::string_view code);
 // The file's whole records as raw bytes; a trailing partial record is
 // ignored. A missing or unreadable file fails.
 Status ReadFixedRecords(const std::string& path, int length, std::vector<std::string>& records);
-// Replaces the file by `records` (each padded or cut to `length`) through a
-// temporary file in the same folder, so a failed write never leaves a
-// half-written file behind.
+// Replaces the file by `records` (each padded or cut to `length`) through
+// the write layer, so a failed write never leaves a half-written file.
 Status WriteFixedRecords(const std::string& path, int length, const std::vector<std::string>& records);
+// The bytes WriteFixedRecords writes.
+std::string FixedRecordBytes(int length, const std::vector<std::string>& records);
 
 // UTF-8 text as Windows-1252 bytes cut or blank-padded to `width`.
 std::string FitColumn(std::string_view utf8, int width);

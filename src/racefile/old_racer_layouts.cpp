@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <utility>
 
@@ -14,6 +13,7 @@
 #include "racefile/racer_text.h"
 #include "util/codepage.h"
 #include "util/file_replace.h"
+#include "util/write_steps.h"
 
 namespace skitally {
 namespace {
@@ -223,14 +223,8 @@ Status WidenThroughRewriteFile(const std::string& rewritePath, const std::string
         out.append(static_cast<std::size_t>(kWidening), ' ');
         out.append(oldBytes, start + kNarrowName, static_cast<std::size_t>(length - kNarrowName));
     }
-    {
-        std::ofstream file(rewritePath, std::ios::binary | std::ios::trunc);
-        if (!file)
-            return Status::Fail(Failure::CannotWrite, "cannot create " + rewritePath);
-        file.write(out.data(), static_cast<std::streamsize>(out.size()));
-        if (!file.flush())
-            return Status::Fail(Failure::CannotWrite, "cannot write " + rewritePath);
-    }
+    if (Status written = WriteFlushedFile(rewritePath, out); !written)
+        return written;
     return ReadWholeFile(rewritePath, widened);
 }
 
@@ -242,9 +236,8 @@ public:
     RemoveOnExit& operator=(const RemoveOnExit&) = delete;
     ~RemoveOnExit()
     {
-        std::error_code ec;
         if (!path_.empty())
-            fs::remove(path_, ec);
+            RemoveFile(path_);
     }
 
 private:

@@ -7,6 +7,7 @@
 #include "racefile/header_file.h"
 #include "racefile/jury_file.h"
 #include "racefile/old_racer_layouts.h"
+#include "racefile/race_change.h"
 #include "racefile/race_copy.h"
 #include "racefile/race_status_file.h"
 #include "racefile/racer_file.h"
@@ -206,6 +207,12 @@ bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool c
     ctx.race.raceName = FileBaseName(racerFile);
     ctx.settings->Set("Paths", "Last Path", ctx.race.racePath);
     ctx.settings->Set("Paths", "Race Path", ctx.race.racePath);
+    // A change of several files cut short is finished or undone first.
+    if (const Status recovered = RecoverRaceFiles(ctx.race); !recovered) {
+        Fail(ctx, op, text::kRaceFileNotWritten, RaceJournal(ctx.race), recovered);
+        ctx.race = RaceState();
+        return false;
+    }
 
     // Creating makes the empty racer file that marks a new race.
     if (FileStatus(racerFile) == 0) {

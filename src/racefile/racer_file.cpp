@@ -9,6 +9,7 @@
 #include "racefile/racer_text.h"
 #include "util/table_sort.h"
 #include "util/tokens.h"
+#include "util/write_faults.h"
 
 namespace skitally {
 namespace {
@@ -50,6 +51,8 @@ Status RacerFile::Open(const std::string& path, RacerFileMode mode)
         std::error_code ec;
         if (!std::filesystem::exists(path, ec)) {
             // in|out never creates a file; out alone creates it empty.
+            if (Status step = WriteStep(path); !step)
+                return step;
             errno = 0;
             std::ofstream create(path, std::ios::out | std::ios::binary);
             if (!create.is_open())
@@ -106,6 +109,8 @@ Status RacerFile::WriteBytes(long long offset, const std::string& bytes)
         return Status::Fail("Racer file " + path_ + " is not open");
     if (!writable_)
         return Status::Fail("Racer file " + path_ + " is open for reading only");
+    if (Status step = WriteStep(path_); !step)
+        return step;
     file_.clear();
     file_.seekp(offset);
     file_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -142,6 +147,19 @@ Status RacerFile::DeleteRacer(int n)
         return Status::Fail(Failure::CannotRead, "Racer file " + path_ + ": no record " + std::to_string(n));
     const int nameWidth = RacerFields()[kName].width;
     return WriteBytes(RecordOffset(n), FitField("DELETED RECORD", nameWidth));
+}
+
+std::string RewriteLiveRacers(std::string bytes, const std::function<void(RacerRecord&)>& change)
+{
+    const std::size_t length = static_cast<std::size_t>(kLength);
+    for (std::size_t offset = 0; offset + length <= bytes.size(); offset += length) {
+        RacerRecord racer = DecodeRacer(std::string_view(bytes).substr(offset, length));
+        if (racer.IsDeleted())
+            continue;
+        change(racer);
+        bytes.replace(offset, length, EncodeRacer(racer));
+    }
+    return bytes;
 }
 
 Status ForEachLiveRacer(const std::string& path, const std::function<void(int, const RacerRecord&)>& visit)

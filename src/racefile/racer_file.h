@@ -41,7 +41,8 @@ public:
     // for an older layout looks at.
     std::string ReadRecordBytes(int n);
 
-    // Record n at (n - 1) * 243. Writing past the end extends the file;
+    // Single-record edits, written in place: each is one step of the write
+    // layer's fault switch. Record n at (n - 1) * 243. Writing past the end extends the file;
     // slots skipped over are written as deleted records (blank, named
     // "DELETED RECORD") so that no reader takes them for racers, and a
     // trailing partial record is overwritten.
@@ -59,6 +60,12 @@ private:
     std::string path_;
     bool writable_ = false;
 };
+
+// The bytes of a racer file with every live racer passed through `change`
+// and written back in its record; deleted slots and a trailing partial
+// record keep their bytes. For operations that rewrite many racers: the
+// result goes to the disk whole, through the write layer.
+std::string RewriteLiveRacers(std::string bytes, const std::function<void(RacerRecord&)>& change);
 
 // Calls `visit` with the record number and record of every live racer, in
 // record order, skipping deleted slots.

@@ -1,11 +1,11 @@
 #include "racefile/stale_reports.h"
 
-#include <filesystem>
 
 #include "app/paths.h"
 #include "app/text_ids.h"
 #include "racefile/race_status_file.h"
 #include "util/tokens.h"
+#include "util/write_steps.h"
 
 namespace skitally {
 namespace {
@@ -42,8 +42,7 @@ void DeleteReportFiles(AppContext& ctx, std::string_view codes)
         const std::string code = ToUpper(Trim(PopToken(rest, ",")));
         if (code.empty())
             continue;
-        std::error_code ec;
-        std::filesystem::remove(ctx.race.File(code), ec);
+        RemoveFile(ctx.race.File(code));
         // Reset even when the file was already gone: the marker must not
         // outlive its file.
         if (code == "CLC")

@@ -2,6 +2,7 @@
 
 #include "racefile/discipline_change.h"
 #include "racefile/header_entry.h"
+#include "racefile/race_change.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_text.h" // ReadNumber
 #include "racefile/weather_file.h"
@@ -59,7 +60,8 @@ WeatherData WeatherFromForm(const FieldForm& form)
 // The numbers first, then the F value, which may change the discipline
 // (and the racers) and so comes last. `discipline` is the race's
 // discipline after the F value.
-bool CheckWeatherForm(AppContext& ctx, Operator& op, const FieldForm& form, std::string& discipline)
+bool CheckWeatherForm(AppContext& ctx, Operator& op, const FieldForm& form, std::string& discipline,
+                      FileTransaction& change)
 {
     for (const FormField& field : form.fields)
         if (field.kind != FieldKind::Text && !CheckNumberField(ctx, op, field))
@@ -71,7 +73,7 @@ bool CheckWeatherForm(AppContext& ctx, Operator& op, const FieldForm& form, std:
         return true;
     }
     const std::optional<std::string> changed =
-        ChangeRaceDiscipline(ctx, op, values.discipline, wanted, values.raceLevel);
+        ChangeRaceDiscipline(ctx, op, values.discipline, wanted, values.raceLevel, change);
     if (!changed)
         return false;
     discipline = *changed;
@@ -89,7 +91,9 @@ bool WeatherEntry(AppContext& ctx, Operator& op, const std::vector<std::string>&
     ReadWeatherFile(path, ctx.race.header.values.discipline, weather); // none yet: the discipline's F
     FieldForm form = WeatherForm(ctx, weather);
     std::string discipline = ctx.race.header.values.discipline;
-    const FormCheck check = [&](FieldForm& typed) { return CheckWeatherForm(ctx, op, typed, discipline); };
+    // A new discipline's racers and header are written with the weather.
+    FileTransaction change(RaceJournal(ctx.race));
+    const FormCheck check = [&](FieldForm& typed) { return CheckWeatherForm(ctx, op, typed, discipline, change); };
     if (!RunHeaderForm(ctx, op, form, args, check))
         return false;
 
@@ -98,11 +102,10 @@ bool WeatherEntry(AppContext& ctx, Operator& op, const std::vector<std::string>&
         if (Status read = ReadHeaderFile(ctx.race.File("HDR"), header); !read)
             header = ctx.race.header;
         header.values.discipline = discipline;
-        if (!WriteRaceHeader(ctx, op, header))
-            return false;
+        change.Replace(ctx.race.File("HDR"), HeaderFileBytes(header));
     }
-    weather = WeatherFromForm(form);
-    if (!WriteHeaderPart(ctx, op, path, [&] { return WriteWeatherFile(path, weather); }))
+    change.Replace(path, WeatherFileBytes(WeatherFromForm(form)));
+    if (!CommitRaceChange(ctx, op, change))
         return false;
     ReadHeader(ctx);
     return true;

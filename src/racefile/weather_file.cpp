@@ -1,12 +1,13 @@
 #include "racefile/weather_file.h"
 
-#include <filesystem>
 #include <vector>
 
 #include "racefile/header_file.h"
 #include "racefile/racer_text.h"  // ReadNumber
 #include "times/time_format.h"
+#include "util/file_replace.h"
 #include "util/tokens.h"
+#include "util/write_steps.h"
 
 namespace skitally {
 
@@ -142,8 +143,7 @@ Status ReadWeatherFile(const std::string& path, std::string_view discipline, Wea
         return read;
     if (records.empty()) {
         // An empty file holds nothing; removing it leaves the race as if never entered.
-        std::error_code ec;
-        std::filesystem::remove(path, ec);
+        RemoveFile(path);
         return Status::Ok();
     }
     weather = WeatherFromRecords(records, discipline);
@@ -152,8 +152,13 @@ Status ReadWeatherFile(const std::string& path, std::string_view discipline, Wea
 
 Status WriteWeatherFile(const std::string& path, const WeatherData& weather)
 {
-    return WriteFixedRecords(path, kWeatherRecordLength,
-                             {ComposeWeatherRow1(weather), ComposeWeatherRow2(weather), ComposeWeatherRow3(weather)});
+    return ReplaceFileContents(path, WeatherFileBytes(weather));
+}
+
+std::string WeatherFileBytes(const WeatherData& weather)
+{
+    return FixedRecordBytes(kWeatherRecordLength,
+                            {ComposeWeatherRow1(weather), ComposeWeatherRow2(weather), ComposeWeatherRow3(weather)});
 }
 
 void BlankWeatherConditions(std::vector<std::string>& records)

@@ -52,6 +52,8 @@ std::string ComposeWeatherRow3(const WeatherData& weather);
 Status ReadWeatherFile(const std::string& path, std::string_view discipline, WeatherData& weather);
 // Writes the F only when fValue is above 0.
 Status WriteWeatherFile(const std::string& path, const WeatherData& weather);
+// The bytes WriteWeatherFile writes, for a change of several files at once.
+std::string WeatherFileBytes(const WeatherData& weather);
 
 // Blanks the weather, snow and temperatures in the raw records of a weather
 // file. The F and Z values, the category adder and the penalties stay: they

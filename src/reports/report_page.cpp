@@ -1,6 +1,5 @@
 #include "reports/report_page.h"
 
-#include <filesystem>
 
 #include "app/messages.h"
 #include "app/text_table.h"
@@ -12,6 +11,7 @@
 #include "util/codepage.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
+#include "util/write_steps.h"
 
 namespace skitally {
 namespace {
@@ -227,8 +227,7 @@ Status ReportWriter::Finish()
 
 void ReportWriter::Discard()
 {
-    std::error_code ec;
-    std::filesystem::remove(path_, ec);
+    RemoveFile(path_);
 }
 
 }  // namespace skitally

@@ -1,37 +1,23 @@
 #include "util/file_replace.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "util/write_steps.h"
 
 namespace skitally {
 
 Status ReplaceFileContents(const std::string& path, std::string_view bytes)
 {
-    const std::string temporary = path + ".tmp~";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        const int error = errno;
-        if (error == EMFILE || error == ENFILE)
-            return Status::Fail(Failure::TooManyFiles, "Too many files opened");
-        return Status::Fail(Failure::CannotWrite, path + ": " + std::strerror(error));
+    const std::string temporary = TemporaryName(path);
+    Status done = WriteFlushedFile(temporary, bytes);
+    if (done)
+        done = RenameOver(temporary, path);
+    if (!done) {
+        RemoveFile(temporary);
+        return done;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
-    std::error_code ec;
-    if (!written || !closed) {
-        std::filesystem::remove(temporary, ec);
-        return Status::Fail(Failure::CannotWrite, path + ": the disk refused the file (full or removed?)");
-    }
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return Status::Fail(Failure::CannotWrite, path + ": " + ec.message());
-    }
-    return Status::Ok();
+    return FlushFolder(FolderOf(path));
 }
 
 Status ReadWholeFile(const std::string& path, std::string& bytes)

@@ -1,6 +1,8 @@
 #pragma once
-// Whole files: read at once, and never half written: the new contents go
-// to a temporary file beside the old one, which is then renamed over it.
+// Whole files: read at once, and never half written. The one-file case of
+// the write layer (util/file_transaction.h): the new contents go to a
+// temporary file beside the old one, are flushed to the disk, and the
+// temporary is renamed over the old file.
 
 #include <string>
 #include <string_view>

@@ -98,6 +98,18 @@ TEST_F(RacerFileTest, RewriteAndAppendReplaceWholeRecords)
     EXPECT_EQ(test::ReadFile(path), FileOf({Racer("Z"), Racer("B"), Racer("C")}));
 }
 
+TEST(RacerFile, RewritingLiveRacersLeavesDeletedSlotsAndATornTailAsTheyWere)
+{
+    // A deleted slot keeps whatever it held, even bytes no racer would have.
+    std::string deleted = FileOf({Racer("  DELETED RECORD ", "051.20")});
+    deleted.replace(40, 8, 8, '\0');
+    const std::string tail = "PARTIAL";
+    const std::string bytes = FileOf({Racer("ROY, ANNE", "010.00")}) + deleted + FileOf({Racer("LEE, BEN")}) + tail;
+    const std::string rewritten = RewriteLiveRacers(bytes, [](RacerRecord& r) { r.seedPoints = "099.00"; });
+    EXPECT_EQ(rewritten,
+              FileOf({Racer("ROY, ANNE", "099.00")}) + deleted + FileOf({Racer("LEE, BEN", "099.00")}) + tail);
+}
+
 // Equal keys come out as the gap-halving exchange passes leave them.
 TEST_F(RacerFileTest, SortRaceFileKeepsTheExchangeSortOrder)
 {
