@@ -38,10 +38,7 @@ protected:
         EXPECT_NE(command, nullptr) << name;
         if (command)
             command->run(ctx, op, {});
-        std::vector<std::string> texts;
-        for (const MessageBox& box : op.messages())
-            texts.push_back(box.text);
-        return texts;
+        return test::Texts(op);
     }
 
     test::TempDir dir;
@@ -143,12 +140,6 @@ TEST_F(CommandsTest, CaptionsAndMenusFollowTheKindOfRace)
     EXPECT_TRUE(CommandApplies(ctx, teams));
     EXPECT_EQ(Run("jury"), Texts{"Not Required for League Racing"});
 }
-
-}  // namespace
-}  // namespace skitally
-
-namespace skitally {
-namespace {
 
 TEST_F(CommandsTest, ChangingTheDrawAsksFirstAndADeclinedDrawKeepsTheReports)
 {
