@@ -6,26 +6,23 @@
 
 #include "entries/racer_commands.h"
 #include "entry_test_race.h"
-#include "util/tokens.h"
 
 namespace skitally {
 namespace {
 
+using test::Strings;
+
 PickRacer Row(const std::string& name, const std::string& code, const std::string& gender)
 {
     PickRacer row;
-    row.nam = name;
-    row.crd = code;
-    row.gdr = gender;
+    row.nam = name, row.crd = code, row.gdr = gender;
     return row;
 }
 
-RacerRecord Entered(const std::string& name, const std::string& card, const std::string& gender = "F")
+RacerRecord Entered(const std::string& name, const std::string& card)
 {
     RacerRecord racer;
-    racer.name = name;
-    racer.card = card;
-    racer.gender = gender;
+    racer.name = name, racer.card = card, racer.gender = "F";
     return racer;
 }
 
@@ -56,9 +53,7 @@ TEST(PointsUpdateMatch, RefreshedRacerTakesTheListPointsOrNineNinetyNine)
     PickRacer row = Row("SMITH Jane", "100001", "F");
     row.pSL = 12.5f;
     RacerRecord racer = Entered("SMITH Jane", "100001");
-    racer.pointsGS = 40.0f;
-    racer.bib = "7";
-    racer.start2 = "12";
+    racer.pointsGS = 40.0f, racer.bib = "7", racer.start2 = "12";
     const RacerRecord found = RefreshedRacer(racer, &row, "S", false);
     EXPECT_EQ(found.seedPoints, "012.50");
     EXPECT_EQ(found.pointsGS, -1.0f);  // the list has none
@@ -76,11 +71,9 @@ protected:
     {
         MakeRace("NAT", "GS", "F", "NAT1234");
         RacerRecord anne = Entered("ST~PIERRE Anne-Marie", "0123456");
-        anne.bib = "12";
-        anne.start1 = "3";
+        anne.bib = "12", anne.start1 = "3";
         RacerRecord cara = Entered("ZHOU Cara", "0333333");
-        cara.nation = "USA";
-        cara.birthYear = "2006";
+        cara.nation = "USA", cara.birthYear = "2006";
         RacerFile file;
         ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
         ASSERT_TRUE(file.AppendRacer(anne));
@@ -97,13 +90,6 @@ protected:
         before = test::ReadFile(ctx.race.File("RCR"));
     }
 
-    RacerRecord NewRacer(int n)
-    {
-        RacerFile file;
-        EXPECT_TRUE(file.Open(dir.File("NEW RACE.RCR"), RacerFileMode::Read));
-        return file.ReadRacer(n).value_or(RacerRecord());
-    }
-
     std::string list;
     std::string before;
 };
@@ -112,7 +98,7 @@ TEST_F(PointsUpdateTest, EveryRacerGoesToTheNewRaceWithRefreshedPoints)
 {
     ScriptedOperator op({"Yes", "Yes", "XX", "sl"});
     ASSERT_TRUE(UpdatePointsCommand(ctx, op, {list, "NEW RACE"}));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{
+    EXPECT_EQ(Texts(op), (Strings{
                              "Update Racers Points from a New Points File",
                              "This routine copies ALL of the Racers in the present file to a new file updating the "
                              "points in the new file",
@@ -120,15 +106,11 @@ TEST_F(PointsUpdateTest, EveryRacerGoesToTheNewRaceWithRefreshedPoints)
     EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
 
     ASSERT_EQ(test::ReadFile(dir.File("NEW RACE.RCR")).size(), 3u * kRacerRecordLength);
-    const RacerRecord anne = NewRacer(1);
-    EXPECT_EQ(Trim(anne.seedPoints), "012.50");
-    EXPECT_EQ(anne.pointsGS, 33.1f);
-    EXPECT_EQ(Trim(anne.bib), "");
-    EXPECT_EQ(Trim(anne.start1), "");
-    const RacerRecord beth = NewRacer(2);
-    EXPECT_EQ(Trim(beth.seedPoints), "");
-    EXPECT_EQ(beth.pointsGS, 47.25f);
-    EXPECT_EQ(Trim(NewRacer(3).seedPoints), "0999.00");
+    // Seeded by the slalom chosen: Beth has no slalom points, Cara is not on the list.
+    const std::string made = dir.File("NEW RACE.RCR");
+    EXPECT_EQ(Fields(1, {kSeedPoints, kPointsGS, kBib, kStart1}, made), "012.50|033.10||");
+    EXPECT_EQ(Fields(2, {kSeedPoints, kPointsGS}, made), "|047.25");
+    EXPECT_EQ(Fields(3, {kSeedPoints}, made), "0999.00");
 
     EXPECT_EQ(test::ReadFile(dir.File("NEW RACE.HDR")), test::ReadFile(ctx.race.File("HDR")));
     EXPECT_EQ(test::ReadFile(dir.File("NEW RACE.JRY")), test::ReadFile(ctx.race.File("JRY")));

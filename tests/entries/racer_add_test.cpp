@@ -5,12 +5,12 @@
 #include "entries/racer_commands.h"
 #include "entries/racer_pick.h"
 #include "entry_test_race.h"
-#include "util/tokens.h"
 
 namespace skitally {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
+using test::Strings;
 
 class RacerAddTest : public test::EntryRaceTest {};
 
@@ -19,7 +19,7 @@ TEST_F(RacerAddTest, PickScreenShowsOnlyTheRaceGenderWithTheRaceAffiliation)
     MakeRace("NAT", "GS", "F", "NAT1234");
     FillPickTable({test::kDan, test::kCara, test::kAnne, test::kBeth});
     const RowPick pick = PickScreen(ctx, PickRowsForRace(ctx), kPointsGS);
-    EXPECT_EQ(pick.headings, (std::vector<std::string>{"NAME", "CODE", "DIV", "BYR", "POINTS", "Group"}));
+    EXPECT_EQ(pick.headings, (Strings{"NAME", "CODE", "DIV", "BYR", "POINTS", "Group"}));
     EXPECT_EQ(pick.rows, (Rows{{"ADAMS Beth", "0222222", "AB", "2009", "047.25", "G2"},
                                {"ST PIERRE Anne-Marie", "0123456", "QC", "2011", "033.10", ""},
                                {"ZHOU Cara", "0333333", "", "2006", "999.99", ""}}));
@@ -29,7 +29,7 @@ TEST_F(RacerAddTest, PickScreenShowsOnlyTheRaceGenderWithTheRaceAffiliation)
     const RowPick both = PickScreen(ctx, PickRowsForRace(ctx), kPointsSL);
     ASSERT_EQ(both.rows.size(), 4u);
     EXPECT_EQ(both.headings[2], "NAT");
-    EXPECT_EQ(both.rows[1], (std::vector<std::string>{"MOREL Dan", "0444444", "CAN", "2011", "015.00", ""}));
+    EXPECT_EQ(both.rows[1], (Strings{"MOREL Dan", "0444444", "CAN", "2011", "015.00", ""}));
     EXPECT_EQ(both.rows[0][4], "");  // no slalom points: blank, not -1.00
 }
 
@@ -39,8 +39,8 @@ TEST_F(RacerAddTest, PickedRowsAreAppendedAsWholeRecords)
     FillPickTable({test::kAnne, test::kBeth, test::kCara});
     ScriptedOperator op({"2,3", "Continue"});
     ASSERT_TRUE(AddFromPickTable(ctx, op));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Selection is About to be ADDED to Race File"}));
-    EXPECT_EQ(op.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
+    EXPECT_EQ(Texts(op), (Strings{"Selection is About to be ADDED to Race File"}));
+    EXPECT_EQ(op.messages()[0].buttons, (Strings{"C&ontinue", "&Cancel"}));
 
     const std::string bytes = test::ReadFile(ctx.race.File("RCR"));
     ASSERT_EQ(bytes.size(), 2u * kRacerRecordLength);
@@ -65,7 +65,7 @@ TEST_F(RacerAddTest, RacerAlreadyOnFileIsSkippedAndTheOthersAdded)
     FillPickTable({test::kAnne, test::kBeth, test::kCara});
     ScriptedOperator op({"all", "Continue"});
     ASSERT_TRUE(AddFromPickTable(ctx, op));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Selection is About to be ADDED to Race File",
+    EXPECT_EQ(Texts(op), (Strings{"Selection is About to be ADDED to Race File",
                                                    "RACER ALREADY ON FILE\nADAMS Beth"}));
     EXPECT_EQ(op.messages()[1].title, "Error Message");
     EXPECT_EQ(op.beeps(), 1);
@@ -74,10 +74,10 @@ TEST_F(RacerAddTest, RacerAlreadyOnFileIsSkippedAndTheOthersAdded)
     EXPECT_EQ(Trim(Racer(4).card), "0333333");
 
     // A cancelled or empty selection writes nothing.
-    ScriptedOperator cancelled({"1", "Cancel"});
-    EXPECT_FALSE(AddFromPickTable(ctx, cancelled));
-    ScriptedOperator none({"none"});
-    EXPECT_FALSE(AddFromPickTable(ctx, none));
+    for (const Strings& answers : {Strings{"1", "Cancel"}, Strings{"none"}}) {
+        ScriptedOperator op2(answers);
+        EXPECT_FALSE(AddFromPickTable(ctx, op2));
+    }
     EXPECT_EQ(RacerCount(), 4);
 }
 
@@ -88,7 +88,7 @@ TEST_F(RacerAddTest, WrongCodexLeavesTheRacerFileByteIdentical)
     const std::string before = test::ReadFile(ctx.race.File("RCR"));
     ScriptedOperator op;
     EXPECT_FALSE(AddRacerCommand(ctx, op, {}));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"CODEX IS INCORRECT",
+    EXPECT_EQ(Texts(op), (Strings{"CODEX IS INCORRECT",
                                                    "Please change it by Clicking on the HEADER Tab and then on the "
                                                    "JURY AND TECHNICAL DATA Button"}));
     EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
@@ -110,7 +110,7 @@ TEST_F(RacerAddTest, SuperCombinedSeedsFromTheChosenDiscipline)
     ASSERT_TRUE(AddFromPickTable(ctx, downhill));
     EXPECT_EQ(Texts(downhill)[0], "Seed the Super Combined Race with Points from what Discipline\n"
                                   "Cancel forces the use the Super Combined points (Do Not Use until 2007-2008 Season)");
-    EXPECT_EQ(downhill.messages()[0].buttons, (std::vector<std::string>{"SUPER G.", "DOWNHILL", "&Cancel"}));
+    EXPECT_EQ(downhill.messages()[0].buttons, (Strings{"SUPER G.", "DOWNHILL", "&Cancel"}));
     EXPECT_EQ(Trim(Racer(1).seedPoints), "055.00");
 
     test::WriteFile(ctx.race.File("RCR"), "");
@@ -127,7 +127,7 @@ TEST_F(RacerAddTest, NewRacerTypedByNameFollowsTheNameAndKeyRules)
                          "", "jean-luc",          // the last name stays as typed
                          "", "", "12a34", "qc", "mtl", "u14", "", "2013", "1234.5", ""});
     ASSERT_TRUE(AddRacerCommand(ctx, op, {}));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Add Racers from a Points File",
+    EXPECT_EQ(Texts(op), (Strings{"Add Racers from a Points File",
                                                    "Neither First Name nor Last Name can be blank"}));
     // The refused "a" of the card and the points reset: two beeps each, and
     // one with the refusal box.
@@ -146,7 +146,7 @@ TEST_F(RacerAddTest, NewRacerScreenRefusesBadGenderAndBirthYear)
                          "", "", "", "", "", "", "M", "", "", "",     // birth year refused
                          "", "", "", "", "", "", "", "2013", "", ""});
     ASSERT_TRUE(AddRacerCommand(ctx, op, {}));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Add Racers from a Points File", "VALID GENDER: M=MEN, F=FEMALE",
+    EXPECT_EQ(Texts(op), (Strings{"Add Racers from a Points File", "VALID GENDER: M=MEN, F=FEMALE",
                                                    "MUST ENTER FOUR DIGITS"}));
     // A named racer's blank card is "0000000"; no points stay blank.
     EXPECT_EQ(Fields(1, {kCard, kGender, kSeedPoints, kPointsGS}), "0000000|M||");

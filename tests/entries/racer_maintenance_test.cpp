@@ -5,10 +5,11 @@
 #include "entries/hand_points.h"
 #include "entries/racer_commands.h"
 #include "entry_test_race.h"
-#include "util/tokens.h"
 
 namespace skitally {
 namespace {
+
+using test::Strings;
 
 class RacerMaintenanceTest : public test::EntryRaceTest {
 protected:
@@ -20,135 +21,113 @@ protected:
         AddRacer("LEE Kim", "0100003");
         before = test::ReadFile(ctx.race.File("RCR"));
     }
-
-    std::string Record(int n) const
+    // The racer file as before, with the 40-byte name of racer n replaced.
+    std::string BeforeWithName(int n, const std::string& name) const
     {
-        return test::ReadFile(ctx.race.File("RCR")).substr((n - 1) * kRacerRecordLength, kRacerRecordLength);
+        return std::string(before).replace(static_cast<std::size_t>(n - 1) * kRacerRecordLength, 40, test::Pad(name, 40));
     }
+    std::string Now() const { return test::ReadFile(ctx.race.File("RCR")); }
 
     std::string before;
 };
 
-TEST_F(RacerMaintenanceTest, DeleteMarksTheNameAndKeepsTheCount)
+TEST_F(RacerMaintenanceTest, DeleteAndRenameChangeOnlyTheName)
 {
-    ScriptedOperator no({"smith", "jane", "No"});
-    EXPECT_FALSE(DeleteRacerCommand(ctx, no, {}));
-    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
-
-    ScriptedOperator op({"Yes"});
-    ASSERT_TRUE(DeleteRacerCommand(ctx, op, {"van dyke,mary ann"}));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Are You Sure this Racer should be DELETED from the Race\n"
-                                                   "VAN DYKE Mary Ann"}));
-    EXPECT_EQ(RacerCount(), 3);
-    const std::string deleted = Record(2);
-    EXPECT_EQ(deleted.substr(0, 40), "DELETED RECORD" + std::string(26, ' '));
-    EXPECT_EQ(deleted.substr(40), before.substr(kRacerRecordLength + 40, kRacerRecordLength - 40));
-    EXPECT_EQ(Record(1), before.substr(0, kRacerRecordLength));
-    EXPECT_EQ(Record(3), before.substr(2 * kRacerRecordLength));
-
-    // Deleted racers are not found again.
-    ScriptedOperator again;
-    EXPECT_FALSE(DeleteRacerCommand(ctx, again, {"VAN DYKE,Mary Ann"}));
-    EXPECT_EQ(Texts(again), (std::vector<std::string>{"RACER NOT ON FILE\nVAN DYKE Mary Ann"}));
+    const std::string sure = "Are You Sure this Racer should be DELETED from the Race\n";
+    // clang-format off
+    const struct {
+        bool (*command)(AppContext&, Operator&, const std::vector<std::string>&);
+        Strings args, answers;
+        bool done;
+        Strings texts;
+        int changed;  // the racer whose name changed, 0: none
+        const char* name;
+    } cases[] = {
+        {DeleteRacerCommand, {}, {"smith", "jane", "No"}, false, {sure + "SMITH Jane"}, 0, ""},
+        {DeleteRacerCommand, {"van dyke,mary ann"}, {"Yes"}, true, {sure + "VAN DYKE Mary Ann"}, 2, "DELETED RECORD"},
+        // Asked again until found or picked from the racers in name order.
+        {DeleteRacerCommand, {}, {"", "kim", "smyth", "jane", "?", "", "#2", "Yes"}, true,
+         {"Neither First Name nor Last Name can be blank", "RACER NOT ON FILE\nSMYTH Jane", sure + "SMITH Jane"},
+         1, "DELETED RECORD"},
+        {ChangeNameCommand, {"SMITH,Jane"}, {"o'neil  smith", "jane-anne"}, true, {}, 1, "O'NEIL~SMITH Jane-Anne"},
+        {ChangeNameCommand, {"SMITH,Jane", "first= "}, {}, false, {"MUST ENTER- LAST AND FIRST NAMES"}, 0, ""},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers.empty() ? c.args.back() : c.answers.back());
+        test::WriteFile(ctx.race.File("RCR"), before);
+        ScriptedOperator op(c.answers);
+        EXPECT_EQ(c.command(ctx, op, c.args), c.done);
+        EXPECT_EQ(Texts(op), c.texts);
+        EXPECT_EQ(Now(), c.changed ? BeforeWithName(c.changed, c.name) : before);
+    }
 }
 
-TEST_F(RacerMaintenanceTest, LookupAsksAgainUntilTheRacerIsFoundOrPicked)
-{
-    ScriptedOperator op({"", "kim",          // both parts required
-                         "smyth", "jane",    // not on file
-                         "?", "", "#2",      // from the race's racers, in name order
-                         "Yes"});
-    ASSERT_TRUE(DeleteRacerCommand(ctx, op, {}));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Neither First Name nor Last Name can be blank",
-                                                   "RACER NOT ON FILE\nSMYTH Jane",
-                                                   "Are You Sure this Racer should be DELETED from the Race\n"
-                                                   "SMITH Jane"}));
-    EXPECT_NE(op.transcript().find("LEE Kim  0100003"), std::string::npos);
-    EXPECT_TRUE(Racer(1).IsDeleted());
-}
-
-TEST_F(RacerMaintenanceTest, TwoRacersOfOneNameAreToldApartByTheirCards)
+TEST_F(RacerMaintenanceTest, RacersOfOneNameAreToldApartByTheirCards)
 {
     AddRacer("SMITH Jane", "0100009");
+    AddRacer("LEE Kim", "0100001");  // Jane's card
     ScriptedOperator op({"SMITH Jane  0100009", "Yes"});
     ASSERT_TRUE(DeleteRacerCommand(ctx, op, {"Smith,Jane"}));
     EXPECT_FALSE(Racer(1).IsDeleted());
     EXPECT_TRUE(Racer(4).IsDeleted());
-}
-
-TEST_F(RacerMaintenanceTest, RenameRewritesOnlyTheName)
-{
-    ScriptedOperator op({"o'neil  smith", "jane-anne"});
-    ASSERT_TRUE(ChangeNameCommand(ctx, op, {"SMITH,Jane"}));
-    const std::string renamed = Record(1);
-    EXPECT_EQ(renamed.substr(0, 40), "O'NEIL~SMITH Jane-Anne" + std::string(18, ' '));
-    EXPECT_EQ(renamed.substr(40), before.substr(40, kRacerRecordLength - 40));
-    EXPECT_EQ(Record(2), before.substr(kRacerRecordLength, kRacerRecordLength));
-}
-
-TEST_F(RacerMaintenanceTest, RenameToARacerOnFileOrToNoNameIsRefused)
-{
-    AddRacer("LEE Kim", "0100001");  // Jane's card
-    before = test::ReadFile(ctx.race.File("RCR"));
-    ScriptedOperator op;
-    EXPECT_FALSE(ChangeNameCommand(ctx, op, {"SMITH,Jane", "lee,kim"}));
-    EXPECT_FALSE(ChangeNameCommand(ctx, op, {"SMITH,Jane", "first= "}));
-    EXPECT_EQ(Texts(op),
-              (std::vector<std::string>{"RACER ALREADY ON FILE\nLEE Kim", "MUST ENTER- LAST AND FIRST NAMES"}));
-    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
+    // Renaming Jane to the name of a racer with her card is refused.
+    const std::string kept = Now();
+    ScriptedOperator rename;
+    EXPECT_FALSE(ChangeNameCommand(ctx, rename, {"SMITH,Jane", "lee,kim"}));
+    EXPECT_EQ(Texts(rename), Strings{"RACER ALREADY ON FILE\nLEE Kim"});
+    EXPECT_EQ(Now(), kept);
 }
 
 TEST_F(RacerMaintenanceTest, EditLeftWithChangesAsksWhetherToSave)
 {
     ScriptedOperator discard({"0555555", "<cancel>", "No"});
     EXPECT_FALSE(EditRacerCommand(ctx, discard, {"LEE,Kim"}));
-    EXPECT_EQ(Texts(discard), (std::vector<std::string>{"Do You WISH to SAVE Changes Before Exiting"}));
-    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
-
+    EXPECT_EQ(Texts(discard), Strings{"Do You WISH to SAVE Changes Before Exiting"});
     ScriptedOperator unchanged({"<cancel>"});
     EXPECT_FALSE(EditRacerCommand(ctx, unchanged, {"LEE,Kim"}));
     EXPECT_TRUE(Texts(unchanged).empty());
+    EXPECT_EQ(Now(), before);
 
     ScriptedOperator save({"0555555", "can", "<cancel>", "Yes"});
     ASSERT_TRUE(EditRacerCommand(ctx, save, {"LEE,Kim"}));
     EXPECT_EQ(Fields(3, {kCard, kNation, kName}), "0555555|CAN|LEE Kim");
-}
 
-TEST_F(RacerMaintenanceTest, EditByArgumentsKeepsTheFieldsNotNamed)
-{
+    // By arguments the fields not named are kept.
+    test::WriteFile(ctx.race.File("RCR"), before);
     ScriptedOperator op;
     ASSERT_TRUE(EditRacerCommand(ctx, op, {"LEE,Kim", "card=9", "points=999.98", "birthyear=2010"}));
     EXPECT_EQ(Fields(3, {kCard, kSeedPoints, kBirthYear, kGender}), "999999|999.98|2010|F");
     EXPECT_EQ(op.beeps(), 0);
-
     EXPECT_FALSE(EditRacerCommand(ctx, op, {"LEE,Kim", "colour=red"}));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"colour is not a field of this screen"}));
+    EXPECT_EQ(Texts(op), Strings{"colour is not a field of this screen"});
 }
 
-TEST_F(RacerMaintenanceTest, HandPointsAreCappedInFisAndNationalRaces)
+TEST_F(RacerMaintenanceTest, HandPointsAreCappedInFisAndNationalRacesAndOffInSeriesAndLeagues)
 {
-    EXPECT_EQ(CheckHandPoints("999.99", "FIS").text, "999.00");
-    EXPECT_TRUE(CheckHandPoints("999.99", "FIS").reset);
-    EXPECT_EQ(CheckHandPoints("999.98", "FIS").text, "999.98");
-    EXPECT_EQ(CheckHandPoints("1500", "").text, "999.00");  // blank level is national
-    EXPECT_EQ(CheckHandPoints("999.99", "SRS").text, "999.99");
-    EXPECT_FALSE(CheckHandPoints("", "NAT").reset);
-
+    // clang-format off
+    const struct { const char *typed, *level, *text; bool reset; } cases[] = {
+        {"999.99", "FIS", "999.00", true}, {"999.98", "FIS", "999.98", false},
+        {"1500", "", "999.00", true},  // a blank level is national
+        {"999.99", "SRS", "999.99", false}, {"", "NAT", "", false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(CheckHandPoints(c.typed, c.level).text, c.text) << c.typed << " " << c.level;
+        EXPECT_EQ(CheckHandPoints(c.typed, c.level).reset, c.reset) << c.typed << " " << c.level;
+    }
     ScriptedOperator op;
     ASSERT_TRUE(HandPointsCommand(ctx, op, {"SMITH,Jane", "dh=999.99", "gs=45.5", "rank=12"}));
     EXPECT_EQ(op.beeps(), 2);
     EXPECT_EQ(Fields(1, {kPointsDH, kPointsGS, kPointsSL, kSeedPoints, kSeedRank}), "999.00|045.50||045.50|12");
-}
 
-TEST_F(RacerMaintenanceTest, HandPointsAreTurnedOffForSeriesAndLeagues)
-{
     EXPECT_FALSE(SeedPointsEntryOn("LGR"));
     EXPECT_TRUE(SeedPointsEntryOn("NAT"));
     MakeRace("SRS", "GS", "F", "");
     AddRacer("SMITH Jane", "0100001");
-    ScriptedOperator op;  // no lookup follows
-    EXPECT_FALSE(HandPointsCommand(ctx, op, {}));
-    EXPECT_EQ(Texts(op), (std::vector<std::string>{"Discipline Seed Points Entry - Turned Off"}));
+    ScriptedOperator series;  // no lookup follows
+    EXPECT_FALSE(HandPointsCommand(ctx, series, {}));
+    EXPECT_EQ(Texts(series), Strings{"Discipline Seed Points Entry - Turned Off"});
 }
 
 }  // namespace
