@@ -98,23 +98,6 @@ TEST(ScriptedOperator, SingleButtonBoxesTakeNoAnswer)
     EXPECT_EQ(op.transcript(), "== Skitally Message ==\nDone\n[Okay]\n== Skitally Query ==\nGo on?\n[Yes] [No]\n> no\n");
 }
 
-TEST(ScriptedOperator, RunningOutOfAnswersNamesTheQuestion)
-{
-    ScriptedOperator op;
-    try {
-        op.Message({"Skitally Query", "ARE YOU SURE YOU WISH TO EXIT SKITALLY", {"&Yes", "&No"}});
-        FAIL() << "no error";
-    } catch (const ScriptError& error) {
-        EXPECT_STREQ(error.what(), "no answer left for: Skitally Query: ARE YOU SURE YOU WISH TO EXIT SKITALLY");
-    }
-}
-
-TEST(ScriptedOperator, AnAnswerThatFitsNoButtonIsAnError)
-{
-    ScriptedOperator op({"Maybe"});
-    EXPECT_THROW(op.Message({"Skitally Query", "Go on?", {"&Yes", "&No"}}), ScriptError);
-}
-
 TEST(ScriptedOperator, ChoicesByTextOrNumberAndCancelEverywhere)
 {
     ScriptedOperator op({"francais", "#1", ScriptedOperator::kCancel, ScriptedOperator::kCancel, "Cancel"});
