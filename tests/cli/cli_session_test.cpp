@@ -7,7 +7,7 @@
 //   = line          the whole output, line by line (escapes as for ~)
 //   ! line          the whole error output, line by line
 //   ~ text          a text the output holds (\r \n \xhh escapes)
-//   + path name     before the run: a racer of that name added to a racer file
+//   + path name [card [gender]]  before the run: a racer added to a racer file
 //   f path text     after the run: a file holding the text (escapes as for ~)
 //   - path          after the run: no such file
 //   size path n     after the run: a file of n bytes
@@ -20,6 +20,7 @@
 #include <sstream>
 
 #include "cli_app.h"
+#include "racefile/racer_record.h"
 #include "support/test_support.h"
 
 namespace skitally {
@@ -115,8 +116,12 @@ TEST_P(CliSession, ShowsAndLeavesWhatTheSessionSays)
     for (const Step& step : steps) {
         SCOPED_TRACE(GetParam() + ".session:" + std::to_string(step.line));
         for (const std::string& check : step.checks)
-            if (const auto w = Words(check); w[0] == "+")
-                test::WriteFile(w[1], test::ReadFile(w[1]) + test::OneRacerFile(w[2]));
+            if (auto w = Words(check); w[0] == "+") {
+                w.resize(5);
+                RacerRecord racer;
+                racer.name = w[2], racer.card = w[3], racer.gender = w[4].empty() ? "F" : w[4];
+                test::WriteFile(w[1], test::ReadFile(w[1]) + EncodeRacer(racer));
+            }
         const test::CliRun run = test::RunCliIn(dir, step.args, step.answers, step.typed);
         EXPECT_EQ(run.code, step.code) << run.out << run.err;
         if (!step.out.empty()) {
