@@ -1,6 +1,7 @@
 // Whole sessions of the command-line program, read from tests/data/cli/*.session.
 // Each "$" line is one run (its arguments; "@" stands for the data folder
-// everywhere); the lines after it give its answers and what it must show:
+// everywhere, "%" for this folder of sessions); the lines after it give its
+// answers and what it must show:
 //   < answer        one line of the answers file ("<" alone: an empty answer)
 //   k typed         one line typed at the keyboard
 //   ? code          the exit code (0 when not given)
@@ -93,6 +94,8 @@ TEST_P(CliSession, ShowsAndLeavesWhatTheSessionSays)
     for (int n = 1; std::getline(in, line); ++n) {
         for (std::size_t at = line.find('@'); at != std::string::npos; at = line.find('@', at + dir.path().size()))
             line.replace(at, 1, dir.path());
+        for (std::size_t at = line.find('%'); at != std::string::npos; at = line.find('%', at + kSessions.size()))
+            line.replace(at, 1, kSessions);
         const std::string key = line.substr(0, line.find(' '));
         const std::string rest = line.size() > key.size() ? line.substr(key.size() + 1) : "";
         if (key == "$")

@@ -1,3 +1,4 @@
+// Racers typed in run as the command-line session RacerAddTyped in tests/data/cli.
 #include "entries/racer_add.h"
 
 #include <gtest/gtest.h>
@@ -117,55 +118,6 @@ TEST_F(RacerAddTest, SuperCombinedSeedsFromTheChosenDiscipline)
     ScriptedOperator cancelled({"<cancel>", "1", "Continue"});
     ASSERT_TRUE(AddFromPickTable(ctx, cancelled));
     EXPECT_EQ(Trim(Racer(1).seedPoints), "070.00");
-}
-
-TEST_F(RacerAddTest, NewRacerTypedByNameFollowsTheNameAndKeyRules)
-{
-    MakeRace("NAT", "GS", "F", "NAT1234");
-    ScriptedOperator op({"No",
-                         "mcdonald", "",          // the first name is missing
-                         "", "jean-luc",          // the last name stays as typed
-                         "", "", "12a34", "qc", "mtl", "u14", "", "2013", "1234.5", ""});
-    ASSERT_TRUE(AddRacerCommand(ctx, op, {}));
-    EXPECT_EQ(Texts(op), (Strings{"Add Racers from a Points File",
-                                                   "Neither First Name nor Last Name can be blank"}));
-    // The refused "a" of the card and the points reset: two beeps each, and
-    // one with the refusal box.
-    EXPECT_EQ(op.beeps(), 5);
-    ASSERT_EQ(RacerCount(), 1);
-    // The gender is the race's, prefilled.
-    EXPECT_EQ(Fields(1, {kName, kCard, kNation, kClub, kCategory, kGender, kPointsGS, kSeedPoints}),
-              "MCDONALD Jean-Luc|1234|QC|MTL|U14|F|999.00|999.00");
-}
-
-TEST_F(RacerAddTest, NewRacerScreenRefusesBadGenderAndBirthYear)
-{
-    MakeRace("NAT", "GS", "B", "REC-TOWN");
-    ScriptedOperator op({"No", "lee", "kim",
-                         "", "", "", "", "", "", "X", "13", "", "",   // gender refused
-                         "", "", "", "", "", "", "M", "", "", "",     // birth year refused
-                         "", "", "", "", "", "", "", "2013", "", ""});
-    ASSERT_TRUE(AddRacerCommand(ctx, op, {}));
-    EXPECT_EQ(Texts(op), (Strings{"Add Racers from a Points File", "VALID GENDER: M=MEN, F=FEMALE",
-                                                   "MUST ENTER FOUR DIGITS"}));
-    // A named racer's blank card is "0000000"; no points stay blank.
-    EXPECT_EQ(Fields(1, {kCard, kGender, kSeedPoints, kPointsGS}), "0000000|M||");
-}
-
-TEST_F(RacerAddTest, NameFoundInTheListIsOfferedBeforeANewRacer)
-{
-    MakeRace("NAT", "GS", "F", "NAT1234");
-    FillPickTable({test::kAnne, test::kBeth});
-    ScriptedOperator op({"No", "st  pierre", "ANNE-MARIE", "#1"});
-    ASSERT_TRUE(AddRacerCommand(ctx, op, {}));
-    EXPECT_NE(op.transcript().find("ST PIERRE Anne-Marie  0123456  2011"), std::string::npos);
-    EXPECT_NE(op.transcript().find("New Racer"), std::string::npos);
-    EXPECT_EQ(Trim(Racer(1).seedPoints), "033.10");
-
-    ScriptedOperator again({"No", "?", "", "2", "Continue"});  // the pick screen instead
-    EXPECT_FALSE(AddRacerCommand(ctx, again, {}));
-    EXPECT_EQ(Texts(again).back(), "RACER ALREADY ON FILE\nST PIERRE Anne-Marie");
-    EXPECT_EQ(RacerCount(), 1);
 }
 
 }  // namespace
