@@ -13,6 +13,8 @@
 //   - path          after the run: no such file
 //   size path n     after the run: a file of n bytes
 //   ls folder names after the run: the folder's files, sorted
+//   same a b        after the run: files a and b hold the same bytes
+//   differ a b      after the run: files a and b differ
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -142,6 +144,8 @@ TEST_P(CliSession, ShowsAndLeavesWhatTheSessionSays)
                 EXPECT_NE(test::ReadFile(w[1]).find(text.substr(text.find(' ') + 1)), std::string::npos) << check;
             else if (w[0] == "-")
                 EXPECT_FALSE(fs::exists(w[1])) << check;
+            else if (w[0] == "same" || w[0] == "differ")
+                EXPECT_EQ(test::ReadFile(w[1]) == test::ReadFile(w[2]), w[0] == "same") << check;
             else if (w[0] == "size")
                 EXPECT_TRUE(fs::is_regular_file(w[1]) && fs::file_size(w[1]) == std::stoul(w[2])) << check;
             else if (w[0] == "ls") {
