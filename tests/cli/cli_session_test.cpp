@@ -9,6 +9,7 @@
 //   ! line          the whole error output, line by line
 //   ~ text          a text the output holds (\r \n \xhh escapes)
 //   + path name [card [gender]]  before the run: a racer added to a racer file
+//   w path text     before the run: a file written with the text (escapes as for ~)
 //   f path text     after the run: a file holding the text (escapes as for ~)
 //   - path          after the run: no such file
 //   size path n     after the run: a file of n bytes
@@ -126,6 +127,9 @@ TEST_P(CliSession, ShowsAndLeavesWhatTheSessionSays)
                 RacerRecord racer;
                 racer.name = w[2], racer.card = w[3], racer.gender = w[4].empty() ? "F" : w[4];
                 test::WriteFile(w[1], test::ReadFile(w[1]) + EncodeRacer(racer));
+            } else if (w[0] == "w") {
+                const std::string text = Unescape(check.substr(check.find(' ') + 1));
+                test::WriteFile(w[1], text.substr(text.find(' ') + 1));
             }
         const test::CliRun run = test::RunCliIn(dir, step.args, step.answers, step.typed);
         EXPECT_EQ(run.code, step.code) << run.out << run.err;
@@ -155,7 +159,7 @@ TEST_P(CliSession, ShowsAndLeavesWhatTheSessionSays)
                 std::sort(files.begin(), files.end());
                 EXPECT_EQ(files, std::vector<std::string>(w.begin() + 2, w.end())) << check;
             } else
-                EXPECT_EQ(w[0], "+") << "unknown line: " << check;
+                EXPECT_TRUE(w[0] == "+" || w[0] == "w") << "unknown line: " << check;
         }
     }
 }
