@@ -8,7 +8,8 @@
 //   = line          the whole output, line by line (escapes as for ~)
 //   ! line          the whole error output, line by line
 //   ~ text          a text the output holds (\r \n \xhh escapes)
-//   + path name [card [gender]]  before the run: a racer added to a racer file
+//   + path name [card [gender [n=text...]]]  before the run: a racer added to a
+//                   racer file, with text field n (a racer field number) filled
 //   w path text     before the run: a file written with the text (escapes as for ~)
 //   f path text     after the run: a file holding the text (escapes as for ~)
 //   - path          after the run: no such file
@@ -123,9 +124,11 @@ TEST_P(CliSession, ShowsAndLeavesWhatTheSessionSays)
         SCOPED_TRACE(GetParam() + ".session:" + std::to_string(step.line));
         for (const std::string& check : step.checks)
             if (auto w = Words(check); w[0] == "+") {
-                w.resize(5);
+                w.resize(std::max<std::size_t>(w.size(), 5));
                 RacerRecord racer;
                 racer.name = w[2], racer.card = w[3], racer.gender = w[4].empty() ? "F" : w[4];
+                for (std::size_t i = 5; i < w.size(); ++i)
+                    *racer.TextField(std::stoi(w[i])) = w[i].substr(w[i].find('=') + 1);
                 test::WriteFile(w[1], test::ReadFile(w[1]) + EncodeRacer(racer));
             } else if (w[0] == "w") {
                 const std::string text = Unescape(check.substr(check.find(' ') + 1));

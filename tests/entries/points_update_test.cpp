@@ -1,10 +1,8 @@
+// The whole update runs as the command-line session UpdatePoints in tests/data/cli.
 #include "entries/points_update.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "entries/racer_commands.h"
 #include "entry_test_race.h"
 
 namespace skitally {
@@ -63,93 +61,6 @@ TEST(PointsUpdateMatch, RefreshedRacerTakesTheListPointsOrNineNinetyNine)
     EXPECT_EQ(missing.pointsGS, 40.0f);
     EXPECT_EQ(missing.bib, "");
     EXPECT_EQ(missing.start2, "");
-}
-
-class PointsUpdateTest : public test::EntryRaceTest {
-protected:
-    void SetUp() override
-    {
-        MakeRace("NAT", "GS", "F", "NAT1234");
-        RacerRecord anne = Entered("ST~PIERRE Anne-Marie", "0123456");
-        anne.bib = "12", anne.start1 = "3";
-        RacerRecord cara = Entered("ZHOU Cara", "0333333");
-        cara.nation = "USA", cara.birthYear = "2006";
-        RacerFile file;
-        ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
-        ASSERT_TRUE(file.AppendRacer(anne));
-        ASSERT_TRUE(file.AppendRacer(Entered("ADAMS Beth", "0222222")));
-        ASSERT_TRUE(file.AppendRacer(Entered("GONE Racer", "0777777")));
-        ASSERT_TRUE(file.DeleteRacer(3));
-        ASSERT_TRUE(file.AppendRacer(cara));
-        list = dir.File("new list.csv");
-        test::WriteFile(list,
-                        "Cat,Last,First,Div,Card,SXCard,Gender,Birth,DHPoints,SLPoints,GSPoints,SGPoints,SCPoints,"
-                        "SXPoints,SXRank,KKPoints,Group\r\n"
-                        "U16,St Pierre,Anne-Marie,QC,123456,,F,2011,,12.50,33.10,,,,,,\r\n"
-                        "U18,Adams,Beth,AB,222222,,F,2009,55.00,,47.25,60.00,70.00,,,,G2\r\n");
-        before = test::ReadFile(ctx.race.File("RCR"));
-    }
-
-    std::string list;
-    std::string before;
-};
-
-TEST_F(PointsUpdateTest, EveryRacerGoesToTheNewRaceWithRefreshedPoints)
-{
-    ScriptedOperator op({"Yes", "Yes", "XX", "sl"});
-    ASSERT_TRUE(UpdatePointsCommand(ctx, op, {list, "NEW RACE"}));
-    EXPECT_EQ(Texts(op), (Strings{
-                             "Update Racers Points from a New Points File",
-                             "This routine copies ALL of the Racers in the present file to a new file updating the "
-                             "points in the new file",
-                             "Blank ALL Assigned Bibs and Start Positions", "VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK"}));
-    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
-
-    ASSERT_EQ(test::ReadFile(dir.File("NEW RACE.RCR")).size(), 3u * kRacerRecordLength);
-    // Seeded by the slalom chosen: Beth has no slalom points, Cara is not on the list.
-    const std::string made = dir.File("NEW RACE.RCR");
-    EXPECT_EQ(Fields(1, {kSeedPoints, kPointsGS, kBib, kStart1}, made), "012.50|033.10||");
-    EXPECT_EQ(Fields(2, {kSeedPoints, kPointsGS}, made), "|047.25");
-    EXPECT_EQ(Fields(3, {kSeedPoints}, made), "0999.00");
-
-    EXPECT_EQ(test::ReadFile(dir.File("NEW RACE.HDR")), test::ReadFile(ctx.race.File("HDR")));
-    EXPECT_EQ(test::ReadFile(dir.File("NEW RACE.JRY")), test::ReadFile(ctx.race.File("JRY")));
-
-    const std::string report = ctx.race.File("TMP");
-    EXPECT_EQ(op.reportsShown(), (std::vector<std::string>{report}));
-    EXPECT_EQ(test::ReadFile(report), "RACERS NOT FOUND - ASSIGNED 999.00 POINTS\r\n\r\n"
-                                      "NAME                                     CODE    DIV   BYR\r\n"
-                                      "ZHOU Cara                                0333333 USA   2006\r\n");
-}
-
-TEST_F(PointsUpdateTest, KinderKombiIsNoDisciplineOfAFisRace)
-{
-    MakeRace("FIS", "GS", "F", "CAN1234.TD5");
-    test::WriteFile(ctx.race.File("RCR"), before);
-    ScriptedOperator op({"Yes", "No", "KK", "<cancel>"});
-    EXPECT_FALSE(UpdatePointsCommand(ctx, op, {list, "NEW RACE"}));
-    EXPECT_EQ(Texts(op).back(), "Kinder Kombi (KK) not valid for a FIS Race");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("NEW RACE.RCR")));
-}
-
-TEST_F(PointsUpdateTest, RefusalsWriteNoNewRace)
-{
-    ScriptedOperator same({"Yes"});
-    EXPECT_FALSE(UpdatePointsCommand(ctx, same, {list, "SPRING CUP"}));
-    EXPECT_EQ(Texts(same).back(), "The new race file must not be the open race file");
-
-    test::WriteFile(dir.File("OLD RACE.RCR"), "keep");
-    ScriptedOperator keep({"Yes", "No"});
-    EXPECT_FALSE(UpdatePointsCommand(ctx, keep, {list, dir.File("OLD RACE")}));
-    EXPECT_EQ(Texts(keep).back(), "File Already Exists - OVERWRITE");
-    EXPECT_EQ(test::ReadFile(dir.File("OLD RACE.RCR")), "keep");
-
-    test::WriteFile(dir.File("notes.txt"), "short");
-    ScriptedOperator notList({"Yes", "No", "GS"});
-    EXPECT_FALSE(UpdatePointsCommand(ctx, notList, {dir.File("notes.txt"), "NEW RACE"}));
-    EXPECT_EQ(Texts(notList).back(), "This File does not appear to be a Points File");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("NEW RACE.RCR")));
-    EXPECT_TRUE(notList.reportsShown().empty());
 }
 
 }  // namespace
