@@ -186,17 +186,5 @@ TEST_F(StartupTest, ARaceFolderThatCannotBeMadeFallsBackToTheProgramFolder)
     EXPECT_EQ(ctx->skitPath, dir.File("Skitally/"));
 }
 
-TEST_F(StartupTest, ExitAsksAndOnlyYesEnds)
-{
-    ASSERT_EQ(StartEnglish({"No", "Yes"}), StartupOutcome::Running);
-    EXPECT_FALSE(ConfirmExit(*ctx, *op));
-    EXPECT_FALSE(ctx->exitRequested);
-    EXPECT_TRUE(ConfirmExit(*ctx, *op));
-    EXPECT_TRUE(ctx->exitRequested);
-    const MessageBox& box = op->messages().back();
-    EXPECT_EQ(box.title + "|" + box.text, "Skitally Query|ARE YOU SURE YOU WISH TO EXIT SKITALLY");
-    EXPECT_EQ(box.buttons, (Strings{"&Yes", "&No"}));
-}
-
 }  // namespace
 }  // namespace skitally
