@@ -1,3 +1,4 @@
+// Adding from a list named with the command runs as the session RacerAddList in tests/data/cli.
 #include "entries/points_import.h"
 
 #include <gtest/gtest.h>
@@ -88,20 +89,6 @@ TEST_F(PointsImportTest, AFailedImportKeepsTheOldList)
     ScriptedOperator op;
     EXPECT_TRUE(ImportPointsList(ctx, op, WriteList("women_only.csv", womenOnly), true, imported));
     EXPECT_EQ(PickTable()[0].nam, "ADAMS Beth");
-}
-
-TEST_F(PointsImportTest, AddCommandWithAListPicksFromIt)
-{
-    MakeRace("NAT", "SL", "F", "NAT1234");
-    ScriptedOperator op({"No", "1", "Continue"});
-    ASSERT_TRUE(AddRacerCommand(ctx, op, {WriteList("women.csv", women)}));
-    EXPECT_EQ(Texts(op).front(), "Calculate Category (ie: U12, U21) from Birth Year\n( NORMALLY ANSWER 'N' )");
-    ASSERT_EQ(RacerCount(), 1);
-    // No slalom points: no seed points.
-    EXPECT_EQ(Fields(1, {kName, kCard, kNation, kSeedPoints, kPointsSC}), "ADAMS Beth|222222|AB||070.00");
-
-    ScriptedOperator import({"No"});
-    EXPECT_TRUE(ImportCommand(ctx, import, {WriteList("again.csv", women)}));
 }
 
 }  // namespace
