@@ -1,4 +1,6 @@
-// Racers typed in run as the command-line session RacerAddTyped in tests/data/cli.
+// Racers typed in, racers already on file, the codex check and the super
+// combined seeding run as the command-line sessions RacerAddTyped and
+// RacerAddChecks in tests/data/cli.
 #include "entries/racer_add.h"
 
 #include <gtest/gtest.h>
@@ -56,68 +58,6 @@ TEST_F(RacerAddTest, PickedRowsAreAppendedAsWholeRecords)
         "QC|U16|F|2011||012.50|033.10|0123456|0654321");
     EXPECT_EQ(Racer(1).formatVersion, kRacerFormatVersion);
     EXPECT_EQ(Fields(2, {kName, kNation, kSeedPoints}), "ZHOU Cara|USA|999.99");
-}
-
-TEST_F(RacerAddTest, RacerAlreadyOnFileIsSkippedAndTheOthersAdded)
-{
-    MakeRace("NAT", "GS", "F", "NAT1234");
-    AddRacer("ADAMS Beth", "0222222");
-    AddRacer("ZHOU Cara", "0999888");  // same name, other card: another racer
-    FillPickTable({test::kAnne, test::kBeth, test::kCara});
-    ScriptedOperator op({"all", "Continue"});
-    ASSERT_TRUE(AddFromPickTable(ctx, op));
-    EXPECT_EQ(Texts(op), (Strings{"Selection is About to be ADDED to Race File",
-                                                   "RACER ALREADY ON FILE\nADAMS Beth"}));
-    EXPECT_EQ(op.messages()[1].title, "Error Message");
-    EXPECT_EQ(op.beeps(), 1);
-    ASSERT_EQ(RacerCount(), 4);
-    EXPECT_EQ(Trim(Racer(3).name), "ST~PIERRE Anne-Marie");
-    EXPECT_EQ(Trim(Racer(4).card), "0333333");
-
-    // A cancelled or empty selection writes nothing.
-    for (const Strings& answers : {Strings{"1", "Cancel"}, Strings{"none"}}) {
-        ScriptedOperator op2(answers);
-        EXPECT_FALSE(AddFromPickTable(ctx, op2));
-    }
-    EXPECT_EQ(RacerCount(), 4);
-}
-
-TEST_F(RacerAddTest, WrongCodexLeavesTheRacerFileByteIdentical)
-{
-    MakeRace("FIS", "GS", "F", "NAT1234");
-    AddRacer("ROY Anne", "0100000");
-    const std::string before = test::ReadFile(ctx.race.File("RCR"));
-    ScriptedOperator op;
-    EXPECT_FALSE(AddRacerCommand(ctx, op, {}));
-    EXPECT_EQ(Texts(op), (Strings{"CODEX IS INCORRECT",
-                                                   "Please change it by Clicking on the HEADER Tab and then on the "
-                                                   "JURY AND TECHNICAL DATA Button"}));
-    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
-
-    // The codex is read from the jury file, not from what the race had when opened.
-    JuryData jury = ctx.race.jury;
-    jury.technical[kCodexNumber].run1 = "CAN1234.TD5";
-    ASSERT_TRUE(WriteJuryFile(ctx.race.File("JRY"), jury));
-    ScriptedOperator asked({"<cancel>", "<cancel>"});
-    EXPECT_FALSE(AddRacerCommand(ctx, asked, {}));
-    EXPECT_EQ(Texts(asked).back(), "Add Racers from a Points File");
-}
-
-TEST_F(RacerAddTest, SuperCombinedSeedsFromTheChosenDiscipline)
-{
-    MakeRace("FIS", "SC", "F", "CAN1234.TD5");
-    FillPickTable({test::kBeth});
-    ScriptedOperator downhill({"DOWNHILL", "1", "Continue"});
-    ASSERT_TRUE(AddFromPickTable(ctx, downhill));
-    EXPECT_EQ(Texts(downhill)[0], "Seed the Super Combined Race with Points from what Discipline\n"
-                                  "Cancel forces the use the Super Combined points (Do Not Use until 2007-2008 Season)");
-    EXPECT_EQ(downhill.messages()[0].buttons, (Strings{"SUPER G.", "DOWNHILL", "&Cancel"}));
-    EXPECT_EQ(Trim(Racer(1).seedPoints), "055.00");
-
-    test::WriteFile(ctx.race.File("RCR"), "");
-    ScriptedOperator cancelled({"<cancel>", "1", "Continue"});
-    ASSERT_TRUE(AddFromPickTable(ctx, cancelled));
-    EXPECT_EQ(Trim(Racer(1).seedPoints), "070.00");
 }
 
 }  // namespace
