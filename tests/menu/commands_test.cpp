@@ -61,13 +61,6 @@ TEST_F(CommandsTest, EveryCommandHasItsOwnNameAStageAndCaptionsInBothLanguages)
 }
 
 // The stage checks of a race run as the command-line session CommandGates.
-TEST_F(CommandsTest, LeagueRacesNeedNoCalculation)
-{
-    WriteHeader("G", "LGR");
-    test::WriteFile(ctx.race.File("RCR"), test::OneRacerFile("SMITH Ann"));
-    EXPECT_EQ(Run("calc-1run"), Texts{"Not Required for League Racing"});  // even without the weather
-}
-
 TEST_F(CommandsTest, StartListGatingFollowsTheReportFiles)
 {
     WriteHeader("S", "FIS");
@@ -108,6 +101,8 @@ TEST_F(CommandsTest, CaptionsAndMenusFollowTheKindOfRace)
     EXPECT_EQ(ResultsMenuTitle(ctx), "R&acer Reports Menu");
     EXPECT_TRUE(CommandApplies(ctx, teams));
     EXPECT_EQ(Run("jury"), Texts{"Not Required for League Racing"});
+    test::WriteFile(ctx.race.File("RCR"), test::OneRacerFile("SMITH Ann"));
+    EXPECT_EQ(Run("calc-1run"), Texts{"Not Required for League Racing"});  // even without the weather
 }
 
 TEST_F(CommandsTest, ChangingTheDrawAsksFirstAndADeclinedDrawKeepsTheReports)
