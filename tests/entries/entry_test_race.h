@@ -69,7 +69,6 @@ protected:
             joined += "|" + Trim(text[static_cast<std::size_t>(field)]);
         return joined.substr(1);
     }
-    int RacerCount() { return static_cast<int>(ReadFile(ctx.race.File("RCR")).size() / kRacerRecordLength); }
     static Strings Texts(const ScriptedOperator& op) { return test::Texts(op); }
 
     TempDir dir;
