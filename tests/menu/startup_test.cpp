@@ -59,15 +59,7 @@ TEST_F(StartupTest, FirstStartAsksTheLanguageAndWritesTheDefaults)
               0u);
 }
 
-TEST_F(StartupTest, CancellingTheLanguageEndsTheProgramButIsRemembered)
-{
-    EXPECT_EQ(Start({ScriptedOperator::kCancel}), StartupOutcome::Ended);
-    EXPECT_TRUE(ctx->exitRequested);
-    EXPECT_EQ(Setting("Settings", "Language"), "0");
-    Shutdown(*ctx);
-    EXPECT_EQ(Start({}), StartupOutcome::Running);  // not asked again
-}
-
+// A cancelled first language question runs as the session LanguageCancelled.
 TEST_F(StartupTest, StoredSettingsAndTheCommandLineLanguage)
 {
     {
