@@ -58,13 +58,14 @@ TEST(IniFile, PrefersTheProgramFolder)
 
 TEST(DaySerial, CountsFromTheLastDayOf1899)
 {
-    EXPECT_EQ(DaySerial(1899, 12, 30), 0);
-    EXPECT_EQ(DaySerial(1900, 3, 1), 61);
-    EXPECT_EQ(DaySerial(2026, 12, 6), 46362);
-    const CivilDate back = CivilFromSerial(46362);
-    EXPECT_EQ(back.year, 2026);
-    EXPECT_EQ(back.month, 12);
-    EXPECT_EQ(back.day, 6);
+    // clang-format off
+    const struct { int year, month, day, serial; } cases[] = {{1899, 12, 30, 0}, {1900, 3, 1, 61}, {2026, 12, 6, 46362}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(DaySerial(c.year, c.month, c.day), c.serial);
+        const CivilDate back = CivilFromSerial(c.serial);
+        EXPECT_EQ(back.year * 10000 + back.month * 100 + back.day, c.year * 10000 + c.month * 100 + c.day);
+    }
     EXPECT_FALSE(ParseMonthDayYear("02-29-2026"));
     EXPECT_TRUE(ParseMonthDayYear("02-29-2028"));
 }

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "app/scripted_operator.h"
 #include "entries/points_import.h"
 #include "racefile/header_file.h"
@@ -19,6 +16,8 @@
 #include "util/tokens.h"
 
 namespace skitally::test {
+
+using Strings = std::vector<std::string>;
 
 class EntryRaceTest : public ::testing::Test {
 protected:
@@ -40,55 +39,37 @@ protected:
         ReadHeader(ctx);
         ctx.race.jury = jury;
     }
-
-    void FillPickTable(const std::vector<std::string>& lines)
+    void FillPickTable(const Strings& lines)
     {
         std::vector<PickRacer> rows;
         for (const std::string& line : lines)
             rows.push_back(PickRowFromLine(line));
         ASSERT_TRUE(ReplacePickTable(ctx.settings->database(), rows));
     }
-
     void AddRacer(const std::string& name, const std::string& card)
     {
         RacerRecord racer;
-        racer.name = name;
-        racer.card = card;
-        racer.gender = "F";
+        racer.name = name, racer.card = card, racer.gender = "F";
         RacerFile file;
         ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
         ASSERT_TRUE(file.AppendRacer(racer));
     }
-
-    RacerRecord Racer(int n)
+    RacerRecord Racer(int n, const std::string& path = {})
     {
         RacerFile file;
-        EXPECT_TRUE(file.Open(ctx.race.File("RCR"), RacerFileMode::Read));
+        EXPECT_TRUE(file.Open(path.empty() ? ctx.race.File("RCR") : path, RacerFileMode::Read));
         return file.ReadRacer(n).value_or(RacerRecord());
     }
-
-    // Fields of racer n as the lists show them (trimmed, no points blank),
-    // joined by "|".
-    std::string Fields(int n, std::initializer_list<int> fields)
+    // Fields of racer n as the lists show them (trimmed, no points blank), joined by "|".
+    std::string Fields(int n, std::initializer_list<int> fields, const std::string& path = {})
     {
-        const RacerText text = RecordToText(Racer(n));
+        const RacerText text = RecordToText(Racer(n, path));
         std::string joined;
-        const char* separator = "";
-        for (int field : fields) {
-            joined += separator + Trim(text[static_cast<std::size_t>(field)]);
-            separator = "|";
-        }
-        return joined;
+        for (int field : fields)
+            joined += "|" + Trim(text[static_cast<std::size_t>(field)]);
+        return joined.substr(1);
     }
-
-    int RacerCount()
-    {
-        RacerFile file;
-        EXPECT_TRUE(file.Open(ctx.race.File("RCR"), RacerFileMode::Read));
-        return file.RacerCount();
-    }
-
-    static std::vector<std::string> Texts(const ScriptedOperator& op) { return test::Texts(op); }
+    static Strings Texts(const ScriptedOperator& op) { return test::Texts(op); }
 
     TempDir dir;
     AppContext ctx{FoldersIn(dir), FixedClock()};

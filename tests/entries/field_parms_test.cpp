@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 namespace skitally {
 namespace {
 
@@ -47,32 +49,14 @@ TEST(FieldParms, KindsAndDigitsFromTheFormat)
 // What a field keeps of the keys typed into it, and what it refuses.
 TEST(FieldParms, TypingIsFilteredByTheFormat)
 {
-    // clang-format off
-    const struct {
-        const char *type, *format, *typed, *text, *refused;
-    } cases[] = {
-        {"D", "###.##", "12.345", "12.34", "5"},   {"D", "###.##", "1234", "123", "4"},
-        {"D", "###.##", "-4.5", "-4.5", ""},       {"D", "###.##", "1-2a.5.0", "12.50", "-a."},
-        {"I", "####", "20.13", "2013", "."},       {"I", "####", "201345", "2013", "45"},
-        {"A", "XXXX", "Zoë-Ann", "Zoë-", "Ann"},   {"A", "XXXX", "ABCDÉ", "ABCD", "É"},  // characters, not bytes
-        {"T", "MM:SS.DD", "1:59.99", "1:59.99", ""}, {"T", "MM:SS.DD", "1:60", "1:6", "0"},
-        {"T", "MM:SS.DD", "75:10", "7:10", "5"},   // minutes over 59
-        {"T", "MM:SS.DD", "1:2:3", "1:23", ":"},   // one colon only
-        {"T", "MM:SS.DD", "1.5:2", "1.52", ":"},   // no colon after the point
-        {"T", "H:MM:SS.DD", "1:75:00", "1:7:00", "5"},
-        {"T", "H:MM:SS.DD", "12:00:00.00", "1:00:00.00", "2"},  // one hour digit
-        {"T", "H:MM:SS.DD", "1:59:59.99", "1:59:59.99", ""},
-        {"T", "SSS.DD", "75:32", "753", ":2"},     // no colon, three digits
-        {"T", "SSS.DD", "125.32", "125.32", ""},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.format) + " <- " + c.typed);
-        const int length = static_cast<int>(std::string(c.format).size());
-        const FilteredText typed = ApplyTyping(Parms(c.type, c.format, length), c.typed);
-        EXPECT_EQ(typed.text, c.text);
-        EXPECT_EQ(typed.refused, c.refused);
+    const auto rows = test::DataRows("entries/typing.txt");
+    for (const std::vector<std::string>& c : rows) {
+        SCOPED_TRACE(c[1] + " <- " + c[2]);
+        const FilteredText typed = ApplyTyping(Parms(c[0], c[1], static_cast<int>(c[1].size())), c[2]);
+        EXPECT_EQ(typed.text, c[3]);
+        EXPECT_EQ(typed.refused, c[4]);
     }
+    EXPECT_EQ(rows.size(), 18u);
     EXPECT_EQ(ApplyTyping(Parms("D", "###.##", 6), "1-2a.5.0").refusedKeys, 3);
     EXPECT_EQ(ApplyTyping(Parms("A", "XXXX", 4), "ABCDÉ").refusedKeys, 1);
 }

@@ -7,6 +7,7 @@
 #include "entries/points_line_text.h"
 #include "entries/points_list_kinds.h"
 #include "entries/points_list_source.h"
+#include "support/test_support.h"
 
 namespace skitally {
 namespace {
@@ -15,48 +16,16 @@ namespace {
 
 TEST(PointsListKinds, RecognitionOrder)
 {
-    const struct {
-        const char* line;
-        const char* file;
-        const char* kind;
-        char gender;
-        bool header;
-    } cases[] = {
-        // FIS alpine beats FIS ski cross, even with SX points in the header.
-        {"GENDER,FISCODE,NATIONCODE,DHPOINTS,SLPOINTS,GSPOINTS,SGPOINTS,SCPOINTS,SXPOINTS", "A.CSV", "FISALP", 'B',
-         true},
-        {"GENDER,FISCODE,NATIONCODE,DHPOINTS,SLPOINTS,GSPOINTS,SGPOINTS,SXPOINTS", "A.CSV", "FISSKX", 'B', true},
-        // The printed list's gender comes from the file name, M before W.
-        {",,FIS - INTERNATIONAL SKI FEDERATION", "LIST_W.CSV", "FISORG", 'F', true},
-        {",,FIS - INTERNATIONAL SKI FEDERATION", "WOMEN.CSV", "FISORG", 'M', true},
-        {",,FIS - INTERNATIONAL SKI FEDERATION", "FIS.CSV", "FISORG", 'U', true},
-        // National before FIS association lists, which share their words.
-        {"CAT,CARD,GENDER,SXCARD,SXPOINTS,KKPOINTS", "A.CSV", "NATACA", 'B', true},
-        {"CAT,CARD,GENDER,SXCARD,SXPOINTS", "A.CSV", "FISACA", 'B', true},
-        // Words are found inside others: "LOCATION" holds "CAT".
-        {"LOCATION,CARD,GENDER,SXCARD,SXPOINTS", "A.CSV", "FISACA", 'B', true},
-        {"CAT,CARD,GENDER,SLORDER,GSORDER,SXPOINTS", "A.CSV", "LGRACA", 'B', true},
-        {"LAST NAME,FIRST NAME,CARD,SXCARD,GENDER,FIS CARD,NAT CARD,FSX CARD", "A.CSV", "REGACA", 'B', true},
-        {"LAST NAME,FIRST NAME,CARD,GENDER,FIS CARD,NAT CARD", "A.CSV", "REGOLD", 'B', true},
-        {"LISTPUBLISHED,FISCODE,DHPTSO,PARACLASS", "A.CSV", "FISWEBPUB", 'B', true},
-        // The web list is also the catch-all for lines without para or national points.
-        {"123456 J2 SMITH JOHN", "NAT.TXT", "FISWEBPUB", 'B', false},
-        {"CAT,LAST,PARACLASS,DHPTSO", "A.CSV", "ALPPNTSWEBPARA", 'B', true},
-        {"LISTNAME,PARACLASS,DHPTSO", "A.CSV", "ALPPNTSWEBREG", 'B', true},
-        {"CAT,LAST,FIRST,PARACLASS", "NATLIST.CSV", "NATOLD", 'B', false},
-        {"CAT,LAST,FIRST,PARACLASS", "NATSRS.CSV", "NATOLD", 'B', false},
-        {"CAT,LAST,FIRST,PARACLASS", "SRSM.CSV", "SRSOLD", 'M', false},
-        {"CAT,LAST,FIRST,PARACLASS", "SRS_F.CSV", "SRSOLD", 'F', false},
-        {"CAT,LAST,FIRST,PARACLASS", "SRS_W.CSV", "SRSOLD", 'U', false},
-        {"CAT,LAST,FIRST,PARACLASS", "LIST.CSV", "", 'B', false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.line) + " / " + c.file);
-        const RecognisedKind found = RecogniseListKind(c.line, c.file);
-        EXPECT_STREQ(ListKindName(found.kind), c.kind);
-        EXPECT_EQ(found.listGender, c.gender);
-        EXPECT_EQ(found.lineIsHeader, c.header);
+    const auto rows = test::DataRows("entries/list_kinds.txt");
+    for (std::vector<std::string> c : rows) {
+        c.resize(5);
+        SCOPED_TRACE(c[0] + " / " + c[1]);
+        const RecognisedKind found = RecogniseListKind(c[0], c[1]);
+        EXPECT_EQ(ListKindName(found.kind), c[2]);
+        EXPECT_EQ(std::string(1, found.listGender), c[3]);
+        EXPECT_EQ(found.lineIsHeader, c[4] == "1");
     }
+    EXPECT_EQ(rows.size(), 21u);
     EXPECT_EQ(ListKindCode(ListKind::NatOld), 5);
     EXPECT_EQ(ListKindCode(ListKind::SrsOld), 5);
     EXPECT_EQ(ListKindCode(ListKind::FisWebPub), 17);
@@ -126,19 +95,15 @@ TEST(PointsLineText, FullNamesSplitLastNameFirst)
 TEST(PointsLineText, BirthYearsAroundThePivot)
 {
     // 2026: the pivot is 1951.
-    EXPECT_EQ(FourDigitListYear("51", 2026), "1951");
-    EXPECT_EQ(FourDigitListYear("99", 2026), "1999");
-    EXPECT_EQ(FourDigitListYear("50", 2026), "2050");
-    EXPECT_EQ(FourDigitListYear("08", 2026), "2008");
-    EXPECT_EQ(FourDigitListYear("5", 2026), "2005");
-    EXPECT_EQ(FourDigitListYear("54", 2030), "2054");
-    EXPECT_EQ(FourDigitListYear("55", 2030), "1955");
-    EXPECT_EQ(FourDigitListYear("XX/XX/1998", 2026), "1998");
-    EXPECT_EQ(FourDigitListYear("23/04/2001", 2026), "2001");
-    EXPECT_EQ(FourDigitListYear(" 1987 ", 2026), "1987");
-    EXPECT_EQ(FourDigitListYear("", 2026), "");
-    EXPECT_EQ(FourDigitListYear("x8", 2026), "x8");
-    EXPECT_EQ(FourDigitListYear("198", 2026), "198");
+    // clang-format off
+    const struct { const char* year; int season; const char* four; } cases[] = {
+        {"51", 2026, "1951"}, {"99", 2026, "1999"}, {"50", 2026, "2050"}, {"08", 2026, "2008"}, {"5", 2026, "2005"},
+        {"54", 2030, "2054"}, {"55", 2030, "1955"}, {"XX/XX/1998", 2026, "1998"}, {"23/04/2001", 2026, "2001"},
+        {" 1987 ", 2026, "1987"}, {"", 2026, ""}, {"x8", 2026, "x8"}, {"198", 2026, "198"},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(FourDigitListYear(c.year, c.season), c.four) << c.year << " in " << c.season;
 }
 
 TEST(PointsLineText, CaseNumbersAndFields)
@@ -159,7 +124,6 @@ TEST(PointsLineText, CaseNumbersAndFields)
     EXPECT_EQ(fields, (std::vector<std::string>{"a", "b\tc", ""}));
     SplitDelimited("\"open,quote", ",", fields);
     EXPECT_EQ(fields, std::vector<std::string>{"open,quote"});
-
 }
 
 TEST(PointsListSource, LinesLineEndsAndEncodings)

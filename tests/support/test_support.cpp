@@ -7,6 +7,8 @@
 #include <random>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
 #include "cli_app.h"
 #include "racefile/racer_record.h"
 
@@ -84,6 +86,22 @@ void WriteFile(const std::string& path, const std::string& bytes)
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+std::vector<std::vector<std::string>> DataRows(const std::string& relativePath, char separator)
+{
+    std::ifstream in(std::string(SKITALLY_TEST_DATA) + "/" + relativePath);
+    EXPECT_TRUE(in) << relativePath;
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line + separator);
+        rows.emplace_back();
+        for (std::string field; std::getline(fields, field, separator);)
+            rows.back().push_back(field);
+    }
+    return rows;
 }
 
 std::vector<std::string> Texts(const ScriptedOperator& op)

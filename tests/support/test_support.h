@@ -38,6 +38,10 @@ std::string Pad(std::string text, std::size_t width);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
+// The rows of a table file under tests/data, split at `separator`; blank
+// lines and lines starting with "#" are left out.
+std::vector<std::vector<std::string>> DataRows(const std::string& relativePath, char separator = '|');
+
 // The texts of the message boxes shown, in order.
 std::vector<std::string> Texts(const ScriptedOperator& op);
 
