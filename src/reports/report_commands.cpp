@@ -8,6 +8,7 @@
 #include "app/text_table.h"
 #include "reports/competitor_list.h"
 #include "reports/print_settings.h"
+#include "reports/report_code_choice.h"
 #include "reports/report_options.h"
 #include "reports/report_text_ids.h"
 #include "reports/smf_report.h"
@@ -201,26 +202,11 @@ bool PrintSettingsCommand(AppContext& ctx, Operator& op, const std::vector<std::
     std::vector<std::string> codes;
     for (const DefaultPrintSettings& entry : DefaultPrintSettingsTable())
         codes.push_back(entry.code);
-    std::string code;
-    if (args.empty()) {
-        const std::optional<int> chosen =
-            op.Choose({FillPlaceholder(ctx.Text(report_text::kPrintSettingsTitle), "XdddX", ""),
-                       ctx.Text(report_text::kReportTypeCode), codes});
-        if (!chosen)
-            return false;
-        code = codes[static_cast<std::size_t>(*chosen)];
-    } else {
-        code = ToUpper(Trim(args.front()));
-    }
-    bool known = false;
-    for (const std::string& listed : codes)
-        known = known || listed == code;
-    if (!known) {
-        std::string allowed;
-        for (const std::string& listed : codes)
-            allowed += (allowed.empty() ? "" : ", ") + listed;
-        return Refuse(ctx, op, allowed);
-    }
+    const std::optional<std::string> chosen = AskReportCode(
+        ctx, op, args, codes, codes, FillPlaceholder(ctx.Text(report_text::kPrintSettingsTitle), "XdddX", ""));
+    if (!chosen)
+        return false;
+    const std::string& code = *chosen;
     if (args.size() <= 1)
         return EditPrintSettings(ctx, op, code);
     if (args.size() != 6)

@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/text_ids.h"
 #include "reports/print_settings.h"
+#include "reports/report_code_choice.h"
 #include "reports/report_text_ids.h"
 #include "util/tokens.h"
 
@@ -51,30 +52,14 @@ bool ReprintCommand(AppContext& ctx, Operator& op, const std::vector<std::string
         ShowMessage(ctx, op, ctx.Text(report_text::kNoReportsYet));
         return false;
     }
-    std::string code;
-    if (args.empty()) {
-        std::vector<std::string> items;
-        for (const std::string& listed : codes)
-            items.push_back(listed + "  " + ReportTitle(ctx, listed));
-        const std::optional<int> chosen =
-            op.Choose({StripAccelerator(ctx.Text(kReprintCaption)), ctx.Text(report_text::kReportTypeCode), items});
-        if (!chosen)
-            return false;
-        code = codes[static_cast<std::size_t>(*chosen)];
-    } else {
-        code = ToUpper(Trim(args.front()));
-        bool listed = false;
-        for (const std::string& known : codes)
-            listed = listed || known == code;
-        if (!listed) {
-            std::string allowed;
-            for (const std::string& known : codes)
-                allowed += (allowed.empty() ? "" : ", ") + known;
-            ShowMessage(ctx, op, ctx.Text(text::kResponseMustBe) + " " + allowed);
-            return false;
-        }
-    }
-    op.ShowReport(ctx.race.File(code), ReportTitle(ctx, code));
+    std::vector<std::string> items;
+    for (const std::string& listed : codes)
+        items.push_back(listed + "  " + ReportTitle(ctx, listed));
+    const std::optional<std::string> code =
+        AskReportCode(ctx, op, args, codes, items, StripAccelerator(ctx.Text(kReprintCaption)));
+    if (!code)
+        return false;
+    op.ShowReport(ctx.race.File(*code), ReportTitle(ctx, *code));
     return true;
 }
 
