@@ -6,6 +6,7 @@
 #include "draw/draw_dialogs.h"
 #include "draw/draw_text_ids.h"
 #include "draw/draw_work_files.h"
+#include "racefile/race_change.h"
 #include "racefile/race_kinds.h"
 #include "racefile/stale_reports.h"
 #include "util/file_replace.h"
@@ -193,16 +194,26 @@ DrawOutcome AutomaticDraw(AppContext& ctx, Operator& op, DrawRandom& random)
         return outcome;
     }
 
-    // Everything is decided; only now does the race change. The files it
-    // makes wrong go first, so that none of them outlives the change.
-    DeleteReportFiles(ctx, kDrawDependentCodes);
-    if (s.reassign)
-        DeleteReportFiles(ctx, kAssignmentFileCodes);
-    if (s.blankResults)
-        DeleteReportFiles(ctx, kResultFileCodes);
-    if (Status status = SaveDrawField(ctx.race.File("RCR"), s.field); !status) {
+    // Everything is decided; only now does the race change: the drawn racers
+    // and the deletion of the files the draw makes wrong, all or nothing.
+    const std::string racerFile = ctx.race.File("RCR");
+    std::string bytes;
+    if (Status read = ReadWholeFile(racerFile, bytes); !read) {
         RemoveDrawWorkFiles(ctx);
-        Refuse(ctx, op, status.error());
+        Refuse(ctx, op, read.error());
+        return outcome;
+    }
+    const RaceFlags flagsBefore = ctx.race.flags;
+    FileTransaction change(RaceJournal(ctx.race));
+    change.Replace(racerFile, DrawnRacerFile(std::move(bytes), s.field));
+    AddReportDeletions(ctx, kDrawDependentCodes, change);
+    if (s.reassign)
+        AddReportDeletions(ctx, kAssignmentFileCodes, change);
+    if (s.blankResults)
+        AddReportDeletions(ctx, kResultFileCodes, change);
+    if (!CommitRaceChange(ctx, op, change)) {
+        ctx.race.flags = flagsBefore;
+        RemoveDrawWorkFiles(ctx);
         return outcome;
     }
     outcome.completed = true;

@@ -17,15 +17,15 @@ Status LoadDrawField(const std::string& racerFile, DrawField& field)
     });
 }
 
-Status SaveDrawField(const std::string& racerFile, const DrawField& field)
+std::string DrawnRacerFile(std::string bytes, const DrawField& field)
 {
-    RacerFile file;
-    if (Status status = file.Open(racerFile, RacerFileMode::Update); !status)
-        return status;
-    for (const DrawRacer& entry : field.racers)
-        if (Status status = file.WriteRacer(entry.record, entry.racer); !status)
-            return status;
-    return Status::Ok();
+    for (const DrawRacer& entry : field.racers) {
+        const std::size_t at = static_cast<std::size_t>(entry.record - 1) * kRacerRecordLength;
+        const std::string record = EncodeRacer(entry.racer);
+        if (at + record.size() <= bytes.size())
+            bytes.replace(at, record.size(), record);
+    }
+    return bytes;
 }
 
 bool HasSeedPoints(const RacerRecord& racer)

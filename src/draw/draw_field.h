@@ -26,8 +26,9 @@ struct DrawField {
 };
 
 Status LoadDrawField(const std::string& racerFile, DrawField& field);
-// Writes every racer of the field back as a whole record.
-Status SaveDrawField(const std::string& racerFile, const DrawField& field);
+// The racer file's bytes with every racer of the field written back over
+// its own record; every other byte as it was.
+std::string DrawnRacerFile(std::string bytes, const DrawField& field);
 
 // Seed points: a blank text, or one that is not a number of zero or more,
 // means none. Equal means equal numeric values ("045.20" = "45.2").

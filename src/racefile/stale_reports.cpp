@@ -1,11 +1,10 @@
 #include "racefile/stale_reports.h"
 
-
 #include "app/paths.h"
 #include "app/text_ids.h"
+#include "racefile/race_change.h"
 #include "racefile/race_status_file.h"
 #include "util/tokens.h"
-#include "util/write_steps.h"
 
 namespace skitally {
 namespace {
@@ -33,7 +32,7 @@ bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId, bool deleteNow)
 
 }  // namespace
 
-void DeleteReportFiles(AppContext& ctx, std::string_view codes)
+void AddReportDeletions(AppContext& ctx, std::string_view codes, FileTransaction& change)
 {
     RaceFlags& flags = ctx.race.flags;
     const RaceFlags before = flags;
@@ -42,7 +41,7 @@ void DeleteReportFiles(AppContext& ctx, std::string_view codes)
         const std::string code = ToUpper(Trim(PopToken(rest, ",")));
         if (code.empty())
             continue;
-        RemoveFile(ctx.race.File(code));
+        change.Remove(ctx.race.File(code));
         // Reset even when the file was already gone: the marker must not
         // outlive its file.
         if (code == "CLC")
@@ -50,10 +49,16 @@ void DeleteReportFiles(AppContext& ctx, std::string_view codes)
         if (code == "SNS")
             flags.snowSeeded = false;
     }
-    if (!ctx.race.open || (flags.calculation == before.calculation && flags.snowSeeded == before.snowSeeded))
-        return;
-    if (const Status written = WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), flags); !written)
-        ctx.log.Write("Race status not written: " + written.error());
+    if (ctx.race.open && (flags.calculation != before.calculation || flags.snowSeeded != before.snowSeeded))
+        change.Replace(ctx.race.File("SKT"), ComposeRaceStatus(ctx.race.File("RCR"), flags));
+}
+
+void DeleteReportFiles(AppContext& ctx, std::string_view codes)
+{
+    FileTransaction change(RaceJournal(ctx.race));
+    AddReportDeletions(ctx, codes, change);
+    if (const Status done = change.Commit(); !done)
+        ctx.log.Write("Reports not deleted: " + change.failedPath() + ": " + done.error());
 }
 
 bool AnyReportExists(const AppContext& ctx, std::string_view codes)

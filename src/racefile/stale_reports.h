@@ -7,6 +7,7 @@
 
 #include "app/app_context.h"
 #include "app/operator.h"
+#include "util/file_transaction.h"
 
 namespace skitally {
 
@@ -21,6 +22,10 @@ inline constexpr std::string_view kRun2ListCodes = "RN2,RC2,TRN";
 // marker to "0" and "SNS" clears the snow-seed flag; the race status file
 // is rewritten at once when either changed.
 void DeleteReportFiles(AppContext& ctx, std::string_view codes);
+// The same deletions and status-file rewrite added to `change`, so that they
+// happen together with the rest of it; the flags in `ctx` are changed at
+// once, and the caller puts them back when the change fails.
+void AddReportDeletions(AppContext& ctx, std::string_view codes, FileTransaction& change);
 
 // Whether the race has a file of any of the codes.
 bool AnyReportExists(const AppContext& ctx, std::string_view codes);

@@ -13,17 +13,22 @@ namespace fs = std::filesystem;
 FolderSnapshot SnapshotFolder(const std::string& folder)
 {
     FolderSnapshot snapshot;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        if (entry.is_regular_file())
-            snapshot[entry.path().filename().string()] = ReadFile(entry.path().string());
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        // The draw's work files ("$TOP$.DAT", ...) are shown while it runs,
+        // so they are on disk before the race changes; each draw rewrites
+        // them and they are no part of the race.
+        if (entry.is_regular_file() && name.front() != '$')
+            snapshot[name] = ReadFile(entry.path().string());
+    }
     return snapshot;
 }
 
 void RestoreFolder(const std::string& folder, const FolderSnapshot& snapshot)
 {
-    for (const auto& [name, bytes] : SnapshotFolder(folder))
-        if (snapshot.count(name) == 0)
-            fs::remove(fs::path(folder) / name);
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        if (entry.is_regular_file() && snapshot.count(entry.path().filename().string()) == 0)
+            fs::remove(entry.path());
     for (const auto& [name, bytes] : snapshot)
         WriteFile((fs::path(folder) / name).string(), bytes);
 }

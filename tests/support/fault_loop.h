@@ -11,7 +11,8 @@
 
 namespace skitally::test {
 
-// File name -> bytes of every file in the folder (not below it).
+// File name -> bytes of every file in the folder (not below it) but the
+// draw's work files.
 using FolderSnapshot = std::map<std::string, std::string>;
 
 FolderSnapshot SnapshotFolder(const std::string& folder);

@@ -1,6 +1,7 @@
-// A discipline change rewrites the racers and the header together: faulted
-// at any write, or killed, the race opens as it was or as changed, never
-// with one discipline's points under the other's header.
+// Changes of many racers at once, faulted at any write or killed: the race
+// opens as it was or as changed. A discipline change never leaves one
+// discipline's points under the other's header; a draw never leaves some
+// racers drawn and others not, nor the start lists deleted without a draw.
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@
 namespace skitally {
 namespace {
 
-class DisciplineChangeFaults : public ::testing::Test {
+class RaceChangeFaults : public ::testing::Test {
   protected:
     void SetUp() override
     {
@@ -88,14 +89,14 @@ class DisciplineChangeFaults : public ::testing::Test {
     const std::string race = dir.File("races/BANFF");
 };
 
-TEST_F(DisciplineChangeFaults, AFullDiskAtAnyWriteLeavesTheRaceAsBeforeOrAsChanged)
+TEST_F(RaceChangeFaults, AFullDiskAtAnyWriteLeavesTheRaceAsBeforeOrAsChanged)
 {
     const auto result = test::RunAtEveryFault(dir.File("races"), WriteFaultKind::Fail,
                                               InProcess({"header", race, "discipline=GS"}), [&] { Reopen(); });
     ExpectRacersAndHeaderChanged(result);
 }
 
-TEST_F(DisciplineChangeFaults, AnFValueOfAnotherDisciplineChangesRacersHeaderAndWeatherTogether)
+TEST_F(RaceChangeFaults, AnFValueOfAnotherDisciplineChangesRacersHeaderAndWeatherTogether)
 {
     const auto result =
         test::RunAtEveryFault(dir.File("races"), WriteFaultKind::Fail,
@@ -105,8 +106,24 @@ TEST_F(DisciplineChangeFaults, AnFValueOfAnotherDisciplineChangesRacersHeaderAnd
     EXPECT_EQ(result.after.count("BANFF.WTH"), 1u);
 }
 
+TEST_F(RaceChangeFaults, ADrawFaultedAtAnyWriteIsWholeOrNotAtAll)
+{
+    test::WriteFile(race + ".RN1", "an earlier start list");
+    const auto draw = [this](const WriteFault& fault) {
+        SetWriteFault(fault);
+        const test::CliRun run =
+            test::RunCliIn(dir, {"--lang", "en", "draw", race, "--seed", "7"},
+                           {"Continue", "5", "Yes", "1", "No", "No", "Yes", "Yes", "No", "Yes"});
+        return test::FaultedRun{WriteFaultFired(), run.code == kCliDone};
+    };
+    const auto result = test::RunAtEveryFault(dir.File("races"), WriteFaultKind::Fail, draw, [&] { Reopen(); });
+    EXPECT_NE(result.before.at("BANFF.RCR"), result.after.at("BANFF.RCR"));
+    EXPECT_EQ(result.after.count("BANFF.RN1"), 0u);
+    EXPECT_NE(result.outcomes.find('B'), std::string::npos);
+}
+
 #ifndef _WIN32
-TEST_F(DisciplineChangeFaults, KilledAtAnyWriteTheRaceOpensAsBeforeOrAsChanged)
+TEST_F(RaceChangeFaults, KilledAtAnyWriteTheRaceOpensAsBeforeOrAsChanged)
 {
     const auto change = [&](const WriteFault& fault) {
         std::string command = std::string(SKITALLY_CLI_PATH) + " --data-dir '" + dir.path() +
@@ -124,11 +141,24 @@ TEST_F(DisciplineChangeFaults, KilledAtAnyWriteTheRaceOpensAsBeforeOrAsChanged)
 
 // A real kill of a change of 500 racers, at moments spread over the whole
 // run and then over the span of its writes.
-TEST_F(DisciplineChangeFaults, KilledWithSigkillAt500RacersTheRaceOpensAsBeforeOrAsChanged)
+TEST_F(RaceChangeFaults, KilledWithSigkillAt500RacersTheRaceOpensAsBeforeOrAsChanged)
 {
     AddRacers(21, 500);
     const std::vector<std::string> argv = {SKITALLY_CLI_PATH, "--data-dir",     dir.path(), "--lang", "en",
                                            "--answers",       Answers({"Yes"}), "header",   race,     "discipline=GS"};
+    const test::KillLoopResult result = test::KillAtMoments(
+        dir.File("races"), argv, [&] { Reopen(); }, 20);
+    EXPECT_GT(result.killed, 0);
+    EXPECT_NE(result.outcomes.find('B'), std::string::npos);
+}
+
+// The same for a draw of 500 racers.
+TEST_F(RaceChangeFaults, ADrawOf500KilledWithSigkillIsWholeOrNotAtAll)
+{
+    AddRacers(21, 500);
+    const std::vector<std::string> argv = {
+        SKITALLY_CLI_PATH, "--data-dir", dir.path(), "--lang", "en", "--answers",
+        Answers({"5", "Yes", "1", "No", "No", "Yes", "Yes", "No", "No"}), "draw", race, "--seed", "7"};
     const test::KillLoopResult result = test::KillAtMoments(
         dir.File("races"), argv, [&] { Reopen(); }, 20);
     EXPECT_GT(result.killed, 0);
