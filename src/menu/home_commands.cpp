@@ -50,15 +50,9 @@ bool MainMenuCommand(AppContext& ctx, Operator&, const std::vector<std::string>&
 bool PreferencesCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
 {
     const std::string offered = ctx.settings->Get("Settings", "Languages");
-    ListChoice choice{ctx.Text(text::kPreferences), ctx.Text(text::kLanguage), {}};
-    std::string digits;
-    const int names[] = {text::kEnglishName, text::kFrenchName, text::kGermanName};
-    for (char digit : {'0', '1', '2'})
-        if (offered.find(digit) != std::string::npos) {
-            choice.items.push_back(ctx.Text(names[digit - '0']));
-            digits += digit;
-        }
-    const auto language = op.Choose(choice);
+    const OfferedLanguages languages = LanguagesOffered(ctx, offered);
+    const std::string& digits = languages.digits;
+    const auto language = op.Choose({ctx.Text(text::kPreferences), ctx.Text(text::kLanguage), languages.names});
     if (!language || *language >= static_cast<int>(digits.size()))
         return false;
     const bool fieldHelp = AskYesNo(ctx, op, ctx.Text(text::kFieldHelp), !ctx.fieldHelp);

@@ -76,15 +76,10 @@ bool ChooseLanguage(AppContext& ctx, Operator& op, const StartupOptions& options
         ctx.settings->Set("Settings", "Language", language);
     }
     if (language.empty()) {
-        MessageBox box{ctx.Text(text::kQueryTitle), ctx.Text(text::kLanguagePreference), {}, MessageIcon::Question};
-        std::string digits;
-        const int names[] = {text::kEnglishName, text::kFrenchName, text::kGermanName};
-        for (char digit : {'0', '1', '2'})
-            if (offered.find(digit) != std::string::npos) {
-                box.buttons.push_back(ctx.Text(names[digit - '0']));
-                digits += digit;
-            }
-        const int chosen = op.Message(box);
+        const OfferedLanguages languages = LanguagesOffered(ctx, offered);
+        const std::string& digits = languages.digits;
+        const int chosen = op.Message({ctx.Text(text::kQueryTitle), ctx.Text(text::kLanguagePreference),
+                                       languages.names, MessageIcon::Question});
         if (chosen < 0 || chosen >= static_cast<int>(digits.size())) {
             // Stored all the same, so the next start does not ask again.
             ctx.settings->Set("Settings", "Language", "0");
@@ -137,6 +132,18 @@ void OpenCommandLineRace(AppContext& ctx, Operator& op, const std::string& given
 }
 
 }  // namespace
+
+OfferedLanguages LanguagesOffered(const AppContext& ctx, const std::string& offered)
+{
+    OfferedLanguages languages;
+    const int names[] = {text::kEnglishName, text::kFrenchName, text::kGermanName};
+    for (char digit : {'0', '1', '2'})
+        if (offered.find(digit) != std::string::npos) {
+            languages.names.push_back(ctx.Text(names[digit - '0']));
+            languages.digits += digit;
+        }
+    return languages;
+}
 
 bool IsRaceFileCode(const std::string& code)
 {

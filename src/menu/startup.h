@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/operator.h"
@@ -30,6 +31,14 @@ StartupOutcome Main(AppContext& ctx, Operator& op, const StartupOptions& options
 bool ConfirmExit(AppContext& ctx, Operator& op);
 // Closes the open race and the debug log.
 void Shutdown(AppContext& ctx);
+
+// The languages of the "Languages" setting ("01": English and French), as
+// their names in the current language and, in the same order, their digits.
+struct OfferedLanguages {
+    std::vector<std::string> names;
+    std::string digits;
+};
+OfferedLanguages LanguagesOffered(const AppContext& ctx, const std::string& offered);
 
 // The codes whose files belong to a race when one is named on the command line.
 bool IsRaceFileCode(const std::string& code);
