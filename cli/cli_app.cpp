@@ -127,18 +127,20 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
     }
     try {
         if (Main(ctx, *op, startup) == StartupOutcome::Ended) {
-            Shutdown(ctx);
+            Shutdown(ctx, *op);
             return kCliRefused;
         }
         if (startup.raceArgument && !ctx.race.open) {
-            Shutdown(ctx);
+            Shutdown(ctx, *op);
             return kCliRefused;
         }
         const bool done = command->run(ctx, *op, commandArgs);
-        Shutdown(ctx);
-        return done ? kCliDone : kCliRefused;
+        // A status file not written at the end fails the command: its
+        // flags are part of what the command did.
+        const bool closed = Shutdown(ctx, *op);
+        return done && closed ? kCliDone : kCliRefused;
     } catch (const ScriptError& error) {
-        Shutdown(ctx);
+        Shutdown(ctx, *op);
         streams.err << "skitally-cli: " << error.what() << "\n";
         return kCliScript;
     }

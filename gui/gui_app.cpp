@@ -40,7 +40,7 @@ GuiSession::~GuiSession()
 {
     window_.reset();
     if (started_)
-        Shutdown(ctx_);
+        Shutdown(ctx_, op_);
 }
 
 StartupOutcome GuiSession::Start(const std::optional<std::string>& raceArgument)

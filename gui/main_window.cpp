@@ -19,6 +19,7 @@
 #include "app/text_ids.h"
 #include "menu/startup.h"
 #include "racefile/race_kinds.h"
+#include "racefile/race_open.h"
 #include "qt_operator.h"
 #include "racer_view_dialog.h"
 
@@ -245,6 +246,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     exitConfirmed_ = true;
+    // Closed while the window is still there to show a failed write of
+    // the race's status file.
+    CloseRace(ctx_, op_);
     event->accept();
 }
 

@@ -59,6 +59,8 @@ public:
 
     RaceState race;
     std::string currentReportCode;
+    // The caption of the command running, named in the race's snapshots.
+    std::string operation;
     // Set when the operator chose to end the program (abort, cancelled
     // language question, confirmed exit); front ends check it after every command.
     bool exitRequested = false;

@@ -88,5 +88,27 @@ constexpr int kCannotWrite = 8219;
 constexpr int kUnknownLayout = 8220;
 constexpr int kOntoItself = 8221;
 constexpr int kUnexpectedFailure = 8222;
+// Snapshots, restore and the checks on open
+constexpr int kRestoreCommand = 8652;
+constexpr int kSnapshotNotWritten = 8950;
+constexpr int kNoSnapshots = 8951;
+constexpr int kPickSnapshot = 8952;
+constexpr int kConfirmRestore = 8953;
+constexpr int kNoSuchSnapshot = 8954;
+constexpr int kRestored = 8955;
+constexpr int kDamagePartialRecord = 8956;
+constexpr int kDamageRecordNotEnded = 8957;
+constexpr int kDamageNotANumber = 8958;
+constexpr int kDamageNulName = 8959;
+constexpr int kDamageImpossibleNumber = 8960;
+constexpr int kDamageHeaderNotText = 8961;
+constexpr int kDamagedFiles = 8962;
+constexpr int kMoreDamage = 8963;
+constexpr int kRestoreOrGoOn = 8964;
+constexpr int kGoOnWithoutSnapshot = 8965;
+constexpr int kRestoreButton = 8966;
+constexpr int kGoOnButton = 8967;
+constexpr int kPartialRecordKept = 8968;
+constexpr int kStatusNotWritten = 8969;
 
 }  // namespace skitally::text

@@ -48,8 +48,9 @@ bool CalculationAllowed(AppContext& ctx, Operator& op)
 CommandAction Guarded(const Command& command, CommandAction operation)
 {
     return [stage = command.stage, requirements = command.requirements, only = command.only,
-            lists = command.startListsNeeded,
+            lists = command.startListsNeeded, captionId = command.captionId, name = command.name,
             operation = std::move(operation)](AppContext& ctx, Operator& op, const std::vector<std::string>& args) {
+        ctx.operation = captionId ? StripAccelerator(ctx.Text(captionId)) : name;
         if (stage != "Home" && !ctx.race.open) {
             op.Message({ctx.Text(text::kMessageTitle), ctx.Text(text::kNoRaceOpen), {ctx.Text(text::kOkay)},
                         MessageIcon::Exclamation});

@@ -105,6 +105,7 @@ std::vector<Command> BuildCommands()
         Entry("open-race", text::kOpenRace, "Home").Help("open a race: open-race [RACE], else pick it").Runs(OpenRaceCommand),
         Entry("new-race", text::kNewRace, "Home").Help("create a race: new-race [RACE], else pick its name").Runs(NewRaceCommand),
         Entry("race-options", text::kChangeRaceOptions, "Home").WithRace().Help("change the options of the open race").Runs(RaceOptionsCommand),
+        Entry("restore", text::kRestoreCommand, "Home").WithRace().Help("restore RACE [SNAPSHOT]: bring back the race as it was before a change").Runs(RestoreCommand),
         Entry("main-menu", text::kMainMenu, "Home").WithRace().Help("re-read the race header and show the main menu").Runs(MainMenuCommand),
         Entry("preferences", text::kPreferencesCaption, "Home").NoRace().Help("language and field help").Runs(PreferencesCommand),
         Entry("change-look", text::kChangeLook, "Home").NoRace().Help("toggle the tabbed and the list menu").Runs(ChangeLookCommand),

@@ -5,6 +5,7 @@
 #include "menu/startup.h"
 #include "racefile/header_entry.h"
 #include "racefile/race_open.h"
+#include "racefile/race_restore.h"
 
 namespace skitally {
 
@@ -38,6 +39,22 @@ bool RaceOptionsCommand(AppContext& ctx, Operator& op, const std::vector<std::st
         return false;
     }
     return RaceOptionsScreen(ctx, op, false);
+}
+
+bool RestoreCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
+{
+    if (!ctx.race.open) {
+        op.Message({ctx.Text(text::kMessageTitle), ctx.Text(text::kNoRaceOpen), {ctx.Text(text::kOkay)},
+                    MessageIcon::Exclamation});
+        return false;
+    }
+    if (!RestoreRaceSnapshot(ctx, op, args.empty() ? std::string() : args.front()))
+        return false;
+    // Read again from the restored files; closing first would write the
+    // status file of before the restore over the restored one.
+    const std::string racerFile = ctx.race.File("RCR");
+    ctx.race.open = false;
+    return OpenRace(ctx, op, racerFile, false);
 }
 
 bool MainMenuCommand(AppContext& ctx, Operator&, const std::vector<std::string>&)

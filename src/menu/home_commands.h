@@ -13,6 +13,9 @@ bool OpenRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::strin
 bool NewRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 bool RaceOptionsCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 bool MainMenuCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+// restore RACE [SNAPSHOT]: a snapshot of the open race brought back, by its
+// number or picked from the list, and the race read again.
+bool RestoreCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 bool PreferencesCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 bool ChangeLookCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 bool ExitCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);

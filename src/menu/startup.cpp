@@ -157,7 +157,7 @@ StartupOutcome Main(AppContext& ctx, Operator& op, const StartupOptions& options
     ctx.log.Start(ctx.folders.home, ctx.clock);
     OpenSettings(ctx, op);
 
-    CloseRace(ctx);
+    CloseRace(ctx, op);
     ctx.exitRequested = false;
     ctx.versionText = AppContext::VersionText();
     const LocalDateTime now = ToLocal(ctx.clock());
@@ -202,10 +202,11 @@ bool ConfirmExit(AppContext& ctx, Operator& op)
     return chosen == 0;
 }
 
-void Shutdown(AppContext& ctx)
+bool Shutdown(AppContext& ctx, Operator& op)
 {
-    CloseRace(ctx);
+    const bool closed = CloseRace(ctx, op);
     ctx.log.Close();
+    return closed;
 }
 
 }  // namespace skitally

@@ -29,8 +29,9 @@ StartupOutcome Main(AppContext& ctx, Operator& op, const StartupOptions& options
 
 // "ARE YOU SURE YOU WISH TO EXIT SKITALLY"; true when the answer is Yes.
 bool ConfirmExit(AppContext& ctx, Operator& op);
-// Closes the open race and the debug log.
-void Shutdown(AppContext& ctx);
+// Closes the open race and the debug log; false when the race's status
+// file could not be written (the operator was told).
+bool Shutdown(AppContext& ctx, Operator& op);
 
 // The languages of the "Languages" setting ("01": English and French), as
 // their names in the current language and, in the same order, their digits.

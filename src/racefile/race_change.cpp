@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
+#include "racefile/race_snapshots.h"
 
 namespace skitally {
 
@@ -15,8 +16,29 @@ Status RecoverRaceFiles(const RaceState& race)
     return RecoverFileTransaction(RaceJournal(race));
 }
 
+namespace {
+
+// Edits of one header or weather file are not worth one of the few
+// snapshots kept; changes of the racers or of several files are.
+bool WorthASnapshot(const RaceState& race, const FileTransaction& change)
+{
+    return change.size() > 1 || change.Changes(race.File("RCR"));
+}
+
+}  // namespace
+
 bool CommitRaceChange(AppContext& ctx, Operator& op, FileTransaction& change)
 {
+    // Without its snapshot the change is not made: a disk that cannot take
+    // the copy would most likely refuse the change too, and the operator
+    // keeps the undo that was promised.
+    if (WorthASnapshot(ctx.race, change)) {
+        if (const Status saved = TakeRaceSnapshot(ctx.race, ToLocal(ctx.clock()), ctx.operation); !saved) {
+            ctx.log.Write("No snapshot: " + saved.error());
+            ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kSnapshotNotWritten), "XdddX", FailureText(ctx, saved)));
+            return false;
+        }
+    }
     op.ProgressStart(ctx.Text(text::kWritingFile), 1);
     const Status written = change.Commit();
     op.ProgressStep(1, {});

@@ -9,6 +9,7 @@
 #include "racefile/old_racer_layouts.h"
 #include "racefile/race_change.h"
 #include "racefile/race_copy.h"
+#include "racefile/race_restore.h"
 #include "racefile/race_status_file.h"
 #include "racefile/racer_file.h"
 #include "racefile/stage_check.h"
@@ -147,14 +148,19 @@ bool ReadHeader(AppContext& ctx)
     return read;
 }
 
-void CloseRace(AppContext& ctx)
+bool CloseRace(AppContext& ctx, Operator& op)
 {
+    Status written = Status::Ok();
     if (ctx.race.open) {
-        const Status written = WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), ctx.race.flags);
+        const std::string statusFile = ctx.race.File("SKT");
+        written = WriteRaceStatus(statusFile, ctx.race.File("RCR"), ctx.race.flags);
         ctx.log.Write("Race closed: " + ctx.race.File("RCR") + (written ? "" : " (" + written.error() + ")"));
+        if (!written)
+            ShowFileFailure(ctx, op, text::kStatusNotWritten, statusFile, written);
     }
     ctx.race = RaceState();
     ctx.currentReportCode.clear();
+    return written.ok();
 }
 
 bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace)
@@ -197,7 +203,7 @@ bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool c
     std::error_code ec;
     const std::string racerFile =
         std::filesystem::absolute(ChangeExtension(ToNativeSeparators(Trim(chosen)), "RCR"), ec).string();
-    CloseRace(ctx);
+    CloseRace(ctx, op);
     // Opening never makes a file of a mistyped name: only creating does.
     if (!create && FileStatus(racerFile) == 0) {
         ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kRaceFileMissing), "XnnnX", racerFile));
@@ -230,6 +236,10 @@ bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool c
         RaceOptionsScreen(ctx, op, true);
         CopyFromOlderRace(ctx, op);
     } else if (!IsCurrentLayout(racerFile) && !ConvertOldLayout(ctx, op, racerFile)) {
+        ctx.race = RaceState();
+        return false;
+    }
+    if (!AcceptRaceFiles(ctx, op)) {
         ctx.race = RaceState();
         return false;
     }

@@ -17,8 +17,10 @@ namespace skitally {
 // Returns true when a race is open afterwards.
 bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool create);
 
-// Writes the race status file of the open race and forgets the race.
-void CloseRace(AppContext& ctx);
+// Writes the race status file of the open race and forgets the race. A
+// failed write is shown to the operator (false): the working state it
+// carries would otherwise be lost unseen.
+bool CloseRace(AppContext& ctx, Operator& op);
 
 // Re-reads the header and weather values of the open race (the header
 // reader's normal mode). False when the header file is missing.

@@ -118,6 +118,14 @@ void FileTransaction::Replace(const std::string& path, std::string bytes)
     changes_.push_back({path, false, std::move(bytes)});
 }
 
+bool FileTransaction::Changes(const std::string& path) const
+{
+    for (const Change& change : changes_)
+        if (change.path == path)
+            return true;
+    return false;
+}
+
 void FileTransaction::Remove(const std::string& path)
 {
     for (Change& change : changes_)

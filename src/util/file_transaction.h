@@ -38,6 +38,9 @@ class FileTransaction {
     // `path` is deleted (a missing file is no error).
     void Remove(const std::string& path);
     bool empty() const { return changes_.empty(); }
+    // How many files the change replaces or deletes, and whether `path` is one.
+    std::size_t size() const { return changes_.size(); }
+    bool Changes(const std::string& path) const;
 
     // Makes every change, or none. On failure `failedPath()` names the file
     // the disk refused. A failure after the change was decided finishes it

@@ -146,7 +146,7 @@ TEST_F(StartupTest, ReadsThePointsListPeriodsOfTheIniFile)
     ASSERT_EQ(StartEnglish(), StartupOutcome::Running);
     ASSERT_EQ(ctx->pointsLists.periods.size(), 1u);
     EXPECT_EQ(ctx->pointsLists.periods[0].name, "FISALP2627P07");
-    Shutdown(*ctx);
+    Shutdown(*ctx, *op);
     const std::string log = test::ReadFile(dir.File("debug_Skitally.txt"));
     EXPECT_NE(log.find("line 3, is not a valid points-list entry"), std::string::npos) << log;
     EXPECT_NE(log.find(" - Closing File\r\n"), std::string::npos);

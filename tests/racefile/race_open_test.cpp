@@ -68,7 +68,7 @@ TEST_F(RaceOpenTest, ClosingWritesTheStatusFileThatTheNextOpenReads)
     ASSERT_TRUE(Open(dir.File("GS1.RN1"), false, {}));
     ctx.race.flags.timerRun2 = true;
     ctx.race.flags.menuPosition = 3;
-    CloseRace(ctx);
+    EXPECT_TRUE(CloseRace(ctx, *op));
     EXPECT_FALSE(ctx.race.open);
     EXPECT_EQ(test::ReadFile(dir.File("GS1.SKT")),
               "OP=" + dir.File("GS1.RCR") + "\r\n7\r\n\r\n\r\n0\r\n0\r\n2\r\n0\r\n\r\n0\r\n3\r\n");
@@ -90,7 +90,7 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
     EXPECT_EQ(test::ReadFile(dir.File("DH1.RCR")), old);
     EXPECT_FALSE(fs::exists(dir.File("Old DH1.RCR")));
 
-    ASSERT_TRUE(Open(dir.File("DH1"), false, {"Yes"}));
+    ASSERT_TRUE(Open(dir.File("DH1"), false, {"Yes", "Go On"}));  // its letters are no start positions
     EXPECT_EQ(test::ReadFile(dir.File("Old DH1.RCR")), old);
     EXPECT_TRUE(fs::exists(dir.File("Old DH1.HDR")));
     EXPECT_FALSE(fs::exists(dir.File("DH1.OLD")));
