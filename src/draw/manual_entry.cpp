@@ -113,8 +113,8 @@ std::optional<std::string> ModeSession::AskSeed(const RacerRecord& racer)
 bool ModeSession::Write(const std::vector<int>& indexes)
 {
     // The first change of this entry makes the start lists and results wrong.
-    if (!written_)
-        DeleteReportFiles(ctx_, kDrawDependentCodes);
+    if (!written_ && !DeleteReportFiles(ctx_, op_, kDrawDependentCodes))
+        return false;
     RacerFile file;
     Status status = file.Open(ctx_.race.File("RCR"), RacerFileMode::Update);
     for (std::size_t k = 0; status && k < indexes.size(); ++k) {

@@ -35,8 +35,10 @@ std::optional<int> AskRunCount(AppContext& ctx, Operator& op, std::string_view d
     ctx.race.flags.state8 = std::to_string(runs);
     if (ctx.race.open) {
         const Status written = WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), ctx.race.flags);
-        if (!written)
+        if (!written) {
             ctx.log.Write("Race status not written: " + written.error());
+            ShowFileFailure(ctx, op, text::kRaceFileNotWritten, ctx.race.File("SKT"), written);
+        }
     }
     return runs;
 }

@@ -1,5 +1,6 @@
 #include "racefile/stale_reports.h"
 
+#include "app/messages.h"
 #include "app/paths.h"
 #include "app/text_ids.h"
 #include "racefile/race_change.h"
@@ -25,9 +26,7 @@ bool ConfirmDelete(AppContext& ctx, Operator& op, int warningId, bool deleteNow)
                                    1});
     if (answer != 0)
         return false;
-    if (deleteNow)
-        DeleteReportFiles(ctx, kDrawDependentCodes);
-    return true;
+    return !deleteNow || DeleteReportFiles(ctx, op, kDrawDependentCodes);
 }
 
 }  // namespace
@@ -53,12 +52,16 @@ void AddReportDeletions(AppContext& ctx, std::string_view codes, FileTransaction
         change.Replace(ctx.race.File("SKT"), ComposeRaceStatus(ctx.race.File("RCR"), flags));
 }
 
-void DeleteReportFiles(AppContext& ctx, std::string_view codes)
+bool DeleteReportFiles(AppContext& ctx, Operator& op, std::string_view codes)
 {
     FileTransaction change(RaceJournal(ctx.race));
     AddReportDeletions(ctx, codes, change);
-    if (const Status done = change.Commit(); !done)
+    const Status done = change.Commit();
+    if (!done) {
         ctx.log.Write("Reports not deleted: " + change.failedPath() + ": " + done.error());
+        ShowFileFailure(ctx, op, text::kRaceFileNotWritten, change.failedPath(), done);
+    }
+    return done.ok();
 }
 
 bool AnyReportExists(const AppContext& ctx, std::string_view codes)

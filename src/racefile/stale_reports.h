@@ -21,7 +21,8 @@ inline constexpr std::string_view kRun2ListCodes = "RN2,RC2,TRN";
 // in use or missing is passed over. "CLC" also resets the calculation
 // marker to "0" and "SNS" clears the snow-seed flag; the race status file
 // is rewritten at once when either changed.
-void DeleteReportFiles(AppContext& ctx, std::string_view codes);
+// False, after telling the operator, when the disk refused.
+bool DeleteReportFiles(AppContext& ctx, Operator& op, std::string_view codes);
 // The same deletions and status-file rewrite added to `change`, so that they
 // happen together with the rest of it; the flags in `ctx` are changed at
 // once, and the caller puts them back when the change fails.

@@ -89,7 +89,8 @@ bool PrintRun1StartList(AppContext& ctx, Operator& op, bool training)
 {
     if (!ConfirmRun1Reprint(ctx, op))
         return false;
-    DeleteReportFiles(ctx, kRun1ListCodes);
+    if (!DeleteReportFiles(ctx, op, kRun1ListCodes))
+        return false;
     const bool twoRuns = !training && RaceRunCount(ctx) == 2;
     const ReportColumns options = ColumnsFromOptions(AdjustOptionsForRun1(ctx));
 

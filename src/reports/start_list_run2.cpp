@@ -174,7 +174,8 @@ bool PrintRun2StartList(AppContext& ctx, Operator& op, bool showCompressed)
         ShowMessage(ctx, op, ctx.Text(report_text::kNoRacers));
         return false;
     }
-    DeleteReportFiles(ctx, kRun2ListCodes);
+    if (!DeleteReportFiles(ctx, op, kRun2ListCodes))
+        return false;
     if (const Status written = WriteRun2Starts(ctx, field, rows); !written) {
         ShowMessage(ctx, op,
                     FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, written)));

@@ -143,7 +143,8 @@ TEST_F(StaleReportsTest, DeletingTheCalculationOrSnowSeedFileResetsItsMarkerForG
         ctx.race.flags.calculation = "7.25";
         ctx.race.flags.snowSeeded = true;
         ASSERT_TRUE(WriteRaceStatus(ctx.race.File("SKT"), ctx.race.File("RCR"), ctx.race.flags));
-        DeleteReportFiles(ctx, c.codes);
+        ScriptedOperator op;
+        ASSERT_TRUE(DeleteReportFiles(ctx, op, c.codes));
         EXPECT_EQ(ctx.race.flags.calculation, c.calculation) << c.codes;
         EXPECT_EQ(ctx.race.flags.snowSeeded, c.snowSeeded) << c.codes;
         // Kept in the race status file: the next session reads the same.
