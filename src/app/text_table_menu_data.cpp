@@ -61,7 +61,7 @@ const TextEntry kMenuTextEntries[] = {
     {8649, "REPORT &OPTIONS", "&OPTIONS DES RAPPORTS"},
     {8650, "SORT O&RDER OF REPORTS", "&ORDRE DE TRI DES RAPPORTS"},
     {8651, "Print &Settings", "Réglages d'&impression"},
-    {8652, "Restore a Snapshot of the Race", "Restaurer une copie de sauvegarde de la course"},
+    {8652, "&Restore a Snapshot of the Race", "&Restaurer une copie de sauvegarde de la course"},
 };
 
 const std::size_t kMenuTextEntryCount = std::size(kMenuTextEntries);
