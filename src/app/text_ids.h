@@ -110,5 +110,6 @@ constexpr int kRestoreButton = 8966;
 constexpr int kGoOnButton = 8967;
 constexpr int kPartialRecordKept = 8968;
 constexpr int kStatusNotWritten = 8969;
+constexpr int kKeepingPartialRecord = 8970;
 
 }  // namespace skitally::text

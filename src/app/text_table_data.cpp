@@ -635,6 +635,7 @@ const TextEntry kTextEntries[] = {
      "L'enregistrement incomplet a été déplacé du fichier des coureurs dans XnnnX."},
     {8969, "The race status file XnnnX could not be written: XdddX. The race's working state (draw, calculation, para event) may be out of date the next time it is opened.",
      "Le fichier d'état de la course XnnnX n'a pas pu être écrit : XdddX. L'état de travail de la course (tirage, calcul, épreuve para) peut être périmé à sa prochaine ouverture."},
+    {8970, "Partial racer record kept aside", "Enregistrement de coureur incomplet mis de côté"},
 };
 
 const std::size_t kTextEntryCount = std::size(kTextEntries);

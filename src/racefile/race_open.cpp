@@ -204,6 +204,8 @@ bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool c
     const std::string racerFile =
         std::filesystem::absolute(ChangeExtension(ToNativeSeparators(Trim(chosen)), "RCR"), ec).string();
     CloseRace(ctx, op);
+    // What opening changes (a conversion, a copy) is named so in snapshots.
+    ctx.operation = StripAccelerator(ctx.Text(create ? text::kNewRace : text::kOpenRace));
     // Opening never makes a file of a mistyped name: only creating does.
     if (!create && FileStatus(racerFile) == 0) {
         ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kRaceFileMissing), "XnnnX", racerFile));

@@ -108,6 +108,7 @@ bool KeepPartialRecordAside(AppContext& ctx, Operator& op)
     std::string kept;
     ReadWholeFile(aside, kept);  // an earlier partial record stays first
     FileTransaction change(RaceJournal(ctx.race));
+    ctx.operation = ctx.Text(text::kKeepingPartialRecord);
     change.Replace(aside, kept + bytes.substr(whole));
     bytes.resize(whole);
     change.Replace(racerFile, std::move(bytes));
