@@ -89,13 +89,11 @@ bool IsStrayTemporary(const std::string& name, const std::string& stem)
     return extension.find('.') == std::string::npos;
 }
 
-Status DeleteStrayTemporaries(const std::string& journal)
+Status DeleteTemporariesOfStem(const fs::path& folder, const std::string& stem)
 {
-    const fs::path folder = fs::path(journal).parent_path().empty() ? fs::path(".") : fs::path(journal).parent_path();
-    const std::string stem = fs::path(journal).stem().string();
     std::error_code ec;
     std::vector<std::string> strays;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec))
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.empty() ? fs::path(".") : folder, ec))
         if (IsStrayTemporary(entry.path().filename().string(), stem))
             strays.push_back(entry.path().string());
     for (const std::string& stray : strays)
@@ -105,6 +103,11 @@ Status DeleteStrayTemporaries(const std::string& journal)
 }
 
 }  // namespace
+
+Status DeleteStrayTemporaries(const std::string& stemPath)
+{
+    return DeleteTemporariesOfStem(fs::path(stemPath).parent_path(), fs::path(stemPath).filename().string());
+}
 
 FileTransaction::FileTransaction(std::string journal) : journal_(std::move(journal)) {}
 
@@ -246,7 +249,7 @@ Status RecoverFileTransaction(const std::string& journalPath)
         if (Status flushed = FlushFolder(folder); !flushed)
             return flushed;
     }
-    return DeleteStrayTemporaries(journalPath);
+    return DeleteTemporariesOfStem(fs::path(journalPath).parent_path(), fs::path(journalPath).stem().string());
 }
 
 }  // namespace skitally

@@ -66,4 +66,10 @@ class FileTransaction {
 // was nothing to do.
 Status RecoverFileTransaction(const std::string& journal);
 
+// Deletes the temporaries of the files named "STEM.EXT" beside `stemPath`
+// ("Old RACE.RCR.tmp~" for ".../Old RACE"): for a change that also writes
+// files not named like its journal, whose temporaries the recovery under
+// that journal does not look for.
+Status DeleteStrayTemporaries(const std::string& stemPath);
+
 }  // namespace skitally
