@@ -109,8 +109,8 @@ bool SameFolder(const std::string& a, const std::string& b)
 
 // The new race's racer file and the header files beside it, added to
 // `change`; false after naming a file that could not be read.
-bool AddNewRace(const AppContext& ctx, Operator& op, const std::string& target,
-                const std::vector<RacerRecord>& racers, FileTransaction& change)
+bool AddNewRace(const AppContext& ctx, Operator& op, const std::string& target, const std::vector<RacerRecord>& racers,
+                FileTransaction& change)
 {
     std::string bytes;
     for (const RacerRecord& racer : racers)

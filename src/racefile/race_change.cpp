@@ -1,7 +1,6 @@
 #include "racefile/race_change.h"
 
 #include "app/messages.h"
-#include "app/paths.h"
 #include "app/text_ids.h"
 #include "racefile/race_copy.h"
 
@@ -14,15 +13,9 @@ std::string RaceJournal(const RaceState& race)
 
 Status RecoverRaceFiles(const RaceState& race)
 {
-    if (Status recovered = RecoverFileTransaction(RaceJournal(race)); !recovered)
-        return recovered;
     // The conversion of an older racer file writes the "Old " backups under
-    // this race's journal, so their temporaries are this race's to clear;
-    // unless a race of that name has a change of its own pending.
-    const std::string old = OldBackupStem(race.racePath, race.raceName);
-    if (FileStatus(old + ".JNL") != 0)
-        return Status::Ok();
-    return DeleteStrayTemporaries(old);
+    // this race's journal: their temporaries are this race's to clear.
+    return RecoverFileTransaction(RaceJournal(race), {OldBackupName(race.raceName)});
 }
 
 bool CommitRaceChange(AppContext& ctx, Operator& op, FileTransaction& change)

@@ -209,9 +209,9 @@ Status CopyRaceFile(const std::string& kind, const std::string& sourceRace, cons
     return CopyBytes(source, target, change, progress, progressCaption);
 }
 
-std::string OldBackupStem(const std::string& racePath, const std::string& raceName)
+std::string OldBackupName(const std::string& raceName)
 {
-    return InFolder(racePath, "Old " + raceName);
+    return "Old " + raceName;
 }
 
 Status BackUpAsOld(const std::string& racePath, const std::string& raceName, FileTransaction& change)
@@ -227,7 +227,7 @@ Status BackUpAsOld(const std::string& racePath, const std::string& raceName, Fil
             return Status::Fail(Failure::CannotOpen, "cannot open " + source);
         if (Status status = ReadWholeFile(source, bytes); !status)
             return status;
-        change.Replace(OldBackupStem(racePath, raceName) + extension, std::move(bytes));
+        change.Replace(InFolder(racePath, OldBackupName(raceName) + extension), std::move(bytes));
     }
     return Status::Ok();
 }

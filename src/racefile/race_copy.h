@@ -50,8 +50,8 @@ Status CopyRaceFile(const std::string& kind, const std::string& sourceRace, cons
                     const CopyBlanking& blanking, FileTransaction& change, Operator* progress,
                     const std::string& progressCaption = "Writing File");
 
-// "Old " + raceName in `racePath`: the backups' name without extension.
-std::string OldBackupStem(const std::string& racePath, const std::string& raceName);
+// "Old " + raceName: the backups' name without extension.
+std::string OldBackupName(const std::string& raceName);
 
 // Adds to `change` a copy of each of the RCR, HDR, FOR, JRY, WTH and SNS
 // files of the race that exist, as "Old " + raceName with the same
