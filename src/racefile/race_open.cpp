@@ -119,7 +119,7 @@ void CopyFromOlderRace(AppContext& ctx, Operator& op)
     if (choice->racers)
         kinds.insert(kinds.end(), {"RCR", "SNS"});
     // A file that cannot be read is named and left out; what was read is
-    // written at once, so the new race never holds part of a copy.
+    // written all at once or not at all, whatever the disk does.
     FileTransaction change(RaceJournal(ctx.race));
     for (const std::string& kind : kinds) {
         const Status copied =
