@@ -7,8 +7,9 @@
 #include "draw/draw_dialogs.h"
 #include "draw/draw_text_ids.h"
 #include "draw/start_audit.h"
-#include "racefile/racer_file.h"
+#include "racefile/race_change.h"
 #include "racefile/stale_reports.h"
+#include "util/file_replace.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -110,19 +111,27 @@ std::optional<std::string> ModeSession::AskSeed(const RacerRecord& racer)
                       present);
 }
 
+// One racer's entry is one change of the race: the racers it moves, the
+// racer itself and, the first time, the deletion of the start lists and
+// results it makes wrong, all or nothing.
 bool ModeSession::Write(const std::vector<int>& indexes)
 {
-    // The first change of this entry makes the start lists and results wrong.
-    if (!written_ && !DeleteReportFiles(ctx_, op_, kDrawDependentCodes))
+    const std::string racerFile = ctx_.race.File("RCR");
+    std::string bytes;
+    if (Status read = ReadWholeFile(racerFile, bytes); !read) {
+        Refuse(ctx_, op_, read.error());
         return false;
-    RacerFile file;
-    Status status = file.Open(ctx_.race.File("RCR"), RacerFileMode::Update);
-    for (std::size_t k = 0; status && k < indexes.size(); ++k) {
-        const DrawRacer& entry = field_.racers[static_cast<std::size_t>(indexes[k])];
-        status = file.WriteRacer(entry.record, entry.racer);
     }
-    if (!status) {
-        Refuse(ctx_, op_, status.error());
+    DrawField changed;
+    for (int index : indexes)
+        changed.racers.push_back(field_.racers[static_cast<std::size_t>(index)]);
+    const RaceFlags flagsBefore = ctx_.race.flags;
+    FileTransaction change(RaceJournal(ctx_.race));
+    change.Replace(racerFile, DrawnRacerFile(std::move(bytes), changed));
+    if (!written_)
+        AddReportDeletions(ctx_, kDrawDependentCodes, change);
+    if (!CommitRaceChange(ctx_, op_, change)) {
+        ctx_.race.flags = flagsBefore;
         return false;
     }
     written_ = true;

@@ -3,8 +3,9 @@
 // positions, insertion of late entries, and change of start positions.
 // The operator picks racers from the race's list; each picked racer is
 // asked its bib (and, inserting, its special seed) and its run-1 start
-// position, every answer checked as it is typed. A racer is written whole
-// once all its answers are accepted; a cancelled field leaves it as it was.
+// position, every answer checked as it is typed. Once all its answers are
+// accepted the racer, with the racers an insertion moves, is written as one
+// change of the race; a cancelled field leaves it as it was.
 // When racers were written the start-position and bib audit is shown.
 
 #include "app/app_context.h"

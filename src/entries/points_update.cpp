@@ -10,6 +10,7 @@
 #include "entries/points_import.h"
 #include "entries/racer_names.h"
 #include "entries/racer_pick.h"
+#include "racefile/race_change.h"
 #include "racefile/race_copy.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_text.h"
@@ -99,20 +100,25 @@ std::optional<std::string> AskNewRace(const AppContext& ctx, Operator& op, const
     return target;
 }
 
-// The new race: its racer file whole, then the header files beside it.
-bool WriteNewRace(const AppContext& ctx, Operator& op, const std::string& target,
-                  const std::vector<RacerRecord>& racers)
+bool SameFolder(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    return std::filesystem::absolute(a, ec).parent_path().lexically_normal() ==
+           std::filesystem::absolute(b, ec).parent_path().lexically_normal();
+}
+
+// The new race's racer file and the header files beside it, added to
+// `change`; false after naming a file that could not be read.
+bool AddNewRace(const AppContext& ctx, Operator& op, const std::string& target, const std::vector<RacerRecord>& racers,
+                FileTransaction& change)
 {
     std::string bytes;
     for (const RacerRecord& racer : racers)
         bytes += EncodeRacer(racer);
-    if (Status written = ReplaceFileContents(target, bytes); !written) {
-        ShowNotSaved(ctx, op, target, written);
-        return false;
-    }
+    change.Replace(target, std::move(bytes));
     for (const char* kind : {"HDR", "JRY", "FOR", "WTH"}) {
         const Status copied =
-            CopyRaceFile(kind, ctx.race.File("RCR"), target, {}, &op, ctx.Text(text::kWritingFile));
+            CopyRaceFile(kind, ctx.race.File("RCR"), target, {}, change, &op, ctx.Text(text::kWritingFile));
         if (!copied) {
             ShowNotSaved(ctx, op, RaceKindFile(target, kind), copied);
             return false;
@@ -201,13 +207,23 @@ bool UpdateRacersPoints(AppContext& ctx, Operator& op, const std::vector<std::st
         if (!row)
             notFound.push_back(racer.record);
     }
-    if (!WriteNewRace(ctx, op, *target, racers))
+    // The new race is written whole under its own journal, the report of the
+    // racers not found with it when it lies in the same folder; one in
+    // another folder cannot share that journal and follows on its own.
+    FileTransaction change(RaceKindFile(*target, "JNL"));
+    if (!AddNewRace(ctx, op, *target, racers, change))
+        return false;
+    const std::string report = ctx.race.File("TMP");
+    const std::string reportBytes = Utf8ToCp1252(NotFoundReport(ctx, notFound));
+    const bool reportWithRace = !notFound.empty() && SameFolder(report, *target);
+    if (reportWithRace)
+        change.Replace(report, reportBytes);
+    if (!CommitRaceChange(ctx, op, change))
         return false;
     ctx.log.Write("Points updated into " + *target + " from " + *list);
     if (notFound.empty())
         return true;
-    const std::string report = ctx.race.File("TMP");
-    if (Status written = ReplaceFileContents(report, Utf8ToCp1252(NotFoundReport(ctx, notFound))); !written) {
+    if (Status written = reportWithRace ? Status::Ok() : ReplaceFileContents(report, reportBytes); !written) {
         ShowNotSaved(ctx, op, report, written);
         return false;
     }

@@ -10,7 +10,9 @@
 // takes every discipline's points from the list; one not found keeps its
 // points but is seeded with "0999.00" and is listed in the report "RACERS
 // NOT FOUND - ASSIGNED 999.00 POINTS", written as the race's ".TMP" report
-// file (Windows-1252, CR LF) and shown.
+// file (Windows-1252, CR LF) and shown. The new race's files, and the
+// report when it lies in the same folder, are written in one change under
+// the new race's journal.
 
 #include <string>
 #include <vector>

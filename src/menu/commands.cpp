@@ -89,7 +89,8 @@ private:
 };
 
 // A change of the draw makes every start list and result report wrong: the
-// operator confirms and they are deleted before the draw changes anything.
+// operator confirms first; the reports go in the same change as the racers,
+// so a draw declined or failed later keeps them.
 CommandAction ChangingTheDraw(CommandAction operation)
 {
     return [operation = std::move(operation)](AppContext& ctx, Operator& op, const std::vector<std::string>& args) {

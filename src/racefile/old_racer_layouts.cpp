@@ -340,20 +340,28 @@ Status ReadOldRacerFile(const std::string& oldPath, const std::string& workFolde
     return Status::Ok();
 }
 
+Status ConvertedRacerFile(const std::string& oldPath, const std::string& workFolder, std::string& bytes,
+                          Operator* progress, const std::string& progressCaption)
+{
+    std::vector<RacerRecord> racers;
+    if (Status status = ReadOldRacerFile(oldPath, workFolder, racers, progress, progressCaption); !status)
+        return status;
+    bytes.clear();
+    for (const RacerRecord& racer : racers)
+        bytes += EncodeRacer(racer);
+    return Status::Ok();
+}
+
 Status ConvertOldRacerFile(const std::string& oldPath, const std::string& newPath, Operator* progress,
                            const std::string& progressCaption)
 {
     std::error_code ec;
     if (fs::exists(newPath, ec) && fs::equivalent(oldPath, newPath, ec))
         return Status::Fail("an old racer file is never converted in place: " + oldPath);
-    std::vector<RacerRecord> racers;
-    if (Status status = ReadOldRacerFile(oldPath, FolderPart(newPath), racers, progress, progressCaption); !status)
+    std::string bytes;
+    if (Status status = ConvertedRacerFile(oldPath, FolderPart(newPath), bytes, progress, progressCaption); !status)
         return status;
-    std::vector<std::string> records;
-    records.reserve(racers.size());
-    for (const RacerRecord& racer : racers)
-        records.push_back(EncodeRacer(racer));
-    return WriteFixedRecords(newPath, kRacerRecordLength, records);
+    return ReplaceFileContents(newPath, bytes);
 }
 
 }  // namespace skitally

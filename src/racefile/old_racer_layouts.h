@@ -97,6 +97,12 @@ Status ReadOldRacerFile(const std::string& oldPath, const std::string& workFolde
                         std::vector<RacerRecord>& racers, Operator* progress,
                         const std::string& progressCaption);
 
+// The bytes of the current racer file converted from the old one at
+// `oldPath`, for a caller that writes them with other files at once;
+// ReadOldRacerFile's rules and failures.
+Status ConvertedRacerFile(const std::string& oldPath, const std::string& workFolder, std::string& bytes,
+                          Operator* progress, const std::string& progressCaption);
+
 // Converts the old racer file at `oldPath` into a current racer file at
 // `newPath` (written through a temporary file and renamed into place);
 // RE_WRITE_FILE.DAT goes into the folder of `newPath`. Fails, changing

@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
+#include "racefile/race_copy.h"
 #include "racefile/race_snapshots.h"
 
 namespace skitally {
@@ -13,7 +14,9 @@ std::string RaceJournal(const RaceState& race)
 
 Status RecoverRaceFiles(const RaceState& race)
 {
-    return RecoverFileTransaction(RaceJournal(race));
+    // The conversion of an older racer file writes the "Old " backups under
+    // this race's journal: their temporaries are this race's to clear.
+    return RecoverFileTransaction(RaceJournal(race), {OldBackupName(race.raceName)});
 }
 
 namespace {

@@ -45,13 +45,6 @@ std::string InFolder(const std::string& folder, const std::string& name)
     return folder.empty() ? name : WithTrailingSeparator(folder) + name;
 }
 
-// The whole file as one record, so it goes through the same temporary file
-// and rename as every other rewrite.
-Status WriteWholeFile(const std::string& path, const std::string& bytes)
-{
-    return WriteFixedRecords(path, static_cast<int>(bytes.size()), {bytes});
-}
-
 bool SameFile(const std::string& a, const std::string& b)
 {
     std::error_code ec;
@@ -106,7 +99,8 @@ private:
 };
 
 Status CopyHeaderFile(const std::string& source, const std::string& target, const HeaderKind& kind,
-                      const CopyBlanking& blanking, Operator* progress, const std::string& caption)
+                      const CopyBlanking& blanking, FileTransaction& change, Operator* progress,
+                      const std::string& caption)
 {
     const int length = kind.length;
     std::vector<std::string> records;
@@ -121,11 +115,12 @@ Status CopyHeaderFile(const std::string& source, const std::string& target, cons
     Progress shown(progress, caption, static_cast<int>(records.size()));
     for (std::size_t n = 1; n <= records.size(); ++n)
         shown.Step(static_cast<int>(n));
-    return WriteFixedRecords(target, length, records);
+    change.Replace(target, FixedRecordBytes(length, records));
+    return Status::Ok();
 }
 
 Status CopyRacerFile(const std::string& source, const std::string& target, const CopyBlanking& blanking,
-                     Operator* progress, const std::string& caption)
+                     FileTransaction& change, Operator* progress, const std::string& caption)
 {
     std::string bytes;
     if (Status status = ReadWholeFile(source, bytes); !status)
@@ -159,10 +154,11 @@ Status CopyRacerFile(const std::string& source, const std::string& target, const
             records.push_back(EncodeRacer(racer));
         }
     }
-    return WriteFixedRecords(target, kRacerRecordLength, records);
+    change.Replace(target, FixedRecordBytes(kRacerRecordLength, records));
+    return Status::Ok();
 }
 
-Status CopyBytes(const std::string& source, const std::string& target, Operator* progress,
+Status CopyBytes(const std::string& source, const std::string& target, FileTransaction& change, Operator* progress,
                  const std::string& caption)
 {
     std::string bytes;
@@ -170,7 +166,8 @@ Status CopyBytes(const std::string& source, const std::string& target, Operator*
         return status;
     Progress shown(progress, caption, 1);
     shown.Step(1);
-    return WriteWholeFile(target, bytes);
+    change.Replace(target, std::move(bytes));
+    return Status::Ok();
 }
 
 }  // namespace
@@ -181,7 +178,8 @@ std::string RaceKindFile(const std::string& race, const std::string& kind)
 }
 
 Status CopyRaceFile(const std::string& kind, const std::string& sourceRace, const std::string& targetRace,
-                    const CopyBlanking& blanking, Operator* progress, const std::string& progressCaption)
+                    const CopyBlanking& blanking, FileTransaction& change, Operator* progress,
+                    const std::string& progressCaption)
 {
     const std::string code = ToUpper(Trim(kind));
     const HeaderKind* header = nullptr;
@@ -205,13 +203,18 @@ Status CopyRaceFile(const std::string& kind, const std::string& sourceRace, cons
         return Status::Fail(Failure::OntoItself, "a race file cannot be copied onto itself: " + source);
 
     if (header)
-        return CopyHeaderFile(source, target, *header, blanking, progress, progressCaption);
+        return CopyHeaderFile(source, target, *header, blanking, change, progress, progressCaption);
     if (code == "RCR")
-        return CopyRacerFile(source, target, blanking, progress, progressCaption);
-    return CopyBytes(source, target, progress, progressCaption);
+        return CopyRacerFile(source, target, blanking, change, progress, progressCaption);
+    return CopyBytes(source, target, change, progress, progressCaption);
 }
 
-Status BackUpAsOld(const std::string& racePath, const std::string& raceName)
+std::string OldBackupName(const std::string& raceName)
+{
+    return "Old " + raceName;
+}
+
+Status BackUpAsOld(const std::string& racePath, const std::string& raceName, FileTransaction& change)
 {
     for (std::string_view kind : kBackedUpKinds) {
         const std::string extension = "." + std::string(kind);
@@ -224,8 +227,7 @@ Status BackUpAsOld(const std::string& racePath, const std::string& raceName)
             return Status::Fail(Failure::CannotOpen, "cannot open " + source);
         if (Status status = ReadWholeFile(source, bytes); !status)
             return status;
-        if (Status status = WriteWholeFile(InFolder(racePath, "Old " + raceName + extension), bytes); !status)
-            return status;
+        change.Replace(InFolder(racePath, OldBackupName(raceName) + extension), std::move(bytes));
     }
     return Status::Ok();
 }

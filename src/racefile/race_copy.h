@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/operator.h"
+#include "util/file_transaction.h"
 #include "util/status.h"
 
 namespace skitally {
@@ -29,28 +30,32 @@ struct CopyBlanking {
 std::string RaceKindFile(const std::string& race, const std::string& kind);
 
 // Copies the `kind` file of `sourceRace` over that of `targetRace` (each a
-// race's path with any extension, or none). The target is written whole
-// through a temporary file and renamed into place; the source is only read.
+// race's path with any extension, or none): the target's new bytes are
+// added to `change`, which writes them with the rest of the copy, all or
+// nothing; its journal is the target race's. The source is only read.
 //   HDR, JRY, FOR, WTH  record by record with the kind's record length; a
 //                       trailing partial record is dropped
 //   RCR                 a current file record by record, deleted slots as
 //                       they are and live racers blanked as asked; an older
 //                       layout is converted (ConvertOldRacerFile's rules)
 //   SNS, DRW, INC, LGR  byte for byte
-// A source file that does not exist is no error: nothing is copied and the
+// A source file that does not exist is no error: nothing is added and the
 // target is left as it is. Copying a file onto itself fails. Progress
 // shows `progressCaption` with one step per record.
 //
-// A race's own racer file renamed to ".OLD" is converted with
+// A race's own racer file of an older layout is converted with
 // ConvertOldRacerFile, not through this function, since here the extension
 // of `sourceRace` is ignored.
 Status CopyRaceFile(const std::string& kind, const std::string& sourceRace, const std::string& targetRace,
-                    const CopyBlanking& blanking, Operator* progress,
+                    const CopyBlanking& blanking, FileTransaction& change, Operator* progress,
                     const std::string& progressCaption = "Writing File");
 
-// Copies the RCR, HDR, FOR, JRY, WTH and SNS files of the race that exist
-// to "Old " + raceName with the same extension in the same folder,
-// replacing an earlier backup.
-Status BackUpAsOld(const std::string& racePath, const std::string& raceName);
+// "Old " + raceName: the backups' name without extension.
+std::string OldBackupName(const std::string& raceName);
+
+// Adds to `change` a copy of each of the RCR, HDR, FOR, JRY, WTH and SNS
+// files of the race that exist, as "Old " + raceName with the same
+// extension in the same folder, replacing an earlier backup.
+Status BackUpAsOld(const std::string& racePath, const std::string& raceName, FileTransaction& change);
 
 }  // namespace skitally

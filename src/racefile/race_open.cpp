@@ -49,31 +49,23 @@ bool IsCurrentLayout(const std::string& racerFile)
     return first.size() == kRacerRecordLength && first.compare(241, 2, "\r\n") == 0;
 }
 
+// The backups and the converted racer file are written at once: the race
+// is either still of the older layout or converted with its backups.
 bool ConvertOldLayout(AppContext& ctx, Operator& op, const std::string& racerFile)
 {
     if (!AskYesNo(ctx, op, ctx.Text(text::kConvertRacerFile)))
         return false;
-    Status done = BackUpAsOld(ctx.race.racePath, ctx.race.raceName);
-    const std::string old = ChangeExtension(racerFile, "OLD");
-    std::error_code ec;
-    if (done) {
-        std::filesystem::rename(racerFile, old, ec);
-        if (ec)
-            done = Status::Fail(Failure::CannotWrite, racerFile + ": " + ec.message());
-    }
-    if (done) {
-        done = ConvertOldRacerFile(old, racerFile, &op, ctx.Text(text::kWritingFile));
-        if (done) {
-            std::filesystem::remove(old, ec);
-        } else {
-            // The racer file goes back as it was; the backups stay.
-            std::filesystem::remove(racerFile, ec);
-            std::filesystem::rename(old, racerFile, ec);
-        }
-    }
-    if (!done)
+    FileTransaction change(RaceJournal(ctx.race));
+    Status done = BackUpAsOld(ctx.race.racePath, ctx.race.raceName, change);
+    std::string converted;
+    if (done)
+        done = ConvertedRacerFile(racerFile, ctx.race.racePath, converted, &op, ctx.Text(text::kWritingFile));
+    if (!done) {
         Fail(ctx, op, text::kRacerFileNotConverted, racerFile, done);
-    return done.ok();
+        return false;
+    }
+    change.Replace(racerFile, std::move(converted));
+    return CommitRaceChange(ctx, op, change);
 }
 
 // Which parts of an older race to copy, and how much of them to blank.
@@ -127,12 +119,16 @@ void CopyFromOlderRace(AppContext& ctx, Operator& op)
         kinds = {"HDR", "JRY", "FOR", "WTH", "DRW", "INC", "LGR"};
     if (choice->racers)
         kinds.insert(kinds.end(), {"RCR", "SNS"});
+    // A file that cannot be read is named and left out; what was read is
+    // written all at once or not at all, whatever the disk does.
+    FileTransaction change(RaceJournal(ctx.race));
     for (const std::string& kind : kinds) {
         const Status copied =
-            CopyRaceFile(kind, *source, target, choice->blanking, &op, ctx.Text(text::kWritingFile));
+            CopyRaceFile(kind, *source, target, choice->blanking, change, &op, ctx.Text(text::kWritingFile));
         if (!copied)
             Fail(ctx, op, text::kRaceFileNotWritten, ctx.race.File(kind), copied);
     }
+    CommitRaceChange(ctx, op, change);
 }
 
 }  // namespace

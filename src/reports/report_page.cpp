@@ -79,6 +79,12 @@ Status FinishReport(ReportWriter& report)
     return written;
 }
 
+void FinishReport(ReportWriter& report, FileTransaction& change)
+{
+    report.ClosePage();
+    change.Replace(report.path(), report.bytes());
+}
+
 bool CompleteReport(AppContext& ctx, Operator& op, ReportWriter& report)
 {
     const Status written = FinishReport(report);

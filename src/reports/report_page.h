@@ -16,6 +16,7 @@
 #include "app/operator.h"
 #include "racefile/header_file.h"
 #include "reports/print_settings.h"
+#include "util/file_transaction.h"
 #include "util/status.h"
 
 namespace skitally {
@@ -99,6 +100,9 @@ void WriteHeadings(ReportWriter& report, const std::vector<std::string>& heading
 bool WriteBodyLine(ReportWriter& report, const std::vector<std::string>& headings, std::string_view line);
 // Closes the last page and writes the file; a failed write leaves no file.
 Status FinishReport(ReportWriter& report);
+// Closes the last page and adds the file to `change`, for a report that
+// must be written together with the records it lists.
+void FinishReport(ReportWriter& report, FileTransaction& change);
 
 // Closes and writes the report, then shows it in the viewer; a failed
 // write is reported ("XdddX" of the report-not-written text) and false.

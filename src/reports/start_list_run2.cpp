@@ -7,17 +7,18 @@
 #include "draw/run2_order.h"
 #include "draw/run2_questions.h"
 #include "racefile/jury_file.h"
+#include "racefile/race_change.h"
 #include "racefile/race_kinds.h"
-#include "racefile/racer_file.h"
+#include "racefile/stale_reports.h"
 #include "reports/compressed_list.h"
 #include "reports/list_columns.h"
 #include "reports/report_options.h"
 #include "reports/report_page.h"
 #include "reports/report_text_ids.h"
 #include "reports/sort_options.h"
-#include "racefile/stale_reports.h"
 #include "reports/start_list.h"
 #include "reports/start_list_blocks.h"
+#include "util/file_replace.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -88,12 +89,11 @@ std::vector<ListRow> Run2Rows(const DrawField& field, const std::vector<int>& or
 // Run-2 start positions into the racer records: the number, or blank. A
 // racer left off the list did not qualify for run 2 ("DNQ" as the run-2
 // status, "DID NOT QUALIFY FOR RUN 2" in the results); one back on the
-// list loses that status.
-Status WriteRun2Starts(const AppContext& ctx, const DrawField& field, const std::vector<ListRow>& rows)
+// list loses that status. `bytes` is the racer file; the racers changed
+// are written over their records.
+std::string Run2RacerFile(std::string bytes, const DrawField& field, const std::vector<ListRow>& rows)
 {
-    RacerFile file;
-    if (Status opened = file.Open(ctx.race.File("RCR")); !opened)
-        return opened;
+    DrawField changed;
     for (const DrawRacer& entry : field.racers) {
         RacerRecord racer = entry.racer;
         racer.start2 = "";
@@ -110,17 +110,16 @@ Status WriteRun2Starts(const AppContext& ctx, const DrawField& field, const std:
         else if (ToUpper(Trim(racer.status2)) == kNotQualified)
             racer.status2 = "";
         if (racer.start2 != entry.racer.start2 || racer.status2 != entry.racer.status2)
-            if (Status written = file.WriteRacer(entry.record, racer); !written)
-                return written;
+            changed.racers.push_back({entry.record, racer});
     }
-    return Status::Ok();
+    return DrawnRacerFile(std::move(bytes), changed);
 }
 
-bool WriteRun2Report(AppContext& ctx, Operator& op, const std::vector<ListRow>& rows)
+// The report's pages in `report`, left open for the caller to finish.
+bool BuildRun2Report(AppContext& ctx, Operator& op, const std::vector<ListRow>& rows, ReportWriter& report)
 {
     const ReportColumns options = ColumnsFromOptions(LoadReportOptions(ctx));
     const ListColumns columns = ListColumns::StartList(ctx, options, false, GroupWidth(rows, IsLeagueRace(ctx)));
-    ReportWriter report(ctx, FirstPageLayout(ctx, "RACESTR2", ctx.Text(report_text::kTitleRun2), kRun2Width));
     if (!report.OpenPage()) {
         ReportAborted(ctx, op);
         return false;
@@ -140,7 +139,7 @@ bool WriteRun2Report(AppContext& ctx, Operator& op, const std::vector<ListRow>& 
         }
         op.ProgressStep(++done, {});
     }
-    return CompleteReport(ctx, op, report);
+    return true;
 }
 
 }  // namespace
@@ -174,20 +173,35 @@ bool PrintRun2StartList(AppContext& ctx, Operator& op, bool showCompressed)
         ShowMessage(ctx, op, ctx.Text(report_text::kNoRacers));
         return false;
     }
-    if (!DeleteReportFiles(ctx, op, kRun2ListCodes))
-        return false;
-    if (const Status written = WriteRun2Starts(ctx, field, rows); !written) {
+    const std::string racerFile = ctx.race.File("RCR");
+    std::string bytes;
+    if (const Status read = ReadWholeFile(racerFile, bytes); !read) {
         ShowMessage(ctx, op,
-                    FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, written)));
+                    FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, read)));
         return false;
     }
 
     op.ProgressStart(ctx.Text(report_text::kProgressRun2), static_cast<int>(rows.size()));
     op.ProgressStep(0, ctx.Text(report_text::kPreparingReport));
-    if (!WriteRun2Report(ctx, op, rows))
+    ReportWriter report(ctx, FirstPageLayout(ctx, "RACESTR2", ctx.Text(report_text::kTitleRun2), kRun2Width));
+    if (!BuildRun2Report(ctx, op, rows, report))
         return false;
-    WriteCompressedList(ctx, 2, rows);
+    op.ProgressEnd();
+    // The run-2 starts and the lists that show them change together: the
+    // racers never start in an order no list shows, nor a list in one the
+    // racers do not have.
+    const RaceFlags flagsBefore = ctx.race.flags;
+    FileTransaction change(RaceJournal(ctx.race));
+    AddReportDeletions(ctx, kRun2ListCodes, change);
+    change.Replace(racerFile, Run2RacerFile(std::move(bytes), field, rows));
+    FinishReport(report, change);
     const std::string compressed = ctx.race.File("RC2");
+    change.Replace(compressed, CompressedListText(ctx, 2, rows));
+    if (!CommitRaceChange(ctx, op, change)) {
+        ctx.race.flags = flagsBefore;
+        return false;
+    }
+    op.ShowReport(report.path(), report.layout().title);
     if (showCompressed || AskYesNo(ctx, op, ctx.Text(report_text::kViewCompressed), true))
         if (FileStatus(compressed) == 1)
             op.ShowReport(compressed, ctx.Text(report_text::kTitleCompressed2));

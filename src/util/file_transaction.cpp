@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <set>
 #include <utility>
 
 #include "util/file_replace.h"
@@ -89,15 +90,47 @@ bool IsStrayTemporary(const std::string& name, const std::string& stem)
     return extension.find('.') == std::string::npos;
 }
 
-Status DeleteStrayTemporaries(const std::string& journal)
+Journal ReadJournal(const std::string& path)
+{
+    std::string bytes;
+    return ReadWholeFile(path, bytes) ? ParseJournal(bytes) : Journal();
+}
+
+// The temporaries that the decided changes under the other journals of the
+// folder still have to rename.
+std::set<std::string> PendingTemporaries(const fs::path& folder, const fs::path& journal)
+{
+    std::set<std::string> pending;
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        const fs::path& path = entry.path();
+        if (path.extension() != journal.extension() || path.filename() == journal.filename())
+            continue;
+        const Journal other = ReadJournal(path.string());
+        if (other.complete)
+            for (const JournalEntry& change : other.entries)
+                if (!change.remove)
+                    pending.insert(change.name + std::string(kTemporarySuffix));
+    }
+    return pending;
+}
+
+Status DeleteStrayTemporaries(const std::string& journal, const std::vector<std::string>& alsoStems)
 {
     const fs::path folder = fs::path(journal).parent_path().empty() ? fs::path(".") : fs::path(journal).parent_path();
-    const std::string stem = fs::path(journal).stem().string();
+    std::vector<std::string> stems = alsoStems;
+    stems.push_back(fs::path(journal).stem().string());
+    const std::set<std::string> pending = PendingTemporaries(folder, fs::path(journal));
     std::error_code ec;
     std::vector<std::string> strays;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec))
-        if (IsStrayTemporary(entry.path().filename().string(), stem))
-            strays.push_back(entry.path().string());
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        for (const std::string& stem : stems)
+            if (IsStrayTemporary(name, stem) && pending.count(name) == 0) {
+                strays.push_back(entry.path().string());
+                break;
+            }
+    }
     for (const std::string& stray : strays)
         if (Status removed = RemoveFile(stray); !removed)
             return removed;
@@ -226,7 +259,7 @@ Status FileTransaction::Commit()
     return done;
 }
 
-Status RecoverFileTransaction(const std::string& journalPath)
+Status RecoverFileTransaction(const std::string& journalPath, const std::vector<std::string>& alsoStems)
 {
     std::error_code ec;
     if (fs::exists(journalPath, ec)) {
@@ -254,7 +287,7 @@ Status RecoverFileTransaction(const std::string& journalPath)
         if (Status flushed = FlushFolder(folder); !flushed)
             return flushed;
     }
-    return DeleteStrayTemporaries(journalPath);
+    return DeleteStrayTemporaries(journalPath, alsoStems);
 }
 
 }  // namespace skitally

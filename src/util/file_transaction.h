@@ -64,9 +64,13 @@ class FileTransaction {
 };
 
 // Finishes or undoes a change interrupted under `journal`, then deletes
-// the temporaries left behind by single-file replacements of the files
-// named like the journal ("RACE.RCR.tmp~" for "RACE.JNL"). Ok when there
-// was nothing to do.
-Status RecoverFileTransaction(const std::string& journal);
+// the temporaries left behind by single-file replacements, or by changes
+// never decided, of the files named like the journal ("RACE.RCR.tmp~" for
+// "RACE.JNL") and of those named by each of `alsoStems` ("Old RACE.RCR.tmp~"
+// for "Old RACE"), for changes under this journal that write such files.
+// A temporary that a decided change under another journal of the folder
+// (named like this one but for the stem) still has to rename is left to
+// that change. Ok when there was nothing to do.
+Status RecoverFileTransaction(const std::string& journal, const std::vector<std::string>& alsoStems = {});
 
 }  // namespace skitally

@@ -1,12 +1,16 @@
 // Changes of many racers at once, faulted at any write or killed: the race
 // opens as it was or as changed. A discipline change never leaves one
 // discipline's points under the other's header; a draw never leaves some
-// racers drawn and others not, nor the start lists deleted without a draw.
+// racers drawn and others not, nor the start lists deleted without a draw;
+// an inserted racer never leaves some racers moved and others not; the
+// run-2 starts never change without their lists; a copy, a conversion and
+// a points update never leave a race half written.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -14,6 +18,8 @@
 
 #include "app/scripted_operator.h"
 #include "cli_app.h"
+#include "draw/draw_field.h"
+#include "racefile/race_change.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_file.h"
 #include "support/fault_loop.h"
@@ -22,6 +28,12 @@
 
 namespace skitally {
 namespace {
+
+#ifdef _WIN32
+constexpr WriteFaultKind kFaultKinds[] = {WriteFaultKind::Fail};
+#else
+constexpr WriteFaultKind kFaultKinds[] = {WriteFaultKind::Fail, WriteFaultKind::Abort};
+#endif
 
 class RaceChangeFaults : public ::testing::Test {
   protected:
@@ -44,6 +56,18 @@ class RaceChangeFaults : public ::testing::Test {
             racer.pointsGS = 50.0f + n;
             racer.seedPoints = std::to_string(10 + n) + ".00";
             ASSERT_TRUE(file.AppendRacer(racer));
+        }
+    }
+    void UpdateRacers(const std::function<void(int, RacerRecord&)>& change) const
+    {
+        RacerFile file;
+        ASSERT_TRUE(file.Open(race + ".RCR"));
+        for (int n = 1; n <= file.RacerCount(); ++n) {
+            std::optional<RacerRecord> racer = file.ReadRacer(n);
+            if (!racer || racer->IsDeleted())
+                continue;
+            change(n, *racer);
+            ASSERT_TRUE(file.WriteRacer(n, *racer));
         }
     }
     void TearDown() override { SetWriteFault({}); }
@@ -69,6 +93,23 @@ class RaceChangeFaults : public ::testing::Test {
             const int code = Cli(command, {"Yes"});
             return test::FaultedRun{WriteFaultFired(), code == kCliDone};
         };
+    }
+    // The command in a child process ended at the fault's write, as a kill would.
+    test::FaultedRun Killed(const WriteFault& fault, const std::vector<std::string>& command,
+                            const std::vector<std::string>& answers) const
+    {
+#ifdef _WIN32
+        (void)fault, (void)command, (void)answers;
+        return {};
+#else
+        std::string line = "SKITALLY_FAULT=abort:" + std::to_string(fault.at) + " " + SKITALLY_CLI_PATH +
+                           " --data-dir '" + dir.path() + "' --lang en --answers '" + Answers(answers) + "'";
+        for (const std::string& arg : command)
+            line += " '" + arg + "'";
+        const int status = std::system((line + " >/dev/null 2>&1").c_str());
+        const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return {code == kWriteFaultExitCode, code == kCliDone};
+#endif
     }
     // What the next open does first: finish or undo a cut-short change.
     void Reopen() const
@@ -120,6 +161,100 @@ TEST_F(RaceChangeFaults, ADrawFaultedAtAnyWriteIsWholeOrNotAtAll)
     EXPECT_NE(result.before.at("BANFF.RCR"), result.after.at("BANFF.RCR"));
     EXPECT_EQ(result.after.count("BANFF.RN1"), 0u);
     EXPECT_NE(result.outcomes.find('B'), std::string::npos);
+}
+
+// The rest of the changes of many records, one a row, each through its
+// command from the state its row prepares.
+struct ManyRecordChange {
+    const char* name;
+    std::function<void()> prepare;
+    std::vector<std::string> command;
+    std::vector<std::string> answers;
+    std::vector<std::string> races;    // whose next open finishes or undoes the change
+    std::vector<std::string> changed;  // files the change writes or deletes
+    // A file the command writes on its own, apart from the change (the
+    // start audit, a new race's status file): put back after each run.
+    std::string apart;
+};
+
+TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
+{
+    const std::string races = dir.File("races");
+    const std::string copy = dir.File("races/COPY");
+    const std::string testData = SKITALLY_TEST_DATA;
+    const auto placed = [this](bool times) {
+        UpdateRacers([times](int n, RacerRecord& racer) {
+            if (n == 20)
+                return;  // a late entry
+            racer.bib = NumberField(n);
+            racer.start1 = NumberField(n);
+            racer.time1 = times ? 40.0f + static_cast<float>(n % 6) * 0.73f + static_cast<float>(n) * 0.01f : 0.0f;
+        });
+        test::WriteFile(race + ".RN1", "an earlier start list");
+    };
+    const std::vector<ManyRecordChange> rows = {
+        {"insert moves the later starters", [&] { placed(false); }, {"insert-late", race},
+         {"Continue", "19", "20", "0", "2", "none"}, {"BANFF"}, {"BANFF.RCR", "BANFF.RN1"}, "BANFF.TMP"},
+        {"run-2 start list", [&] { placed(true); }, {"startlist-run2", race},
+         {"Normal Run 2 Start Order", "5", "Yes", "No", "No"}, {"BANFF"}, {"BANFF.RCR", "BANFF.RN2", "BANFF.RC2"}, ""},
+        {"copy into a new race", [&] { Cli({"new-race", copy}, {"N", "No", "<cancel>"}); }, {"new-race", copy},
+         {"N", "Yes", race + ".RCR", "Yes", "Include Titles, Jury, Technical, Course and Weather Data", "Yes",
+          "Include Racer Name, Card, Nationality, Seed Point and Run Times"},
+         {"COPY"}, {"COPY.RCR", "COPY.HDR"}, "COPY.SKT"},
+        {"older layout converted",
+         [&] { test::WriteFile(race + ".RCR", test::ReadFile(testData + "/racefile/old/RACE242.RCR")); },
+         {"open-race", race}, {"Yes"}, {"BANFF"}, {"BANFF.RCR", "Old BANFF.RCR", "Old BANFF.HDR"}, ""},
+        {"points update", [] {}, {"update-points", race, testData + "/cli/women.csv", "NEW"},
+         {"Yes", "No", "SL"}, {"BANFF", "NEW"}, {"NEW.RCR", "NEW.HDR", "BANFF.TMP"}, ""},
+    };
+    const test::FolderSnapshot start = test::SnapshotFolder(races);
+    for (const ManyRecordChange& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::RestoreFolder(races, start);
+        row.prepare();
+        const test::FolderSnapshot prepared = test::SnapshotFolder(races);
+        const auto putBack = [&] {
+            if (row.apart.empty())
+                return;
+            const std::string path = races + "/" + row.apart;
+            if (prepared.count(row.apart))
+                test::WriteFile(path, prepared.at(row.apart));
+            else
+                std::filesystem::remove(path);
+        };
+        const auto run = [&](const WriteFault& fault) {
+            test::FaultedRun ran;
+            if (fault.kind == WriteFaultKind::Abort) {
+                ran = Killed(fault, row.command, row.answers);
+            } else {
+                SetWriteFault(fault);
+                ran.succeeded = Cli(row.command, row.answers) == kCliDone;
+                ran.faulted = WriteFaultFired();
+            }
+            putBack();
+            return ran;
+        };
+        const auto reopen = [&] {
+            for (const std::string& name : row.races) {
+                RaceState state;
+                state.racePath = races + "/";
+                state.raceName = name;
+                EXPECT_TRUE(RecoverRaceFiles(state));
+            }
+        };
+        // A kill leaves the temporaries a failed write clears itself: the
+        // next open must find them all, also those not named like the race.
+        for (const WriteFaultKind kind : kFaultKinds) {
+            test::RestoreFolder(races, prepared);
+            const auto result = test::RunAtEveryFault(races, kind, run, reopen);
+            for (const std::string& file : row.changed)
+                EXPECT_NE(result.before.count(file) ? result.before.at(file) : "-",
+                          result.after.count(file) ? result.after.at(file) : "-")
+                    << file;
+            EXPECT_NE(result.outcomes.find('B'), std::string::npos) << result.outcomes;
+            EXPECT_NE(result.outcomes.find('A'), std::string::npos) << result.outcomes;
+        }
+    }
 }
 
 #ifndef _WIN32

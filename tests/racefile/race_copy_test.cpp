@@ -31,9 +31,13 @@ std::string Records(int count, int length)
 
 class CopyRaceFileTest : public ::testing::Test {
 protected:
-    Status Copy(const std::string& kind, const std::string& from, const std::string& to, CopyBlanking blanking = {})
+    // One kind copied and written under the target race's journal.
+    Status Copy(const std::string& kind, const std::string& from, const std::string& to, CopyBlanking blanking = {},
+                Operator* op = nullptr)
     {
-        return CopyRaceFile(kind, dir.File(from), dir.File(to), blanking, nullptr);
+        FileTransaction change(RaceKindFile(dir.File(to), "JNL"));
+        const Status copied = CopyRaceFile(kind, dir.File(from), dir.File(to), blanking, change, op);
+        return copied ? change.Commit() : copied;
     }
     test::TempDir dir;
 };
@@ -104,7 +108,7 @@ TEST_F(CopyRaceFileTest, CurrentRacerFileWithBlanking)
     test::WriteFile(dir.File("SRC.RCR"), whole + "partial");
 
     ScriptedOperator op;
-    ASSERT_TRUE(CopyRaceFile("RCR", dir.File("SRC"), dir.File("SAME"), {}, &op, "Writing File"));
+    ASSERT_TRUE(Copy("RCR", "SRC", "SAME", {}, &op));
     EXPECT_EQ(test::ReadFile(dir.File("SAME.RCR")), whole);
     EXPECT_NE(op.transcript().find("-- Writing File"), std::string::npos);
 
@@ -157,7 +161,9 @@ TEST(BackUpAsOld, CopiesTheRaceFilesUnderOldNames)
         test::WriteFile(dir.File(std::string("RACE.") + kind), std::string("data of ") + kind);
     test::WriteFile(dir.File("Old RACE.HDR"), "an earlier backup");
 
-    ASSERT_TRUE(BackUpAsOld(dir.path(), "RACE"));
+    FileTransaction change(dir.File("RACE.JNL"));
+    ASSERT_TRUE(BackUpAsOld(dir.path(), "RACE", change));
+    ASSERT_TRUE(change.Commit());
     for (const char* kind : {"RCR", "HDR", "FOR", "JRY", "SNS"}) {
         EXPECT_EQ(test::ReadFile(dir.File(std::string("Old RACE.") + kind)), std::string("data of ") + kind);
         EXPECT_EQ(test::ReadFile(dir.File(std::string("RACE.") + kind)), std::string("data of ") + kind);
