@@ -43,12 +43,6 @@ std::vector<PickRacer> RowsNamed(const AppContext& ctx, const std::string& store
     return named;
 }
 
-bool AppendOne(AppContext& ctx, Operator& op, const RacerRecord& racer)
-{
-    int added = 0;
-    return AppendRacers(ctx, op, {racer}, added);
-}
-
 bool TypeNewRacer(AppContext& ctx, Operator& op, const std::string& storedName)
 {
     RacerRecord racer;
@@ -61,7 +55,7 @@ bool TypeNewRacer(AppContext& ctx, Operator& op, const std::string& storedName)
     if (!RunEntryScreen(ctx, op, screen, {}, check, false))
         return false;
     TakeRacerScreen(ctx, screen, racer);
-    return AppendOne(ctx, op, racer);
+    return AppendRacer(ctx, op, racer);
 }
 
 }  // namespace
@@ -131,7 +125,7 @@ bool AddRacerByName(AppContext& ctx, Operator& op)
     if (*chosen >= static_cast<int>(listed.size()))
         return TypeNewRacer(ctx, op, stored);
     const int seedField = AskSeedPointsField(ctx, op);
-    return AppendOne(ctx, op,
+    return AppendRacer(ctx, op,
                      RacerFromPick(listed[static_cast<std::size_t>(*chosen)], RaceLevel(ctx), RaceDiscipline(ctx),
                                    seedField));
 }

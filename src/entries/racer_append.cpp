@@ -45,10 +45,54 @@ std::unordered_set<std::string> KeysOnFile(std::string_view bytes, std::size_t a
     return keys;
 }
 
-// One record is one whole-record write in place: it needs neither a copy
-// of the file nor a journal to be all or nothing.
-bool AppendOneRecord(const AppContext& ctx, Operator& op, const RacerRecord& racer)
+// The racer file's whole records followed by those of `racers` that are
+// not on file yet, in their order; each other one is refused. False, after
+// saying why, when the file could not be read.
+bool WithNewRecords(const AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers, std::string& bytes,
+                    int& taken)
 {
+    taken = 0;
+    const std::string path = ctx.race.File("RCR");
+    if (Status read = ReadWholeRecords(path, bytes); !read) {
+        ShowNotSaved(ctx, op, path, read);
+        return false;
+    }
+    std::unordered_set<std::string> keys = KeysOnFile(bytes, racers.size());
+    bytes.reserve(bytes.size() + racers.size() * kLength);
+    for (const RacerRecord& racer : racers) {
+        if (!keys.insert(RacerFileKey(racer.name, racer.card)).second) {
+            ShowEntryRefusal(ctx, op, WithDetail(ctx, text::kRacerAlreadyOnFile, DisplayName(racer.name)));
+            continue;
+        }
+        bytes += EncodeRacer(racer);
+        ++taken;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool AppendRacers(AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers, int& added)
+{
+    added = 0;
+    std::string bytes;
+    int taken = 0;
+    if (!WithNewRecords(ctx, op, racers, bytes, taken) || taken == 0)
+        return false;
+    FileTransaction change(RaceJournal(ctx.race));
+    change.Replace(ctx.race.File("RCR"), std::move(bytes));
+    if (!CommitRaceChange(ctx, op, change))
+        return false;
+    added = taken;
+    return true;
+}
+
+bool AppendRacer(const AppContext& ctx, Operator& op, const RacerRecord& racer)
+{
+    std::string bytes;
+    int taken = 0;
+    if (!WithNewRecords(ctx, op, {racer}, bytes, taken) || taken == 0)
+        return false;
     const std::string path = ctx.race.File("RCR");
     RacerFile file;
     Status written = file.Open(path, RacerFileMode::Update);
@@ -57,45 +101,6 @@ bool AppendOneRecord(const AppContext& ctx, Operator& op, const RacerRecord& rac
     if (!written)
         ShowNotSaved(ctx, op, path, written);
     return written.ok();
-}
-
-}  // namespace
-
-bool AppendRacers(AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers, int& added)
-{
-    added = 0;
-    const std::string path = ctx.race.File("RCR");
-    std::string bytes;
-    if (Status read = ReadWholeRecords(path, bytes); !read) {
-        ShowNotSaved(ctx, op, path, read);
-        return false;
-    }
-    std::unordered_set<std::string> keys = KeysOnFile(bytes, racers.size());
-    bytes.reserve(bytes.size() + racers.size() * kLength);
-    const RacerRecord* last = nullptr;
-    int taken = 0;
-    for (const RacerRecord& racer : racers) {
-        if (!keys.insert(RacerFileKey(racer.name, racer.card)).second) {
-            ShowEntryRefusal(ctx, op, WithDetail(ctx, text::kRacerAlreadyOnFile, DisplayName(racer.name)));
-            continue;
-        }
-        bytes += EncodeRacer(racer);
-        last = &racer;
-        ++taken;
-    }
-    if (taken == 0)
-        return false;
-    if (taken == 1) {
-        if (!AppendOneRecord(ctx, op, *last))
-            return false;
-    } else {
-        FileTransaction change(RaceJournal(ctx.race));
-        change.Replace(path, std::move(bytes));
-        if (!CommitRaceChange(ctx, op, change))
-            return false;
-    }
-    added = taken;
-    return true;
 }
 
 }  // namespace skitally
