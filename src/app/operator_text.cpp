@@ -1,6 +1,6 @@
 #include "app/operator_text.h"
 
-#include <algorithm>
+#include <string_view>
 
 #include "app/paths.h"
 
@@ -66,9 +66,12 @@ std::string DescribeRowPick(const RowPick& pick)
     for (std::size_t i = 0; i < pick.headings.size(); ++i)
         text += (i ? " | " : "") + pick.headings[i];
     text += "\n";
+    std::vector<bool> preselected(pick.rows.size(), false);
+    for (int r : pick.preselected)
+        if (r >= 0 && static_cast<std::size_t>(r) < pick.rows.size())
+            preselected[static_cast<std::size_t>(r)] = true;
     for (std::size_t r = 0; r < pick.rows.size(); ++r) {
-        const bool ticked = std::find(pick.preselected.begin(), pick.preselected.end(), static_cast<int>(r)) !=
-                            pick.preselected.end();
+        const bool ticked = preselected[r];
         std::string line = std::to_string(r + 1) + (ticked ? "*" : " ");
         line.resize(4, ' ');
         for (std::size_t i = 0; i < pick.rows[r].size(); ++i)
@@ -91,9 +94,14 @@ std::optional<std::vector<int>> ParseRowSelection(const std::string& answer, std
         return rows;
     if (wanted.empty())
         return std::nullopt;
-    std::string rest = wanted;
+    // Walked once, the rows ticked in a flag per row: a long list of rows
+    // typed or pasted costs its length, not its length squared.
+    std::vector<bool> ticked(rowCount, false);
+    std::string_view rest = wanted;
     while (!rest.empty()) {
-        std::string part = Trim(PopToken(rest, ","));
+        const std::size_t comma = rest.find(',');
+        const std::string part = Trim(rest.substr(0, comma));
+        rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
         std::string to = part;
         const std::string from = PopToken(to, "-");
         if (to.empty())
@@ -106,10 +114,11 @@ std::optional<std::vector<int>> ParseRowSelection(const std::string& answer, std
         if (first < 1 || last < first || static_cast<std::size_t>(last) > rowCount)
             return std::nullopt;
         for (int n = first; n <= last; ++n)
-            if (std::find(rows.begin(), rows.end(), n - 1) == rows.end())
-                rows.push_back(n - 1);
+            ticked[static_cast<std::size_t>(n - 1)] = true;
     }
-    std::sort(rows.begin(), rows.end());
+    for (std::size_t i = 0; i < rowCount; ++i)
+        if (ticked[i])
+            rows.push_back(static_cast<int>(i));
     return rows;
 }
 

@@ -58,13 +58,18 @@ std::vector<LiveRacer> ReadLiveRacers(const AppContext& ctx)
     return racers;
 }
 
+std::string RacerFileKey(std::string_view name, std::string_view card)
+{
+    // The name's length first, so that no name and card run into another's.
+    const std::string upper = ToUpper(Trim(name));
+    return std::to_string(upper.size()) + ":" + upper + Trim(card);
+}
+
 bool RacerOnFile(const std::vector<LiveRacer>& racers, std::string_view name, std::string_view card, int except)
 {
-    const std::string wantedName = ToUpper(Trim(name));
-    const std::string wantedCard = Trim(card);
+    const std::string wanted = RacerFileKey(name, card);
     for (const LiveRacer& racer : racers)
-        if (racer.number != except && ToUpper(Trim(racer.record.name)) == wantedName &&
-            Trim(racer.record.card) == wantedCard)
+        if (racer.number != except && RacerFileKey(racer.record.name, racer.record.card) == wanted)
             return true;
     return false;
 }

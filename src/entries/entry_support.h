@@ -35,8 +35,13 @@ std::string RaceGender(const AppContext& ctx);
 // is missing or empty.
 std::vector<LiveRacer> ReadLiveRacers(const AppContext& ctx);
 
-// A live racer with this name (any case) and card, other than record
-// `except`; cards compare trimmed.
+// What makes two racers the same racer of the file: the name trimmed, its
+// letters a-z in capitals, and the card trimmed. Equal keys are the same
+// racer.
+std::string RacerFileKey(std::string_view name, std::string_view card);
+
+// A live racer with the same key as this name and card, other than record
+// `except`.
 bool RacerOnFile(const std::vector<LiveRacer>& racers, std::string_view name, std::string_view card,
                  int except = 0);
 

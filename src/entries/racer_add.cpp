@@ -5,12 +5,12 @@
 #include "entries/entry_support.h"
 #include "entries/entry_text_ids.h"
 #include "entries/points_import.h"
+#include "entries/racer_append.h"
 #include "entries/racer_form.h"
 #include "entries/racer_lookup.h"
 #include "entries/racer_names.h"
 #include "entries/racer_pick.h"
 #include "racefile/race_codex.h"
-#include "racefile/racer_file.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -43,12 +43,6 @@ std::vector<PickRacer> RowsNamed(const AppContext& ctx, const std::string& store
     return named;
 }
 
-bool AppendOne(const AppContext& ctx, Operator& op, const RacerRecord& racer)
-{
-    int added = 0;
-    return AppendRacers(ctx, op, {racer}, added);
-}
-
 bool TypeNewRacer(AppContext& ctx, Operator& op, const std::string& storedName)
 {
     RacerRecord racer;
@@ -61,7 +55,7 @@ bool TypeNewRacer(AppContext& ctx, Operator& op, const std::string& storedName)
     if (!RunEntryScreen(ctx, op, screen, {}, check, false))
         return false;
     TakeRacerScreen(ctx, screen, racer);
-    return AppendOne(ctx, op, racer);
+    return AppendRacer(ctx, op, racer);
 }
 
 }  // namespace
@@ -98,11 +92,13 @@ bool AddFromPickTable(AppContext& ctx, Operator& op)
     const std::optional<std::vector<int>> ticked = op.PickRows(PickScreen(ctx, rows, seedField));
     if (!ticked || ticked->empty() || !ConfirmSelection(ctx, op))
         return false;
+    const std::string level = RaceLevel(ctx);
+    const std::string discipline = RaceDiscipline(ctx);
     std::vector<RacerRecord> racers;
+    racers.reserve(ticked->size());
     for (int index : *ticked)
         if (index >= 0 && index < static_cast<int>(rows.size()))
-            racers.push_back(
-                RacerFromPick(rows[static_cast<std::size_t>(index)], RaceLevel(ctx), RaceDiscipline(ctx), seedField));
+            racers.push_back(RacerFromPick(rows[static_cast<std::size_t>(index)], level, discipline, seedField));
     int added = 0;
     return AppendRacers(ctx, op, racers, added);
 }
@@ -129,34 +125,9 @@ bool AddRacerByName(AppContext& ctx, Operator& op)
     if (*chosen >= static_cast<int>(listed.size()))
         return TypeNewRacer(ctx, op, stored);
     const int seedField = AskSeedPointsField(ctx, op);
-    return AppendOne(ctx, op,
+    return AppendRacer(ctx, op,
                      RacerFromPick(listed[static_cast<std::size_t>(*chosen)], RaceLevel(ctx), RaceDiscipline(ctx),
                                    seedField));
-}
-
-bool AppendRacers(const AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers, int& added)
-{
-    added = 0;
-    std::vector<LiveRacer> onFile = ReadLiveRacers(ctx);
-    const std::string path = ctx.race.File("RCR");
-    RacerFile file;
-    if (Status opened = file.Open(path, RacerFileMode::Update); !opened) {
-        ShowNotSaved(ctx, op, path, opened);
-        return false;
-    }
-    for (const RacerRecord& racer : racers) {
-        if (RacerOnFile(onFile, racer.name, racer.card)) {
-            ShowEntryRefusal(ctx, op, WithDetail(ctx, text::kRacerAlreadyOnFile, DisplayName(racer.name)));
-            continue;
-        }
-        if (Status written = file.AppendRacer(racer); !written) {
-            ShowNotSaved(ctx, op, path, written);
-            return false;
-        }
-        onFile.push_back({file.RacerCount(), racer});
-        ++added;
-    }
-    return added > 0;
 }
 
 }  // namespace skitally

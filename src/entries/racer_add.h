@@ -1,16 +1,12 @@
 #pragma once
-// Adding racers to a race: picked from a points list, or typed in.
-//
-// New racers are always written after the last record; deleted slots are
-// never reused, so the record numbers of the racers already entered (and
-// anything that refers to them) stay as they are.
+// Adding racers to a race: picked from a points list, or typed in. They are
+// written by AppendRacers (racer_append.h).
 
 #include <string>
 #include <vector>
 
 #include "app/app_context.h"
 #include "app/operator.h"
-#include "racefile/racer_record.h"
 
 namespace skitally {
 
@@ -31,11 +27,5 @@ bool AddFromPickTable(AppContext& ctx, Operator& op);
 // typed on the racer screen (racer_form.h). "?" as the last name opens the
 // pick screen instead.
 bool AddRacerByName(AppContext& ctx, Operator& op);
-
-// Appends each racer after the last record. A racer already in the race
-// with the same name and card is refused with "RACER ALREADY ON FILE" and
-// skipped, also against the racers appended before it. `added` counts the
-// records written; false when none was, or the file could not be written.
-bool AppendRacers(const AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers, int& added);
 
 }  // namespace skitally

@@ -1,6 +1,7 @@
 // Racers typed in, racers already on file, the codex check and the super
 // combined seeding run as the command-line sessions RacerAddTyped and
-// RacerAddChecks in tests/data/cli.
+// RacerAddChecks in tests/data/cli; a batch cut short by the disk in
+// tests/cli/racer_add_faults_test.cpp.
 #include "entries/racer_add.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,54 @@ TEST_F(RacerAddTest, PickedRowsAreAppendedAsWholeRecords)
         "QC|U16|F|2011||012.50|033.10|0123456|0654321");
     EXPECT_EQ(Racer(1).formatVersion, kRacerFormatVersion);
     EXPECT_EQ(Fields(2, {kName, kNation, kSeedPoints}), "ZHOU Cara|USA|999.99");
+}
+
+// A racer line of the pick table: a woman of the division QC with GS points.
+std::string PickLine(const std::string& last, const std::string& first, const std::string& card)
+{
+    return last + "," + first + ",CAN,QC,U16," + card + ",F,2011,,,10.00,,,,,,,";
+}
+
+TEST_F(RacerAddTest, AThousandsStrongPickTakesEachRacerOnceInPickOrder)
+{
+    MakeRace("NAT", "GS", "F", "NAT1234");
+    // The same racer is the same name (trimmed, any case) with the same card.
+    struct Case {
+        const char* onFileName;  // nullptr: not on file
+        const char* onFileCard;
+        std::string picked;
+    };
+    const Case cases[] = {
+        {"ADAMS Beth", "0222222", PickLine("ADAMS", "Beth", "0222222")},  // on file: refused
+        {"Zhou cara", "0333333", PickLine("ZHOU", "Cara", "0333333")},    // on file in other capitals: refused
+        {"MOREL Dana", "0444444", PickLine("MOREL", "Dana", "0444445")},  // another card: added
+        {nullptr, nullptr, PickLine("ROY", "Anne", "99999")},              // card 999999: added
+        {nullptr, nullptr, PickLine("ROY", "Anne", "9999999")},            // card 999999 again: refused
+    };
+    Strings lines;
+    for (const Case& c : cases) {
+        if (c.onFileName)
+            AddRacer(c.onFileName, c.onFileCard);
+        lines.push_back(c.picked);
+    }
+    constexpr int kFillers = 3000;
+    for (int n = 1; n <= kFillers; ++n) {
+        const std::string number = std::to_string(10000 + n);
+        lines.push_back(PickLine("FILLER", "N" + number.substr(1), std::to_string(1000000 + n)));
+    }
+    FillPickTable(lines);
+
+    ScriptedOperator op({"all", "Continue"});
+    ASSERT_TRUE(AddFromPickTable(ctx, op));
+    // The pick screen lists by name: ADAMS, FILLER..., MOREL, ROY (99999 before 9999999), ZHOU.
+    EXPECT_EQ(Texts(op), (Strings{"Selection is About to be ADDED to Race File", "RACER ALREADY ON FILE\nADAMS Beth",
+                                  "RACER ALREADY ON FILE\nROY Anne", "RACER ALREADY ON FILE\nZHOU Cara"}));
+    const int records = 3 + kFillers + 2;
+    EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")).size(), static_cast<std::size_t>(records) * kRacerRecordLength);
+    EXPECT_EQ(Fields(4, {kName, kCard}), "FILLER N0001|1000001");
+    EXPECT_EQ(Fields(records - 2, {kName, kCard}), "FILLER N3000|1003000");
+    EXPECT_EQ(Fields(records - 1, {kName, kCard}), "MOREL Dana|0444445");
+    EXPECT_EQ(Fields(records, {kName, kCard}), "ROY Anne|999999");
 }
 
 }  // namespace
