@@ -81,7 +81,7 @@ CourseData CourseFromForm(const FieldForm& form)
 }
 
 // Gates and turns are whole numbers of their width, a start time is a time
-// of day, the names fit their column.
+// of day.
 bool CourseValueFits(const FormField& field)
 {
     const std::string value = Trim(field.value);
@@ -91,7 +91,7 @@ bool CourseValueFits(const FormField& field)
         return IsWholeNumberIn(value, 0, kMostGates);
     if (field.key.rfind("start", 0) == 0)
         return IsTimeOfDay(value);
-    return FitsWidth(value, field.width);
+    return true;
 }
 
 }  // namespace

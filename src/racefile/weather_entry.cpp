@@ -58,16 +58,17 @@ WeatherData WeatherFromForm(const FieldForm& form)
     return weather;
 }
 
-// Each value as the weather file writes it: the texts and temperatures as
-// typed, the adder whole, Z and the penalties with two decimals.
+// Each number as the weather file writes it: the temperatures as typed,
+// the adder whole, Z and the penalties with two decimals. (Texts are
+// checked with every header screen's.)
 bool WeatherValueFits(const FormField& field)
 {
     const std::string value = Trim(field.value);
-    if (value.empty())
+    if (value.empty() || field.kind == FieldKind::Text)
         return true;
     if (field.key == "f")
         return IsWholeNumberIn(value, kLowestFValue, kHighestFValue);
-    if (field.kind == FieldKind::Text || field.key == "temptop" || field.key == "tempbottom")
+    if (field.key == "temptop" || field.key == "tempbottom")
         return FitsWidth(value, field.width);
     const int decimals = field.kind == FieldKind::Integer ? 0 : 2;
     return FitsWidth(FormatFixed(ReadNumber(value), 1, decimals), field.width);

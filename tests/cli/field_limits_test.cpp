@@ -52,8 +52,9 @@ TEST_F(FieldLimits, RefusedWholeNamingFieldAndValue)
 {
     using Args = std::vector<std::string>;
     const std::string racer = "LEE,Kim";
+    const std::string setter = "Hans GRUBER - AUSTR";  // the 19 characters of its column
     // clang-format off
-    const struct { Args args; const char* shown; } cases[] = {
+    const struct { Args args; std::string shown; } cases[] = {
         // The points box "####.##" holds 9999.99 at most, and no sign; the
         // card seven digits.
         {{"edit", race, racer, "points=1e38"}, "G POINTS cannot hold <1e38>"},
@@ -65,7 +66,9 @@ TEST_F(FieldLimits, RefusedWholeNamingFieldAndValue)
         {{"hand-points", race, racer, "sl=45", "dh=12.345"}, "DH POINTS cannot hold <12.345>"},
         {{"edit", race, racer, "card=123456789012"}, "CARD NUMBER cannot hold <123456789012>"},
         {{"edit", race, racer, "card=12345678"}, "CARD NUMBER cannot hold <12345678>"},
+        {{"edit", race, racer, "group=JUNIORS-U16"}, "GROUP cannot hold <JUNIORS-U16>"},  // one past its ten
         // Gates and turns of three digits; a start time of the day.
+        {{"course", race, "setter1=" + setter + "Z"}, "COURSE SETTER (1ST RUN) cannot hold <" + setter + "Z>"},
         {{"course", race, "gates1=1000"}, "NO. OF GATES (1ST RUN) cannot hold <1000>"},
         {{"course", race, "gates1=99999999999", "turns1=40"}, "NO. OF GATES (1ST RUN) cannot hold <99999999999>"},
         {{"course", race, "turns2=-1"}, "TURNS (2ND RUN) cannot hold <-1>"},
@@ -78,6 +81,9 @@ TEST_F(FieldLimits, RefusedWholeNamingFieldAndValue)
         {{"weather", race, "f=-5"}, "POINTS F FACTOR cannot hold <-5>"},
         {{"weather", race, "f=499"}, "POINTS F FACTOR cannot hold <499>"},
         {{"weather", race, "f=2501"}, "POINTS F FACTOR cannot hold <2501>"},
+        // Z is written with two decimals in six places, the adder in two.
+        {{"weather", race, "z=1000"}, "Z FACTOR cannot hold <1000>"},
+        {{"weather", race, "adder=100"}, "CATEGORY ADDER cannot hold <100>"},
     };
     // clang-format on
     const auto before = RaceFiles();
@@ -98,15 +104,19 @@ TEST_F(FieldLimits, LargestValuesThatFitAreKept)
     EXPECT_EQ(racer.card + "|" + racer.seedPoints, "1234567|999.00 ");
     EXPECT_EQ(racer.pointsGS, 999.0f);
 
-    ASSERT_EQ(Cli({"course", race, "gates1=999", "turns1=999", "start1=23:59", "start2=0:00:00"}).code, kCliDone);
+    const std::string setter = "Hans GRUBER - AUSTR";
+    ASSERT_EQ(Cli({"course", race, "setter1=" + setter, "gates1=999", "turns1=999", "start1=23:59", "start2=0:00:00"})
+                  .code,
+              kCliDone);
     const std::string course = test::ReadFile(race + ".FOR");
+    EXPECT_EQ(course.substr(21, 19), setter);
     EXPECT_EQ(course.substr(7 * 61 + 21, 7), "999/999");
     EXPECT_EQ(course.substr(8 * 61 + 21, 40), test::Pad("23:59", 21) + test::Pad("0:00:00", 19));
 
     // No discipline has these F values: the race stays a giant slalom.
     for (const auto& [f, written] : {std::pair{"2500", "2500"}, std::pair{"500", " 500"}}) {
-        ASSERT_EQ(Cli({"weather", race, "f=" + std::string(f)}).code, kCliDone);
-        EXPECT_EQ(test::ReadFile(race + ".WTH").substr(75 + 71, 4), written);
+        ASSERT_EQ(Cli({"weather", race, "f=" + std::string(f), "z=999.99", "adder=99"}).code, kCliDone);
+        EXPECT_EQ(test::ReadFile(race + ".WTH").substr(75 + 47, 28), "ER =99  Z = 999.99  F = " + std::string(written));
     }
 }
 
