@@ -274,6 +274,7 @@ const TextEntry kTextEntries[] = {
     {8307, "XnnnX must be a number", "XnnnX doit être un nombre"},
     {8308, "UNITS (M = METRES, F = FEET)", "UNITÉS (M = MÈTRES, F = PIEDS)"},
     {8309, "VALID UNITS: M = METRES, F = FEET", "UNITÉS VALIDES : M = MÈTRES, F = PIEDS"},
+    {8310, "XnnnX cannot hold <XdddX>", "XnnnX ne peut pas contenir <XdddX>"},
 
     // Points-list reader
     {8400, "Load Racer Error", "Erreur de chargement du coureur"},
@@ -291,6 +292,16 @@ const TextEntry kTextEntries[] = {
      "La liste de points XnnnX n'indique pas le sexe des coureurs - Sont-ils de sexe féminin ou masculin"},
     {8411, "&Female", "&Féminin"},
     {8412, "&Male", "&Masculin"},
+    {8413, "Rows of the points list skipped, as they could only be read in part: XnnnX\nThey are listed in XdddX",
+     "Lignes de la liste de points ignorées, car elles ne pouvaient être lues qu'en partie : XnnnX\n"
+     "Elles sont énumérées dans XdddX"},
+    {8414, "XnnnX, line XlllX: XdddX", "XnnnX, ligne XlllX : XdddX"},
+    {8415, "too few columns", "trop peu de colonnes"},
+    {8416, "a quote is not closed", "un guillemet n'est pas fermé"},
+    {8417, "a NUL character", "un caractère NUL"},
+    {8418, "the code is longer than a card number", "le code est plus long qu'un numéro de carte"},
+    {8419, "The list of skipped rows XnnnX could not be written: XdddX",
+     "La liste des lignes ignorées XnnnX n'a pas pu être écrite : XdddX"},
 
     // Racer entry screens
     {8500, "RACER ALREADY ON FILE", "COUREUR DÉJÀ AU FICHIER"},

@@ -18,5 +18,12 @@ constexpr int kSxRankInvalid = 8409;       // XrrrX
 constexpr int kListGenderQuestion = 8410;  // XnnnX = the list's file name
 constexpr int kFemale = 8411;
 constexpr int kMale = 8412;
+constexpr int kRowsSkipped = 8413;            // XnnnX rows, XdddX the report
+constexpr int kSkippedRowLine = 8414;         // XnnnX list, XlllX line, XdddX reason
+constexpr int kRowTooFewColumns = 8415;
+constexpr int kRowUnbalancedQuote = 8416;
+constexpr int kRowNulCharacter = 8417;
+constexpr int kRowCodeTooLong = 8418;
+constexpr int kSkippedRowsNotWritten = 8419;  // XnnnX the report, XdddX why
 
 }  // namespace skitally::text

@@ -4,6 +4,7 @@
 #include "entries/entry_support.h"
 #include "entries/entry_text_ids.h"
 #include "entries/points_line_text.h"
+#include "racefile/field_values.h"
 #include "util/codepage.h"
 #include "util/tokens.h"
 
@@ -46,19 +47,20 @@ EntryScreen BuildEntryScreen(const AppContext& ctx, Operator& op, const std::str
     return screen;
 }
 
-void FilterTyping(Operator& op, EntryScreen& screen)
+bool TakeTyping(const AppContext& ctx, Operator& op, EntryScreen& screen)
 {
     for (std::size_t i = 0; i < screen.form.fields.size(); ++i) {
         FormField& field = screen.form.fields[i];
         // A number or time is typed without the blanks a form pads it with.
         const std::string typed = screen.parms[i].kind == 0 ? field.value : Trim(field.value);
         const FilteredText filtered = ApplyTyping(screen.parms[i], typed);
-        for (int key = 0; key < filtered.refusedKeys; ++key) {
-            op.Beep();
-            op.Beep();
+        if (filtered.refusedKeys > 0) {
+            ShowValueRefused(ctx, op, field.caption, Trim(typed));
+            return false;
         }
         field.value = screen.upper[i] ? Cp1252ToUtf8(UpperCp1252(Utf8ToCp1252(filtered.text))) : filtered.text;
     }
+    return true;
 }
 
 std::string ScreenValue(const EntryScreen& screen, std::string_view key)
@@ -67,6 +69,15 @@ std::string ScreenValue(const EntryScreen& screen, std::string_view key)
     for (const FormField& field : screen.form.fields)
         if (ToUpper(field.key) == wanted)
             return Trim(field.value);
+    return {};
+}
+
+std::string ScreenCaption(const EntryScreen& screen, std::string_view key)
+{
+    const std::string wanted = ToUpper(key);
+    for (const FormField& field : screen.form.fields)
+        if (ToUpper(field.key) == wanted)
+            return field.caption;
     return {};
 }
 
@@ -91,8 +102,7 @@ bool RunEntryScreen(AppContext& ctx, Operator& op, EntryScreen& screen, const st
     if (!args.empty()) {
         if (!FillFormFromArguments(ctx, op, screen.form, args))
             return false;
-        FilterTyping(op, screen);
-        return check(screen);
+        return TakeTyping(ctx, op, screen) && check(screen);
     }
     const std::vector<std::string> shown = Values(screen.form);
     for (;;) {
@@ -101,8 +111,7 @@ bool RunEntryScreen(AppContext& ctx, Operator& op, EntryScreen& screen, const st
                 !AskYesNo(ctx, op, ctx.Text(text::kSaveChangesQuestion)))
                 return false;
         }
-        FilterTyping(op, screen);
-        if (check(screen))
+        if (TakeTyping(ctx, op, screen) && check(screen))
             return true;
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // An entry screen driven by its field table: each row becomes a form field
-// with its key filter, typed values pass the filter (refused keys are
-// dropped with two beeps each), and a screen left with changes asks whether
-// to save them.
+// with its key filter, a typed value holding a key the filter turns away is
+// refused whole (a field never keeps part of what was typed), and a screen
+// left with changes asks whether to save them.
 
 #include <functional>
 #include <string>
@@ -34,13 +34,17 @@ EntryScreen BuildEntryScreen(const AppContext& ctx, Operator& op, const std::str
                              const std::vector<ScreenField>& fields);
 
 // Types every field's value anew through its key filter; capitals where
-// the field keeps them.
-void FilterTyping(Operator& op, EntryScreen& screen);
+// the field keeps them. A value with a key the filter turns away (a letter
+// in a number, a digit past the field's width) is refused, naming the field
+// and the value: false after the refusal was shown.
+bool TakeTyping(const AppContext& ctx, Operator& op, EntryScreen& screen);
 
 // The trimmed value of the field of `key`; empty when there is none.
 std::string ScreenValue(const EntryScreen& screen, std::string_view key);
 bool HasScreenField(const EntryScreen& screen, std::string_view key);
 void SetScreenValue(EntryScreen& screen, std::string_view key, const std::string& value);
+// The caption of the field of `key`; empty when there is none.
+std::string ScreenCaption(const EntryScreen& screen, std::string_view key);
 
 // Checks the typed screen; false after the refusal was shown.
 using ScreenCheck = std::function<bool(EntryScreen& screen)>;

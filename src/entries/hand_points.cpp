@@ -4,6 +4,7 @@
 
 #include "app/messages.h"
 #include "entries/entry_screen.h"
+#include "racefile/field_values.h"
 #include "entries/entry_text_ids.h"
 #include "entries/racer_names.h"
 #include "racefile/racer_text.h"
@@ -39,7 +40,11 @@ std::string BoxCode(const PointsBox& box, const std::string& discipline)
 
 HandPoints CheckHandPoints(std::string_view typed, std::string_view raceLevel)
 {
-    HandPoints points{Trim(typed), false};
+    HandPoints points{Trim(typed), false, true};
+    if (!points.text.empty() && points.text.front() == '-') {
+        points.fits = false;
+        return points;
+    }
     std::string level = ToUpper(Trim(raceLevel));
     if (level.empty())
         level = "NAT";
@@ -48,6 +53,22 @@ HandPoints CheckHandPoints(std::string_view typed, std::string_view raceLevel)
         points.reset = true;
     }
     return points;
+}
+
+bool TakeHandPoints(const AppContext& ctx, Operator& op, EntryScreen& screen, std::string_view key,
+                    std::string_view raceLevel)
+{
+    const HandPoints points = CheckHandPoints(ScreenValue(screen, key), raceLevel);
+    if (!points.fits) {
+        ShowValueRefused(ctx, op, ScreenCaption(screen, key), points.text);
+        return false;
+    }
+    if (points.reset) {
+        op.Beep();
+        op.Beep();
+    }
+    SetScreenValue(screen, key, points.text);
+    return true;
 }
 
 bool SeedPointsEntryOn(std::string_view raceLevel)
@@ -75,14 +96,9 @@ bool HandPointsEntry(AppContext& ctx, Operator& op, LiveRacer& racer, const std:
     EntryScreen screen = BuildEntryScreen(ctx, op, ctx.Text(text::kHandPointsTitle) + " - " + DisplayName(record.name),
                                           fields);
     const ScreenCheck check = [&](EntryScreen& typed) {
-        for (const PointsBox& box : kBoxes) {
-            const HandPoints points = CheckHandPoints(ScreenValue(typed, box.key), level);
-            if (points.reset) {
-                op.Beep();
-                op.Beep();
-            }
-            SetScreenValue(typed, box.key, points.text);
-        }
+        for (const PointsBox& box : kBoxes)
+            if (!TakeHandPoints(ctx, op, typed, box.key, level))
+                return false;
         return true;
     };
     if (!RunEntryScreen(ctx, op, screen, args, check, true))

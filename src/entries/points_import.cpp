@@ -5,6 +5,7 @@
 #include "entries/entry_text_ids.h"
 #include "entries/points_list_reader.h"
 #include "entries/racer_names.h"
+#include "entries/skipped_rows_report.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -65,7 +66,9 @@ Status ImportPointsList(AppContext& ctx, Operator& op, const std::string& listFi
         }
         rows.push_back(PickRowFromLine(line));
     }
+    const std::vector<SkippedRow> skipped = reader.SkippedRows();
     ReadRacerRec(reader, ctx, op, listFile, "CLOSE", headline, kSeparator, quiet);
+    ReportSkippedRows(ctx, op, listFile, skipped);
 
     const std::string gender = ctx.race.open ? RaceGender(ctx) : std::string();
     bool anyOfGender = false;

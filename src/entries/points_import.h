@@ -28,7 +28,8 @@ enum class ImportFailure {
 
 // OPEN, READ to the end and CLOSE through the points-list reader
 // (headline 1229, separator ","), then replaces the pick table in one
-// transaction. `quiet` skips the category question. Every failure is shown
+// transaction. Rows the reader skipped are listed in the "rows skipped"
+// report, which the operator is told of; the others are imported. `quiet` skips the category question. Every failure is shown
 // here or by the reader and leaves the old pick table as it was; among
 // them a list without a single racer of the race's gender (for a race of
 // gender M or F; any racer for a race of both genders). `imported` is the

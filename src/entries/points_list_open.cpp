@@ -1,6 +1,7 @@
 // OPEN: recognise the list, repair bare line feeds, choose the separator
 // and the access kind, and ask whether categories are to be recalculated.
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -41,6 +42,8 @@ bool PointsListReader::ChooseTextAccess(std::string_view dataLine)
     if (fieldCount_ > 5) {
         access_ = ListAccess::Comma;
         columns_ = DelimitedColumnMap(kind_, skiCrossRace_);
+        for (const ColumnSpec& column : columns_)
+            fieldsNeeded_ = std::max(fieldsNeeded_, static_cast<std::size_t>(column.field));
         listCodeField_ = columns_[col::kCode].field ? columns_[col::kCode].field : columns_[col::kOtherCode].field;
         rules_.listCodeColumn = columns_[col::kCode].field ? col::kCode : col::kOtherCode;
         return true;

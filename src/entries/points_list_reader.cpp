@@ -1,10 +1,13 @@
 #include "entries/points_list_reader.h"
 
+#include <algorithm>
+
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "entries/entries_text_ids.h"
 #include "entries/points_line_text.h"
 #include "entries/points_list_source.h"
+#include "racefile/racer_record.h"
 #include "util/codepage.h"
 #include "util/tokens.h"
 
@@ -136,10 +139,13 @@ bool PointsListReader::NextRacer(RacerColumns& racer)
         ++currentLine_;
         if (IsBlankLine(line, separator_))
             continue;
+        if (const std::optional<RowFault> fault = TextLineFault(line)) {
+            skipped_.push_back({currentLine_, *fault});
+            continue;
+        }
         if (access_ == ListAccess::Flat) {
             racer = ColumnsFromFixedLine(line, columns_);
         } else {
-            SplitDelimited(line, separator_, fields_);
             if (SkipsPageHeader(fields_))
                 continue;
             racer = ColumnsFromFields(fields_, columns_, kind_ == ListKind::FisOrg);
@@ -148,6 +154,24 @@ bool PointsListReader::NextRacer(RacerColumns& racer)
         return true;
     }
     return false;
+}
+
+std::optional<RowFault> PointsListReader::TextLineFault(std::string_view line)
+{
+    // Most programs a list passes through end a text at a NUL.
+    if (line.find('\0') != std::string_view::npos)
+        return RowFault::NulCharacter;
+    if (access_ != ListAccess::Comma)
+        return std::nullopt;
+    // An odd count leaves the last quote open to the end of the line,
+    // swallowing the separators after it.
+    if (std::count(line.begin(), line.end(), '"') % 2 != 0)
+        return RowFault::UnbalancedQuote;
+    SplitDelimited(line, separator_, fields_);
+    // A page header is no racer, however many columns it has.
+    if (fields_.size() < fieldsNeeded_ && !SkipsPageHeader(fields_))
+        return RowFault::TooFewColumns;
+    return std::nullopt;
 }
 
 std::string PointsListReader::Read(AppContext& ctx, Operator& op, const std::string& fileName, int errorMessageId,
@@ -161,23 +185,32 @@ std::string PointsListReader::Read(AppContext& ctx, Operator& op, const std::str
         progressShown_ = true;
         processingText_ = ctx.Text(text::kProcessingRecord) + " ";
     }
-    RacerColumns racer;
-    if (!NextRacer(racer)) {
-        EndProgress(op);
-        return "*EOF*";
-    }
-    if (++racersRead_ == 1 || racersRead_ % kProgressEvery == 0)
-        op.ProgressStep(currentLine_, processingText_ + std::to_string(currentLine_));
+    const std::size_t cardWidth = static_cast<std::size_t>(RacerFields()[kCard].width);
+    for (;;) {
+        RacerColumns racer;
+        if (!NextRacer(racer)) {
+            EndProgress(op);
+            return "*EOF*";
+        }
+        if (++racersRead_ == 1 || racersRead_ % kProgressEvery == 0)
+            op.ProgressStep(currentLine_, processingText_ + std::to_string(currentLine_));
 
-    if (NeedsListGender(racer, rules_.listGender) && !AskListGender(ctx, op, fileName)) {
-        Close(op);
-        aborted_ = true;
-        return "*ERR*";
+        if (NeedsListGender(racer, rules_.listGender) && !AskListGender(ctx, op, fileName)) {
+            Close(op);
+            aborted_ = true;
+            return "*ERR*";
+        }
+        if (const auto problem = NormaliseRacer(racer, rules_))
+            return Fail(ctx, op, errorMessageId,
+                        FillPlaceholder(ctx.Text(problem->textId), problem->placeholder, Cp1252ToUtf8(problem->value)));
+        // A racer's card holds cardWidth characters: a longer code would be
+        // cut, perhaps into another racer's.
+        if (racer[col::kCode].size() > cardWidth || racer[col::kOtherCode].size() > cardWidth) {
+            skipped_.push_back({currentLine_, RowFault::CodeTooLong});
+            continue;
+        }
+        return ComposeRacerLine(racer, separator);
     }
-    if (const auto problem = NormaliseRacer(racer, rules_))
-        return Fail(ctx, op, errorMessageId,
-                    FillPlaceholder(ctx.Text(problem->textId), problem->placeholder, Cp1252ToUtf8(problem->value)));
-    return ComposeRacerLine(racer, separator);
 }
 
 std::string ReadRacerRec(PointsListReader& reader, AppContext& ctx, Operator& op, const std::string& fileName,

@@ -9,6 +9,7 @@
 //   16 KK points     17 group         18 other code
 // Text is UTF-8; "no points" is an empty field; no code is "0000000".
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,16 @@
 namespace skitally {
 
 enum class ListAccess { None, Comma, Flat, OldPts, SkitPts };
+
+// Why READ left a row of the list out: each of these could only be read in
+// part, and half a racer (no points, a cut code that is another racer's)
+// is worse than none.
+enum class RowFault { TooFewColumns, UnbalancedQuote, NulCharacter, CodeTooLong };
+
+struct SkippedRow {
+    int line = 0;  // line of a text list, record of a fixed-record list, from 1
+    RowFault fault = RowFault::TooFewColumns;
+};
 
 // The state of one open list. A list is read whole at OPEN and walked in
 // memory, so no file stays open between commands.
@@ -50,6 +61,8 @@ public:
     std::string LastSourceLine() const { return lastRaw_.empty() ? lastSource_ : SourceText(); }
     // The last "*ERR*" was the operator's abort at the gender question.
     bool AbortedByOperator() const { return aborted_; }
+    // The rows READ has skipped so far, in list order; cleared by CLOSE.
+    const std::vector<SkippedRow>& SkippedRows() const { return skipped_; }
 
     std::string Open(AppContext& ctx, Operator& op, const std::string& fileName, int errorMessageId, bool quiet);
     std::string Read(AppContext& ctx, Operator& op, const std::string& fileName, int errorMessageId,
@@ -65,6 +78,8 @@ private:
     // The next racer's columns; false at the end of the list.
     bool NextRacer(RacerColumns& racer);
     bool SkipsPageHeader(const std::vector<std::string>& fields) const;
+    // A fault that leaves the text line `line` readable only in part.
+    std::optional<RowFault> TextLineFault(std::string_view line);
     // A SKITPTS or OLDPTS file; false when record 1 holds no valid code.
     bool TakeRecords(std::string bytes, FixedRecordKind kind);
     // A list of kind_: line ends, separator, headers and the access kind;
@@ -83,6 +98,7 @@ private:
     int linesTotal_ = 0;
     int currentLine_ = 0;
     int fieldCount_ = 0;
+    std::size_t fieldsNeeded_ = 0;  // the last mapped field of a delimited list
     NormaliseRules rules_;
 
     std::string content_;  // Windows-1252 text, or the records
@@ -96,6 +112,7 @@ private:
     bool reading_ = false;
     int racersRead_ = 0;
     bool aborted_ = false;
+    std::vector<SkippedRow> skipped_;
     std::string processingText_;
 };
 

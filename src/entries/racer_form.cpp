@@ -84,15 +84,7 @@ bool CheckRacerScreen(const AppContext& ctx, Operator& op, EntryScreen& screen)
     }
     // An entered racer has a name, so a blank card is always "no card".
     SetScreenValue(screen, "card", NormaliseCard(ScreenValue(screen, "card"), withName ? last : "-").card);
-    if (HasScreenField(screen, "points")) {
-        const HandPoints points = CheckHandPoints(ScreenValue(screen, "points"), RaceLevel(ctx));
-        if (points.reset) {
-            op.Beep();
-            op.Beep();
-        }
-        SetScreenValue(screen, "points", points.text);
-    }
-    return true;
+    return !HasScreenField(screen, "points") || TakeHandPoints(ctx, op, screen, "points", RaceLevel(ctx));
 }
 
 void TakeRacerScreen(const AppContext& ctx, const EntryScreen& screen, RacerRecord& racer)

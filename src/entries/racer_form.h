@@ -22,9 +22,9 @@ EntryScreen RacerScreen(const AppContext& ctx, Operator& op, const std::string& 
 
 // Checks a typed racer screen: both names (a new racer), a card ("0000000"
 // for none, "9" as "999999"), gender M or F, a birth year of four digits or
-// none, points within the race's limit (999.99 or more in a FIS or
-// national race is "999.00", with two beeps). Refusals are shown and the
-// screen stays as typed.
+// none, points of zero or more within the race's limit (999.99 or more in
+// a FIS or national race is "999.00", with two beeps). Refusals are shown
+// and the screen stays as typed.
 bool CheckRacerScreen(const AppContext& ctx, Operator& op, EntryScreen& screen);
 
 // The checked screen into the record: the name by the name rules, the

@@ -2,6 +2,7 @@
 
 #include "app/text_ids.h"
 #include "racefile/course_file.h"
+#include "racefile/field_values.h"
 #include "racefile/header_entry.h"
 #include "racefile/racer_codes.h"
 #include "util/tokens.h"
@@ -20,6 +21,7 @@ constexpr int kTurnsCaption = 4208;
 
 constexpr int kValueWidth = 19;
 constexpr int kGatesWidth = 3;
+constexpr int kMostGates = 999;  // what kGatesWidth digits hold; "gates/turns" then fits its column
 
 std::string RunKey(const std::string& name, int run)
 {
@@ -78,6 +80,20 @@ CourseData CourseFromForm(const FieldForm& form)
     return course;
 }
 
+// Gates and turns are whole numbers of their width, a start time is a time
+// of day.
+bool CourseValueFits(const FormField& field)
+{
+    const std::string value = Trim(field.value);
+    if (value.empty())
+        return true;
+    if (field.kind == FieldKind::Integer)
+        return IsWholeNumberIn(value, 0, kMostGates);
+    if (field.key.rfind("start", 0) == 0)
+        return IsTimeOfDay(value);
+    return true;
+}
+
 }  // namespace
 
 bool CourseEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
@@ -90,9 +106,14 @@ bool CourseEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& 
     ReadCourseFile(path, course); // none yet: a blank screen
     FieldForm form = CourseForm(ctx, course, skiCross);
     const FormCheck check = [&](FieldForm& typed) {
-        for (const FormField& field : typed.fields)
+        for (const FormField& field : typed.fields) {
             if (field.kind == FieldKind::Integer && !CheckNumberField(ctx, op, field))
                 return false;
+            if (!CourseValueFits(field)) {
+                ShowValueRefused(ctx, op, field.caption, Trim(field.value));
+                return false;
+            }
+        }
         return true;
     };
     if (!RunHeaderForm(ctx, op, form, args, check))

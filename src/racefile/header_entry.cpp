@@ -7,6 +7,7 @@
 #include "app/text_ids.h"
 #include "racefile/run_count.h"
 #include "racefile/discipline_change.h"
+#include "racefile/field_values.h"
 #include "racefile/race_change.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_codes.h"
@@ -164,6 +165,19 @@ bool IsNumberText(std::string_view text, bool whole)
     return digits > 0;
 }
 
+// Texts longer than their column would be cut on writing. Coded fields
+// (discipline, level, units...) say what they take in their own checks.
+bool TextsFit(const AppContext& ctx, Operator& op, const FieldForm& form)
+{
+    for (const FormField& field : form.fields) {
+        if (field.kind == FieldKind::Text && !FitsWidth(TrimRight(field.value), field.width)) {
+            ShowValueRefused(ctx, op, field.caption, Trim(field.value));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool HeaderEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
@@ -209,12 +223,12 @@ bool RunHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::ve
             }
             field->value = arg.substr(equals + 1);
         }
-        return check(form);
+        return TextsFit(ctx, op, form) && check(form);
     }
     for (;;) {
         if (!op.EditForm(form))
             return false;
-        if (check(form))
+        if (TextsFit(ctx, op, form) && check(form))
             return true;
     }
 }

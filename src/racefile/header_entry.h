@@ -38,7 +38,7 @@ using FormCheck = std::function<bool(FieldForm& form)>;
 // Without `args` the operator edits `form` until `check` accepts it (the
 // typed values stay after a refusal); cancelling ends the entry. With `args`
 // each "key=value" sets the field of that key (any case), then `check` runs
-// once. False when cancelled, refused, or an argument names no field.
+// once. A text longer than its field is refused before `check`. False when cancelled, refused, or an argument names no field.
 bool RunHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::vector<std::string>& args,
                    const FormCheck& check);
 

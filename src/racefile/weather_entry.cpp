@@ -1,6 +1,7 @@
 #include "racefile/weather_entry.h"
 
 #include "racefile/discipline_change.h"
+#include "racefile/field_values.h"
 #include "racefile/header_entry.h"
 #include "racefile/race_change.h"
 #include "racefile/race_open.h"
@@ -57,15 +58,36 @@ WeatherData WeatherFromForm(const FieldForm& form)
     return weather;
 }
 
+// Each number as the weather file writes it: the temperatures as typed,
+// the adder whole, Z and the penalties with two decimals. (Texts are
+// checked with every header screen's.)
+bool WeatherValueFits(const FormField& field)
+{
+    const std::string value = Trim(field.value);
+    if (value.empty() || field.kind == FieldKind::Text)
+        return true;
+    if (field.key == "f")
+        return IsWholeNumberIn(value, kLowestFValue, kHighestFValue);
+    if (field.key == "temptop" || field.key == "tempbottom")
+        return FitsWidth(value, field.width);
+    const int decimals = field.kind == FieldKind::Integer ? 0 : 2;
+    return FitsWidth(FormatFixed(ReadNumber(value), 1, decimals), field.width);
+}
+
 // The numbers first, then the F value, which may change the discipline
 // (and the racers) and so comes last. `discipline` is the race's
 // discipline after the F value.
 bool CheckWeatherForm(AppContext& ctx, Operator& op, const FieldForm& form, std::string& discipline,
                       FileTransaction& change)
 {
-    for (const FormField& field : form.fields)
+    for (const FormField& field : form.fields) {
         if (field.kind != FieldKind::Text && !CheckNumberField(ctx, op, field))
             return false;
+        if (!WeatherValueFits(field)) {
+            ShowValueRefused(ctx, op, field.caption, Trim(field.value));
+            return false;
+        }
+    }
     const RaceHeaderValues& values = ctx.race.header.values;
     const std::string wanted = DisciplineAfterFValue(ctx, op, values.discipline, ReadNumber(FormValue(form, "f")));
     if (wanted == Trim(values.discipline)) {

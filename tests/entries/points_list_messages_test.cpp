@@ -90,12 +90,14 @@ TEST_F(PointsListMessagesTest, GenderFromTheCodeWhenTheListGivesNone)
 
 TEST_F(PointsListMessagesTest, UnknownListGenderIsAskedOncePerList)
 {
-    // A printed FIS list whose name says neither M nor W.
+    // A printed FIS list whose name says neither M nor W; its rows reach
+    // the SC points (field 19).
+    const std::string rest = std::string(10, ',') + "\r\n";
     const std::string path = Write("FISORG.CSV", ",,FIS - International Ski Federation,,,,,,\r\n"
                                                  "Code,Name,Club,Sex,Born,Nat,DH,DHpos,DHst\r\n"
-                                                 "505001,HALVORSEN Tone,,,1998,NOR,12.00,1,\r\n"
-                                                 "105002,BAKKE Ola,,,1997,NOR,14.00,2,\r\n"
-                                                 "505003,DAHL Kari,,,1996,NOR,16.00,3,\r\n");
+                                                 "505001,HALVORSEN Tone,,,1998,NOR,12.00,1," + rest +
+                                                 "105002,BAKKE Ola,,,1997,NOR,14.00,2," + rest +
+                                                 "505003,DAHL Kari,,,1996,NOR,16.00,3," + rest);
     const ListRun run = ReadAnswering(path, {"Female"});
     ASSERT_EQ(run.lines.size(), 3u);
     EXPECT_EQ(run.lines[1], "BAKKE,Ola,NOR,,,105002,F,1997,14.00,,,,,,,,,0000000");
@@ -110,7 +112,7 @@ TEST_F(PointsListMessagesTest, UnknownListGenderIsAskedOncePerList)
     EXPECT_EQ(aborted.last, "*ERR*");
     EXPECT_TRUE(aborted.lines.empty());
     EXPECT_TRUE(reader.AbortedByOperator());
-    EXPECT_EQ(reader.LastSourceLine(), "505001,HALVORSEN Tone,,,1998,NOR,12.00,1,");
+    EXPECT_EQ(reader.LastSourceLine(), "505001,HALVORSEN Tone,,,1998,NOR,12.00,1," + std::string(10, ','));
     EXPECT_EQ(ErrorBoxText(), "");
     EXPECT_EQ(op.started, op.ended);
 }
