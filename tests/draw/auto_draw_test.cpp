@@ -80,28 +80,20 @@ TEST_F(AutoDrawTest, MethodAndBibQuestionsRefuseWhatIsOutOfRange)
         std::vector<std::string> texts;                    // somewhere in the transcript
     } cases[] = {
         // Methods 0, "abc" and 4 refused for three racers; a top seed of 2.
-        {{"30.00", "10.00", "20.00"},
-         {"0", "abc", "4", "2", "No", "1", "Yes", "1", "No", "No", "No"},
-         {"R02", "R03", "R01"},
-         {1, 2, 3},
-         {{"ENTER A WHOLE NUMBER FROM 1 TO 3", 3}},
+        {{"30.00", "10.00", "20.00"}, {"0", "abc", "4", "2", "No", "1", "Yes", "1", "No", "No", "No"},
+         {"R02", "R03", "R01"}, {1, 2, 3}, {{"ENTER A WHOLE NUMBER FROM 1 TO 3", 3}},
          {"You have Selected the Following Method\n1)  Enter the NUMBER of Racers in the Top Seed  < 2 >",
           "3)  To Assign ALL Racers by Seed Points with No Top Seed Enter 1  < 1 >",
           "2)  To Random Draw ALL Racers, Enter 3\n"}},
         // First bib 1, bib 3 skipped; 3 again, 9 and "x" refused.
         {{"10.00", "20.00", "30.00", "40.00", "50.00"},
          {"1", "Yes", "1", "Yes", "3", "3", "9", "x", "<cancel>", "No", "No"},
-         {"R01", "R02", "R03", "R04", "R05"},
-         {1, 2, 4, 5, 6},
+         {"R01", "R02", "R03", "R04", "R05"}, {1, 2, 4, 5, 6},
          {{"BIB # ALREADY SKIPPED", 1}, {"BIB # MUST BE WITHIN THE RANGE OF 1 - 6", 2}},
          {"FIRST BIB = 1\nLAST  BIB = 6\nSKIPPING BIB # 3\n",
           "DO YOU WISH TO SKIP ANY BIB # (ie: Missing Bibs)\n( NORMALLY ANSWER 'N' )"}},
         // A field of one drawn at random starts first with its bib.
-        {{"10.00"},
-         {"1", "Yes", "7", "No", "No", "No"},
-         {"R01"},
-         {7},
-         {},
+        {{"10.00"}, {"1", "Yes", "7", "No", "No", "No"}, {"R01"}, {7}, {},
          {"2)  To Random Draw ALL Racers, Enter  < 1 >"}},
     };
     for (const auto& c : cases) {
@@ -135,11 +127,7 @@ TEST_F(AutoDrawTest, TieAtTheTopBoundaryIsOfferedAndDecliningKeepsTheTopSeed)
     std::vector<std::string> points;
     for (int i = 1; i <= 20; ++i)
         points.push_back(std::to_string(i >= 15 && i <= 17 ? 15 : i) + ".00");
-    const struct {
-        Answers answers;  // after the method and the bibs
-        int top;
-        std::vector<std::string> rest;
-    } cases[] = {
+    const struct { Answers answers; int top; std::vector<std::string> rest; } cases[] = {  // answers after the bibs
         // Draw the top again yes, widen no, computer draw yes, print the top
         // no; the tie of the rest not drawn, print it no, print the draw no.
         {{"Yes", "No", "Yes", "No", "No", "No", "No"}, 15, {"R16", "R17", "R18", "R19", "R20"}},
@@ -198,13 +186,8 @@ TEST_F(AutoDrawTest, DrawCommandTakesTheSeedAndLogsIt)
     MakeField("NAT", "GS", std::vector<std::string>(8, "10.00"));
     ScriptedOperator scripted({"8", "Yes", "1", "No", "No", "No"});
     ASSERT_TRUE(DrawCommand(ctx, scripted, {"--seed", "9"}));
-    EXPECT_NE(scripted.transcript().find("AUTOMATIC ASSIGNMENT COMPLETE\n\nRANDOM DRAW SEED = 9 "), std::string::npos);
+    // That the seed is shown and repeats the draw, DrawSeed.session proves.
     EXPECT_NE(ReadFile(ctx.log.path()).find(" - Automatic draw: method 8, 8 racers, seed 9\r\n"), std::string::npos);
-    // The same seed draws the same order.
-    const std::string drawn = ReadFile(ctx.race.File("RCR"));
-    MakeField("NAT", "GS", std::vector<std::string>(8, "10.00"));
-    Draw({"8", "Yes", "1", "No", "No", "No"}, 9);
-    EXPECT_EQ(ReadFile(ctx.race.File("RCR")), drawn);
 
     ScriptedOperator refused;
     EXPECT_FALSE(DrawCommand(ctx, refused, {"--seed=nine"}));
@@ -243,18 +226,17 @@ class AutoDrawFilesTest : public DrawRaceTest {
 TEST_F(AutoDrawFilesTest, DrawEndedByNoOrCancelLeavesTheRaceExactlyAsItWas)
 {
     // Live racers 1, 3 and 4: method 3 draws all at random, 2 is a top seed.
+    // Each script ends at the next question: the method, its confirmation,
+    // blank the times, re-assign (No ends the draw), keep bibs, first bib,
+    // cross-reference, the reversal, draw the top again, the top seed
+    // choice, print the top.
     const Answers scripts[] = {
-        {"<cancel>"},                                                         // the method
-        {"3", "<cancel>"},                                                    // its confirmation
-        {"3", "Yes", "<cancel>"},                                             // blank the times
-        {"3", "Yes", "Yes", "No"},                                            // re-assign: No ends the draw
-        {"3", "Yes", "Yes", "Yes", "<cancel>"},                               // keep bibs
-        {"3", "Yes", "Yes", "Yes", "No", "<cancel>"},                         // first bib
-        {"3", "Yes", "Yes", "Yes", "No", "1", "Yes", "<cancel>", "<cancel>"},  // cross-reference
-        {"1", "Yes", "No", "Yes", "No", "1", "No", "No", "<cancel>"},         // the reversal
-        {"2", "Yes", "No", "Yes", "Yes", "<cancel>"},                         // draw the top again
-        {"2", "Yes", "No", "Yes", "Yes", "Yes", "No", "No", "<cancel>"},      // the top seed choice
-        {"2", "Yes", "No", "Yes", "Yes", "Yes", "Yes", "<cancel>"},           // print the top
+        {"<cancel>"}, {"3", "<cancel>"}, {"3", "Yes", "<cancel>"}, {"3", "Yes", "Yes", "No"},
+        {"3", "Yes", "Yes", "Yes", "<cancel>"}, {"3", "Yes", "Yes", "Yes", "No", "<cancel>"},
+        {"3", "Yes", "Yes", "Yes", "No", "1", "Yes", "<cancel>", "<cancel>"},
+        {"1", "Yes", "No", "Yes", "No", "1", "No", "No", "<cancel>"}, {"2", "Yes", "No", "Yes", "Yes", "<cancel>"},
+        {"2", "Yes", "No", "Yes", "Yes", "Yes", "No", "No", "<cancel>"},
+        {"2", "Yes", "No", "Yes", "Yes", "Yes", "Yes", "<cancel>"},
     };
     for (const Answers& answers : scripts) {
         SCOPED_TRACE(answers.size());
@@ -295,16 +277,14 @@ TEST_F(AutoDrawFilesTest, ResultsKeptWhenNotBlanked)
     ASSERT_TRUE(Draw({"1", "Yes", "No", "Yes", "No", "1", "No", "No", "No"}).completed);
     EXPECT_EQ(Racers()[0].time1, 51.0f);
     // The start list shows the old order: it goes with the change.
-    EXPECT_FALSE(Exists("RN1"));
-    EXPECT_FALSE(Exists("DRW"));
+    EXPECT_FALSE(Exists("RN1") || Exists("DRW"));
     EXPECT_EQ(BibsInStartOrder(), (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
 {
-    MakeRace(
-        "NAT", "GS",
-        {{"ALPHA Ann", "10.00"}, {"BRAVO Bea", "20.00"}, {"CHARLIE Cy", "20.00"}, {"DELTA Di", ""}, {"ECHO Ed", ""}});
+    MakeRace("NAT", "GS",
+             {{"ALPHA Ann", "10.00"}, {"BRAVO Bea", "20.00"}, {"CHARLIE Cy", "20.00"}, {"DELTA Di", ""}, {"ECHO Ed", ""}});
     // The tie draws 2 and 1, Charlie's number after three tries; those
     // without points draw 1 and 2.
     StubRandom random;
@@ -327,10 +307,7 @@ TEST_F(AutoDrawFilesTest, ComputerDrawResultsWithTheirTitles)
 TEST_F(AutoDrawFilesTest, NoWorkFileOfAnEarlierDrawSurvives)
 {
     const char* const names[] = {"$TOP$.DAT", "$MATCH$.DAT", "$SPCDRW$.DAT", "$CMPDRW$.DAT"};
-    const struct {
-        Answers answers;
-        bool completed;
-    } cases[] = {
+    const struct { Answers answers; bool completed; } cases[] = {
         {{"1", "Yes", "1", "No", "No", "No"}, true},                      // by points: no top seed, no tie
         {{"2", "Yes", "1", "No", "No", "Yes", "Yes", "<cancel>"}, false},  // ended at printing the top
     };
@@ -339,30 +316,23 @@ TEST_F(AutoDrawFilesTest, NoWorkFileOfAnEarlierDrawSurvives)
         for (const char* name : names)
             WriteFile(ctx.race.racePath + name, "earlier draw");
         EXPECT_EQ(Draw(c.answers).completed, c.completed);
+        // Only a completed draw writes its results, and writes them afresh.
         for (const char* name : names) {
-            const bool results = std::string(name) == "$CMPDRW$.DAT" && c.completed;
-            EXPECT_EQ(std::filesystem::exists(ctx.race.racePath + name), results) << name;
-        }
-        if (c.completed) {
-            EXPECT_NE(WorkFile("$CMPDRW$.DAT"), "earlier draw");
+            const bool written = std::string(name) == "$CMPDRW$.DAT" && c.completed;
+            EXPECT_EQ(std::filesystem::exists(ctx.race.racePath + name), written) << name;
+            EXPECT_TRUE(!written || WorkFile(name) != "earlier draw");
         }
     }
 }
 
 TEST_F(AutoDrawFilesTest, SpecialDrawWhenTooFewRacersHavePoints)
 {
-    MakeRace("NAT", "GS",
-             {{"ALPHA Ann", "10.00"},
-              {"BRAVO Bea", ""},
-              {"CHARLIE Cy", "20.00"},
-              {"DELTA Di", ""},
-              {"ECHO Ed", ""},
-              {"FOX Flo", ""}});
+    MakeRace("NAT", "GS", {{"ALPHA Ann", "10.00"}, {"BRAVO Bea", ""}, {"CHARLIE Cy", "20.00"}, {"DELTA Di", ""},
+                           {"ECHO Ed", ""}, {"FOX Flo", ""}});
     // Top seed of 4: by points, print no; then the two left without points.
     Draw({"4", "Yes", "1", "No", "No", "Yes", "No", "Yes", "No", "No"}, 3);
     const std::vector<std::string> order = StartOrder();
-    EXPECT_EQ(order[0], "ALPHA");
-    EXPECT_EQ(order[1], "CHARLIE");
+    EXPECT_EQ(order[0] + " " + order[1], "ALPHA CHARLIE");
     const std::string top = WorkFile("$TOP$.DAT");
     EXPECT_NE(top.find("S P E C I A L   D R A W    R E Q U I R E D\r\n"), std::string::npos);
     EXPECT_NE(top.find("REMAINING TOP RACERS MUST BE DRAWN FROM RACERS WITH SEED POINTS\r\n"), std::string::npos);

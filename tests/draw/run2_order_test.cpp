@@ -50,15 +50,9 @@ std::vector<std::string> Names(const DrawField& field, const std::vector<int>& r
 // H did not start, I did not qualify.
 DrawField Race()
 {
-    return FieldOf({{"G", 1, 0, "DNF", "F"},
-                    {"C", 2, 50.30f, "", "F"},
-                    {"A", 3, 50.10f, "", "F"},
-                    {"E", 4, 50.50f, "", "F"},
-                    {"H", 5, 0, "DNS", "F"},
-                    {"B", 6, 50.20f, "", "F"},
-                    {"D", 7, 50.30f, "", "F"},
-                    {"F", 8, 50.60f, "", "F"},
-                    {"I", 9, 0, "DNQ", "F"}});
+    return FieldOf({{"G", 1, 0, "DNF", "F"}, {"C", 2, 50.30f, "", "F"}, {"A", 3, 50.10f, "", "F"},
+                    {"E", 4, 50.50f, "", "F"}, {"H", 5, 0, "DNS", "F"}, {"B", 6, 50.20f, "", "F"},
+                    {"D", 7, 50.30f, "", "F"}, {"F", 8, 50.60f, "", "F"}, {"I", 9, 0, "DNQ", "F"}});
 }
 
 std::vector<std::string> Order(const DrawField& field, Run2Answers answers)
@@ -71,17 +65,9 @@ TEST(Run2Order, OrderForEachSetOfAnswers)
     using Names = std::vector<std::string>;
     const DrawField race = Race();
     // Run-1 ranking F1 F2 F3 and M1 M2 M3; the gender groups the list.
-    const DrawField grouped = FieldOf({{"M3", 1, 52, "", "M"},
-                                       {"F2", 2, 51, "", "F"},
-                                       {"M1", 3, 50, "", "M"},
-                                       {"F1", 4, 49, "", "F"},
-                                       {"M2", 5, 51, "", "M"},
-                                       {"F3", 6, 53, "", "F"}});
-    const struct {
-        const DrawField& field;
-        Run2Answers answers;
-        Names order;
-    } cases[] = {
+    const DrawField grouped = FieldOf({{"M3", 1, 52, "", "M"}, {"F2", 2, 51, "", "F"}, {"M1", 3, 50, "", "M"},
+                                       {"F1", 4, 49, "", "F"}, {"M2", 5, 51, "", "M"}, {"F3", 6, 53, "", "F"}});
+    const struct { const DrawField& field; Run2Answers answers; Names order; } cases[] = {
         // 0 and 1 reverse nobody; C started before D, so C ranks third.
         {race, {}, {"A", "B", "C", "D", "E", "F"}},
         {race, {.reverse = 1}, {"A", "B", "C", "D", "E", "F"}},
@@ -116,16 +102,16 @@ TEST(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
     Run2Race plain, fis, league;
     fis.fis = true;
     league.leagueOrSkiCross = true;
+    // The texts are looked for anywhere in the transcript.
     const struct {
         std::vector<std::string> script;
         const Run2Race& race;
         Run2Answers want;
-        std::vector<std::string> texts;  // somewhere in the transcript
+        std::vector<std::string> texts;
     } cases[] = {
         // Normal order, count 3 splits the tie at 3 - 4: change to 4 yes,
         // confirm no, count 2, then the non-finishers with the DNS.
-        {{"#1", "3", "Yes", "No", "2", "Yes", "Yes"},
-         plain,
+        {{"#1", "3", "Yes", "No", "2", "Yes", "Yes"}, plain,
          {.reverse = 2, .addNonFinishers = true, .addDidNotStart = true},
          {"There are TIES in the FIRST Run at Positions  3 - 4\n"
           "Change the number of TOP RACERS to REVERSE to < 4 >",
@@ -133,9 +119,7 @@ TEST(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
         // A FIS race is not offered the other orders.
         {{"0", "No"}, fis, {}, {}},
         // The same order asks only about the DSQ and DNF.
-        {{"#2", "Yes"},
-         plain,
-         {.option = Run2Option::Same, .keepInPlace = true},
+        {{"#2", "Yes"}, plain, {.option = Run2Option::Same, .keepInPlace = true},
          {"Include DSQs and DNFs in their Run 1 Start Positions ( Not a FIS Standard )"}},
         // League and ski-cross races are asked nothing more and take everyone.
         {{"#1"}, league, {.addNonFinishers = true, .addDidNotStart = true}, {}},

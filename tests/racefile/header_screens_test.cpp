@@ -210,9 +210,7 @@ TEST_F(HeaderScreensTest, ADownhillAsksHowManyRunsOnceWhenEntered)
                                                  "Indicate the Number of Runs this Race Should have"}));
     EXPECT_EQ(op->messages()[1].buttons, (std::vector<std::string>{"&1 Run", "&2 Runs"}));
     EXPECT_EQ(RaceRunCount(ctx), 2);
-    const auto status = ReadRaceStatus(ctx.race.File("SKT"));  // the answer is kept there
-    ASSERT_TRUE(status);
-    EXPECT_EQ(status->flags.state8, "2");
+    EXPECT_EQ(ReadRaceStatus(ctx.race.File("SKT")).value().flags.state8, "2");  // the answer is kept there
     // Entering the header again with the same discipline asks nothing.
     ASSERT_TRUE(Enter(HeaderEntry, {"title1=LAKE LOUISE DOWNHILL"}));
     EXPECT_TRUE(Texts().empty());
@@ -369,10 +367,9 @@ TEST_F(HeaderScreensTest, CourseLabelsFollowTheLanguage)
 TEST_F(HeaderScreensTest, WeatherRowsAndNumbers)
 {
     MakeRace("G");
-    for (const auto& [arg, text] :
-         std::vector<std::pair<std::string, std::string>>{{"z=abc", "Z FACTOR must be a number"},
-                                                          {"adder=1.5", "CATEGORY ADDER must be a number"},
-                                                          {"temptop=-5C", "TEMPERATURE AT TOP must be a number"}}) {
+    for (const auto& [arg, text] : std::vector<std::pair<std::string, std::string>>{
+             {"z=abc", "Z FACTOR must be a number"}, {"adder=1.5", "CATEGORY ADDER must be a number"},
+             {"temptop=-5C", "TEMPERATURE AT TOP must be a number"}}) {
         EXPECT_FALSE(Enter(WeatherEntry, {arg}));
         EXPECT_EQ(Texts(), (std::vector<std::string>{text})) << arg;
     }
@@ -396,8 +393,8 @@ TEST_F(HeaderScreensTest, CodexFormsAndTheErrorOfEachLevel)
 {
     for (const char* wrong : {"CAN123.TD5", "CAN1234.TD", "CAN1234.TD55", "CAN1234-TD5", "C4N1234.TD5", ""})
         EXPECT_FALSE(IsFisCodex(wrong)) << wrong;
-    EXPECT_FALSE(IsNationalCodex("NAT042"));
-    EXPECT_FALSE(IsNationalCodex("NATA042"));
+    for (const char* wrong : {"NAT042", "NATA042"})
+        EXPECT_FALSE(IsNationalCodex(wrong)) << wrong;
     // clang-format off
     const struct { const char* codex; const char* level; int error; } cases[] = {
         {" can1234.td5 ", "FIS", 0}, {"REC2026", "FIS", 77}, {"CAN1234.TD5", "NAT", 79}, {"NAT0042", "NAT", 0},
@@ -412,17 +409,14 @@ TEST_F(HeaderScreensTest, CodexFormsAndTheErrorOfEachLevel)
     EXPECT_FALSE(CheckRaceCodex(ctx, asked, "CAN1234", "FIS"));
     EXPECT_TRUE(CheckRaceCodex(ctx, asked, "NAT0042", "NAT"));
     EXPECT_EQ(test::Texts(asked), std::vector<std::string>{"FIS Codex WRONG (CCCnnnn.TD#)"});
-}
 
-// Only a race of both genders without a recreational codex asks.
-TEST_F(HeaderScreensTest, BothGendersNeedARecreationalCodex)
-{
-    ScriptedOperator asked({"No"});
-    EXPECT_FALSE(AskGenderChangeForCodex(ctx, asked, "CAN1234.TD5", " B "));
-    EXPECT_FALSE(AskGenderChangeForCodex(ctx, asked, "rec2026", "B"));
-    EXPECT_FALSE(AskGenderChangeForCodex(ctx, asked, "NAT0042", "F"));
-    ASSERT_EQ(asked.messages().size(), 2u);
-    EXPECT_EQ(asked.messages()[1].title, "Skitally Query");
+    // Only a race of both genders without a recreational codex asks.
+    ScriptedOperator gender({"No"});
+    EXPECT_FALSE(AskGenderChangeForCodex(ctx, gender, "CAN1234.TD5", " B "));
+    EXPECT_FALSE(AskGenderChangeForCodex(ctx, gender, "rec2026", "B"));
+    EXPECT_FALSE(AskGenderChangeForCodex(ctx, gender, "NAT0042", "F"));
+    ASSERT_EQ(gender.messages().size(), 2u);
+    EXPECT_EQ(gender.messages()[1].title, "Skitally Query");
 }
 
 TEST_F(HeaderScreensTest, DisciplineChangesSilentWarnedRefusedOrConfirmed)

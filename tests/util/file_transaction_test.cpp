@@ -138,11 +138,7 @@ TEST_F(FileTransactionTest, OneFileIsReplacedWithoutAJournal)
 
 TEST(WriteFaultSwitch, ReadsFailOrAbortAtAStepFromOne)
 {
-    const struct {
-        const char* text;
-        WriteFaultKind kind;
-        long long at;
-    } cases[] = {
+    const struct { const char* text; WriteFaultKind kind; long long at; } cases[] = {
         {"fail:1", WriteFaultKind::Fail, 1},  {"abort:250", WriteFaultKind::Abort, 250},
         {"fail:0", WriteFaultKind::None, 0},  {"fail:", WriteFaultKind::None, 0},
         {"fail:3x", WriteFaultKind::None, 0}, {"kill:3", WriteFaultKind::None, 0},
