@@ -203,7 +203,7 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
          {"COPY"}, {"COPY.RCR", "COPY.HDR"}, "COPY.SKT"},
         {"older layout converted",
          [&] { test::WriteFile(race + ".RCR", test::ReadFile(testData + "/racefile/old/RACE242.RCR")); },
-         {"open-race", race}, {"Yes"}, {"BANFF"}, {"BANFF.RCR", "Old BANFF.RCR", "Old BANFF.HDR"}, ""},
+         {"open-race", race}, {"Yes", "Go On"}, {"BANFF"}, {"BANFF.RCR", "Old BANFF.RCR", "Old BANFF.HDR"}, ""},
         {"points update", [] {}, {"update-points", race, testData + "/cli/women.csv", "NEW"},
          {"Yes", "No", "SL"}, {"BANFF", "NEW"}, {"NEW.RCR", "NEW.HDR", "BANFF.TMP"}, ""},
     };
