@@ -6,7 +6,8 @@ namespace skitally {
 
 TextTable::TextTable()
 {
-    texts_.reserve((kTextEntryCount + kMenuTextEntryCount) * 2);
+    texts_.reserve((kTextEntryCount + kMenuTextEntryCount + kTimeEntryTextEntryCount + kTimeFileTextEntryCount +
+                    kParaTextEntryCount) * 2);
     auto add = [this](const TextEntry* entries, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
             texts_[entries[i].id] = entries[i].english;
@@ -15,6 +16,9 @@ TextTable::TextTable()
     };
     add(kTextEntries, kTextEntryCount);
     add(kMenuTextEntries, kMenuTextEntryCount);
+    add(kTimeEntryTextEntries, kTimeEntryTextEntryCount);
+    add(kTimeFileTextEntries, kTimeFileTextEntryCount);
+    add(kParaTextEntries, kParaTextEntryCount);
 }
 
 std::string TextTable::ResourceText(int id) const

@@ -16,5 +16,12 @@ extern const std::size_t kTextEntryCount;
 // The captions of the command menus, kept apart from the messages.
 extern const TextEntry kMenuTextEntries[];
 extern const std::size_t kMenuTextEntryCount;
+// Each later stage keeps its texts in a file of its own (ids in brackets).
+extern const TextEntry kTimeEntryTextEntries[];  // run times typed in (5100-5199)
+extern const std::size_t kTimeEntryTextEntryCount;
+extern const TextEntry kTimeFileTextEntries[];  // timer and CSV files (5200-5299)
+extern const std::size_t kTimeFileTextEntryCount;
+extern const TextEntry kParaTextEntries[];  // para factors (5300-5399)
+extern const std::size_t kParaTextEntryCount;
 
 }  // namespace skitally
