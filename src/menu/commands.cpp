@@ -12,6 +12,7 @@
 #include "racefile/weather_entry.h"
 #include "reports/report_commands.h"
 #include "reports/reprint.h"
+#include "times/run_time_entry.h"
 #include "racefile/stale_reports.h"
 
 namespace skitally {
@@ -98,6 +99,14 @@ CommandAction ChangingTheDraw(CommandAction operation)
     };
 }
 
+// The typed-times commands share one operation, told which run they type.
+CommandAction TimesOf(TimesKind kind)
+{
+    return [kind](AppContext& ctx, Operator& op, const std::vector<std::string>& args) {
+        return TypedTimesCommand(ctx, op, kind, args);
+    };
+}
+
 std::vector<Command> BuildCommands()
 {
     using R = RaceKind;
@@ -132,11 +141,11 @@ std::vector<Command> BuildCommands()
         Entry("change-start", 8608, "Draw").Needs("HR").Help("change a start position").Runs(ChangingTheDraw(ChangeStartCommand)),
         Entry("audit", kAuditCaption, "Draw").Needs("HR").Help("missing or duplicate start positions and bibs").Runs(AuditCommand),
         // Times
-        Entry("run1-times", 8609, "Times").Needs("HR").Help("type run-1 times").Later(),
-        Entry("run2-times", 8610, "Times").Needs("HR").Help("type run-2 times").Later(),
-        Entry("training1-times", 8611, "Times").Needs("HR").Help("type training run-1 times").Later(),
-        Entry("training2-times", 8612, "Times").Needs("HR").Help("type training run-2 times").Later(),
-        Entry("official-times", 8613, "Times").Needs("HR").Help("type the official race times").Later(),
+        Entry("run1-times", 8609, "Times").Needs("HR").Help("type run-1 times: run1-times RACE [BIB | BIB=TIME|STATUS[:GATE] ..]").Runs(TimesOf(TimesKind::Run1)),
+        Entry("run2-times", 8610, "Times").Needs("HR").Help("type run-2 times: run2-times RACE [BIB | BIB=TIME|STATUS[:GATE] ..]").Runs(TimesOf(TimesKind::Run2)),
+        Entry("training1-times", 8611, "Times").Needs("HR").Help("type training run-1 times (as run1-times)").Runs(TimesOf(TimesKind::Training1)),
+        Entry("training2-times", 8612, "Times").Needs("HR").Help("type training run-2 times (as run2-times)").Runs(TimesOf(TimesKind::Training2)),
+        Entry("official-times", 8613, "Times").Needs("HR").Help("type the official race times (as run1-times)").Runs(TimesOf(TimesKind::Official)),
         Entry("load-kronex", 8614, "Times").Needs("HR").Help("load run times from a Kronex file").Later(),
         Entry("load-csv", 8615, "Times").Needs("HR").Help("load run times from a CSV file").Later(),
         Entry("load-ladder", 8616, "Times").Needs("HR").Only(R::SkiCross).Help("load Kronex ladder results").Later(),
