@@ -106,6 +106,27 @@ bool TerminalOperator::EditForm(FieldForm& form)
     return true;
 }
 
+void TerminalOperator::EditTable(EntryTable& table, const TableRowTake& take)
+{
+    out_ << DescribeTable(table) << "Type a row as " << table.headings.front() << "|"
+         << "cells, an empty line ends:\n";
+    for (;;) {
+        const auto line = ReadLine();
+        if (!line || line->empty())
+            return;
+        const std::optional<int> row = TypeTableRow(table, *line);
+        if (!row) {
+            out_ << "No row " << *line << ".\n";
+            continue;
+        }
+        const std::string refusal = take(*row, table.rows[static_cast<std::size_t>(*row)]);
+        if (!refusal.empty()) {
+            Beep();
+            out_ << refusal << "\n";
+        }
+    }
+}
+
 void TerminalOperator::ProgressStart(const std::string& title, int) { out_ << "-- " << title << "\n"; }
 void TerminalOperator::ProgressStep(int, const std::string& text)
 {

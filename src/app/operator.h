@@ -69,6 +69,26 @@ struct FieldForm {
     std::vector<FormField> fields;
 };
 
+// A table typed row after row with no dialog per row, as the run times of
+// a whole field. The columns before `firstTyped` name the row; the others
+// are typed. Enter moves to the next typed cell; Enter in the last one, or
+// in `takeWhenFilled` while it holds text, hands the row to the take.
+struct EntryTable {
+    std::string title;
+    std::string help;
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+    int firstTyped = 0;
+    int takeWhenFilled = -1;
+    int timeColumn = -1;  // F8 switches its time between seconds and M:SS
+    // Per column; empty takes any key. A refused key beeps twice.
+    std::vector<std::function<bool(const std::string& current, char key)>> acceptsKey;
+};
+
+// Checks and keeps one row (`cells` all its cells): the refusal text, or
+// empty when kept, `cells` then showing what was kept.
+using TableRowTake = std::function<std::string(int row, std::vector<std::string>& cells)>;
+
 class Operator {
 public:
     virtual ~Operator() = default;
@@ -89,6 +109,9 @@ public:
                                                   const std::string& startFolder) = 0;
     // Fills the form's values; false when cancelled.
     virtual bool EditForm(FieldForm& form) = 0;
+    // Returns when the operator closes the table; every row taken so far
+    // stays taken.
+    virtual void EditTable(EntryTable& table, const TableRowTake& take) = 0;
 
     virtual void ProgressStart(const std::string& title, int total) = 0;
     virtual void ProgressStep(int done, const std::string& text) = 0;

@@ -130,6 +130,45 @@ std::string DescribeForm(const FieldForm& form)
     return text;
 }
 
+std::string DescribeTable(const EntryTable& table)
+{
+    std::string text = "== " + table.title + " ==\n";
+    if (!table.help.empty())
+        text += table.help + "\n";
+    auto line = [](const std::vector<std::string>& cells) {
+        std::string joined;
+        for (const std::string& cell : cells)
+            joined += (joined.empty() ? "" : "|") + cell;
+        return joined + "\n";
+    };
+    text += line(table.headings);
+    for (const std::vector<std::string>& row : table.rows)
+        text += line(row);
+    return text;
+}
+
+std::optional<int> TypeTableRow(EntryTable& table, const std::string& line)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t bar = line.find('|');; bar = line.find('|', start)) {
+        parts.push_back(line.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos)
+            break;
+        start = bar + 1;
+    }
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        std::vector<std::string>& row = table.rows[r];
+        if (row.empty() || Trim(row.front()) != Trim(parts.front()))
+            continue;
+        for (std::size_t k = 1; k < parts.size(); ++k)
+            if (const std::size_t column = static_cast<std::size_t>(table.firstTyped) + k - 1; column < row.size())
+                row[column] = parts[k];
+        return static_cast<int>(r);
+    }
+    return std::nullopt;
+}
+
 int FindButton(const MessageBox& box, const std::string& answer)
 {
     const std::string wanted = ToUpper(Trim(answer));

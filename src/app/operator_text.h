@@ -20,6 +20,11 @@ std::string DescribeRowPick(const RowPick& pick);
 // nullopt when the text is none of these.
 std::optional<std::vector<int>> ParseRowSelection(const std::string& answer, std::size_t rowCount);
 std::string DescribeForm(const FieldForm& form);
+std::string DescribeTable(const EntryTable& table);
+// A row of a table typed as one line, "KEY|cell|cell..": KEY is the row's
+// first cell, the cells are its typed ones in order (left off: kept).
+// nullopt when no row has that key.
+std::optional<int> TypeTableRow(EntryTable& table, const std::string& line);
 // Button index whose caption (without "&", any case) is `answer`; -1 if none.
 int FindButton(const MessageBox& box, const std::string& answer);
 // Item index matching `answer` by text (any case) or as "#n" (1-based).

@@ -123,6 +123,22 @@ bool ScriptedOperator::EditForm(FieldForm& form)
     return true;
 }
 
+void ScriptedOperator::EditTable(EntryTable& table, const TableRowTake& take)
+{
+    Show(DescribeTable(table));
+    for (;;) {
+        const std::string answer = NextAnswer(table.title);
+        if (answer.empty() || answer == kCancel)
+            return;
+        const std::optional<int> row = TypeTableRow(table, answer);
+        if (!row)
+            throw ScriptError("answer '" + answer + "' names no row of: " + table.title);
+        const std::string refusal = take(*row, table.rows[static_cast<std::size_t>(*row)]);
+        if (!refusal.empty())
+            Show("!! " + refusal + "\n");
+    }
+}
+
 void ScriptedOperator::ProgressStart(const std::string& title, int) { Show("-- " + title + "\n"); }
 void ScriptedOperator::ProgressStep(int, const std::string& text)
 {

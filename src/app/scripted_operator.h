@@ -39,6 +39,9 @@ public:
     std::optional<std::string> PickFile(const FilePick& pick) override;
     std::optional<std::string> PickFolder(const std::string& title, const std::string& startFolder) override;
     bool EditForm(FieldForm& form) override;
+    // One answer a row, "KEY|cell|cell.." (see TypeTableRow); an empty
+    // answer or "<cancel>" closes the table.
+    void EditTable(EntryTable& table, const TableRowTake& take) override;
     void ProgressStart(const std::string& title, int total) override;
     void ProgressStep(int done, const std::string& text) override;
     void ProgressEnd() override;

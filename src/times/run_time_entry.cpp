@@ -1,5 +1,6 @@
 #include "times/run_time_entry.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/messages.h"
@@ -196,25 +197,68 @@ bool EditRacerRun(AppContext& ctx, Operator& op, RunFields run, LiveRacer& racer
     }
 }
 
-// One bib after the other until the question is cancelled or left empty;
-// a bib named on the command line opens its racer's form once.
-bool EnterByBib(AppContext& ctx, Operator& op, RunFields run, std::vector<LiveRacer>& racers,
-                const std::optional<std::string>& named)
+// The form of the racer of `bib`, for a correction.
+bool EnterOneBib(AppContext& ctx, Operator& op, RunFields run, std::vector<LiveRacer>& racers,
+                 const std::string& bib)
 {
-    for (;;) {
-        std::optional<std::string> answer = named;
-        if (!answer)
-            answer = op.AskText({ctx.operation, ctx.Text(text::kEnterBib), "", {}});
-        if (!answer || Trim(*answer).empty())
-            return true;
-        const std::optional<int> bib = BibNumber(*answer);
-        LiveRacer* racer = bib ? RacerWithBib(racers, *bib) : nullptr;
-        if (!racer)
-            ShowEntryRefusal(ctx, op, FillPlaceholder(ctx.Text(text::kNoRacerWithBib), "XbbbX", Trim(*answer)));
-        const bool stored = racer && EditRacerRun(ctx, op, run, *racer);
-        if (named)
-            return stored;
+    const std::optional<int> number = BibNumber(bib);
+    LiveRacer* racer = number ? RacerWithBib(racers, *number) : nullptr;
+    if (!racer) {
+        ShowEntryRefusal(ctx, op, FillPlaceholder(ctx.Text(text::kNoRacerWithBib), "XbbbX", Trim(bib)));
+        return false;
     }
+    return EditRacerRun(ctx, op, run, *racer);
+}
+
+// The whole field in bib order, typed row after row; each row accepted is
+// written at once as its racer's whole record, so a table closed (or a
+// machine stopped) halfway keeps every run typed before.
+bool EnterTable(AppContext& ctx, Operator& op, RunFields run, std::vector<LiveRacer>& racers)
+{
+    std::vector<LiveRacer*> byBib;
+    for (LiveRacer& racer : racers)
+        if (BibNumber(racer.record.bib))
+            byBib.push_back(&racer);
+    std::stable_sort(byBib.begin(), byBib.end(), [](const LiveRacer* a, const LiveRacer* b) {
+        return *BibNumber(a->record.bib) < *BibNumber(b->record.bib);
+    });
+    EntryTable table;
+    table.title = ctx.operation;
+    table.help = ctx.Text(text::kRunTimeShortHelp) + "\n" + ctx.Text(text::kTableHelp);
+    table.headings = {ctx.Text(text::kBibCaption), ctx.Text(text::kNameCaption), ctx.Text(text::kTimeCaption),
+                      ctx.Text(text::kStatusCaption), ctx.Text(text::kGateCaption)};
+    table.firstTyped = 2;
+    table.takeWhenFilled = 2;  // a time needs no status
+    table.timeColumn = 2;
+    table.acceptsKey = {nullptr, nullptr, TimeKeyAccepted, StatusKeyAccepted, GateKeyAccepted};
+    for (const LiveRacer* racer : byBib) {
+        const RacerRecord& r = racer->record;
+        table.rows.push_back({std::to_string(*BibNumber(r.bib)), DisplayName(r.name), ShownTime(r, run),
+                              Trim(run == RunFields::Run1 ? r.status1 : r.status2), Trim(r.gate)});
+    }
+    const std::string path = ctx.race.File("RCR");
+    const TableRowTake take = [&](int row, std::vector<std::string>& cells) -> std::string {
+        LiveRacer& racer = *byBib[static_cast<std::size_t>(row)];
+        const TypedRunCheck check = CheckTypedRun(ctx, run, {cells[2], cells[3], cells[4]});
+        for (const std::string& note : check.notes)
+            ShowMessage(ctx, op, note);
+        if (!check.result)
+            return check.refusal;
+        RacerRecord changed = racer.record;
+        if (std::string refusal = PutRun(ctx, run, changed, *check.result); !refusal.empty())
+            return refusal;
+        RacerFile file;
+        Status written = file.Open(path, RacerFileMode::Update);
+        if (written)
+            written = file.WriteRacer(racer.number, changed);
+        if (!written)
+            return FailureText(ctx, written);
+        racer.record = changed;
+        cells[2] = check.shown.time, cells[3] = check.shown.status, cells[4] = check.shown.gate;
+        return {};
+    };
+    op.EditTable(table, take);
+    return true;
 }
 
 }  // namespace
@@ -230,10 +274,10 @@ bool TypedTimesCommand(AppContext& ctx, Operator& op, TimesKind kind, const std:
     }
     std::vector<LiveRacer> racers = ReadLiveRacers(ctx);
     if (args.size() == 1 && args.front().find('=') == std::string::npos)
-        return EnterByBib(ctx, op, run, racers, args.front());
+        return EnterOneBib(ctx, op, run, racers, args.front());
     if (!args.empty())
         return EnterPairs(ctx, op, run, racers, args);
-    return EnterByBib(ctx, op, run, racers, std::nullopt);
+    return EnterTable(ctx, op, run, racers);
 }
 
 }  // namespace skitally

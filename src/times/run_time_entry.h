@@ -10,7 +10,8 @@
 // VALUE is a time ("63.45", "1:03.45"), a status code or its shortcut
 // ("DNS" or "-", "DNF" or "*", "DSQ" or "/", "NPS" or "+", "DNQ" in run 2)
 // and, after a status, ":GATE" ("DSQ:7"). A single BIB opens that racer's
-// form; no argument asks for one bib after the other.
+// form, for corrections; no argument shows the table of the whole field in
+// bib order, typed row after row.
 
 #include <string>
 #include <vector>

@@ -28,6 +28,5 @@ constexpr int kGateCaption = 5121;
 constexpr int kBibCaption = 5122;
 constexpr int kNameCaption = 5123;
 constexpr int kTableHelp = 5124;
-constexpr int kEnterBib = 8774;  // shared with the draw screens
 
 }  // namespace skitally::text
