@@ -21,6 +21,7 @@
 
 #include "app/text_ids.h"
 #include "app/text_table.h"
+#include "entry_table_dialog.h"
 #include "key_filter.h"
 #include "report_printing.h"
 #include "report_viewer.h"
@@ -281,6 +282,12 @@ bool QtOperator::EditForm(FieldForm& form)
     for (std::size_t i = 0; i < edits.size(); ++i)
         form.fields[i].value = FromQ(edits[i]->text());
     return true;
+}
+
+void QtOperator::EditTable(EntryTable& table, const TableRowTake& take)
+{
+    EntryTableDialog dialog(table, take, OkayCaption(), parent_);
+    dialog.exec();
 }
 
 void QtOperator::ProgressStart(const std::string& title, int total)

@@ -50,6 +50,7 @@ public:
     std::optional<std::string> PickFile(const FilePick& pick) override;
     std::optional<std::string> PickFolder(const std::string& title, const std::string& startFolder) override;
     bool EditForm(FieldForm& form) override;
+    void EditTable(EntryTable& table, const TableRowTake& take) override;
     void ProgressStart(const std::string& title, int total) override;
     void ProgressStep(int done, const std::string& text) override;
     void ProgressEnd() override;

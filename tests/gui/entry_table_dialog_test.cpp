@@ -1,0 +1,78 @@
+#include "entry_table_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "times/typed_run.h"
+
+namespace skitally {
+namespace {
+
+QLineEdit* Editor(QTableWidget* table)
+{
+    for (QLineEdit* edit : table->viewport()->findChildren<QLineEdit*>())
+        if (edit->isVisible())
+            return edit;
+    return nullptr;
+}
+
+void Enter(QTableWidget* table)
+{
+    QWidget* target = Editor(table) ? static_cast<QWidget*>(Editor(table)) : table;
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::qWait(20);  // the editor closes through a queued call
+}
+
+// Typed like the run times of a field: a time row goes in at Enter, a row
+// without a time goes through status and gate, a refused row keeps the
+// cursor on it and says why.
+TEST(EntryTableDialog, RowsAreTakenAsTheyAreTypedAndARefusedRowStays)
+{
+    EntryTable data{"INPUT RUN 1 TIMES", "Enter Racers Run Time (SSS.DD / M:SS.DD)", {"BIB", "NAME", "TIME", "STATUS", "GATE"},
+                    {{"7", "SMITH Jane", "", "", ""}, {"12", "LEE Kim", "", "", ""}}, 2, 2, 2,
+                    {nullptr, nullptr, TimeKeyAccepted, StatusKeyAccepted, GateKeyAccepted}};
+    std::vector<std::vector<std::string>> taken;
+    const TableRowTake take = [&](int, std::vector<std::string>& cells) -> std::string {
+        taken.push_back(cells);
+        if (cells[3] == "/" && cells[4].empty())
+            return "MUST ENTER GATE # WHERE  DISQUALIFICATION OCCURRED";
+        if (cells[2] == "1:03.45")
+            cells[2] = "063.45";
+        return "";
+    };
+    EntryTableDialog dialog(data, take, "&Okay");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget* table = dialog.table();
+
+    ASSERT_NE(Editor(table), nullptr);
+    QTest::keyClicks(Editor(table), "1:75");  // the 5 would make 75 seconds
+    EXPECT_EQ(Editor(table)->text(), "1:7");
+    Editor(table)->clear();
+    QTest::keyClicks(Editor(table), "1:03.45");
+    Enter(table);
+    ASSERT_EQ(taken.size(), 1u);
+    EXPECT_EQ(table->item(0, 2)->text(), "063.45");
+    EXPECT_EQ(data.rows[0][2], "063.45");
+    EXPECT_EQ(table->currentRow(), 1);
+
+    Enter(table);  // no time: on to the status
+    EXPECT_EQ(table->currentColumn(), 3);
+    QTest::keyClicks(Editor(table), "/");
+    Enter(table);
+    Enter(table);  // no gate
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(dialog.refusalLabel()->text(), "MUST ENTER GATE # WHERE  DISQUALIFICATION OCCURRED");
+    EXPECT_EQ(table->currentRow(), 1);
+    EXPECT_EQ(table->currentColumn(), 2);
+
+    ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
+    EXPECT_TRUE(dialog.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath("time_entry_table.png")));
+}
+
+}  // namespace
+}  // namespace skitally
