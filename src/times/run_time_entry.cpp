@@ -95,7 +95,10 @@ TypedRun SplitPairValue(const std::string& value)
 // Every pair is checked and stored on its own: a refused pair leaves its
 // racer as it was and the others are still saved, so a script learns all
 // its mistakes at once. The command then fails (exit code 1) because a
-// script that typed a time expects it stored.
+// script that typed a time expects it stored. The pairs are independent
+// runs, as typed at the finish one after the other, so each is its own
+// whole-record write rather than one change of the file: a stop halfway
+// keeps the runs written before it.
 bool EnterPairs(AppContext& ctx, Operator& op, RunFields run, std::vector<LiveRacer>& racers,
                 const std::vector<std::string>& pairs)
 {
@@ -122,12 +125,13 @@ bool EnterPairs(AppContext& ctx, Operator& op, RunFields run, std::vector<LiveRa
         }
         const std::string prefix = BibPrefix(ctx, *bib);
         const TypedRunCheck check = CheckTypedRun(ctx, run, SplitPairValue(pair.substr(equals + 1)));
+        if (!ShowCheck(ctx, op, check, prefix)) {
+            allStored = false;
+            continue;
+        }
         RacerRecord changed = racer->record;
-        std::string refusal;
-        if (!ShowCheck(ctx, op, check, prefix) ||
-            (!(refusal = PutRun(ctx, run, changed, *check.result)).empty())) {
-            if (!refusal.empty())
-                ShowEntryRefusal(ctx, op, prefix + refusal);
+        if (const std::string refusal = PutRun(ctx, run, changed, *check.result); !refusal.empty()) {
+            ShowEntryRefusal(ctx, op, prefix + refusal);
             allStored = false;
             continue;
         }
