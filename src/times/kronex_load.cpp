@@ -1,6 +1,7 @@
 #include "times/kronex_load.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/messages.h"
 #include "app/paths.h"
@@ -66,9 +67,12 @@ bool FileFits(AppContext& ctx, Operator& op, const std::string& path, const Kron
 {
     const std::string notExpected = ctx.Text(text::kNotExpectedFormat);
     const KronexHeader& header = file.header;
-    if (!header.found || header.notText) {
-        ShowLines(ctx, op, {notExpected, FileLine(ctx, path, header.line) + " " +
-                                             ctx.Text(header.found ? text::kNotText : text::kNoHeader)});
+    if (!header.found) {
+        ShowLines(ctx, op, {notExpected, path + ": " + ctx.Text(text::kNoHeader)});
+        return false;
+    }
+    if (header.notText) {
+        ShowLines(ctx, op, {notExpected, FileLine(ctx, path, header.line) + " " + ctx.Text(text::kNotText)});
         return false;
     }
     const KronexRaceFacts race{ToUpper(Trim(ctx.race.header.values.gender)),
