@@ -113,7 +113,7 @@ void KronexLoadAgainstPlainRead(benchmark::State& state)
 
 BENCHMARK(KronexLoadAgainstPlainRead)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally
 
 BENCHMARK_MAIN();

@@ -43,8 +43,8 @@ std::optional<CsvColumns> AskColumns(AppContext& ctx, Operator& op, const std::v
         int* const targets[] = {&columns.bib, &columns.time, &columns.status};
         for (std::size_t k = 0; k < typed.fields.size(); ++k) {
             const std::string value = Trim(typed.fields[k].value);
-            const bool number = !value.empty() && value.size() <= 2 &&
-                                value.find_first_not_of("0123456789") == std::string::npos;
+            const bool number =
+                !value.empty() && value.size() <= 2 && value.find_first_not_of("0123456789") == std::string::npos;
             *targets[k] = number ? std::stoi(value) : 0;
             if (*targets[k] < 1) {
                 ShowMessage(ctx, op, ctx.Text(text::kCsvColumnNeeded));
@@ -65,17 +65,17 @@ bool LinesReadable(const AppContext& ctx, Operator& op, const std::string& path,
     for (const CsvTimeLine& line : lines) {
         if (line.outcome != CsvOutcome::FieldBeyond && line.outcome != CsvOutcome::NotText)
             continue;
-        const std::string where = FillPlaceholder(
-            FillPlaceholder(ctx.Text(text::kFileLine), "XfffX", path), "XnnnX", std::to_string(line.line));
-        ShowLines(ctx, op, {ctx.Text(text::kAborting),
-                            ctx.Text(line.outcome == CsvOutcome::NotText ? text::kNotText : text::kCsvFieldBeyondLine),
-                            where});
+        const std::string where = FillPlaceholder(FillPlaceholder(ctx.Text(text::kFileLine), "XfffX", path), "XnnnX",
+                                                  std::to_string(line.line));
+        ShowLines(ctx, op,
+                  {ctx.Text(text::kAborting),
+                   ctx.Text(line.outcome == CsvOutcome::NotText ? text::kNotText : text::kCsvFieldBeyondLine), where});
         return false;
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool LoadCsvCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
@@ -137,4 +137,4 @@ bool LoadCsvCommand(AppContext& ctx, Operator& op, const std::vector<std::string
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

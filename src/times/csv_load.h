@@ -16,4 +16,4 @@ namespace skitally {
 // when the times were written.
 bool LoadCsvCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 
-}  // namespace skitally
+} // namespace skitally

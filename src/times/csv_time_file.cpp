@@ -38,8 +38,8 @@ bool IsText(std::string_view line)
 std::string StatusCode(const std::string& text)
 {
     const std::string code = ToUpper(Trim(text));
-    const bool known = std::find(std::begin(kRunStatusCodes), std::end(kRunStatusCodes), code) !=
-                       std::end(kRunStatusCodes);
+    const bool known =
+        std::find(std::begin(kRunStatusCodes), std::end(kRunStatusCodes), code) != std::end(kRunStatusCodes);
     return known ? code : std::string();
 }
 
@@ -76,7 +76,7 @@ CsvTimeLine ReadLine(std::string_view text, int number, const CsvColumns& column
     return line;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<CsvTimeLine> ReadCsvTimes(std::string_view bytes, const CsvColumns& columns)
 {
@@ -96,4 +96,4 @@ std::vector<CsvTimeLine> ReadCsvTimes(std::string_view bytes, const CsvColumns& 
     return lines;
 }
 
-}  // namespace skitally
+} // namespace skitally

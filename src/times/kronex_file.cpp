@@ -43,8 +43,8 @@ bool IsSeconds(std::string_view text)
 
 bool IsStatus(const std::string& text)
 {
-    return text.empty() || std::find(std::begin(kRunStatusCodes), std::end(kRunStatusCodes), text) !=
-                               std::end(kRunStatusCodes);
+    return text.empty() ||
+           std::find(std::begin(kRunStatusCodes), std::end(kRunStatusCodes), text) != std::end(kRunStatusCodes);
 }
 
 bool IsFileDate(std::string_view text)
@@ -87,7 +87,7 @@ KronexLine ReadRacerLine(std::string_view text, int number)
     line.undated = fields.size() >= 2 && fields[1].size() == kBibWidth;
     // Field numbers from 1: the bib is field 3, or 2 in a file without dates.
     const std::size_t bibField = line.undated ? 2 : 3;
-    if (fields.size() < bibField + 2) {  // bib, run-1 time, run-1 status
+    if (fields.size() < bibField + 2) { // bib, run-1 time, run-1 status
         line.problem = KronexProblem::TooFewFields;
         return line;
     }
@@ -109,7 +109,7 @@ KronexLine ReadRacerLine(std::string_view text, int number)
     return line;
 }
 
-}  // namespace
+} // namespace
 
 KronexFile ReadKronexFile(std::string_view bytes)
 {
@@ -155,4 +155,4 @@ double KronexSeconds(const std::string& time)
     return time.find('.') == std::string::npos ? seconds / 10 : seconds;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -16,21 +16,21 @@ inline constexpr std::size_t kKronexLineLength = 80;
 
 enum class KronexProblem {
     None,
-    TooFewFields,  // no bib, run-1 time and run-1 status
-    NotText,       // control bytes: not a text file
-    BadBib,        // not 1-3 digits
-    BadTime,       // not a plain number of seconds
-    BadStatus,     // not blank nor a run status code
-    FieldTooWide,  // wider than its column
-    CutShort,      // the last line has no line end: the file was cut
+    TooFewFields, // no bib, run-1 time and run-1 status
+    NotText,      // control bytes: not a text file
+    BadBib,       // not 1-3 digits
+    BadTime,      // not a plain number of seconds
+    BadStatus,    // not blank nor a run status code
+    FieldTooWide, // wider than its column
+    CutShort,     // the last line has no line end: the file was cut
 };
 
 struct KronexHeader {
     bool found = false;
-    int line = 0;            // 1-based line number in the file
-    std::string gender;      // column 1, trimmed
-    std::string discipline;  // columns 2-3, trimmed
-    char run = ' ';          // column 4
+    int line = 0;           // 1-based line number in the file
+    std::string gender;     // column 1, trimmed
+    std::string discipline; // columns 2-3, trimmed
+    char run = ' ';         // column 4
     bool notText = false;
 };
 
@@ -45,8 +45,8 @@ struct KronexLine {
     // Field 2 exactly 3 characters long is the bib: the file has no date
     // field and every later field comes one place earlier.
     bool undated = false;
-    std::string date;  // field 2 when it reads "MM-DD-YYYY", else empty
-    std::string bib;   // trimmed
+    std::string date; // field 2 when it reads "MM-DD-YYYY", else empty
+    std::string bib;  // trimmed
     KronexRun runs[2];
     KronexProblem problem = KronexProblem::None;
 };
@@ -64,4 +64,4 @@ KronexFile ReadKronexFile(std::string_view bytes);
 // A time field as seconds; the field must have passed the reader.
 double KronexSeconds(const std::string& time);
 
-}  // namespace skitally
+} // namespace skitally

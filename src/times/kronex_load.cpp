@@ -44,14 +44,22 @@ std::optional<std::string> ChooseFile(AppContext& ctx, Operator& op, const std::
 std::string ProblemText(const AppContext& ctx, KronexProblem problem)
 {
     switch (problem) {
-    case KronexProblem::TooFewFields: return ctx.Text(text::kTooFewFields);
-    case KronexProblem::NotText: return ctx.Text(text::kNotText);
-    case KronexProblem::BadBib: return ctx.Text(text::kBadBib);
-    case KronexProblem::BadTime: return ctx.Text(text::kBadTime);
-    case KronexProblem::BadStatus: return ctx.Text(text::kBadStatus);
-    case KronexProblem::FieldTooWide: return ctx.Text(text::kFieldTooWide);
-    case KronexProblem::CutShort: return ctx.Text(text::kCutShort);
-    case KronexProblem::None: break;
+    case KronexProblem::TooFewFields:
+        return ctx.Text(text::kTooFewFields);
+    case KronexProblem::NotText:
+        return ctx.Text(text::kNotText);
+    case KronexProblem::BadBib:
+        return ctx.Text(text::kBadBib);
+    case KronexProblem::BadTime:
+        return ctx.Text(text::kBadTime);
+    case KronexProblem::BadStatus:
+        return ctx.Text(text::kBadStatus);
+    case KronexProblem::FieldTooWide:
+        return ctx.Text(text::kFieldTooWide);
+    case KronexProblem::CutShort:
+        return ctx.Text(text::kCutShort);
+    case KronexProblem::None:
+        break;
     }
     return {};
 }
@@ -90,7 +98,8 @@ bool FileFits(AppContext& ctx, Operator& op, const std::string& path, const Kron
                           ctx.Text(text::kCorrectForRun)))
             return false;
         break;
-    case KronexHeaderVerdict::Fits: break;
+    case KronexHeaderVerdict::Fits:
+        break;
     }
     if (header.run != '1' && header.run != '2') {
         ShowLines(ctx, op, {notExpected, ctx.Text(text::kWrongRun)});
@@ -102,8 +111,9 @@ bool FileFits(AppContext& ctx, Operator& op, const std::string& path, const Kron
     }
     for (const KronexLine& line : file.lines)
         if (line.problem != KronexProblem::None) {
-            ShowLines(ctx, op, {ctx.Text(text::kAborting), notExpected,
-                                FileLine(ctx, path, line.line) + " " + ProblemText(ctx, line.problem)});
+            ShowLines(ctx, op,
+                      {ctx.Text(text::kAborting), notExpected,
+                       FileLine(ctx, path, line.line) + " " + ProblemText(ctx, line.problem)});
             return false;
         }
     return true;
@@ -135,19 +145,22 @@ std::string MonthDayYear(const Clock& clock)
 // yesterday's race.
 bool DateCheck(const AppContext& ctx, Operator& op, const KronexFile& file)
 {
-    const auto dated = std::find_if(file.lines.begin(), file.lines.end(),
-                                    [](const KronexLine& line) { return !line.date.empty(); });
+    const auto dated =
+        std::find_if(file.lines.begin(), file.lines.end(), [](const KronexLine& line) { return !line.date.empty(); });
     const std::string today = MonthDayYear(ctx.clock);
     if (dated == file.lines.end() || dated->date == today)
         return true;
     const std::string text = ctx.Text(text::kDateCheckFailed) + "\n\n" + ctx.Text(text::kPcDateIs) + " " + today +
                              "\n" + ctx.Text(text::kKronexDateIs) + " " + dated->date + "\n\n" +
                              ctx.Text(text::kMaybeWrongFile) + "\n" + ctx.Text(text::kAbortLoad);
-    return op.Message({ctx.Text(text::kQueryTitle), text, {ctx.Text(text::kLoadButton), ctx.Text(kAbortButton)},
-                       MessageIcon::Exclamation, 1}) == 0;
+    return op.Message({ctx.Text(text::kQueryTitle),
+                       text,
+                       {ctx.Text(text::kLoadButton), ctx.Text(kAbortButton)},
+                       MessageIcon::Exclamation,
+                       1}) == 0;
 }
 
-}  // namespace
+} // namespace
 
 KronexHeaderVerdict CheckKronexHeader(const KronexHeader& header, const KronexRaceFacts& race)
 {
@@ -199,8 +212,8 @@ bool LoadKronexCommand(AppContext& ctx, Operator& op, const std::vector<std::str
     op.ProgressStart(ctx.Text(kReadingFile), std::max(file.progressLines, 1));
     for (const KronexLine& line : file.lines) {
         const KronexRun& times = line.runs[index];
-        const LineOutcome outcome = ApplyLoadedLine(
-            ctx, op, racers, *run, line.bib, {KronexSeconds(times.time), times.status, ""}, times.Blank());
+        const LineOutcome outcome = ApplyLoadedLine(ctx, op, racers, *run, line.bib,
+                                                    {KronexSeconds(times.time), times.status, ""}, times.Blank());
         if (outcome == LineOutcome::Cancelled) {
             op.ProgressEnd();
             return false;
@@ -217,4 +230,4 @@ bool LoadKronexCommand(AppContext& ctx, Operator& op, const std::vector<std::str
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -14,8 +14,8 @@ namespace skitally {
 
 // The race as the header check sees it.
 struct KronexRaceFacts {
-    std::string gender;      // "M", "F" or "B"
-    std::string discipline;  // trimmed code
+    std::string gender;     // "M", "F" or "B"
+    std::string discipline; // trimmed code
     bool recreational = false;
 };
 
@@ -31,4 +31,4 @@ KronexHeaderVerdict CheckKronexHeader(const KronexHeader& header, const KronexRa
 // starting at the folder last used. True when the times were written.
 bool LoadKronexCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 
-}  // namespace skitally
+} // namespace skitally

@@ -20,7 +20,7 @@ constexpr int kNotExpectedFormat = 5209;
 constexpr int kAborting = 5210;
 constexpr int kWrongGender = 5211;
 constexpr int kWrongDiscipline = 5212;
-constexpr int kFileDisciplineIs = 5213;  // XdddX
+constexpr int kFileDisciplineIs = 5213; // XdddX
 constexpr int kCorrectForRun = 5214;
 constexpr int kWrongRun = 5215;
 constexpr int kUpdateRun = 5216;
@@ -54,11 +54,11 @@ constexpr int kFollowingDsq = 5237;
 constexpr int kEnterDsqGate = 5238;
 constexpr int kMustEnterValue = 5239;
 constexpr int kFisNeedsLevel = 5240;
-constexpr int kNoParaFactor = 5241;  // XbbbX
-constexpr int kRacersLoaded = 5242;  // XnnnX
+constexpr int kNoParaFactor = 5241; // XbbbX
+constexpr int kRacersLoaded = 5242; // XnnnX
 
 // Problems of one line, named with the file and the line
-constexpr int kFileLine = 5243;  // XfffX, XnnnX
+constexpr int kFileLine = 5243; // XfffX, XnnnX
 constexpr int kTooFewFields = 5244;
 constexpr int kNotText = 5245;
 constexpr int kBadBib = 5246;
@@ -79,7 +79,7 @@ constexpr int kCsvSameColumnNote = 5258;
 constexpr int kCsvColumnNeeded = 5259;
 constexpr int kCsvFieldBeyondLine = 5260;
 constexpr int kCsvBibNotNumeric = 5261;
-constexpr int kCsvNoTimeOrStatus = 5262;  // XbbbX
-constexpr int kFileNotRead = 5263;        // XnnnX, XdddX
+constexpr int kCsvNoTimeOrStatus = 5262; // XbbbX
+constexpr int kFileNotRead = 5263;       // XnnnX, XdddX
 
-}  // namespace skitally::text
+} // namespace skitally::text

@@ -52,8 +52,8 @@ std::string RunNumber(RunFields run)
 // numbered, so only 1-3 digits are taken as a value.
 std::optional<std::string> AskDsqGate(const AppContext& ctx, Operator& op, const std::string& bib)
 {
-    const std::string prompt = ctx.Text(text::kFollowingDsq) + "\n" + BibLine(ctx, bib) + "\n" +
-                               ctx.Text(text::kEnterDsqGate);
+    const std::string prompt =
+        ctx.Text(text::kFollowingDsq) + "\n" + BibLine(ctx, bib) + "\n" + ctx.Text(text::kEnterDsqGate);
     for (;;) {
         const std::optional<std::string> answer = op.AskText({ctx.Text(text::kQueryTitle), prompt, "", {}});
         if (!answer)
@@ -71,12 +71,12 @@ void ClearRun2(RacerRecord& racer)
     racer.time2 = racer.rawTime2 = 0;
     racer.status2.clear();
     racer.totalTime = 0;
-    racer.racePoints = 0;  // "0000.00"
+    racer.racePoints = 0; // "0000.00"
     if (Trim(racer.status1) != "DSQ")
         racer.gate.clear();
 }
 
-}  // namespace
+} // namespace
 
 std::string BibLine(const AppContext& ctx, const std::string& bib)
 {
@@ -107,7 +107,7 @@ bool ReadLoadRacers(const AppContext& ctx, Operator& op, LoadRacers& racers)
             continue;
         const long bib = BibNumber(racer.bib);
         if (bib >= 0)
-            racers.byBib.emplace(bib, racers.live.size());  // the first of a bib twice
+            racers.byBib.emplace(bib, racers.live.size()); // the first of a bib twice
         racers.live.emplace_back(static_cast<int>(at / kRacerRecordLength) + 1, std::move(racer));
     }
     racers.changed.assign(racers.live.size(), false);
@@ -124,9 +124,11 @@ std::optional<RunFields> AskRunToLoad(const AppContext& ctx, Operator& op, RunFi
 {
     if (!IsTechnicalEvent(ctx.race.header.values.discipline))
         return AskYesNo(ctx, op, ctx.Text(text::kTraining2), proposed == RunFields::Run1) ? RunFields::Run2
-                                                                                            : RunFields::Run1;
-    const int answer = op.Message({ctx.Text(text::kQueryTitle), ctx.Text(text::kUpdateRun),
-                                   {ctx.Text(kRun1Button), ctx.Text(kRun2Button)}, MessageIcon::Question,
+                                                                                          : RunFields::Run1;
+    const int answer = op.Message({ctx.Text(text::kQueryTitle),
+                                   ctx.Text(text::kUpdateRun),
+                                   {ctx.Text(kRun1Button), ctx.Text(kRun2Button)},
+                                   MessageIcon::Question,
                                    proposed == RunFields::Run1 ? 0 : 1});
     if (answer < 0)
         return std::nullopt;
@@ -207,7 +209,7 @@ LineOutcome ApplyLoadedLine(AppContext& ctx, Operator& op, LoadRacers& racers, R
     // A timer that lost a racer's finish gives hours; no run takes that long.
     if (result.seconds >= kAnHour)
         result.seconds = 999.99;
-    FormatFixedField(ctx, op, result.seconds, 3, 2);  // says so when it does not fit "SSS.DD"
+    FormatFixedField(ctx, op, result.seconds, 3, 2); // says so when it does not fit "SSS.DD"
     if (result.status == "DSQ") {
         const std::optional<std::string> gate = AskDsqGate(ctx, op, bib);
         if (!gate)
@@ -256,4 +258,4 @@ bool CommitTimeLoad(AppContext& ctx, Operator& op, LoadRacers& racers, RunFields
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

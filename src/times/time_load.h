@@ -19,11 +19,11 @@ namespace skitally {
 
 // The race's racers as the load changes them, in memory until the commit.
 struct LoadRacers {
-    std::string bytes;  // the racer file's whole records
-    std::vector<std::pair<int, RacerRecord>> live;  // record number, racer
-    std::map<long, std::size_t> byBib;               // bib number -> index in live
+    std::string bytes;                             // the racer file's whole records
+    std::vector<std::pair<int, RacerRecord>> live; // record number, racer
+    std::map<long, std::size_t> byBib;             // bib number -> index in live
     std::vector<bool> changed;
-    bool reloading = false;  // run 1 again: every racer's run 2 cleared
+    bool reloading = false; // run 1 again: every racer's run 2 cleared
 };
 
 // False, after saying why, when the racer file could not be read.
@@ -56,8 +56,8 @@ enum class LineOutcome { Applied, Skipped, Cancelled };
 // run 2, racers without run 1 are skipped (said, but silently for a
 // line with nothing on it); a time of an hour or more is 999.99; a DSQ
 // asks its gate. Cancelled when the gate question was.
-LineOutcome ApplyLoadedLine(AppContext& ctx, Operator& op, LoadRacers& racers, RunFields run,
-                            const std::string& bib, RunResult result, bool blankLine);
+LineOutcome ApplyLoadedLine(AppContext& ctx, Operator& op, LoadRacers& racers, RunFields run, const std::string& bib,
+                            RunResult result, bool blankLine);
 
 // Writes every changed racer, deletes the reports the new times make
 // wrong and sets the run's timer flag (`fromTimer`), all in one change.
@@ -69,4 +69,4 @@ std::string BibLine(const AppContext& ctx, const std::string& bib);
 // A box of texts, one a line.
 void ShowLines(const AppContext& ctx, Operator& op, const std::vector<std::string>& lines);
 
-}  // namespace skitally
+} // namespace skitally

@@ -9,11 +9,17 @@ using P = KronexProblem;
 
 TEST(KronexFile, HeaderColumns)
 {
-    const struct { const char* bytes; const char* gender; const char* discipline; char run; int line; } cases[] = {
+    const struct {
+        const char* bytes;
+        const char* gender;
+        const char* discipline;
+        char run;
+        int line;
+    } cases[] = {
         {"FG 1\r\n", "F", "G", '1', 1},
         {"MSG2                  \r\n", "M", "SG", '2', 1},
-        {"m sc1\r\n", "M", "S", 'c', 1},  // columns, not words: "sc" starts in column 3
-        {"\r\nab\r\n\x1a\r\nBAC2\r\n", "B", "AC", '2', 4},  // lines under 4 characters are no lines
+        {"m sc1\r\n", "M", "S", 'c', 1},                   // columns, not words: "sc" starts in column 3
+        {"\r\nab\r\n\x1a\r\nBAC2\r\n", "B", "AC", '2', 4}, // lines under 4 characters are no lines
     };
     for (const auto& c : cases) {
         const KronexFile file = ReadKronexFile(c.bytes);
@@ -48,7 +54,7 @@ TEST(KronexFile, RacerLines)
         {"1,  7, 63.45,dsq,*, 64.10,DNF,x", true, "", "7", "63.45", "DSQ", "64.10", "DNF", "x", P::None},
         {"1,012, 63.45", true, "", "012", "", "", "", "", "", P::TooFewFields},
         {"1,012,3725.10,", true, "", "012", "3725.10", "", "", "", "", P::None},
-        {"1,12/06/2026,  7,,DNS", false, "", "7", "", "DNS", "", "", "", P::None},  // not the date's form
+        {"1,12/06/2026,  7,,DNS", false, "", "7", "", "DNS", "", "", "", P::None}, // not the date's form
         {"1,12-06-2026,  7", false, "", "", "", "", "", "", "", P::TooFewFields},
         {"1,12-06-2026,1234,63.45,", false, "12-06-2026", "1234", "", "", "", "", "", P::FieldTooWide},
         {"1,12-06-2026, 7a,63.45,", false, "12-06-2026", "7a", "", "", "", "", "", P::BadBib},
@@ -85,7 +91,7 @@ TEST(KronexFile, ACutLastLineAndTheProgressCount)
     const std::string whole = "FG 1\r\n1,12-06-2026,  7, 63.45,   , \r\n";
     EXPECT_EQ(ReadKronexFile(whole).lines.at(0).problem, P::None);
     EXPECT_EQ(ReadKronexFile(whole.substr(0, whole.size() - 2)).lines.at(0).problem, P::CutShort);
-    EXPECT_EQ(ReadKronexFile(whole + "\x1a").lines.size(), 1u);  // an end-of-file mark is no line
+    EXPECT_EQ(ReadKronexFile(whole + "\x1a").lines.size(), 1u); // an end-of-file mark is no line
     EXPECT_EQ(ReadKronexFile(std::string(160, ' ')).progressLines, 2);
     EXPECT_EQ(ReadKronexFile(std::string(159, ' ')).progressLines, 1);
 }
@@ -99,5 +105,5 @@ TEST(KronexFile, Seconds)
     EXPECT_EQ(KronexSeconds(""), 0.0);
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally

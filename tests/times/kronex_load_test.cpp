@@ -14,22 +14,27 @@ using V = KronexHeaderVerdict;
 // The header against the race: gender, then discipline.
 TEST(KronexLoad, HeaderChecks)
 {
-    const struct { const char* gender; const char* discipline; KronexRaceFacts race; V verdict; } cases[] = {
+    const struct {
+        const char* gender;
+        const char* discipline;
+        KronexRaceFacts race;
+        V verdict;
+    } cases[] = {
         {"F", "G", {"F", "G", false}, V::Fits},
         {"M", "G", {"F", "G", false}, V::WrongGender},
-        {"B", "G", {"F", "G", false}, V::WrongGender},     // both: recreational races only
-        {"B", "G", {"F", "G", true}, V::WrongGender},      // ... of both
+        {"B", "G", {"F", "G", false}, V::WrongGender}, // both: recreational races only
+        {"B", "G", {"F", "G", true}, V::WrongGender},  // ... of both
         {"B", "G", {"B", "G", true}, V::Fits},
         {"M", "G", {"B", "G", true}, V::Fits},
         {"F", "G", {"M", "G", true}, V::WrongGender},
         {"W", "G", {"F", "G", false}, V::WrongGender},
         {"", "G", {"F", "G", false}, V::WrongGender},
-        {"M", "SC", {"M", "AC", false}, V::Fits},          // the combined codes stand for each other
+        {"M", "SC", {"M", "AC", false}, V::Fits}, // the combined codes stand for each other
         {"M", "AC", {"M", "SC", false}, V::Fits},
-        {"M", "S", {"M", "G", false}, V::WrongDiscipline},  // technical: another discipline is a wrong file
+        {"M", "S", {"M", "G", false}, V::WrongDiscipline}, // technical: another discipline is a wrong file
         {"M", "SG", {"M", "D", false}, V::AskDiscipline},  // speed: asked
         {"M", "D", {"M", "SG", false}, V::AskDiscipline},
-        {"M", "GS", {"M", "G", false}, V::WrongDiscipline},  // not one of the eight codes
+        {"M", "GS", {"M", "G", false}, V::WrongDiscipline}, // not one of the eight codes
         {"M", "", {"M", "D", false}, V::WrongDiscipline},
         {"M", "KK", {"M", "KK", false}, V::Fits},
     };
@@ -47,7 +52,11 @@ TEST(KronexLoad, HeaderChecks)
 // a question, one of another day only when the operator says "Load".
 TEST(KronexLoad, DateCheckAgainstTheClock)
 {
-    const struct { const char* date; std::vector<std::string> answers; bool loads; } cases[] = {
+    const struct {
+        const char* date;
+        std::vector<std::string> answers;
+        bool loads;
+    } cases[] = {
         {"12-06-2026", {"RUN 1"}, true},
         {"12-05-2026", {"RUN 1", "Load"}, true},
         {"12-05-2026", {"RUN 1", "Abort"}, false},
@@ -74,5 +83,5 @@ TEST(KronexLoad, DateCheckAgainstTheClock)
     }
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally
