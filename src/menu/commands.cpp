@@ -12,6 +12,8 @@
 #include "racefile/weather_entry.h"
 #include "reports/report_commands.h"
 #include "reports/reprint.h"
+#include "times/csv_load.h"
+#include "times/kronex_load.h"
 #include "times/run_time_entry.h"
 #include "racefile/stale_reports.h"
 
@@ -146,8 +148,8 @@ std::vector<Command> BuildCommands()
         Entry("training1-times", 8611, "Times").Needs("HR").Help("type training run-1 times (as run1-times)").Runs(TimesOf(TimesKind::Training1)),
         Entry("training2-times", 8612, "Times").Needs("HR").Help("type training run-2 times (as run2-times)").Runs(TimesOf(TimesKind::Training2)),
         Entry("official-times", 8613, "Times").Needs("HR").Help("type the official race times (as run1-times)").Runs(TimesOf(TimesKind::Official)),
-        Entry("load-kronex", 8614, "Times").Needs("HR").Help("load run times from a Kronex file").Later(),
-        Entry("load-csv", 8615, "Times").Needs("HR").Help("load run times from a CSV file").Later(),
+        Entry("load-kronex", 8614, "Times").Needs("HR").Help("load run times from a Kronex file: load-kronex RACE [FILE]").Runs(LoadKronexCommand),
+        Entry("load-csv", 8615, "Times").Needs("HR").Help("load run times from a CSV file: load-csv RACE [FILE] [bib=N time=N status=N]").Runs(LoadCsvCommand),
         Entry("load-ladder", 8616, "Times").Needs("HR").Only(R::SkiCross).Help("load Kronex ladder results").Later(),
         // Calculations
         Entry("calc-2run", 8617, "Calculations").Needs("HRWT").StartLists(2).Help("calculate a two-run race").Later(),

@@ -3,8 +3,8 @@
 // discipline's points under the other's header; a draw never leaves some
 // racers drawn and others not, nor the start lists deleted without a draw;
 // an inserted racer never leaves some racers moved and others not; the
-// run-2 starts never change without their lists; a copy, a conversion and
-// a points update never leave a race half written.
+// run-2 starts never change without their lists; a copy, a conversion, a
+// points update and a load of run times never leave a race half written.
 
 #include <gtest/gtest.h>
 
@@ -206,6 +206,15 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
          {"open-race", race}, {"Yes", "Go On"}, {"BANFF"}, {"BANFF.RCR", "Old BANFF.RCR", "Old BANFF.HDR"}, ""},
         {"points update", [] {}, {"update-points", race, testData + "/cli/women.csv", "NEW"},
          {"Yes", "No", "SL"}, {"BANFF", "NEW"}, {"NEW.RCR", "NEW.HDR", "BANFF.TMP"}, ""},
+        {"run-1 times from a Kronex file",
+         [&] {
+             placed(false);
+             std::string lines = "FS 1\r\n";
+             for (int bib = 1; bib <= 19; ++bib)
+                 lines += "1," + NumberField(bib) + ", 6" + std::to_string(bib % 10) + ".45,   , \r\n";
+             test::WriteFile(dir.File("kronex.txt"), lines);
+         },
+         {"load-kronex", race, dir.File("kronex.txt")}, {"RUN 1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT"}, ""},
     };
     const test::FolderSnapshot start = test::SnapshotFolder(races);
     for (const ManyRecordChange& row : rows) {
