@@ -171,7 +171,13 @@ bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace)
             return false;
         const std::string answer = ToUpper(Trim(form.fields[0].value));
         if (answer == yes || answer == no || answer == "Y" || answer == "N") {
-            ctx.race.flags.paraFactors = answer == yes || answer == "Y";
+            const bool para = answer == yes || answer == "Y";
+            // Switching the para event factors or un-factors every racer: the
+            // entries floor does that (and sets the flag when it succeeded).
+            if (para != ctx.race.flags.paraFactors && ctx.hooks.switchParaEvent)
+                ctx.hooks.switchParaEvent(ctx, op, para, newRace ? kNewRaceMarker : ctx.race.File("RCR"));
+            else
+                ctx.race.flags.paraFactors = para;
             break;
         }
         op.Beep();
