@@ -52,8 +52,8 @@ class Operator;
 struct RaceHooks {
     // Switches the para event to `on`, writing the racers, the factor file
     // and the race status file (naming `statusRacerFile`) in one change.
-    // The flag changes only when that succeeded.
-    std::function<void(AppContext&, Operator&, bool on, const std::string& statusRacerFile)> switchParaEvent;
+    // The flag changes only when that succeeded (true).
+    std::function<bool(AppContext&, Operator&, bool on, const std::string& statusRacerFile)> switchParaEvent;
     // `racerBytes` (a whole racer file) with every racer's factor and
     // factored times for `discipline`; false, after telling the operator,
     // when a racer has no factor for it.

@@ -160,12 +160,12 @@ std::optional<std::string> ReadRacerBytes(const AppContext& ctx)
     return bytes;
 }
 
-void SwitchOn(AppContext& ctx, Operator& op, const std::string& statusRacerFile)
+bool SwitchOn(AppContext& ctx, Operator& op, const std::string& statusRacerFile)
 {
     const std::optional<std::string> path = ChooseFactorFile(ctx, op);
     const std::optional<std::vector<FactorRow>> rows = path ? LoadFactorFile(ctx, op, *path) : std::nullopt;
     if (!rows)
-        return;
+        return false;
     std::optional<std::string> racers = ReadRacerBytes(ctx);
     // A race being created has no discipline yet, and no racers: the table
     // is kept, and each time is factored as it is entered.
@@ -174,7 +174,7 @@ void SwitchOn(AppContext& ctx, Operator& op, const std::string& statusRacerFile)
         const std::optional<int> column = FactorColumnOf(discipline);
         if (!column) {
             ParaMessage(ctx, op, FillPlaceholder(ctx.Text(text::kNotParaDiscipline), "XdddX", discipline));
-            return;
+            return false;
         }
         const FactorTable table = MakeFactorTable(*rows);
         bool anyFactor = false;
@@ -182,7 +182,7 @@ void SwitchOn(AppContext& ctx, Operator& op, const std::string& statusRacerFile)
             anyFactor = anyFactor || FactorOf(table, row.klass, *column);
         if (!anyFactor) {
             ParaMessage(ctx, op, FillPlaceholder(ctx.Text(text::kNoDisciplineFactors), "XdddX", discipline));
-            return;
+            return false;
         }
         op.ProgressStart(ctx.Text(text::kFactoringTimes), 1);
         const std::vector<RacerRecord> missing = racers ? FactorRacers(table, *column, *racers) : std::vector<RacerRecord>();
@@ -190,22 +190,22 @@ void SwitchOn(AppContext& ctx, Operator& op, const std::string& statusRacerFile)
         if (!missing.empty()) {
             ReportInvalidGroups(ctx, op, missing);
             ParaMessage(ctx, op, ctx.Text(text::kRecheckRaceOption));
-            return;
+            return false;
         }
     }
     std::string factorFile;
     if (const Status built = FactorFileBytes(*rows, factorFile); !built) {
         ShowFileFailure(ctx, op, text::kFactorTableNotWritten, ctx.race.File("FAC"), built);
-        return;
+        return false;
     }
-    CommitParaChange(ctx, op, true, statusRacerFile, racers, factorFile);
+    return CommitParaChange(ctx, op, true, statusRacerFile, racers, factorFile);
 }
 
-void SwitchOff(AppContext& ctx, Operator& op, const std::string& statusRacerFile)
+bool SwitchOff(AppContext& ctx, Operator& op, const std::string& statusRacerFile)
 {
     ParaMessage(ctx, op, ctx.Text(text::kRemovingParaIndicator));
     if (!AskYesNo(ctx, op, ctx.Text(text::kRemoveFactorsQuestion)))
-        return;
+        return false;
     std::optional<std::string> racers = ReadRacerBytes(ctx);
     op.ProgressStart(ctx.Text(text::kRemovingFactoring), 1);
     if (racers)
@@ -216,17 +216,14 @@ void SwitchOff(AppContext& ctx, Operator& op, const std::string& statusRacerFile
             racer.paraFactor = 1;
         });
     op.ProgressEnd();
-    CommitParaChange(ctx, op, false, statusRacerFile, racers, std::nullopt);
+    return CommitParaChange(ctx, op, false, statusRacerFile, racers, std::nullopt);
 }
 
 }  // namespace
 
-void SwitchParaEvent(AppContext& ctx, Operator& op, bool on, const std::string& statusRacerFile)
+bool SwitchParaEvent(AppContext& ctx, Operator& op, bool on, const std::string& statusRacerFile)
 {
-    if (on)
-        SwitchOn(ctx, op, statusRacerFile);
-    else
-        SwitchOff(ctx, op, statusRacerFile);
+    return on ? SwitchOn(ctx, op, statusRacerFile) : SwitchOff(ctx, op, statusRacerFile);
 }
 
 bool RefactorRacers(AppContext& ctx, Operator& op, const std::string& discipline, std::string& racerBytes)

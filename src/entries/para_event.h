@@ -24,8 +24,8 @@ inline constexpr std::string_view kParaReportCodes = "RN2,RC2,TRN,CLC,UFC,SD2,SD
 // times. Off: after the operator agrees, every factor becomes 1 and every
 // time its raw time again, and the factor file goes. Any refusal leaves the
 // race and its flag as they were. `statusRacerFile` is what the race status
-// file names as the racer file.
-void SwitchParaEvent(AppContext& ctx, Operator& op, bool on, const std::string& statusRacerFile);
+// file names as the racer file. True when the flag was switched.
+bool SwitchParaEvent(AppContext& ctx, Operator& op, bool on, const std::string& statusRacerFile);
 
 // The racer file `racerBytes` factored for `discipline` from the race's
 // factor file; unchanged when the race is no para event. False, after the
