@@ -185,7 +185,8 @@ bool SwitchOn(AppContext& ctx, Operator& op, const std::string& statusRacerFile)
             return false;
         }
         op.ProgressStart(ctx.Text(text::kFactoringTimes), 1);
-        const std::vector<RacerRecord> missing = racers ? FactorRacers(table, *column, *racers) : std::vector<RacerRecord>();
+        const std::vector<RacerRecord> missing =
+            racers ? FactorRacers(table, *column, *racers) : std::vector<RacerRecord>();
         op.ProgressEnd();
         if (!missing.empty()) {
             ReportInvalidGroups(ctx, op, missing);

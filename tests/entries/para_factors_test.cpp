@@ -49,7 +49,8 @@ TEST(ParaFactorFile, HeaderNamesInAnyCaseAndOrderFirstLineOfAClassWins)
 TEST(ParaFactorFile, DisciplineColumns)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"D", "DH"}, {"DH", "DH"}, {" S", "SL"}, {"SL", "SL"}, {"G", "GS"}, {"gs", "GS"}, {"SG", "SG"}, {"SC", ""}, {"SX", ""},
+        {"D", "DH"}, {"DH", "DH"}, {" S", "SL"}, {"SL", "SL"}, {"G", "GS"},
+        {"gs", "GS"}, {"SG", "SG"}, {"SC", ""},  {"SX", ""},
     };
     for (const auto& [discipline, column] : cases)
         EXPECT_EQ(GetFactorDisc(discipline), column) << discipline;
