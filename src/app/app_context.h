@@ -3,6 +3,7 @@
 // the texts, the folders and the flags. It is passed to every operation;
 // nothing of it is global.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,8 +34,31 @@ struct RaceState {
     WeatherData weather;   // the F value and the penalty values
     JuryData jury;
     RaceFlags flags;       // carried in the race status file
+    // Filled on the first factor lookup; mutable as a cache of a file that
+    // only the para-event switch and a change of discipline rewrite.
+    mutable ParaFactorCache paraFactors;
     // Full name of one file of the race: the race name with `code` as extension.
     std::string File(const std::string& code) const { return ChangeExtension(racePath + raceName, code); }
+};
+
+class AppContext;
+class Operator;
+
+// Steps of the entries floor that the race file layer runs at its own
+// points: the para factors belong to the entries, but switching the para
+// event on the race options screen and changing the discipline must apply
+// them in the same change. Set at start-up (InstallParaFactorHooks); left
+// empty, the flag is only a flag and a discipline change keeps the factors.
+struct RaceHooks {
+    // Switches the para event to `on`, writing the racers, the factor file
+    // and the race status file (naming `statusRacerFile`) in one change.
+    // The flag changes only when that succeeded (true).
+    std::function<bool(AppContext&, Operator&, bool on, const std::string& statusRacerFile)> switchParaEvent;
+    // `racerBytes` (a whole racer file) with every racer's factor and
+    // factored times for `discipline`; false, after telling the operator,
+    // when a racer has no factor for it.
+    std::function<bool(AppContext&, Operator&, const std::string& discipline, std::string& racerBytes)>
+        refactorRacers;
 };
 
 class AppContext {
@@ -58,6 +82,7 @@ public:
     PointsListTable pointsLists;
 
     RaceState race;
+    RaceHooks hooks;
     std::string currentReportCode;
     // The caption of the command running, named in the race's snapshots.
     std::string operation;

@@ -4,6 +4,7 @@
 // file layer's work.
 
 #include <array>
+#include <map>
 #include <string>
 
 namespace skitally {
@@ -65,6 +66,15 @@ struct WeatherData {
     double minPenalty = 0;
     double maxPenalty = 0;
     bool hasF = false;  // read: row 2 held an F value (else fValue is the discipline's)
+};
+
+// The factor table of a para event as read from the race's factor file
+// ("FAC"): class → the factor texts of the DH, SL, GS and SG columns. Kept
+// while the race is open, so that a time file of many racers reads the
+// file once; whoever rewrites the file resets it.
+struct ParaFactorCache {
+    bool loaded = false;
+    std::map<std::string, std::array<std::string, 4>> classes;
 };
 
 // What the status file carries; kept in the context while the race is open.

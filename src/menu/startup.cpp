@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
+#include "entries/para_event.h"
 #include "racefile/race_open.h"
 #include "reports/print_settings.h"
 #include "util/dates.h"
@@ -156,6 +157,7 @@ StartupOutcome Main(AppContext& ctx, Operator& op, const StartupOptions& options
 {
     ctx.log.Start(ctx.folders.home, ctx.clock);
     OpenSettings(ctx, op);
+    InstallParaFactorHooks(ctx);
 
     CloseRace(ctx, op);
     ctx.exitRequested = false;

@@ -166,12 +166,19 @@ bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace)
     FieldForm form{ctx.Text(text::kRaceOptionsTitle),
                    {{"para", ctx.Text(text::kParaEventField), ctx.race.flags.paraFactors ? yes : no, 1,
                      FieldKind::Upper, ""}}};
+    bool switched = true;
     for (;;) {
         if (!op.EditForm(form))
             return false;
         const std::string answer = ToUpper(Trim(form.fields[0].value));
         if (answer == yes || answer == no || answer == "Y" || answer == "N") {
-            ctx.race.flags.paraFactors = answer == yes || answer == "Y";
+            const bool para = answer == yes || answer == "Y";
+            // Switching the para event factors or un-factors every racer: the
+            // entries floor does that (and sets the flag when it succeeded).
+            if (para != ctx.race.flags.paraFactors && ctx.hooks.switchParaEvent)
+                switched = ctx.hooks.switchParaEvent(ctx, op, para, newRace ? kNewRaceMarker : ctx.race.File("RCR"));
+            else
+                ctx.race.flags.paraFactors = para;
             break;
         }
         op.Beep();
@@ -182,7 +189,7 @@ bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace)
                                            ctx.race.flags);
     if (!written)
         Fail(ctx, op, text::kRaceFileNotWritten, ctx.race.File("SKT"), written);
-    return true;
+    return switched;
 }
 
 bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool create)

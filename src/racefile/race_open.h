@@ -27,7 +27,8 @@ bool CloseRace(AppContext& ctx, Operator& op);
 bool ReadHeader(AppContext& ctx);
 
 // The race options screen: the para-event indicator. Confirming rewrites
-// the race status file. False when cancelled.
+// the race status file. False when cancelled, or when switching the para
+// event was refused or failed.
 bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace);
 
 }  // namespace skitally

@@ -131,8 +131,10 @@ TEST_P(CliSession, ShowsAndLeavesWhatTheSessionSays)
                     *racer.TextField(std::stoi(w[i])) = w[i].substr(w[i].find('=') + 1);
                 test::WriteFile(w[1], test::ReadFile(w[1]) + EncodeRacer(racer));
             } else if (w[0] == "w") {
-                const std::string text = Unescape(check.substr(check.find(' ') + 1));
-                test::WriteFile(w[1], text.substr(text.find(' ') + 1));
+                // The text follows the path, which may be quoted for its blanks.
+                const std::string rest = check.substr(check.find(' ') + 1);
+                const std::size_t end = rest.front() == '"' ? rest.find('"', 1) + 1 : rest.find(' ');
+                test::WriteFile(w[1], Unescape(rest.substr(end + 1)));
             }
         const test::CliRun run = test::RunCliIn(dir, step.args, step.answers, step.typed);
         EXPECT_EQ(run.code, step.code) << run.out << run.err;

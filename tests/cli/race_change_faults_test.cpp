@@ -4,7 +4,8 @@
 // racers drawn and others not, nor the start lists deleted without a draw;
 // an inserted racer never leaves some racers moved and others not; the
 // run-2 starts never change without their lists; a copy, a conversion, a
-// points update and a load of run times never leave a race half written.
+// points update and a load of run times never leave a race half written; a
+// para event is never switched on with some racers factored and others not.
 
 #include <gtest/gtest.h>
 
@@ -215,6 +216,20 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
              test::WriteFile(dir.File("kronex.txt"), lines);
          },
          {"load-kronex", race, dir.File("kronex.txt")}, {"RUN 1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT"}, ""},
+        {"para event switched on",
+         [&] {
+             // The in-process program finds the national file in the test's
+             // program folder, the killed one beside itself.
+             test::WriteFile(dir.File("program/Para Factors.txt"),
+                             test::ReadFile(testData + "/../../resources/Para Factors.txt"));
+             placed(true);
+             UpdateRacers([](int n, RacerRecord& racer) {
+                 racer.group = n % 2 ? "LW2" : "B1";
+                 racer.rawTime1 = racer.time1;
+             });
+             test::WriteFile(race + ".RN2", "a run-2 start list");
+         },
+         {"race-options", race}, {"Y", "NAT"}, {"BANFF"}, {"BANFF.RCR", "BANFF.FAC", "BANFF.SKT", "BANFF.RN2"}, ""},
     };
     const test::FolderSnapshot start = test::SnapshotFolder(races);
     for (const ManyRecordChange& row : rows) {
