@@ -33,9 +33,7 @@ constexpr int kMaybeWrongFile = 5222;
 constexpr int kAbortLoad = 5223;
 constexpr int kLoadButton = 5224;
 
-// Preconditions of the run
-constexpr int kRun1ListFirst = 5225;
-constexpr int kRun2ListFirst = 5226;
+// Preconditions of the run (the start-list ones are shared with typed entry)
 constexpr int kGenerateRun1List = 5227;
 constexpr int kRun1TimesFirst = 5228;
 
@@ -54,7 +52,7 @@ constexpr int kFollowingDsq = 5237;
 constexpr int kEnterDsqGate = 5238;
 constexpr int kMustEnterValue = 5239;
 constexpr int kFisNeedsLevel = 5240;
-constexpr int kNoParaFactor = 5241; // XbbbX
+constexpr int kNoParaFactorForBib = 5241; // XbbbX
 constexpr int kRacersLoaded = 5242; // XnnnX
 
 // Problems of one line, named with the file and the line

@@ -10,6 +10,7 @@
 #include "racefile/stale_reports.h"
 #include "times/fixed_field.h"
 #include "times/time_file_text_ids.h"
+#include "times/time_text_ids.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
 
@@ -40,7 +41,10 @@ bool HasRun(const RacerRecord& racer, RunFields run)
 {
     if (run == RunFields::Run1)
         return racer.rawTime1 > 0 || racer.time1 > 0 || !Trim(racer.status1).empty();
-    return racer.rawTime2 > 0 || racer.time2 > 0 || !Trim(racer.status2).empty();
+    // "DNQ" is the run-2 start list's mark on a racer left off it, not a
+    // result of run 2.
+    const std::string status2 = Trim(racer.status2);
+    return racer.rawTime2 > 0 || racer.time2 > 0 || !(status2.empty() || status2 == "DNQ");
 }
 
 std::string RunNumber(RunFields run)
@@ -139,11 +143,11 @@ bool RunPreconditions(const AppContext& ctx, Operator& op, RunFields run, const 
 {
     int refusal = 0;
     if (run == RunFields::Run1 && !RaceReportExists(ctx, "RN1"))
-        refusal = text::kRun1ListFirst;
+        refusal = text::kRun1StartListFirst;
     else if (run == RunFields::Run2 && !RaceReportExists(ctx, "RN1"))
         refusal = text::kGenerateRun1List;
     else if (run == RunFields::Run2 && !RaceReportExists(ctx, "RN2"))
-        refusal = text::kRun2ListFirst;
+        refusal = text::kRun2StartListFirst;
     else if (run == RunFields::Run2) {
         bool any = false;
         for (const auto& [record, racer] : racers.live)
@@ -203,7 +207,7 @@ LineOutcome ApplyLoadedLine(AppContext& ctx, Operator& op, LoadRacers& racers, R
     }
     const std::optional<double> factor = ParaFactorFor(ctx, racer);
     if (!factor) {
-        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kNoParaFactor), "XbbbX", Trim(bib)));
+        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kNoParaFactorForBib), "XbbbX", Trim(bib)));
         return LineOutcome::Skipped;
     }
     // A timer that lost a racer's finish gives hours; no run takes that long.

@@ -83,5 +83,39 @@ TEST(KronexLoad, DateCheckAgainstTheClock)
     }
 }
 
+// The run-2 start list marks the racers it leaves off "DNQ"; that mark is
+// no run-2 result, so the first run-2 load asks no reload question, and the
+// left-off racer keeps the mark.
+TEST(KronexLoad, FirstRun2LoadAfterTheStartListMarkedDnq)
+{
+    test::TempDir dir;
+    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
+    ctx.race.open = true;
+    ctx.race.racePath = dir.path() + "/";
+    ctx.race.raceName = "R";
+    ctx.race.header.values.discipline = "G";
+    ctx.race.header.values.gender = "F";
+    RacerRecord finished;
+    finished.name = "ALPHA Ann";
+    finished.bib = "1";
+    finished.rawTime1 = finished.time1 = 63.45f;
+    RacerRecord disqualified = finished;
+    disqualified.name = "BETA Bea";
+    disqualified.bib = "2";
+    disqualified.rawTime1 = disqualified.time1 = 0;
+    disqualified.status1 = "DSQ";
+    disqualified.status2 = "DNQ";
+    test::WriteFile(ctx.race.File("RCR"), EncodeRacer(finished) + EncodeRacer(disqualified));
+    test::WriteFile(ctx.race.File("RN1"), "run 1 start list");
+    test::WriteFile(ctx.race.File("RN2"), "run 2 start list");
+    test::WriteFile(dir.File("k.txt"), "FG 2\r\n  1,  1, 63.45,   , , 64.10,   , \r\n");
+    ScriptedOperator op({"RUN 2"});
+    EXPECT_TRUE(LoadKronexCommand(ctx, op, {dir.File("k.txt")})) << op.transcript();
+    EXPECT_EQ(op.transcript().find("already Loaded"), std::string::npos) << op.transcript();
+    const std::string bytes = test::ReadFile(ctx.race.File("RCR"));
+    EXPECT_FLOAT_EQ(DecodeRacer(bytes.substr(0, kRacerRecordLength)).time2, 64.10f);
+    EXPECT_EQ(DecodeRacer(bytes.substr(kRacerRecordLength)).status2, "DNQ");
+}
+
 } // namespace
 } // namespace skitally
