@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -107,11 +107,21 @@ EntryTableDialog::EntryTableDialog(EntryTable& table, TableRowTake take, const Q
     refusal_->setWordWrap(true);
     layout->addWidget(refusal_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(closeCaption, QDialogButtonBox::AcceptRole);
-    close->setAutoDefault(false);  // Enter belongs to the table
+    // Plain buttons, not a button box: a button box makes its accept button
+    // the default, and Enter belongs to the table.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    if (table.rowForm) {
+        rowForm_ = new QPushButton(ToQText(table.rowFormCaption), this);
+        rowForm_->setAutoDefault(false);
+        connect(rowForm_, &QPushButton::clicked, this, &EntryTableDialog::OpenRowForm);
+        buttons->addWidget(rowForm_);
+    }
+    auto* close = new QPushButton(closeCaption, this);
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(buttons);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
     resize(640, 480);
     if (view_->rowCount() > 0)
         EditCell(0, table.firstTyped);
@@ -134,6 +144,21 @@ void EntryTableDialog::Advance()
         TakeRow(row);
     else
         EditCell(row, column + 1);
+}
+
+void EntryTableDialog::OpenRowForm()
+{
+    const int row = view_->currentRow();
+    if (row < 0)
+        return;
+    std::vector<std::string> cells = data_.rows[static_cast<std::size_t>(row)];
+    if (!data_.rowForm(row, cells))
+        return;
+    data_.rows[static_cast<std::size_t>(row)] = cells;
+    for (int c = 0; c < view_->columnCount(); ++c)
+        view_->item(row, c)->setText(ToQText(cells[static_cast<std::size_t>(c)]));
+    refusal_->clear();
+    EditCell(row, data_.firstTyped);
 }
 
 void EntryTableDialog::TakeRow(int row)

@@ -10,6 +10,7 @@
 #include "app/operator.h"
 
 class QLabel;
+class QPushButton;
 
 namespace skitally {
 
@@ -29,16 +30,19 @@ public:
 
     QTableWidget* table() const { return view_; }
     QLabel* refusalLabel() const { return refusal_; }
+    QPushButton* rowFormButton() const { return rowForm_; }
 
 private:
     void Advance();
     void TakeRow(int row);
     void EditCell(int row, int column);
+    void OpenRowForm();
 
     EntryTable& data_;
     TableRowTake take_;
     EntryTableView* view_;
     QLabel* refusal_;
+    QPushButton* rowForm_ = nullptr;
 };
 
 }  // namespace skitally

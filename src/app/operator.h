@@ -83,6 +83,12 @@ struct EntryTable {
     int timeColumn = -1;  // F8 switches its time between seconds and M:SS
     // Per column; empty takes any key. A refused key beeps twice.
     std::vector<std::function<bool(const std::string& current, char key)>> acceptsKey;
+    // When set, a button of this caption opens the current row's record in
+    // its own form (for a correction); true when the form saved the record,
+    // `cells` then showing what was saved. Front ends without such a button
+    // leave it unused.
+    std::string rowFormCaption;
+    std::function<bool(int row, std::vector<std::string>& cells)> rowForm;
 };
 
 // Checks and keeps one row (`cells` all its cells): the refusal text, or

@@ -55,6 +55,7 @@ const TextEntry kTimeEntryTextEntries[] = {
     {5123, "NAME", "NOM"},
     {5124, "Enter moves on; a row is saved when it is complete",
      "Entrée passe au champ suivant ; une ligne complète est enregistrée"},
+    {5125, "Racer &Form", "&Fiche du coureur"},
 };
 const std::size_t kTimeEntryTextEntryCount = std::size(kTimeEntryTextEntries);
 

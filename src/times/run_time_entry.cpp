@@ -235,11 +235,21 @@ bool EnterTable(AppContext& ctx, Operator& op, RunFields run, std::vector<LiveRa
     table.takeWhenFilled = 2;  // a time needs no status
     table.timeColumn = 2;
     table.acceptsKey = {nullptr, nullptr, TimeKeyAccepted, StatusKeyAccepted, GateKeyAccepted};
-    for (const LiveRacer* racer : byBib) {
-        const RacerRecord& r = racer->record;
-        table.rows.push_back({std::to_string(*BibNumber(r.bib)), DisplayName(r.name), ShownTime(r, run),
-                              Trim(run == RunFields::Run1 ? r.status1 : r.status2), Trim(r.gate)});
-    }
+    const auto cellsOf = [run](const RacerRecord& r) -> std::vector<std::string> {
+        return {std::to_string(*BibNumber(r.bib)), DisplayName(r.name), ShownTime(r, run),
+                Trim(run == RunFields::Run1 ? r.status1 : r.status2), Trim(r.gate)};
+    };
+    for (const LiveRacer* racer : byBib)
+        table.rows.push_back(cellsOf(racer->record));
+    // Corrections go through the racer's own form, as from the bib.
+    table.rowFormCaption = ctx.Text(text::kRacerFormButton);
+    table.rowForm = [&](int row, std::vector<std::string>& cells) {
+        LiveRacer& racer = *byBib[static_cast<std::size_t>(row)];
+        if (!EditRacerRun(ctx, op, run, racer))
+            return false;
+        cells = cellsOf(racer.record);
+        return true;
+    };
     const std::string path = ctx.race.File("RCR");
     const TableRowTake take = [&](int row, std::vector<std::string>& cells) -> std::string {
         LiveRacer& racer = *byBib[static_cast<std::size_t>(row)];

@@ -28,5 +28,6 @@ constexpr int kGateCaption = 5121;
 constexpr int kBibCaption = 5122;
 constexpr int kNameCaption = 5123;
 constexpr int kTableHelp = 5124;
+constexpr int kRacerFormButton = 5125;
 
 }  // namespace skitally::text

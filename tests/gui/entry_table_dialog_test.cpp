@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "times/typed_run.h"
@@ -34,7 +35,8 @@ TEST(EntryTableDialog, RowsAreTakenAsTheyAreTypedAndARefusedRowStays)
 {
     EntryTable data{"INPUT RUN 1 TIMES", "Enter Racers Run Time (SSS.DD / M:SS.DD)", {"BIB", "NAME", "TIME", "STATUS", "GATE"},
                     {{"7", "SMITH Jane", "", "", ""}, {"12", "LEE Kim", "", "", ""}}, 2, 2, 2,
-                    {nullptr, nullptr, TimeKeyAccepted, StatusKeyAccepted, GateKeyAccepted}};
+                    {nullptr, nullptr, TimeKeyAccepted, StatusKeyAccepted, GateKeyAccepted},
+                    "Racer &Form", [](int, std::vector<std::string>&) { return false; }};
     std::vector<std::vector<std::string>> taken;
     const TableRowTake take = [&](int, std::vector<std::string>& cells) -> std::string {
         taken.push_back(cells);
@@ -72,6 +74,43 @@ TEST(EntryTableDialog, RowsAreTakenAsTheyAreTypedAndARefusedRowStays)
 
     ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
     EXPECT_TRUE(dialog.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath("time_entry_table.png")));
+}
+
+// The form button corrects the current row through the record's own form;
+// the row then shows what the form saved, and a form left unsaved changes
+// nothing.
+TEST(EntryTableDialog, TheRowFormCorrectsTheCurrentRow)
+{
+    EntryTable data{"INPUT RUN 1 TIMES", "", {"BIB", "NAME", "TIME", "STATUS", "GATE"},
+                    {{"7", "SMITH Jane", "063.45", "", ""}, {"12", "LEE Kim", "064.10", "", ""}}, 2, 2, 2, {}, "Racer &Form", nullptr};
+    std::vector<int> formRows;
+    bool saves = true;
+    data.rowForm = [&](int row, std::vector<std::string>& cells) {
+        formRows.push_back(row);
+        cells = {"12", "LEE Kim", "", "DSQ", " 14"};
+        return saves;
+    };
+    EntryTableDialog dialog(data, [](int, std::vector<std::string>&) { return std::string(); }, "&Okay");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_NE(dialog.rowFormButton(), nullptr);
+    EXPECT_EQ(dialog.rowFormButton()->text(), "Racer &Form");
+
+    saves = false;
+    dialog.table()->setCurrentCell(1, 2);
+    QTest::mouseClick(dialog.rowFormButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.table()->item(1, 2)->text(), "064.10");
+    saves = true;
+    dialog.table()->setCurrentCell(1, 2);
+    QTest::mouseClick(dialog.rowFormButton(), Qt::LeftButton);
+    EXPECT_EQ(formRows, (std::vector<int>{1, 1}));
+    EXPECT_EQ(dialog.table()->item(1, 3)->text(), "DSQ");
+    EXPECT_EQ(dialog.table()->item(1, 2)->text(), "");
+    EXPECT_EQ(data.rows[1][4], " 14");
+    EXPECT_EQ(dialog.table()->item(0, 2)->text(), "063.45");
+    // Enter belongs to the table: no button of the dialog is its default.
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
 }
 
 }  // namespace
