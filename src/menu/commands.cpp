@@ -143,11 +143,11 @@ std::vector<Command> BuildCommands()
         Entry("change-start", 8608, "Draw").Needs("HR").Help("change a start position").Runs(ChangingTheDraw(ChangeStartCommand)),
         Entry("audit", kAuditCaption, "Draw").Needs("HR").Help("missing or duplicate start positions and bibs").Runs(AuditCommand),
         // Times
-        Entry("run1-times", 8609, "Times").Needs("HR").Help("type run-1 times: run1-times RACE [BIB | BIB=TIME|STATUS[:GATE] ..]").Runs(TimesOf(TimesKind::Run1)),
-        Entry("run2-times", 8610, "Times").Needs("HR").Help("type run-2 times: run2-times RACE [BIB | BIB=TIME|STATUS[:GATE] ..]").Runs(TimesOf(TimesKind::Run2)),
-        Entry("training1-times", 8611, "Times").Needs("HR").Help("type training run-1 times (as run1-times)").Runs(TimesOf(TimesKind::Training1)),
-        Entry("training2-times", 8612, "Times").Needs("HR").Help("type training run-2 times (as run2-times)").Runs(TimesOf(TimesKind::Training2)),
-        Entry("official-times", 8613, "Times").Needs("HR").Help("type the official race times (as run1-times)").Runs(TimesOf(TimesKind::Official)),
+        Entry("run1-times", 8609, "Times").Needs("HR").Only(R::Technical).Help("type run-1 times: run1-times RACE [BIB | BIB=TIME|STATUS[:GATE] ..]").Runs(TimesOf(TimesKind::Run1)),
+        Entry("run2-times", 8610, "Times").Needs("HR").Only(R::Technical).Help("type run-2 times: run2-times RACE [BIB | BIB=TIME|STATUS[:GATE] ..]").Runs(TimesOf(TimesKind::Run2)),
+        Entry("training1-times", 8611, "Times").Needs("HR").Only(R::Speed).Help("type training run-1 times (as run1-times)").Runs(TimesOf(TimesKind::Training1)),
+        Entry("training2-times", 8612, "Times").Needs("HR").Only(R::Speed).Help("type training run-2 times (as run2-times)").Runs(TimesOf(TimesKind::Training2)),
+        Entry("official-times", 8613, "Times").Needs("HR").Only(R::Speed).Help("type the official race times (as run1-times)").Runs(TimesOf(TimesKind::Official)),
         Entry("load-kronex", 8614, "Times").Needs("HR").Help("load run times from a Kronex file: load-kronex RACE [FILE]").Runs(LoadKronexCommand),
         Entry("load-csv", 8615, "Times").Needs("HR").Help("load run times from a CSV file: load-csv RACE [FILE] [bib=N time=N status=N]").Runs(LoadCsvCommand),
         Entry("load-ladder", 8616, "Times").Needs("HR").Only(R::SkiCross).Help("load Kronex ladder results").Later(),
@@ -220,6 +220,10 @@ bool CommandApplies(const AppContext& ctx, const Command& command)
         return IsSkiCrossRace(ctx);
     case RaceKind::League:
         return IsLeagueRace(ctx);
+    case RaceKind::Technical:
+        return !ctx.race.open || IsTechnicalRace(ctx);
+    case RaceKind::Speed:
+        return !ctx.race.open || !IsTechnicalRace(ctx);
     case RaceKind::Any:
         break;
     }

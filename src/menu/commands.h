@@ -17,7 +17,9 @@ namespace skitally {
 // cancelled or failed.
 using CommandAction = std::function<bool(AppContext&, Operator&, const std::vector<std::string>& args)>;
 
-enum class RaceKind { Any, SkiCross, League };
+// Technical races show the run-time commands, the others the training and
+// official-times commands; those refuse the wrong kind with their own texts.
+enum class RaceKind { Any, SkiCross, League, Technical, Speed };
 
 struct Command {
     std::string name;          // the CLI subcommand; scripts depend on it

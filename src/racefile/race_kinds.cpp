@@ -15,6 +15,17 @@ bool IsSkiCrossRace(const AppContext& ctx)
     return ctx.race.open && IsSkiCross(Trim(ctx.race.header.values.discipline));
 }
 
+bool IsTechnicalEvent(const std::string& discipline)
+{
+    const std::string code = ToUpper(Trim(discipline));
+    return code == "S" || code == "G" || code == "SC" || code == "KK";
+}
+
+bool IsTechnicalRace(const AppContext& ctx)
+{
+    return ctx.race.open && IsTechnicalEvent(ctx.race.header.values.discipline);
+}
+
 bool IsFisRace(const AppContext& ctx)
 {
     return ctx.race.open && Trim(ctx.race.header.values.raceLevel) == "FIS";

@@ -44,8 +44,7 @@ RunFields FieldsOf(TimesKind kind)
 // 2; every other discipline training runs and the official race.
 bool TimesFitDiscipline(AppContext& ctx, Operator& op, TimesKind kind)
 {
-    const std::string discipline = RaceDiscipline(ctx);
-    const bool technical = discipline == "S" || discipline == "G" || discipline == "SC" || discipline == "KK";
+    const bool technical = IsTechnicalEvent(RaceDiscipline(ctx));
     const bool runTimes = kind == TimesKind::Run1 || kind == TimesKind::Run2;
     if (technical == runTimes)
         return true;

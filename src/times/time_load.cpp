@@ -118,12 +118,6 @@ bool ReadLoadRacers(const AppContext& ctx, Operator& op, LoadRacers& racers)
     return true;
 }
 
-bool IsTechnicalEvent(const std::string& discipline)
-{
-    const std::string code = ToUpper(Trim(discipline));
-    return code == "S" || code == "G" || code == "SC" || code == "KK";
-}
-
 std::optional<RunFields> AskRunToLoad(const AppContext& ctx, Operator& op, RunFields proposed)
 {
     if (!IsTechnicalEvent(ctx.race.header.values.discipline))

@@ -29,10 +29,6 @@ struct LoadRacers {
 // False, after saying why, when the racer file could not be read.
 bool ReadLoadRacers(const AppContext& ctx, Operator& op, LoadRacers& racers);
 
-// Slalom, giant slalom, super combined and Kinder Kombi have two runs;
-// every other discipline has training runs and the official times.
-bool IsTechnicalEvent(const std::string& discipline);
-
 // "UPDATE RUN number ( 1 OR 2 )" in technical events, "Are these Times for
 // TRAINING Run 2" in speed events; `proposed` is the run offered first.
 // nullopt when cancelled.

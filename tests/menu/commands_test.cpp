@@ -105,6 +105,25 @@ TEST_F(CommandsTest, CaptionsAndMenusFollowTheKindOfRace)
     EXPECT_EQ(Run("calc-1run"), Texts{"Not Required for League Racing"});  // even without the weather
 }
 
+// Two runs in slalom, giant slalom, super combined and Kinder Kombi; the
+// others show the training and official-times entries instead.
+TEST_F(CommandsTest, TechnicalRacesShowRunTimesAndTheOthersTrainingTimes)
+{
+    const struct {
+        const char* discipline;
+        bool technical;
+    } cases[] = {{"S", true}, {"G", true}, {"SC", true}, {"KK", true},
+                 {"D", false}, {"SG", false}, {"AC", false}, {"SX", false}};
+    for (const auto& c : cases) {
+        WriteHeader(c.discipline, "NAT");
+        for (const char* name : {"run1-times", "run2-times"})
+            EXPECT_EQ(CommandApplies(ctx, *FindCommand(name)), c.technical) << c.discipline << " " << name;
+        for (const char* name : {"training1-times", "training2-times", "official-times"})
+            EXPECT_EQ(CommandApplies(ctx, *FindCommand(name)), !c.technical) << c.discipline << " " << name;
+        EXPECT_TRUE(CommandApplies(ctx, *FindCommand("load-kronex"))) << c.discipline;
+    }
+}
+
 TEST_F(CommandsTest, ChangingTheDrawAsksFirstAndADeclinedDrawKeepsTheReports)
 {
     WriteHeader("G", "NAT");
