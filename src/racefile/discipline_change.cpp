@@ -86,8 +86,8 @@ std::optional<std::string> ChangeDiscipline(const AppContext& ctx, Operator& op,
     ShowMessage(ctx, op, ctx.Text(kSeedPointsChange));
     if (!AskYesNo(ctx, op, ctx.Text(kIsThisRequired)))
         return std::nullopt;
-    if (refill)
-        refill(*wanted, ChangesCardFamily(current, *wanted));
+    if (refill && !refill(*wanted, ChangesCardFamily(current, *wanted)))
+        return std::nullopt;
     ShowMessage(ctx, op, ctx.Text(kRemindFFactor));
     return wanted;
 }

@@ -26,8 +26,9 @@ bool AnyRacerHasRunTimes(const std::vector<RacerRecord>& racers);
 int LiveRacerCount(const std::vector<RacerRecord>& racers);
 
 // Refills every racer's seed points (and card, when `cardFamily`) for the
-// new discipline.
-using RefillRacers = std::function<void(const std::string& to, bool cardFamily)>;
+// new discipline; false when the racers could not be refilled (the reason
+// already shown), which refuses the change.
+using RefillRacers = std::function<bool(const std::string& to, bool cardFamily)>;
 
 struct DisciplineRequest {
     std::string current;    // the race's discipline now, "" for a new race
@@ -40,8 +41,8 @@ struct DisciplineRequest {
 // with no question. With racers, a change between "SC" and "AC" only warns
 // (4533) and keeps everything, results included; any other change is
 // refused with error 55 while a racer has run times, else it is explained
-// (4498) and asked (4499), and on "Yes" the racers are refilled and the
-// operator reminded of the F factor (4491).
+// (4498) and asked (4499), and on "Yes" the racers are refilled and, when
+// that worked, the operator reminded of the F factor (4491).
 // Returns the discipline code the race is to have, or nullopt when refused.
 std::optional<std::string> ChangeDiscipline(const AppContext& ctx, Operator& op, const DisciplineRequest& request,
                                             const std::vector<RacerRecord>& racers, const RefillRacers& refill);

@@ -282,26 +282,20 @@ std::optional<std::string> ChangeRaceDiscipline(AppContext& ctx, Operator& op, c
     std::vector<RacerRecord> racers;
     // A race without a racer file has no racers to refill.
     ForEachLiveRacer(path, [&](int, const RacerRecord& racer) { racers.push_back(racer); });
-    Status refilled = Status::Ok();
-    bool refactored = true;
     const RefillRacers refill = [&](const std::string& to, bool cardFamily) {
         std::string bytes;
-        refilled = RefilledRacerFile(path, to, cardFamily, bytes);
+        if (const Status refilled = RefilledRacerFile(path, to, cardFamily, bytes); !refilled) {
+            ShowNotWritten(ctx, op, path, refilled);
+            return false;
+        }
         // A para event's racers take their factors for the new discipline
-        // in the same change.
-        if (refilled && ctx.hooks.refactorRacers && !ctx.hooks.refactorRacers(ctx, op, to, bytes))
-            refactored = false;
-        else if (refilled)
-            change.Replace(path, std::move(bytes));
+        // in the same change; the hook shows which racers have none.
+        if (ctx.hooks.refactorRacers && !ctx.hooks.refactorRacers(ctx, op, to, bytes))
+            return false;
+        change.Replace(path, std::move(bytes));
+        return true;
     };
-    std::optional<std::string> changed = ChangeDiscipline(ctx, op, {current, typed, raceLevel}, racers, refill);
-    if (!refactored)
-        return std::nullopt;  // the operator saw which racers have no factor
-    if (changed && !refilled) {
-        ShowNotWritten(ctx, op, path, refilled);
-        return std::nullopt;
-    }
-    return changed;
+    return ChangeDiscipline(ctx, op, {current, typed, raceLevel}, racers, refill);
 }
 
 bool WriteHeaderPart(AppContext& ctx, Operator& op, const std::string& path, const std::function<Status()>& write)

@@ -66,7 +66,10 @@ class HeaderScreensTest : public ::testing::Test {
     RacerRecord Racer(int n) const { return DecodeRacer(File("RCR").substr((n - 1) * 243, 243)); }
     RefillRacers Recorder()
     {
-        return [this](const std::string& to, bool cardFamily) { refills.push_back(to + (cardFamily ? "+card" : "")); };
+        return [this](const std::string& to, bool cardFamily) {
+            refills.push_back(to + (cardFamily ? "+card" : ""));
+            return refillWorks;
+        };
     }
     bool Shown(const std::string& lines) const { return op->transcript().find(lines) != std::string::npos; }
 
@@ -75,6 +78,7 @@ class HeaderScreensTest : public ::testing::Test {
     std::unique_ptr<FormRecorder> op;
     int races = 0;
     std::vector<std::string> refills;
+    bool refillWorks = true;
 };
 
 TEST_F(HeaderScreensTest, TheScreenWritesEveryRecordOfTheHeader)
@@ -449,6 +453,12 @@ TEST_F(HeaderScreensTest, DisciplineChangesSilentWarnedRefusedOrConfirmed)
                         "and BIB numbers from the original race.");
     EXPECT_EQ(texts[6], "Is this what is required");
     EXPECT_EQ(texts[7], "Do Not Forget to change the 'F Factor'");
+    // Racers that cannot be refilled (a para class without a factor) refuse
+    // the change, and there is no F factor to remember.
+    refillWorks = false;
+    ScriptedOperator refused({"Yes"});
+    EXPECT_FALSE(ChangeDiscipline(ctx, refused, {"S", "G", "NAT"}, untimed, Recorder()));
+    EXPECT_EQ(test::Texts(refused).back(), "Is this what is required");
 }
 
 TEST_F(HeaderScreensTest, DisciplineAfterAnFValue)
