@@ -15,22 +15,6 @@
 namespace skitally {
 namespace {
 
-std::optional<std::string> ChooseFile(AppContext& ctx, Operator& op, const std::vector<std::string>& files)
-{
-    if (!files.empty())
-        return files.front();
-    std::string start = ctx.settings->Get("Paths", "Last Path");
-    if (start.empty())
-        start = ctx.race.racePath;
-    const std::string type = ctx.Text(text::kCsvFileType);
-    const std::optional<std::string> chosen =
-        op.PickFile({ctx.Text(text::kOpenCsvTitle), type + " (*.csv)|*.csv|" + type + " (*.*)|*.*", start, "", false});
-    if (!chosen || Trim(*chosen).empty())
-        return std::nullopt;
-    ctx.settings->Set("Paths", "Last Path", FolderPart(*chosen));
-    return chosen;
-}
-
 std::optional<CsvColumns> AskColumns(AppContext& ctx, Operator& op, const std::vector<std::string>& values)
 {
     const std::string note = ctx.Text(text::kCsvSameColumnNote);
@@ -65,8 +49,7 @@ bool LinesReadable(const AppContext& ctx, Operator& op, const std::string& path,
     for (const CsvTimeLine& line : lines) {
         if (line.outcome != CsvOutcome::FieldBeyond && line.outcome != CsvOutcome::NotText)
             continue;
-        const std::string where = FillPlaceholder(FillPlaceholder(ctx.Text(text::kFileLine), "XfffX", path), "XnnnX",
-                                                  std::to_string(line.line));
+        const std::string where = FileLine(ctx, path, line.line);
         ShowLines(ctx, op,
                   {ctx.Text(text::kAborting),
                    ctx.Text(line.outcome == CsvOutcome::NotText ? text::kNotText : text::kCsvFieldBeyondLine), where});
@@ -83,20 +66,13 @@ bool LoadCsvCommand(AppContext& ctx, Operator& op, const std::vector<std::string
     for (const std::string& arg : args)
         (arg.find('=') == std::string::npos ? files : values).push_back(arg);
     ShowMessage(ctx, op, ctx.Text(text::kCsvBypassWarning));
-    const std::optional<std::string> path = ChooseFile(ctx, op, files);
-    if (!path) {
-        ShowMessage(ctx, op, ctx.Text(text::kCsvNotLoaded));
+    const std::string type = ctx.Text(text::kCsvFileType);
+    const std::optional<TimeFile> chosen =
+        ReadTimeFile(ctx, op, files,
+                     {ctx.Text(text::kOpenCsvTitle), type + " (*.csv)|*.csv|" + type + " (*.*)|*.*",
+                      text::kCsvNotLoaded, text::kCsvEmpty});
+    if (!chosen)
         return false;
-    }
-    std::string bytes;
-    if (const Status read = ReadWholeFile(*path, bytes); !read) {
-        ShowFileFailure(ctx, op, text::kFileNotRead, *path, read);
-        return false;
-    }
-    if (bytes.empty()) {
-        ShowMessage(ctx, op, ctx.Text(text::kCsvEmpty));
-        return false;
-    }
     const std::optional<CsvColumns> columns = AskColumns(ctx, op, values);
     if (!columns)
         return false;
@@ -105,8 +81,8 @@ bool LoadCsvCommand(AppContext& ctx, Operator& op, const std::vector<std::string
     if (!run || !ReadLoadRacers(ctx, op, racers) || !RunPreconditions(ctx, op, *run, racers) ||
         !ReloadCheck(ctx, op, *run, racers))
         return false;
-    const std::vector<CsvTimeLine> lines = ReadCsvTimes(bytes, *columns);
-    if (!LinesReadable(ctx, op, *path, lines))
+    const std::vector<CsvTimeLine> lines = ReadCsvTimes(chosen->bytes, *columns);
+    if (!LinesReadable(ctx, op, chosen->path, lines))
         return false;
 
     int applied = 0, done = 0;
@@ -132,7 +108,7 @@ bool LoadCsvCommand(AppContext& ctx, Operator& op, const std::vector<std::string
     op.ProgressEnd();
     if (!CommitTimeLoad(ctx, op, racers, *run, false))
         return false;
-    ctx.log.Write("CSV times loaded: " + *path + " (" + std::to_string(applied) + " racers)");
+    ctx.log.Write("CSV times loaded: " + chosen->path + " (" + std::to_string(applied) + " racers)");
     ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kRacersLoaded), "XnnnX", std::to_string(applied)));
     return true;
 }

@@ -26,21 +26,6 @@ bool SameDiscipline(const std::string& a, const std::string& b)
     return a == b || (combined(a) && combined(b));
 }
 
-std::optional<std::string> ChooseFile(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
-{
-    if (!args.empty())
-        return args.front();
-    std::string start = ctx.settings->Get("Paths", "Last Path");
-    if (start.empty())
-        start = ctx.race.racePath;
-    const std::optional<std::string> chosen = op.PickFile(
-        {ctx.Text(text::kOpenKronexTitle), ctx.Text(text::kKronexFileType) + " (*.*)|*.*", start, "", false});
-    if (!chosen || Trim(*chosen).empty())
-        return std::nullopt;
-    ctx.settings->Set("Paths", "Last Path", FolderPart(*chosen));
-    return chosen;
-}
-
 std::string ProblemText(const AppContext& ctx, KronexProblem problem)
 {
     switch (problem) {
@@ -62,11 +47,6 @@ std::string ProblemText(const AppContext& ctx, KronexProblem problem)
         break;
     }
     return {};
-}
-
-std::string FileLine(const AppContext& ctx, const std::string& path, int line)
-{
-    return FillPlaceholder(FillPlaceholder(ctx.Text(text::kFileLine), "XfffX", path), "XnnnX", std::to_string(line));
 }
 
 // Everything in the file itself: its header against the race, then every
@@ -183,22 +163,15 @@ KronexHeaderVerdict CheckKronexHeader(const KronexHeader& header, const KronexRa
 
 bool LoadKronexCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
-    const std::optional<std::string> path = ChooseFile(ctx, op, args);
-    if (!path) {
-        ShowMessage(ctx, op, ctx.Text(text::kKronexNotLoaded));
+    const std::optional<TimeFile> chosen = ReadTimeFile(
+        ctx, op, args,
+        {ctx.Text(text::kOpenKronexTitle), ctx.Text(text::kKronexFileType) + " (*.*)|*.*", text::kKronexNotLoaded,
+         text::kKronexEmpty});
+    if (!chosen)
         return false;
-    }
-    std::string bytes;
-    if (const Status read = ReadWholeFile(*path, bytes); !read) {
-        ShowFileFailure(ctx, op, text::kFileNotRead, *path, read);
-        return false;
-    }
-    if (bytes.empty()) {
-        ShowMessage(ctx, op, ctx.Text(text::kKronexEmpty));
-        return false;
-    }
-    const KronexFile file = ReadKronexFile(bytes);
-    if (!FileFits(ctx, op, *path, file))
+    const std::string& path = chosen->path;
+    const KronexFile file = ReadKronexFile(chosen->bytes);
+    if (!FileFits(ctx, op, path, file))
         return false;
     const std::optional<RunFields> run = ChooseRun(ctx, op, file.header.run);
     LoadRacers racers;
@@ -224,7 +197,7 @@ bool LoadKronexCommand(AppContext& ctx, Operator& op, const std::vector<std::str
     op.ProgressEnd();
     if (!CommitTimeLoad(ctx, op, racers, *run, true))
         return false;
-    ctx.log.Write("Kronex times loaded: " + *path + " (run " + std::to_string(index + 1) + ", " +
+    ctx.log.Write("Kronex times loaded: " + path + " (run " + std::to_string(index + 1) + ", " +
                   std::to_string(applied) + " racers)");
     ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kRacersLoaded), "XnnnX", std::to_string(applied)));
     return true;

@@ -95,6 +95,40 @@ void ShowLines(const AppContext& ctx, Operator& op, const std::vector<std::strin
     ShowMessage(ctx, op, text);
 }
 
+std::string FileLine(const AppContext& ctx, const std::string& path, int line)
+{
+    return FillPlaceholder(FillPlaceholder(ctx.Text(text::kFileLine), "XfffX", path), "XnnnX", std::to_string(line));
+}
+
+std::optional<TimeFile> ReadTimeFile(AppContext& ctx, Operator& op, const std::vector<std::string>& named,
+                                     const TimeFileChoice& choice)
+{
+    TimeFile file;
+    if (!named.empty()) {
+        file.path = named.front();
+    } else {
+        std::string start = ctx.settings->Get("Paths", "Last Path");
+        if (start.empty())
+            start = ctx.race.racePath;
+        const std::optional<std::string> chosen = op.PickFile({choice.title, choice.filter, start, "", false});
+        if (!chosen || Trim(*chosen).empty()) {
+            ShowMessage(ctx, op, ctx.Text(choice.notLoadedText));
+            return std::nullopt;
+        }
+        ctx.settings->Set("Paths", "Last Path", FolderPart(*chosen));
+        file.path = *chosen;
+    }
+    if (const Status read = ReadWholeFile(file.path, file.bytes); !read) {
+        ShowFileFailure(ctx, op, text::kFileNotRead, file.path, read);
+        return std::nullopt;
+    }
+    if (file.bytes.empty()) {
+        ShowMessage(ctx, op, ctx.Text(choice.emptyText));
+        return std::nullopt;
+    }
+    return file;
+}
+
 bool ReadLoadRacers(const AppContext& ctx, Operator& op, LoadRacers& racers)
 {
     const std::string path = ctx.race.File("RCR");

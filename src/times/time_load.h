@@ -26,6 +26,22 @@ struct LoadRacers {
     bool reloading = false; // run 1 again: every racer's run 2 cleared
 };
 
+// The time file to load: the one named on the command line, else the one
+// the operator picks (from the folder last loaded from), read whole.
+struct TimeFileChoice {
+    std::string title;          // of the file dialog
+    std::string filter;         // "Kronex Output (*.*)|*.*"
+    int notLoadedText = 0;      // no file chosen
+    int emptyText = 0;          // the file holds nothing
+};
+struct TimeFile {
+    std::string path;
+    std::string bytes;
+};
+// nullopt, after saying why, when no file was chosen, read or it is empty.
+std::optional<TimeFile> ReadTimeFile(AppContext& ctx, Operator& op, const std::vector<std::string>& named,
+                                     const TimeFileChoice& choice);
+
 // False, after saying why, when the racer file could not be read.
 bool ReadLoadRacers(const AppContext& ctx, Operator& op, LoadRacers& racers);
 
@@ -62,6 +78,8 @@ bool CommitTimeLoad(AppContext& ctx, Operator& op, LoadRacers& racers, RunFields
 
 // "BIB #" and the bib, for the messages of one racer.
 std::string BibLine(const AppContext& ctx, const std::string& bib);
+// "FILE, line N" for a message about one line of a time file.
+std::string FileLine(const AppContext& ctx, const std::string& path, int line);
 // A box of texts, one a line.
 void ShowLines(const AppContext& ctx, Operator& op, const std::vector<std::string>& lines);
 
