@@ -18,4 +18,12 @@ namespace skitally {
 // and `change` are then as they were.
 bool ScoreSeriesPoints(AppContext& ctx, Operator& op, CalculatedField& field, FileTransaction& change);
 
+// After `change` was committed: a series type and province that
+// ScoreSeriesPoints put into it become the race's header values (read back
+// from the header file); nothing else changes.
+void KeepChosenSeriesOptions(AppContext& ctx, const FileTransaction& change);
+
+// "Series Point Calculations Complete", once the calculation is on the disk.
+void ShowSeriesPointsComplete(const AppContext& ctx, Operator& op);
+
 }  // namespace skitally
