@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, FirstStartAsksTheLanguageAndShowsTheMenuInIt)
 
     ASSERT_EQ(session.Start(), StartupOutcome::Running);
 
-    // The question's wording and what is stored: startup_test.
+    // The question's wording: the session FirstStart; what is stored: startup_test.
     ASSERT_EQ(answerer.seen().size(), 1u);
     EXPECT_EQ(answerer.seen()[0].className, "QMessageBox");
 
