@@ -67,17 +67,14 @@ TEST_F(MessagesTest, AFileFailureGivesItsReasonInTheOperatorsLanguage)
     }
 }
 
-TEST(ScriptedOperator, SingleButtonBoxesTakeNoAnswer)
+TEST(ScriptedOperator, SingleButtonBoxesTakeNoAnswerChoicesByTextOrNumberAndCancelEverywhere)
 {
-    ScriptedOperator op({"no"});
-    EXPECT_EQ(op.Message({"Skitally Message", "Done", {"&Okay"}}), 0);
-    EXPECT_EQ(op.remainingAnswers(), 1u);
-    EXPECT_EQ(op.Message({"Skitally Query", "Go on?", {"&Yes", "&No"}}), 1);
-    EXPECT_EQ(op.transcript(), "== Skitally Message ==\nDone\n[Okay]\n== Skitally Query ==\nGo on?\n[Yes] [No]\n> no\n");
-}
+    ScriptedOperator single({"no"});
+    EXPECT_EQ(single.Message({"Skitally Message", "Done", {"&Okay"}}), 0);
+    EXPECT_EQ(single.remainingAnswers(), 1u);
+    EXPECT_EQ(single.Message({"Skitally Query", "Go on?", {"&Yes", "&No"}}), 1);
+    EXPECT_EQ(single.transcript(), "== Skitally Message ==\nDone\n[Okay]\n== Skitally Query ==\nGo on?\n[Yes] [No]\n> no\n");
 
-TEST(ScriptedOperator, ChoicesByTextOrNumberAndCancelEverywhere)
-{
     ScriptedOperator op({"francais", "#1", ScriptedOperator::kCancel, ScriptedOperator::kCancel, "Cancel"});
     const ListChoice languages{"Preferences", "Language", {"English", "Francais"}};
     EXPECT_EQ(op.Choose(languages), 1);

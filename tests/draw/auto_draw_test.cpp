@@ -250,7 +250,7 @@ TEST_F(AutoDrawFilesTest, DrawEndedByNoOrCancelLeavesTheRaceExactlyAsItWas)
     }
 }
 
-TEST_F(AutoDrawFilesTest, BlankedResultsAndKeptBibs)
+TEST_F(AutoDrawFilesTest, ResultsBlankedWithBibsKeptOrKeptWithNewBibs)
 {
     MakeRaceWithResults();
     const std::string before = ReadFile(ctx.race.File("RCR"));
@@ -268,10 +268,7 @@ TEST_F(AutoDrawFilesTest, BlankedResultsAndKeptBibs)
     EXPECT_EQ(after.substr(243, 243), before.substr(243, 243));
     EXPECT_EQ(after.substr(after.size() - 7), "PARTIAL");
     EXPECT_EQ(after.size(), before.size());
-}
 
-TEST_F(AutoDrawFilesTest, ResultsKeptWhenNotBlanked)
-{
     MakeRaceWithResults();
     // Blank no, re-assign yes, keep bibs no, first bib 1 ...
     ASSERT_TRUE(Draw({"1", "Yes", "No", "Yes", "No", "1", "No", "No", "No"}).completed);

@@ -46,11 +46,9 @@ TEST_F(MainWindowTest, FirstStartAsksTheLanguageAndShowsTheMenuInIt)
 
     ASSERT_EQ(session.Start(), StartupOutcome::Running);
 
+    // The question's wording: the session FirstStart; what is stored: startup_test.
     ASSERT_EQ(answerer.seen().size(), 1u);
-    const auto& asked = answerer.seen()[0];
-    EXPECT_EQ(asked.className + "|" + asked.title + "|" + asked.text, "QMessageBox|Skitally Query|Language Preference");
-    EXPECT_EQ(asked.buttons, (QStringList{"English", "Francais"}));
-    EXPECT_EQ(Stored("Settings", "Language"), "1");
+    EXPECT_EQ(answerer.seen()[0].className, "QMessageBox");
 
     MainWindow* window = session.window();
     ASSERT_NE(window, nullptr);

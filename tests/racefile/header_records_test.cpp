@@ -178,7 +178,6 @@ TEST_F(HeaderRecordsTest, CourseSkiCrossWritesTheGatesAloneAndLabelsAreIgnored)
 
 const WeatherData kGiantSlalomDay{"SUNNY", "HARD PACKED", "-5°", "-2", 1010, 12.5, 5, 15, 100};
 
-
 TEST_F(HeaderRecordsTest, WeatherThreeRowsRoundTrip)
 {
     ASSERT_TRUE(WriteWeatherFile(wth, kGiantSlalomDay));
@@ -199,7 +198,7 @@ TEST_F(HeaderRecordsTest, WeatherThreeRowsRoundTrip)
     EXPECT_EQ(ComposeWeatherRow2(weather).substr(15), "START -15 WINDY AT TOPC FINISADDER = 5  Z =  12.50  F =     ");
 }
 
-TEST_F(HeaderRecordsTest, WeatherNumbersAreReadByPosition)
+TEST_F(HeaderRecordsTest, WeatherNumbersAreReadByPositionAndAMissingFIsTheDisciplines)
 {
     // Z in characters 4-9 and F in 16-19 of value 3, each followed by other text.
     test::WriteFile(wth, Pad("", 75) + Pad("TEMPERATURE:", 15) + Pad("START -12C FINISH -8C", 29) + "ADDER =12  Z" +
@@ -211,10 +210,8 @@ TEST_F(HeaderRecordsTest, WeatherNumbersAreReadByPosition)
     EXPECT_DOUBLE_EQ(weather.fValue, 730);
     EXPECT_DOUBLE_EQ(weather.minPenalty, 21.5);
     EXPECT_DOUBLE_EQ(weather.maxPenalty, 140);
-}
 
-TEST_F(HeaderRecordsTest, WeatherWithoutFTakesTheDisciplineF)
-{
+    // Without F the discipline's F is taken.
     WeatherData written = kGiantSlalomDay;
     written.fValue = 0;
     ASSERT_TRUE(WriteWeatherFile(wth, written));

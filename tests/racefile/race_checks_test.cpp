@@ -93,14 +93,6 @@ TEST_F(RaceChecks, EachDamageIsNamedWithItsFileAndRecord)
     }
 }
 
-TEST_F(RaceChecks, SoundFilesOpenWithoutAQuestion)
-{
-    test::WriteFile(dir.File("GS1.RCR"), TenRacers());
-    EXPECT_TRUE(Open({}));
-    for (const std::string& text : test::Texts(*op))
-        EXPECT_EQ(text.find("damaged"), std::string::npos) << text;
-}
-
 TEST_F(RaceChecks, GoingOnKeepsAPartialLastRecordAside)
 {
     const std::string racers = TenRacers();

@@ -149,7 +149,7 @@ TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
     EXPECT_EQ(FileStatus(dir.File("GS3.RCR")), -1);
 }
 
-TEST_F(RaceOpenTest, StatusFileElevenLinesInTheirOrderReadBack)
+TEST_F(RaceOpenTest, StatusFileElevenLinesInTheirOrderReadBackAndShortOnes)
 {
     RaceFlags flags;
     flags.timerRun1 = true;
@@ -169,10 +169,8 @@ TEST_F(RaceOpenTest, StatusFileElevenLinesInTheirOrderReadBack)
     EXPECT_EQ(read->openName, "$OPEN$NEW$");
     // Every line read back into its flag: composed again, the same text.
     EXPECT_EQ(ComposeRaceStatus("x", read->flags), ComposeRaceStatus("x", flags));
-}
 
-TEST_F(RaceOpenTest, StatusFileShortMissingOrUnwritable)
-{
+    // Short, missing or unwritable.
     EXPECT_FALSE(ReadRaceStatus(dir.File("none.SKT")));
     test::WriteFile(dir.File("short.SKT"), "OP=a\r\n7\r\n");  // 9 bytes
     EXPECT_FALSE(ReadRaceStatus(dir.File("short.SKT")));

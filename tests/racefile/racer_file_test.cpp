@@ -75,7 +75,7 @@ TEST_F(RacerFileTest, DeleteChangesOnlyTheName)
     EXPECT_EQ(test::ReadFile(path), expected);
 }
 
-TEST_F(RacerFileTest, WritingPastTheEndExtendsTheFile)
+TEST_F(RacerFileTest, WritingPastTheEndExtendsTheFileAndEveryWriteIsAWholeRecord)
 {
     const std::string three = FileOf({Racer("A"), Racer("  DELETED RECORD"), Racer("C")});
     test::WriteFile(path, three);
@@ -87,10 +87,8 @@ TEST_F(RacerFileTest, WritingPastTheEndExtendsTheFile)
     EXPECT_EQ(after.substr(0, 3 * 243), three);
     EXPECT_EQ(after.substr(4 * 243), EncodeRacer(Racer("E", "001.00")));
     EXPECT_EQ(LiveRecords(), (std::vector<int>{1, 3, 5}));  // the slot jumped over is nobody
-}
 
-TEST_F(RacerFileTest, RewriteAndAppendReplaceWholeRecords)
-{
+    // Rewriting and appending replace whole records.
     test::WriteFile(path, FileOf({Racer("A"), Racer("B")}) + "partial");
     ASSERT_TRUE(file.Open(path));
     ASSERT_TRUE(file.WriteRacer(1, Racer("Z")));

@@ -29,10 +29,8 @@ TEST_F(ReportOptionsTest, TheFormShowsTheLettersInOrderAndAlwaysAddsX)
     EXPECT_LT(op.transcript().find("Include Nation"), op.transcript().find("Include Gender"));
     // "X" was ticked when the form opened; the others as stored.
     EXPECT_EQ(LoadReportOptions(ctx), "NZXY");
-}
 
-TEST_F(ReportOptionsTest, LeagueRacesAlwaysGetTheGroup)
-{
+    // A league race always gets the group, even when the form is cancelled.
     MakeRace({.level = "LGR", .racers = 0});
     SaveReportOptions(ctx, "");
     ScriptedOperator cancelled({"<cancel>"});
@@ -72,13 +70,10 @@ TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
     EXPECT_EQ(op.messages()[0].text, "Must Set Field Order of ALL Fields");
     EXPECT_EQ(LoadSortBy(ctx), "OTH");
     EXPECT_EQ(LoadSortSpec(ctx), "1-A,2-D,3-A,4-A,5-A");
-}
 
-TEST_F(ReportOptionsTest, ChoosingAnotherOrderClearsTheFieldSpecification)
-{
-    SaveSortSpec(ctx, "3-A,1-A,2-A,4-A,5-A");
-    ScriptedOperator op({"Sort by Points"});
-    ASSERT_TRUE(SortOptionsForm(ctx, op));
+    // Another order clears the field specification.
+    ScriptedOperator points({"Sort by Points"});
+    ASSERT_TRUE(SortOptionsForm(ctx, points));
     EXPECT_EQ(LoadSortBy(ctx), "PTS");
     EXPECT_EQ(LoadSortSpec(ctx), "");
 }
@@ -95,6 +90,12 @@ TEST_F(StaleReportsTest, ReprintDeletesTheListedFilesOnContinueADrawChangeOnlyAs
         {ConfirmRun1Reprint, "REPRINTING the Run1 Start List  will FORCE You to RE-CREATE ALL Reports", true},
         {ConfirmDrawChanges, "Making Draw Changes will FORCE You to RE-CREATE ALL Reports", false},
     };
+    // Nothing to lose asks nothing: the draw's own file is no report.
+    WriteFile(ctx.race.File("DRW"), "draw");
+    ScriptedOperator silent;
+    EXPECT_TRUE(ConfirmDrawChanges(ctx, silent));
+    EXPECT_TRUE(silent.messages().empty());
+    EXPECT_EQ(FileStatus(ctx.race.File("DRW")), 1);
     for (const auto& c : cases) {
         MakeRace({.racers = 0});
         for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC", "LST"})
@@ -112,16 +113,6 @@ TEST_F(StaleReportsTest, ReprintDeletesTheListedFilesOnContinueADrawChangeOnlyAs
             EXPECT_EQ(FileStatus(ctx.race.File(code)), c.deletes ? 0 : 1) << code;
         EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
     }
-}
-
-TEST_F(StaleReportsTest, NothingToLoseAsksNothing)
-{
-    MakeRace({.racers = 0});
-    WriteFile(ctx.race.File("DRW"), "draw");  // the draw's own file is no report
-    ScriptedOperator op;
-    EXPECT_TRUE(ConfirmDrawChanges(ctx, op));
-    EXPECT_TRUE(op.messages().empty());
-    EXPECT_EQ(FileStatus(ctx.race.File("DRW")), 1);
 }
 
 TEST_F(StaleReportsTest, DeletingTheCalculationOrSnowSeedFileResetsItsMarkerForGood)

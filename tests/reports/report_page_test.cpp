@@ -64,7 +64,7 @@ TEST_F(ReportPageTest, HeadingsCentreTheTitlesAndFootersCarryCodexDisciplineGend
     EXPECT_EQ(CenteredTitle("LONG ODD TITLE!", 10, true), " LONG ODD TITLE!");
 }
 
-TEST_F(ReportPageTest, PageOneClosesAt57AndLaterPagesAt72)
+TEST_F(ReportPageTest, PageOneClosesAt57OrItsRaceKindsLimitAndLaterPagesAt72)
 {
     // Page 1 holds 11 heading counts and 2 for the headings: 44 lines reach
     // 57. Page 2 starts its count at 5, 2 for the headings: 65 lines reach 72.
@@ -73,10 +73,7 @@ TEST_F(ReportPageTest, PageOneClosesAt57AndLaterPagesAt72)
     const std::vector<std::string> pages = Pages(Write(Layout("RACERPTS"), 44 + 66));
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(Lines(pages[2]).size(), 3u + (74 - 3) + 5);
-}
-
-TEST_F(ReportPageTest, SkiCrossAndLeagueRacesHaveOtherFirstPageLimits)
-{
+    // Ski cross and league races close page one elsewhere.
     MakeRace({.discipline = "SX", .racers = 0});
     EXPECT_EQ(FirstPageLimit(ctx), 58);
     MakeRace({.level = "LGR", .racers = 0});

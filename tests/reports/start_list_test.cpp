@@ -50,39 +50,45 @@ TEST_F(StartListTest, SeventyRacersFillPageOneTo57AndLaterPagesTo72)
     EXPECT_NE(transcript.find("FLAG SNOW SEEDED Racers on Start List"), std::string::npos);
 }
 
-TEST_F(StartListTest, InvertedListStartsWithTheLastStarter)
+TEST_F(StartListTest, EachKindOfRaceAgainstItsKeptList)
 {
-    MakeRace({.racers = 12});
-    EXPECT_TRUE(MatchesGolden(Run1({"Yes", "No"}), "run1_inverted.txt"));
-}
-
-TEST_F(StartListTest, OneRunNationalRaceWithEveryColumnAndTheSnowFlag)
-{
-    // A national race is not asked for an inverted list; "DIV" replaces "NAT".
-    MakeRace({.level = "NAT", .discipline = "D", .codex = "NAT0042", .racers = 12});
-    SaveReportOptions(ctx, "NCDGBPSX");
-    const std::string report = Run1({"Yes"});
-    EXPECT_TRUE(MatchesGolden(report, "run1_nat_all_columns.txt"));
-    EXPECT_EQ(transcript.find("INVERTED"), std::string::npos);
-}
-
-TEST_F(StartListTest, LeagueRaceWithAllOptionsIsWiderThan104AndHeadsTheGroupTeam)
-{
-    MakeRace({.level = "LGR", .discipline = "G", .codex = "LGR0001", .racers = 12});
-    SaveReportOptions(ctx, "NCDGBPSZXY");
-    // Wider than 104: the dashes under the title span the whole line.
-    EXPECT_TRUE(MatchesGolden(Run1({"No", "Yes"}), "run1_league_wide.txt"));
-}
-
-TEST_F(StartListTest, RecreationalRaceOfBothGendersShowsTheGender)
-{
-    MakeRace({.level = "NAT", .discipline = "G", .gender = "B", .codex = "REC0007", .racers = 8});
-    for (int n = 2; n <= 8; n += 2)
-        UpdateRacer(n, [](RacerRecord& racer) { racer.gender = "M"; });
-    SaveReportOptions(ctx, "CX");
-    const std::string report = Run1({"No"});
-    EXPECT_TRUE(MatchesGolden(report, "run1_rec_both.txt"));
-    EXPECT_EQ(LoadReportOptions(ctx), "CZXY");
+    // clang-format off
+    const struct {
+        RaceShape shape; const char *options, *sort; std::vector<std::string> answers; bool training;
+        const char *golden, *adjusted; bool invertAsked;
+    } cases[] = {
+        // Inverted: the last starter first.
+        {{.racers = 12}, "", "", {"Yes", "No"}, false, "run1_inverted.txt", "Z", true},
+        // Only a national race is not asked for an inverted list; "DIV" replaces "NAT".
+        {{.level = "NAT", .discipline = "D", .codex = "NAT0042", .racers = 12}, "NCDGBPSX", "", {"Yes"}, false,
+         "run1_nat_all_columns.txt", "NCDGBPSZX", false},
+        // Wider than 104: the dashes under the title span the whole line.
+        {{.level = "LGR", .discipline = "G", .codex = "LGR0001", .racers = 12}, "NCDGBPSZXY", "", {"No", "Yes"}, false,
+         "run1_league_wide.txt", "NCDGBPSZXY", true},
+        // Both genders in a recreational race: the gender is shown (racers 2, 4, ... are men).
+        {{.level = "NAT", .discipline = "G", .gender = "B", .codex = "REC0007", .racers = 8}, "CX", "", {"No"}, false,
+         "run1_rec_both.txt", "CZXY", false},
+        // Training: its title, no run block, footer code 1.
+        {{.racers = 5}, "", "", {"No", "No"}, true, "run1_training.txt", "Z", true},
+        // Nations ascending, start numbers ascending within one; the warning only informs.
+        {{.racers = 12}, "N", "1-A", {"No"}, false, "run1_by_nation.txt", "NZ", false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
+        for (const char* code : {"RN1", "RC1"})  // a first print, not a reprint
+            std::filesystem::remove(ctx.race.File(code));
+        MakeRace(c.shape);
+        if (c.shape.gender == "B")
+            for (int n = 2; n <= c.shape.racers; n += 2)
+                UpdateRacer(n, [](RacerRecord& racer) { racer.gender = "M"; });
+        SaveReportOptions(ctx, c.options);
+        SaveSortSpec(ctx, c.sort);
+        EXPECT_TRUE(MatchesGolden(Run1(c.answers, c.training), c.golden));
+        EXPECT_EQ(LoadReportOptions(ctx), c.adjusted);
+        EXPECT_EQ(transcript.find("INVERTED") != std::string::npos, c.invertAsked);
+        EXPECT_EQ(transcript.find("Sort requested for this report is NOT normal") != std::string::npos, *c.sort != 0);
+    }
 }
 
 TEST_F(StartListTest, TheJuryBlockShowsTheTdCandidateOnlyWithItsOption)
@@ -96,23 +102,6 @@ TEST_F(StartListTest, TheJuryBlockShowsTheTdCandidateOnlyWithItsOption)
     ASSERT_EQ(with.size(), without.size() + 1);
     EXPECT_EQ(with[2], "TD CANDIDATE:       NEW TD - CAN");
     EXPECT_EQ(with[3].substr(0, 8), "REFEREE:");
-}
-
-TEST_F(StartListTest, TrainingListHasItsTitleNoRunBlockAndFooterCodeOne)
-{
-    MakeRace({.racers = 5});
-    EXPECT_TRUE(MatchesGolden(Run1({"No", "No"}, true), "run1_training.txt"));
-}
-
-TEST_F(StartListTest, AFieldSortIsWarnedAboutAndKeepsStartOrderWithinEqualFields)
-{
-    MakeRace({.racers = 12});
-    SaveReportOptions(ctx, "N");
-    SaveSortSpec(ctx, "1-A");
-    // Nations ascending; within one nation the start numbers ascend.
-    EXPECT_TRUE(MatchesGolden(Run1({"No"}), "run1_by_nation.txt"));  // the warning only informs
-    EXPECT_NE(transcript.find("Sort requested for this report is NOT normal"), std::string::npos);
-    EXPECT_EQ(transcript.find("INVERTED"), std::string::npos);
 }
 
 TEST_F(StartListTest, ReprintingAsksBeforeDeletingTheLaterReports)
@@ -269,16 +258,6 @@ TEST_F(Run2ListTest, RecreationalRacesAreNotAskedAboutTheJury)
     ASSERT_TRUE(PrintRun2StartList(ctx, op, false)) << op.transcript();
     EXPECT_EQ(op.transcript().find("Has the JURY reduced"), std::string::npos);
     EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("RN2")), "run2_recreational.txt"));  // the DNF left off
-}
-
-TEST_F(Run2ListTest, CancellingTheOrderChoiceDeletesTheRunTwoList)
-{
-    MakeRace({.level = "NAT", .codex = "NAT0042", .racers = 8});
-    SetRun1Results(8);
-    WriteFile(ctx.race.File("RN2"), "old list");
-    ScriptedOperator op({"<cancel>"});
-    EXPECT_FALSE(PrintRun2StartList(ctx, op, false));
-    EXPECT_EQ(FileStatus(ctx.race.File("RN2")), 0);
 }
 
 }  // namespace

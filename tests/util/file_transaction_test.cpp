@@ -85,7 +85,7 @@ TEST_F(FileTransactionTest, AKillAtAnyStepIsFinishedOrUndoneByTheRecovery)
 }
 #endif
 
-TEST_F(FileTransactionTest, AnUnfinishedJournalIsUndoneAndItsTemporariesDeleted)
+TEST_F(FileTransactionTest, AnUnfinishedJournalIsUndoneAndOnlyTheRacesTemporariesDeleted)
 {
     // Torn in its last line, or complete but garbled: never decided.
     for (const std::string journal : {"SKITALLY JOURNAL 1\nR RACE.RCR\nR RACE.HD",
@@ -97,10 +97,7 @@ TEST_F(FileTransactionTest, AnUnfinishedJournalIsUndoneAndItsTemporariesDeleted)
         EXPECT_EQ(test::SnapshotFolder(dir.path()),
                   (FolderSnapshot{{"RACE.RCR", "old racers"}, {"RACE.HDR", "old header"}, {"RACE.SRT", "stale sort"}}));
     }
-}
-
-TEST_F(FileTransactionTest, RecoveryDeletesOnlyTheRacesOwnLeftoverTemporaries)
-{
+    // Without a journal only the race's own leftover temporaries go.
     test::WriteFile(dir.File("RACE.SKT.tmp~"), "cut short");
     test::WriteFile(dir.File("RACE.B.RCR.tmp~"), "another race's");
     test::WriteFile(dir.File("RACEB.RCR.tmp~"), "another race's");
