@@ -13,7 +13,7 @@ namespace {
 
 struct DisciplineLimits {
     std::array<std::string_view, 3> fisCodes;      // accepted when the race uses FIS points
-    std::array<std::string_view, 3> nationalCodes; // accepted otherwise
+    std::array<std::string_view, 3> nationalCodes;  // accepted otherwise
     double fisMaxPoints;
 };
 

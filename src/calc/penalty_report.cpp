@@ -16,7 +16,7 @@ namespace {
 constexpr int kCardAt = 1, kCardWidth = 7;
 constexpr int kNameAt = 10, kNameWidth = 34;
 constexpr int kNationAt = 45, kClubAt = 51, kCodeWidth = 5;
-constexpr int kSeedAt = 58, kRaceAt = 67, kPointsWidth = 7; // a "*" follows a replaced value
+constexpr int kSeedAt = 58, kRaceAt = 67, kPointsWidth = 7;  // a "*" follows a replaced value
 constexpr int kMarkAt = 77, kMarkWidth = 6;
 constexpr int kNoteAt = 10;
 // The working in two columns: labels at column 1 with values ending at
@@ -46,6 +46,19 @@ std::string Put(const std::string& line, const std::string& text, int at, int wi
 std::string Right(const std::string& text, int width)
 {
     return RightAlignText("", text, width);
+}
+
+// A whole number of 1/10^decimals as "12.00", "-0.005": exact, with no
+// binary fraction in between.
+std::string ScaledText(long long whole, int decimals)
+{
+    const bool negative = whole < 0;
+    std::string digits = std::to_string(negative ? -whole : whole);
+    if (static_cast<int>(digits.size()) <= decimals)
+        digits.insert(0, static_cast<std::size_t>(decimals + 1) - digits.size(), '0');
+    if (decimals > 0)
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    return (negative ? "-" : "") + digits;
 }
 
 // Sums and points carry two decimals unless a thousandth is there to show.
@@ -273,17 +286,6 @@ bool Working(SheetLines& out, const AppContext& ctx, const PenaltySheet& sheet)
 }
 
 }  // namespace
-
-std::string ScaledText(long long whole, int decimals)
-{
-    const bool negative = whole < 0;
-    std::string digits = std::to_string(negative ? -whole : whole);
-    if (static_cast<int>(digits.size()) <= decimals)
-        digits.insert(0, static_cast<std::size_t>(decimals + 1) - digits.size(), '0');
-    if (decimals > 0)
-        digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
-    return (negative ? "-" : "") + digits;
-}
 
 ReportLayout PenaltySheetLayout(const AppContext& ctx)
 {

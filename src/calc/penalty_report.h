@@ -22,8 +22,8 @@ struct PenaltySheet {
     PenaltyBounds bounds;
     Thousandths maxPoints = 0;
     double fValue = 0;
-    bool nationBased = false; // "NAT" column, else "DIV"
-    std::string seedingList;  // as the operator typed it
+    bool nationBased = false;  // "NAT" column, else "DIV"
+    std::string seedingList;   // as the operator typed it
 };
 
 // The sheet's layout for the open race: width 86 from column 1.
@@ -32,9 +32,5 @@ ReportLayout PenaltySheetLayout(const AppContext& ctx);
 // Opens page 1 and writes the whole sheet; the caller closes the last page
 // (FinishReport). False when the race header could not be read.
 bool WritePenaltySheet(ReportWriter& report, const AppContext& ctx, const PenaltySheet& sheet);
-
-// A whole number of 1/10^decimals as "12.00", "-0.005": exact, no
-// binary fraction in between.
-std::string ScaledText(long long whole, int decimals);
 
 }  // namespace skitally

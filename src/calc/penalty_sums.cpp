@@ -11,7 +11,7 @@ namespace skitally {
 namespace {
 
 constexpr Thousandths kNoPoints = 999000;          // 999.00: a racer without points
-constexpr Thousandths kNoRacePointsFrom = 9999980; // 9999.98 and above: not classified
+constexpr Thousandths kNoRacePointsFrom = 9999980;  // 9999.98 and above: not classified
 constexpr std::size_t kBestFive = 5;
 constexpr std::size_t kListed = 10;
 
@@ -123,7 +123,7 @@ BestAtStart BestAtStartFor(const CalculatedField& field, Thousandths maxPoints)
         entry.seed = CountPoints(SeedThousandths(racer.seedPoints), maxPoints);
         if (ToUpper(Trim(racer.status1)) == "DNS")
             entry.passed = PassedOver::RunOneDns;
-        else if (ReadNumber(racer.card) == 0) // "0000000": no card number
+        else if (ReadNumber(racer.card) == 0)  // "0000000": no card number
             entry.passed = PassedOver::NoCard;
         else {
             best.b += entry.seed.counted;

@@ -38,7 +38,7 @@ CountedPoints CountPoints(Thousandths own, Thousandths maxPoints);
 
 // One of the five of A and C; no racer when fewer than five are classified.
 struct FinishCount {
-    std::optional<std::size_t> racer; // index into the field's racers
+    std::optional<std::size_t> racer;  // index into the field's racers
     CountedPoints seed;
     CountedPoints race;
 };
@@ -81,10 +81,10 @@ struct PenaltyBounds {
 };
 
 struct PenaltyWorking {
-    Thousandths s = 0;         // A + B - C
-    Hundredths calculated = 0; // P = S / 10
-    Hundredths applied = 0;    // Q = P - Z + adder, within the bounds
-    bool bounded = false;      // the minimum or the maximum changed Q
+    Thousandths s = 0;          // A + B - C
+    Hundredths calculated = 0;  // P = S / 10
+    Hundredths applied = 0;     // Q = P - Z + adder, within the bounds
+    bool bounded = false;       // the minimum or the maximum changed Q
 };
 PenaltyWorking WorkPenalty(Thousandths a, Thousandths b, Thousandths c, const PenaltyBounds& bounds);
 

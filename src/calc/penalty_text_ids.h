@@ -6,7 +6,7 @@ namespace skitally::penalty_text {
 constexpr int kUnknownDiscipline = 5500;
 constexpr int kFisListQuestion = 5501;
 constexpr int kNationalListQuestion = 5502;
-constexpr int kListDateWarning = 5503; // XnnnX: the list number
+constexpr int kListDateWarning = 5503;  // XnnnX: the list number
 constexpr int kContinueWrongList = 5504;
 constexpr int kTdNoticeTitle = 5505;
 constexpr int kTdNoticeDubbing = 5506;

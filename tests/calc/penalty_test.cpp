@@ -13,7 +13,7 @@
 namespace skitally::test {
 namespace {
 
-constexpr float kNone = 9999.99f; // no race points
+constexpr float kNone = 9999.99f;  // no race points
 
 struct RacerRow {
     const char* seed;
@@ -46,7 +46,7 @@ TEST(PenaltyWorking, RoundsHalfUpOnTheDecimalValueAndKeepsTheBounds)
 {
     struct Case {
         Thousandths a, b, c;
-        PenaltyBounds bounds; // Z, adder, min, max in hundredths
+        PenaltyBounds bounds;  // Z, adder, min, max in hundredths
         Thousandths s;
         Hundredths p, q;
         bool bounded;
@@ -84,22 +84,22 @@ TEST(PenaltyLimits, ByDisciplineAndWhetherTheRaceUsesFisPoints)
         double maxPoints, maxPenalty;
         bool fis;
     } cases[] = {
-        {"FIS", "0", "S", true, 165, 120.5, true}, // the stored maximum stays
+        {"FIS", "0", "S", true, 165, 120.5, true},  // the stored maximum stays
         {"FIS", "0", "DH", true, 330, 120.5, true},
         {"FIS", "0", "KK", false, 0, 0, false},
         {"FIS", "0", "SX", false, 0, 0, false},
         {"NAT", "0", "D", true, 500, 500, false},
         {"NAT", "0", "KK", true, 500, 500, false},
-        {"SRS", "1", "G", true, 220, 120.5, true}, // World Cup series: FIS points
+        {"SRS", "1", "G", true, 220, 120.5, true},  // World Cup series: FIS points
         {"SRS", "2", "G", true, 500, 500, false},  // CAPS series: national
     };
+    TempDir dir;
+    AppContext ctx{FoldersIn(dir), FixedClock()};
+    ctx.race.weather.maxPenalty = 120.5;
     for (const Case& t : cases) {
-        TempDir dir;
-        AppContext ctx{FoldersIn(dir), FixedClock()};
         ctx.race.header.values.raceLevel = t.level;
         ctx.race.header.values.seriesType = t.seriesType;
         ctx.race.header.values.discipline = t.discipline;
-        ctx.race.weather.maxPenalty = 120.5;
         const std::optional<PenaltyLimits> limits = PenaltyLimitsFor(ctx);
         ASSERT_EQ(limits.has_value(), t.known) << t.level << t.discipline;
         if (!limits)
@@ -192,7 +192,7 @@ class PenaltyTest : public ReportRaceTest {
   protected:
     void SetUp() override
     {
-        MakeRace({.racers = 0}); // FIS slalom of 06-12-2026
+        MakeRace({.racers = 0});  // FIS slalom of 06-12-2026
         ctx.race.weather.fValue = 730;
         ctx.race.weather.minPenalty = 15;
         ctx.race.weather.maxPenalty = 500;
@@ -253,7 +253,7 @@ TEST_F(PenaltyTest, TheMinimumRaisesThePenaltyAndTheDelegateIsTold)
 TEST_F(PenaltyTest, ARaceDateOutsideTheListsPeriodAsksWhetherToGoOn)
 {
     struct Case {
-        const char* period; // the ini file's entry for list 7
+        const char* period;  // the ini file's entry for list 7
         std::vector<std::string> answers;
         bool warned, goesOn;
     } cases[] = {
@@ -263,7 +263,7 @@ TEST_F(PenaltyTest, ARaceDateOutsideTheListsPeriodAsksWhetherToGoOn)
         // List 6 holds the date, but the operator named list 7.
         {"FISALP2627P06,11-20-2026,12-31-2026", {"7", "No"}, true, false},
     };
-    ctx.race.weather.minPenalty = 0; // no notice for the delegate
+    ctx.race.weather.minPenalty = 0;  // no notice for the delegate
     for (const Case& t : cases) {
         ctx.pointsLists = PointsListTableFrom({{1, t.period}});
         ScriptedOperator op(t.answers);
