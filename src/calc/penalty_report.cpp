@@ -192,8 +192,11 @@ bool BestTenAtFinish(SheetLines& out, const PenaltySheet& sheet)
             line = PointsColumn(line, counted->race, kRaceAt);
             line = Put(line, CenterText(std::to_string(place), kMarkWidth), kMarkAt, kMarkWidth);
         } else {
-            line = PointsColumn(line, CountPoints(SeedThousandths(racer.seedPoints), sheet.maxPoints), kSeedAt);
-            line = PointsColumn(line, CountPoints(ToThousandths(racer.racePoints), sheet.maxPoints), kRaceAt);
+            // Not one of the five: his own points, nothing counts from them.
+            const Thousandths seed = SeedThousandths(racer.seedPoints);
+            line = PointsColumn(line, {seed, seed}, kSeedAt);
+            const Thousandths race = ToThousandths(racer.racePoints);
+            line = PointsColumn(line, {race, race}, kRaceAt);
         }
         if (!out.Line(line) || (counted && !ReplacementNotes(out, *counted)))
             return false;
