@@ -7,7 +7,7 @@ namespace skitally {
 TextTable::TextTable()
 {
     texts_.reserve((kTextEntryCount + kMenuTextEntryCount + kTimeEntryTextEntryCount + kTimeFileTextEntryCount +
-                    kParaTextEntryCount + kSeriesTextEntryCount) * 2);
+                    kParaTextEntryCount + kPenaltyTextEntryCount + kSeriesTextEntryCount) * 2);
     auto add = [this](const TextEntry* entries, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
             texts_[entries[i].id] = entries[i].english;
@@ -19,6 +19,7 @@ TextTable::TextTable()
     add(kTimeEntryTextEntries, kTimeEntryTextEntryCount);
     add(kTimeFileTextEntries, kTimeFileTextEntryCount);
     add(kParaTextEntries, kParaTextEntryCount);
+    add(kPenaltyTextEntries, kPenaltyTextEntryCount);
     add(kSeriesTextEntries, kSeriesTextEntryCount);
 }
 
