@@ -7,7 +7,7 @@ namespace skitally {
 TextTable::TextTable()
 {
     texts_.reserve((kTextEntryCount + kMenuTextEntryCount + kTimeEntryTextEntryCount + kTimeFileTextEntryCount +
-                    kParaTextEntryCount) * 2);
+                    kParaTextEntryCount + kCalcTextEntryCount) * 2);
     auto add = [this](const TextEntry* entries, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
             texts_[entries[i].id] = entries[i].english;
@@ -19,6 +19,7 @@ TextTable::TextTable()
     add(kTimeEntryTextEntries, kTimeEntryTextEntryCount);
     add(kTimeFileTextEntries, kTimeFileTextEntryCount);
     add(kParaTextEntries, kParaTextEntryCount);
+    add(kCalcTextEntries, kCalcTextEntryCount);
 }
 
 std::string TextTable::ResourceText(int id) const
