@@ -7,7 +7,8 @@ namespace skitally {
 TextTable::TextTable()
 {
     texts_.reserve((kTextEntryCount + kMenuTextEntryCount + kTimeEntryTextEntryCount + kTimeFileTextEntryCount +
-                    kParaTextEntryCount + kPenaltyTextEntryCount + kSeriesTextEntryCount) * 2);
+                    kParaTextEntryCount + kCalcTextEntryCount + kPenaltyTextEntryCount + kSeriesTextEntryCount) *
+                   2);
     auto add = [this](const TextEntry* entries, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
             texts_[entries[i].id] = entries[i].english;
@@ -19,6 +20,7 @@ TextTable::TextTable()
     add(kTimeEntryTextEntries, kTimeEntryTextEntryCount);
     add(kTimeFileTextEntries, kTimeFileTextEntryCount);
     add(kParaTextEntries, kParaTextEntryCount);
+    add(kCalcTextEntries, kCalcTextEntryCount);
     add(kPenaltyTextEntries, kPenaltyTextEntryCount);
     add(kSeriesTextEntries, kSeriesTextEntryCount);
 }

@@ -23,6 +23,8 @@ extern const TextEntry kTimeFileTextEntries[];  // timer and CSV files (5200-529
 extern const std::size_t kTimeFileTextEntryCount;
 extern const TextEntry kParaTextEntries[];  // para factors (5300-5399)
 extern const std::size_t kParaTextEntryCount;
+extern const TextEntry kCalcTextEntries[];  // the race calculation (5400-5499)
+extern const std::size_t kCalcTextEntryCount;
 extern const TextEntry kPenaltyTextEntries[];  // the race penalty (5500-5599)
 extern const std::size_t kPenaltyTextEntryCount;
 extern const TextEntry kSeriesTextEntries[];  // series points (5600-5699)

@@ -1,6 +1,7 @@
 #include "menu/commands.h"
 
 #include "app/text_ids.h"
+#include "calc/race_calculation.h"
 #include "draw/draw_commands.h"
 #include "entries/racer_commands.h"
 #include "menu/command_guards.h"
@@ -109,6 +110,13 @@ CommandAction TimesOf(TimesKind kind)
     };
 }
 
+CommandAction CalculationOf(bool oneRun)
+{
+    return [oneRun](AppContext& ctx, Operator& op, const std::vector<std::string>&) {
+        return CalculateRaceCommand(ctx, op, oneRun);
+    };
+}
+
 std::vector<Command> BuildCommands()
 {
     using R = RaceKind;
@@ -152,8 +160,8 @@ std::vector<Command> BuildCommands()
         Entry("load-csv", 8615, "Times").Needs("HR").Help("load run times from a CSV file: load-csv RACE [FILE] [bib=N time=N status=N]").Runs(LoadCsvCommand),
         Entry("load-ladder", 8616, "Times").Needs("HR").Only(R::SkiCross).Help("load Kronex ladder results").Later(),
         // Calculations
-        Entry("calc-2run", 8617, "Calculations").Needs("HRWT").StartLists(2).Help("calculate a two-run race").Later(),
-        Entry("calc-1run", 8618, "Calculations").Needs("HRWT").StartLists(1).Help("calculate a one-run race").Later(),
+        Entry("calc-2run", 8617, "Calculations").Needs("HRWT").StartLists(2).Help("calculate a two-run race").Runs(CalculationOf(false)),
+        Entry("calc-1run", 8618, "Calculations").Needs("HRWT").StartLists(1).Help("calculate a one-run race").Runs(CalculationOf(true)),
         Entry("calc-skicross", 8619, "Calculations").Needs("HRWT").Only(R::SkiCross).Help("calculate ski-cross points").Later(),
         // Reports
         Entry("startlist-run1", 8620, "Reports").Needs("HR").Help("the run-1 start list").Runs(Run1StartListCommand),

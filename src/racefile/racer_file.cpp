@@ -37,6 +37,41 @@ RacerRecord DeletedSlot()
     return slot;
 }
 
+Status CheckSortRequest(int field, char direction)
+{
+    if (field < 0 || field >= kRacerFieldCount)
+        return Status::Fail("no racer field " + std::to_string(field));
+    const char upper = ToUpper(std::string_view(&direction, 1))[0];
+    if (upper != 'A' && upper != 'D')
+        return Status::Fail(std::string("unknown sort direction \"") + direction + "\"");
+    return Status::Ok();
+}
+
+// A text field by its leading number, a single by its value.
+double SortValue(const RacerRecord& racer, int field)
+{
+    const std::string* text = racer.TextField(field);
+    return text ? ReadNumber(*text) : static_cast<double>(*racer.SingleField(field));
+}
+
+// Row r: column 1 the value, column 2 the index into `values`.
+RacerOrder SortValues(const std::vector<double>& values, char direction)
+{
+    SortTable table(1);
+    table.reserve(values.size() + 1);
+    for (std::size_t k = 0; k < values.size(); ++k)
+        table.push_back({SortCell{}, SortCell{values[k]}, SortCell{static_cast<double>(k)}});
+    const char upper = ToUpper(std::string_view(&direction, 1))[0];
+    RacerOrder sorted;
+    sorted.status = SortTableRows(table, upper == 'A' ? "1-A" : "1-D");
+    if (!sorted.status)
+        return sorted;
+    sorted.order.reserve(values.size());
+    for (std::size_t r = 1; r < table.size(); ++r)
+        sorted.order.push_back(static_cast<std::size_t>(std::get<double>(table[r][2])));
+    return sorted;
+}
+
 }  // namespace
 
 Status RacerFile::Open(const std::string& path, RacerFileMode mode)
@@ -180,13 +215,8 @@ RacerIndex SortRaceFile(const std::string& path, int field, char direction, Oper
                         const RacerIndexCaptions& captions)
 {
     RacerIndex index;
-    if (field < 0 || field >= kRacerFieldCount) {
-        index.status = Status::Fail("no racer field " + std::to_string(field));
-        return index;
-    }
-    const char upper = ToUpper(std::string_view(&direction, 1))[0];
-    if (upper != 'A' && upper != 'D') {
-        index.status = Status::Fail(std::string("unknown sort direction \"") + direction + "\"");
+    if (Status request = CheckSortRequest(field, direction); !request) {
+        index.status = request;
         return index;
     }
     RacerFile file;
@@ -195,34 +225,42 @@ RacerIndex SortRaceFile(const std::string& path, int field, char direction, Oper
         return index;
     }
 
-    // Row r: column 1 the value, column 2 the record number.
-    SortTable table(1);
+    std::vector<double> values;
+    std::vector<int> records;
     const int count = file.RacerCount();
     if (progress)
         progress->ProgressStart(captions.reading, count);
     for (int n = 1; n <= count; ++n) {
         const std::optional<RacerRecord> racer = file.ReadRacer(n);
         if (racer && !racer->IsDeleted()) {
-            const std::string* text = racer->TextField(field);
-            const double value = text ? ReadNumber(*text) : static_cast<double>(*racer->SingleField(field));
-            table.push_back({SortCell{}, SortCell{value}, SortCell{static_cast<double>(n)}});
+            values.push_back(SortValue(*racer, field));
+            records.push_back(n);
         }
         if (progress)
             progress->ProgressStep(n, "");
     }
     if (progress) {
         progress->ProgressEnd();
-        progress->ProgressStart(captions.sorting, static_cast<int>(table.size() - 1));
+        progress->ProgressStart(captions.sorting, static_cast<int>(values.size()));
     }
-    index.status = SortTableRows(table, upper == 'A' ? "1-A" : "1-D");
+    const RacerOrder sorted = SortValues(values, direction);
     if (progress)
         progress->ProgressEnd();
-    if (!index.status)
-        return index;
-    index.records.reserve(table.size() - 1);
-    for (std::size_t r = 1; r < table.size(); ++r)
-        index.records.push_back(static_cast<int>(std::get<double>(table[r][2])));
+    index.status = sorted.status;
+    for (const std::size_t k : sorted.order)
+        index.records.push_back(records[k]);
     return index;
+}
+
+RacerOrder SortRacers(const std::vector<const RacerRecord*>& racers, int field, char direction)
+{
+    if (Status request = CheckSortRequest(field, direction); !request)
+        return {request, {}};
+    std::vector<double> values;
+    values.reserve(racers.size());
+    for (const RacerRecord* racer : racers)
+        values.push_back(SortValue(*racer, field));
+    return SortValues(values, direction);
 }
 
 }  // namespace skitally

@@ -92,4 +92,15 @@ struct RacerIndex {
 RacerIndex SortRaceFile(const std::string& path, int field, char direction, Operator* progress = nullptr,
                         const RacerIndexCaptions& captions = {});
 
+struct RacerOrder {
+    Status status = Status::Ok();
+    std::vector<std::size_t> order;  // indexes into the racers sorted; empty when status failed
+};
+
+// The order SortRaceFile gives, for live racers already in memory (in
+// record order): racers with equal values come out exactly as the file's
+// sort leaves them, so a calculation held in memory numbers ties as one
+// that sorts the file would.
+RacerOrder SortRacers(const std::vector<const RacerRecord*>& racers, int field, char direction);
+
 }  // namespace skitally

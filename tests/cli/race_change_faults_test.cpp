@@ -5,7 +5,9 @@
 // an inserted racer never leaves some racers moved and others not; the
 // run-2 starts never change without their lists; a copy, a conversion, a
 // points update and a load of run times never leave a race half written; a
-// para event is never switched on with some racers factored and others not.
+// para event is never switched on with some racers factored and others not;
+// a calculation never leaves totals without points nor points without the
+// race's marker.
 
 #include <gtest/gtest.h>
 
@@ -230,6 +232,19 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
              test::WriteFile(race + ".RN2", "a run-2 start list");
          },
          {"race-options", race}, {"Y", "NAT"}, {"BANFF"}, {"BANFF.RCR", "BANFF.FAC", "BANFF.SKT", "BANFF.RN2"}, ""},
+        {"calculation",
+         [&] {
+             placed(true);
+             UpdateRacers([](int n, RacerRecord& racer) {
+                 racer.card = std::to_string(100000 + n);
+                 racer.time2 = 41.0f + static_cast<float>(n % 4) * 0.5f;
+             });
+             test::WriteFile(race + ".RN2", "a run-2 start list");
+             test::WriteFile(race + ".UFC", "results of an earlier calculation");
+             Cli({"jury", race, "codex=NAT1234"}, {});
+             Cli({"weather", race, "weather=SUNNY"}, {});
+         },
+         {"calc-2run", race}, {"1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT", "BANFF.UFC"}, ""},
     };
     const test::FolderSnapshot start = test::SnapshotFolder(races);
     for (const ManyRecordChange& row : rows) {
