@@ -127,4 +127,9 @@ std::optional<PenaltyOutcome> CalculatePenalty(AppContext& ctx, Operator& op, co
                           static_cast<double>(sheet.working.applied) / 100.0};
 }
 
+void ShowPenaltySheet(const AppContext& ctx, Operator& op)
+{
+    op.ShowReport(ctx.race.File("CLC"), ctx.Text(penalty_text::kReportTitle));
+}
+
 }  // namespace skitally

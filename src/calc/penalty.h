@@ -36,4 +36,7 @@ struct PenaltyOutcome {
 std::optional<PenaltyOutcome> CalculatePenalty(AppContext& ctx, Operator& op, const CalculatedField& field,
                                                FileTransaction& change);
 
+// Shows the race's penalty sheet, once the calculation is on the disk.
+void ShowPenaltySheet(const AppContext& ctx, Operator& op);
+
 }  // namespace skitally

@@ -120,6 +120,12 @@ bool CalculateRace(AppContext& ctx, Operator& op, bool oneRun)
         ctx.race.flags = before;
         return false;
     }
+    if (IsSeriesRace(ctx)) {
+        KeepChosenSeriesOptions(ctx, change);
+        ShowSeriesPointsComplete(ctx, op);
+    } else {
+        ShowPenaltySheet(ctx, op);
+    }
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "calc/calculation_marker.h"
 #include "calc/field_steps.h"
 #include "calc/race_calculation.h"
+#include "racefile/header_file.h"
 #include "racefile/jury_file.h"
 #include "racefile/race_status_file.h"
 #include "racefile/racer_file.h"
@@ -50,6 +51,10 @@ protected:
         ctx.race.open = true;
         ctx.race.raceName = "CUP";
         ctx.race.header.values = {"06-12-2026/BANFF", "G", "F", level, "0000.00", "0", "00"};
+        HeaderFile header;
+        header.titles[0] = "BANFF CUP";
+        header.values = ctx.race.header.values;
+        ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));  // the penalty sheet's heading
         ctx.race.weather.fValue = 1010;
         JuryData jury;
         jury.jury[kTechnicalDelegate] = "PETER HALL - CAN";
