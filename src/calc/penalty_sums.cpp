@@ -55,6 +55,9 @@ Hundredths ToHundredths(double value)
     return WholeOf(FormatFixed(value, 1, 2));
 }
 
+// A racer without seed points is the weakest starter, not the best: he
+// counts 999.00 (so the largest points value), as a missing racer does,
+// and sorts after every racer with points.
 Thousandths SeedThousandths(const std::string& seedPoints)
 {
     const std::string text = Trim(seedPoints);
