@@ -32,8 +32,10 @@ const TextEntry kOutputsTextEntries[] = {
      "Le rapport des résultats XnnnX n'existe pas - imprimez d'abord les résultats"},
     {5916, "The penalty calculation report XnnnX does not exist - calculate the race first",
      "Le rapport du calcul de la pénalité XnnnX n'existe pas - calculez d'abord la course"},
-    {5917, "Unofficial results go to web sites only for recreational races with a codex of 8 characters or more",
-     "Les résultats non officiels ne vont sur les sites web que pour les courses récréatives dont le codex a au moins 8 caractères"},
+    {5917,
+     "Unofficial results go to web sites only for recreational races with a codex of 8 characters or more",
+     "Les résultats non officiels ne vont sur les sites web que pour les courses récréatives dont le codex a "
+     "au moins 8 caractères"},
     {5918, "XnnnX is the report itself - choose another file",
      "XnnnX est le rapport lui-même - choisissez un autre fichier"},
     {5919, "The file XnnnX could not be written: XdddX - nothing was written",

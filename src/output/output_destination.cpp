@@ -27,8 +27,9 @@ std::optional<std::string> AskOutputFile(AppContext& ctx, Operator& op, const st
     std::string path = args.empty() ? std::string() : Trim(args.front());
     while (path.empty()) {
         const std::string type = ctx.Text(choice.typeId);
-        const std::optional<std::string> picked = op.PickFile(
-            {ctx.Text(choice.titleId), type + " (" + choice.pattern + ")|" + choice.pattern, StartFolder(ctx), "", true});
+        const std::optional<std::string> picked =
+            op.PickFile({ctx.Text(choice.titleId), type + " (" + choice.pattern + ")|" + choice.pattern,
+                         StartFolder(ctx), "", true});
         if (!picked)
             return std::nullopt;
         path = Trim(*picked);
