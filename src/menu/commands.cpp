@@ -181,7 +181,7 @@ std::vector<Command> BuildCommands()
         Entry("smf", kStartMinusFinish, "Reports").Needs("HR").Help("the start-minus-finish ranking").Runs(StartMinusFinishCommand),
         Entry("report-options", kReportOptions, "Reports").Needs("H").Help("report-options RACE [LETTERS]: the columns of the lists").Runs(ReportOptionsCommand),
         Entry("sort-options", kSortOptions, "Reports").Needs("H").Help("sort-options RACE [LST|PTS|BIB|OTH [ORDER]]: the order of the lists").Runs(SortOptionsCommand),
-        Entry("special-competitors", 8629, "Reports").Needs("HR").Help("special-competitors RACE [category|club|nation|group VALUE]: the racers of one").Runs(SpecialCompetitorsCommand),
+        Entry("special-competitors", 8629, "Reports").Needs("HR").Help("special-competitors RACE [category|club|nation|group VALUE]: the competitor list of one").Runs(SpecialCompetitorsCommand),
         Entry("reprint", 8630, "Reports").Needs("HR").Help("reprint RACE [CODE]: show a report again to print it").Runs(ReprintCommand),
         Entry("league-racers", 8631, "Reports").Needs("HR").Only(R::League).Help("league racer reports").Later(),
         Entry("league-teams", 8632, "Reports").Needs("HR").Only(R::League).Help("league team report").Later(),
