@@ -29,5 +29,7 @@ extern const TextEntry kPenaltyTextEntries[];  // the race penalty (5500-5599)
 extern const std::size_t kPenaltyTextEntryCount;
 extern const TextEntry kSeriesTextEntries[];  // series points (5600-5699)
 extern const std::size_t kSeriesTextEntryCount;
+extern const TextEntry kOutputsTextEntries[];  // output files (5900-5999)
+extern const std::size_t kOutputsTextEntryCount;
 
 }  // namespace skitally

@@ -6,6 +6,9 @@
 #include "entries/racer_commands.h"
 #include "menu/command_guards.h"
 #include "menu/home_commands.h"
+#include "output/kronex_copy.h"
+#include "output/results_csv.h"
+#include "output/web_results.h"
 #include "racefile/course_entry.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_entry.h"
@@ -13,6 +16,7 @@
 #include "racefile/weather_entry.h"
 #include "reports/report_commands.h"
 #include "reports/reprint.h"
+#include "reports/special_competitors.h"
 #include "times/csv_load.h"
 #include "times/kronex_load.h"
 #include "times/run_time_entry.h"
@@ -177,16 +181,16 @@ std::vector<Command> BuildCommands()
         Entry("smf", kStartMinusFinish, "Reports").Needs("HR").Help("the start-minus-finish ranking").Runs(StartMinusFinishCommand),
         Entry("report-options", kReportOptions, "Reports").Needs("H").Help("report-options RACE [LETTERS]: the columns of the lists").Runs(ReportOptionsCommand),
         Entry("sort-options", kSortOptions, "Reports").Needs("H").Help("sort-options RACE [LST|PTS|BIB|OTH [ORDER]]: the order of the lists").Runs(SortOptionsCommand),
-        Entry("special-competitors", 8629, "Reports").Needs("HR").Help("special competitor reports").Later(),
+        Entry("special-competitors", 8629, "Reports").Needs("HR").Help("special-competitors RACE [category|club|nation|group VALUE]: the competitor list of one").Runs(SpecialCompetitorsCommand),
         Entry("reprint", 8630, "Reports").Needs("HR").Help("reprint RACE [CODE]: show a report again to print it").Runs(ReprintCommand),
         Entry("league-racers", 8631, "Reports").Needs("HR").Only(R::League).Help("league racer reports").Later(),
         Entry("league-teams", 8632, "Reports").Needs("HR").Only(R::League).Help("league team report").Later(),
         Entry("ladder-report", 8633, "Reports").Needs("HR").Only(R::SkiCross).Help("print or create the ski-cross ladder").Later(),
         // Outputs
-        Entry("output-kronex", 8634, "Outputs").Needs("H").StartLists(1).Help("files for Kronex and race backups").Later(),
-        Entry("output-csv", 8635, "Outputs").Needs("HR").Help("race files as CSV").Later(),
+        Entry("output-kronex", 8634, "Outputs").Needs("H").StartLists(1).Help("output-kronex RACE [FOLDER]: files for Kronex and race backups").Runs(KronexCopyCommand),
+        Entry("output-csv", 8635, "Outputs").Needs("HR").Help("output-csv RACE [FILE]: race files as CSV").Runs(ResultsCsvCommand),
         Entry("output-points", kXmlForFis, "Outputs").Needs("HJFWRT").Help("the FIS XML file or the national points upload").Later(),
-        Entry("output-web", 8638, "Outputs").Needs("HJFWRT").Help("results for web sites").Later(),
+        Entry("output-web", 8638, "Outputs").Needs("HJFWRT").Help("output-web RACE [FILE]: results for web sites").Runs(WebResultsCommand),
         Entry("output-ladder", 8639, "Outputs").Needs("H").Only(R::SkiCross).Help("the ski-cross ladder for Kronex").Later(),
     };
 }

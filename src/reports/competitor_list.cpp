@@ -20,11 +20,17 @@ bool ZeroCard(const RacerRecord& racer)
     return !card.empty() && card.find_first_not_of('0') == std::string::npos;
 }
 
-std::vector<ListRow> ListedRacers(const AppContext& ctx, bool zeroCards)
+bool Selected(const RacerRecord& racer, const CompetitorFilter& filter)
+{
+    const std::string* value = filter.field < 0 ? nullptr : racer.TextField(filter.field);
+    return !value || ToUpper(Trim(*value)) == ToUpper(Trim(filter.value));
+}
+
+std::vector<ListRow> ListedRacers(const AppContext& ctx, bool zeroCards, const CompetitorFilter& filter)
 {
     std::vector<ListRow> rows;
     ForEachLiveRacer(ctx.race.File("RCR"), [&](int record, const RacerRecord& racer) {
-        if (zeroCards || !ZeroCard(racer))
+        if ((zeroCards || !ZeroCard(racer)) && Selected(racer, filter))
             rows.push_back({racer, StartText(racer.start1), 0, record});
     });
     return rows;
@@ -32,7 +38,7 @@ std::vector<ListRow> ListedRacers(const AppContext& ctx, bool zeroCards)
 
 }  // namespace
 
-bool PrintCompetitorList(AppContext& ctx, Operator& op, CompetitorOrder order)
+bool PrintCompetitorList(AppContext& ctx, Operator& op, CompetitorOrder order, const CompetitorFilter& filter)
 {
     const bool byPoints = order == CompetitorOrder::ByPoints;
     SaveSortSpec(ctx, "");
@@ -40,7 +46,7 @@ bool PrintCompetitorList(AppContext& ctx, Operator& op, CompetitorOrder order)
     ReportColumns options = ColumnsFromOptions(LoadReportOptions(ctx));
     options.seedPoints = options.seedPoints || byPoints;
 
-    std::vector<ListRow> rows = SortedForList(ListedRacers(ctx, options.zeroCards), byPoints ? "PTS" : "LST");
+    std::vector<ListRow> rows = SortedForList(ListedRacers(ctx, options.zeroCards, filter), byPoints ? "PTS" : "LST");
     if (rows.empty()) {
         ShowMessage(ctx, op, ctx.Text(report_text::kNoRacers));
         return false;
@@ -52,7 +58,9 @@ bool PrintCompetitorList(AppContext& ctx, Operator& op, CompetitorOrder order)
     op.ProgressStep(0, ctx.Text(report_text::kPreparingReport));
     const ListColumns columns =
         ListColumns::RacerList(ctx, options, GroupWidth(rows, IsLeagueRace(ctx)), kCompetitorListWidth);
-    ReportWriter report(ctx, FirstPageLayout(ctx, byPoints ? "RACERPTS" : "RACERLST", ctx.Text(byPoints ? report_text::kTitleByPoints : report_text::kTitleByName), kCompetitorListWidth));
+    const std::string title = !filter.title.empty() ? filter.title
+                              : ctx.Text(byPoints ? report_text::kTitleByPoints : report_text::kTitleByName);
+    ReportWriter report(ctx, FirstPageLayout(ctx, byPoints ? "RACERPTS" : "RACERLST", title, kCompetitorListWidth));
     if (!report.OpenPage()) {
         ReportAborted(ctx, op);
         return false;

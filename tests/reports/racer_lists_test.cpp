@@ -9,6 +9,7 @@
 #include "reports/report_options.h"
 #include "reports/smf_report.h"
 #include "reports/sort_options.h"
+#include "reports/special_competitors.h"
 #include "util/tokens.h"
 
 namespace skitally::test {
@@ -71,6 +72,17 @@ TEST_F(RacerListTest, StartMinusFinishNeedsCalculatedResults)
     ASSERT_EQ(op.messages().size(), 1u);
     EXPECT_NE(op.messages()[0].text.find("&CALCULATE RACE RESULTS"), std::string::npos);
     EXPECT_EQ(FileStatus(ctx.race.File("SMF")), 0);
+}
+
+TEST_F(RacerListTest, SpecialListHoldsOnlyTheChosenClub)
+{
+    MakeRace({.level = "NAT", .codex = "NAT0042", .racers = 12});  // club MSA: racers 5 and 10
+    ScriptedOperator op;
+    ASSERT_TRUE(SpecialCompetitorsCommand(ctx, op, {"club", "msa"}));
+    const std::string report = ReadFile(ctx.race.File("LST"));
+    EXPECT_NE(report.find("COMPETITORS - MSA"), std::string::npos);
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_EQ(report.find(Trim(Racer(n).name)) != std::string::npos, n % 5 == 0) << n;
 }
 
 }  // namespace
