@@ -10,7 +10,6 @@ const TextEntry kCalcTextEntries[] = {
     {5401, "Calculating Finish Order", "Calcul du classement"},
     {5402, "No 'F' Factor found - Please Enter in Weather Information",
      "Aucun facteur 'F' - Veuillez l'entrer dans les informations météo"},
-    {5403, "UNKNOWN DISCIPLINE - PLEASE RE-ENTER", "DISCIPLINE INCONNUE - VEUILLEZ LA RESAISIR"},
     {5404, "Recreational Racer's are being REMOVED from Report as if they have 0000000 Card Numbers",
      "Les coureurs récréatifs sont RETIRÉS du rapport comme s'ils avaient une carte 0000000"},
     {5405, "Use ONLY IF Run 2 CANCELLED or Race is a 1 RUN Race !",

@@ -11,7 +11,6 @@ const TextEntry kOutputsTextEntries[] = {
     {5901, "Indicate Location to Save ( CSV ) File", "Indiquez où enregistrer le fichier ( CSV )"},
     {5902, "Indicate Where to Output Files", "Indiquez où sortir les fichiers"},
     {5903, "WEB Site File", "Fichier pour site WEB"},
-    {5904, "CSV File", "Fichier CSV"},
     {5905, "Race Files", "Fichiers de course"},
     {5906, "Output of Official Results for WEB Sites Complete",
      "Sortie des résultats officiels pour les sites WEB terminée"},

@@ -14,7 +14,6 @@ const TextEntry kSeriesTextEntries[] = {
      "AVEZ-VOUS UN fichier de table de points de série délimité par des virgules"},
     {5603, "Open Series Points Table File", "Ouvrir le fichier de table de points de série"},
     {5604, "Series Files", "Fichiers de série"},
-    {5605, "Calculating Points", "Calcul des points"},
     {5606, "Series Point Calculations Complete", "Calcul des points de série terminé"},
     {5607, "Series Options", "Options de série"},
     {5608, "SERIES TYPE", "TYPE DE SÉRIE"},
