@@ -23,6 +23,7 @@ TextTable::TextTable()
     add(kCalcTextEntries, kCalcTextEntryCount);
     add(kPenaltyTextEntries, kPenaltyTextEntryCount);
     add(kSeriesTextEntries, kSeriesTextEntryCount);
+    add(kResultsTextEntries, kResultsTextEntryCount);
 }
 
 std::string TextTable::ResourceText(int id) const
