@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "entries/racer_names.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_text.h"
 #include "reports/report_options.h"
@@ -11,12 +12,21 @@
 namespace skitally {
 namespace {
 
+// The record keeps "LAST First" (blanks inside a part as "~"); a name
+// typed as "LAST, First" is split at its comma.
+RacerName NameParts(const std::string& stored)
+{
+    const std::size_t comma = stored.find(',');
+    if (comma == std::string::npos)
+        return SplitStoredName(Trim(stored));
+    return {Trim(stored.substr(0, comma)), Trim(stored.substr(comma + 1))};
+}
+
 std::vector<std::string> RacerFields(const AppContext& ctx, const ResultRow& row, int runs)
 {
     const RacerRecord& racer = row.racer;
     std::vector<std::string> fields(kSkiDataFieldCount);
-    const std::string name = Trim(racer.name);
-    const std::size_t comma = name.find(',');
+    const RacerName name = NameParts(racer.name);
     const std::string gender = Trim(racer.gender);
     // The card is the FIS code where the race counts FIS points, the
     // national code elsewhere; the nation field likewise holds a nation or
@@ -28,8 +38,8 @@ std::vector<std::string> RacerFields(const AppContext& ctx, const ResultRow& row
     fields[5] = Trim(racer.bib);
     fields[6] = Trim(racer.category);
     fields[nationBased ? 7 : 17] = Trim(racer.card);
-    fields[8] = Trim(name.substr(0, comma));
-    fields[9] = comma == std::string::npos ? std::string() : Trim(name.substr(comma + 1));
+    fields[8] = name.last;
+    fields[9] = name.first;
     fields[10] = FourDigitBirthYear(racer.birthYear2, racer.birthYear);
     fields[11] = Trim(racer.club);
     fields[12] = ctx.race.flags.paraFactors ? Trim(racer.group) : std::string();
