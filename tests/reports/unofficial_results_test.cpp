@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "golden.h"
 #include "results_test_race.h"
 
@@ -21,6 +23,17 @@ TEST_F(UnofficialResultsTest, BestOfReportAgainstItsHandLaidReport)
     ScriptedOperator op({"UN-OFFICIAL RESULTS", "RACE", "Best Of Run 1 or Run 2 Time Report"});
     ASSERT_TRUE(PrintUnofficialResults(ctx, op, false)) << op.transcript();
     EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("UFC")), "results_best_of.UFC"));
+}
+
+TEST_F(UnofficialResultsTest, ARecreationalRaceIsTitledAsOneAndKeptAsItsOfficialResults)
+{
+    MakeCalculatedRace({.level = "NAT", .codex = "REC0007", .racers = 8});
+    ScriptedOperator op({"RACE", "Total Time Report"});  // no title question
+    ASSERT_TRUE(PrintUnofficialResults(ctx, op, false)) << op.transcript();
+    const std::vector<std::string> lines = Lines(ReadFile(ctx.race.File("OFC")));
+    ASSERT_GT(lines.size(), 10u);
+    EXPECT_EQ(Trim(lines[9]), "RECREATIONAL RACE");
+    EXPECT_FALSE(std::filesystem::exists(ctx.race.File("UFC")));
 }
 
 TEST(UnofficialRanking, TotalAndBestOf)
