@@ -37,6 +37,11 @@ std::string ResultNumber(double value)
     return value <= 0 ? std::string() : WithoutLeadingZeros(FormatFixed(value, 4, 2));
 }
 
+std::string ResultNumber(float value)
+{
+    return value <= 0 ? std::string() : WithoutLeadingZeros(FormatFixed(value, 4, 2));
+}
+
 std::string ResultPoints(float racePoints, bool capPoints)
 {
     if (racePoints <= 0)

@@ -48,6 +48,8 @@ private:
 // Seconds or points as the results print them: two decimals without
 // leading zeros ("63.45", "0.00"); blank for no time.
 std::string ResultNumber(double value);
+// A value of a record, rounded from the single's own shortest text.
+std::string ResultNumber(float value);
 
 // Race or series points as printed: "0.00" for the winner; `capPoints`
 // prints points over 999.99 as 999.99, the technical delegate's choice.

@@ -57,6 +57,16 @@ std::vector<std::string> WeatherBlock(const AppContext& ctx)
     return {first, second};
 }
 
+// The applied penalty, then the technical delegate's name to be signed on
+// a line reaching half across the report.
+std::vector<std::string> PenaltyLines(const AppContext& ctx, double penalty, int width)
+{
+    const std::string td = Cp(ctx, results_text::kTechnicalDelegate) + ": ";
+    const int rule = std::max(width / 2 - static_cast<int>(td.size()), 10);
+    return {"", Cp(ctx, results_text::kPenaltyApplied) + ": " + FormatFixed(penalty, 1, 2), "",
+            td + std::string(static_cast<std::size_t>(rule), '_')};
+}
+
 std::vector<ListRow> AllRows(const ResultSections& sections)
 {
     std::vector<ListRow> rows;
@@ -88,15 +98,10 @@ bool WriteBody(ReportWriter& report, const AppContext& ctx, const ResultsReport&
             if (!WriteBodyLine(report, headings, columns.Unplaced(row)))
                 return false;
     }
-    if (spec.penalty) {
-        const std::string td = Cp(ctx, results_text::kTechnicalDelegate) + ": ";
-        const std::string lines[] = {
-            "", Cp(ctx, results_text::kPenaltyApplied) + ": " + FormatFixed(*spec.penalty, 1, 2), "",
-            td + std::string(static_cast<std::size_t>(std::max(columns.Width() / 2 - static_cast<int>(td.size()), 10)), '_')};
-        for (const std::string& line : lines)
+    if (spec.penalty)
+        for (const std::string& line : PenaltyLines(ctx, *spec.penalty, columns.Width()))
             if (!WriteBodyLine(report, headings, line))
                 return false;
-    }
     return true;
 }
 
