@@ -86,19 +86,19 @@ bool PrintOfficialResults(AppContext& ctx, Operator& op, bool training, int runs
     if (!cap)
         return false;
 
-    ResultsReport spec;
-    spec.reportName = training ? "RACERSLT(T)" : "RACERSLT(N)";
-    spec.title = ctx.Text(training ? results_text::kTrainingTitle : results_text::kOfficialTitle);
-    spec.shape.twoRuns = runs == 2;
-    spec.shape.pointsHeading = series ? "SERIES" : "RACE";
-    spec.capPoints = *cap;
+    ResultsReport results;
+    results.reportName = training ? "RACERSLT(T)" : "RACERSLT(N)";
+    results.title = ctx.Text(training ? results_text::kTrainingTitle : results_text::kOfficialTitle);
+    results.shape.twoRuns = runs == 2;
+    results.shape.pointsHeading = series ? "SERIES" : "RACE";
+    results.capPoints = *cap;
     if (!series && !training)
-        spec.penalty = marker.applied;
-    spec.race = {Trim(ctx.race.jury.Codex()),       Trim(ctx.race.header.values.discipline),
+        results.penalty = marker.applied;
+    results.race = {Trim(ctx.race.jury.Codex()),       Trim(ctx.race.header.values.discipline),
                  Trim(ctx.race.header.values.gender), std::to_string(runs),
                  FormatFixed(marker.applied, 1, 2),   FormatFixed(marker.calculated, 1, 2),
                  FormatFixed(ctx.race.weather.fValue, 1, 2)};
-    return WriteResultsReport(ctx, op, spec, SortIntoSections(std::move(placed), others, runs), *byBib);
+    return WriteResultsReport(ctx, op, results, SortIntoSections(std::move(placed), others, runs), *byBib);
 }
 
 bool OfficialResultsCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)

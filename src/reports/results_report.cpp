@@ -48,7 +48,8 @@ std::vector<std::string> WeatherBlock(const AppContext& ctx)
         label.resize(kLabelWidth, ' ');
         return label + ": " + value;
     };
-    std::string first = At(Cp(ctx, results_text::kWeather) + ":", kBlockValueColumn, Utf8ToCp1252(Trim(weather.weather)));
+    std::string first =
+        At(Cp(ctx, results_text::kWeather) + ":", kBlockValueColumn, Utf8ToCp1252(Trim(weather.weather)));
     first = At(first, kBlockRightColumn, right(results_text::kSnow, Utf8ToCp1252(Trim(weather.snow))));
     const std::string temperatures = Cp(ctx, results_text::kStart) + ": " + Utf8ToCp1252(Trim(weather.tempTop)) + "  " +
                                      Cp(ctx, results_text::kFinish) + ": " + Utf8ToCp1252(Trim(weather.tempBottom));
@@ -78,13 +79,13 @@ std::vector<ListRow> AllRows(const ResultSections& sections)
     return rows;
 }
 
-bool WriteBody(ReportWriter& report, const AppContext& ctx, const ResultsReport& spec, const ResultColumns& columns,
+bool WriteBody(ReportWriter& report, const AppContext& ctx, const ResultsReport& results, const ResultColumns& columns,
                const ResultSections& sections)
 {
     const std::vector<std::string> headings = columns.Headings();
     WriteHeadings(report, headings);
     for (const ResultRow& row : sections.classified)
-        if (!WriteBodyLine(report, headings, columns.Classified(row, spec.capPoints)))
+        if (!WriteBodyLine(report, headings, columns.Classified(row, results.capPoints)))
             return false;
     for (int s = 0; s < kResultSectionCount; ++s) {
         const auto& rows = sections.unplaced[static_cast<std::size_t>(s)];
@@ -98,8 +99,8 @@ bool WriteBody(ReportWriter& report, const AppContext& ctx, const ResultsReport&
             if (!WriteBodyLine(report, headings, columns.Unplaced(row)))
                 return false;
     }
-    if (spec.penalty)
-        for (const std::string& line : PenaltyLines(ctx, *spec.penalty, columns.Width()))
+    if (results.penalty)
+        for (const std::string& line : PenaltyLines(ctx, *results.penalty, columns.Width()))
             if (!WriteBodyLine(report, headings, line))
                 return false;
     return true;
@@ -125,7 +126,8 @@ std::optional<std::vector<RacerRecord>> RacersByBib(const AppContext& ctx, Opera
     }
     op.ProgressEnd();
     if (!opened) {
-        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, opened)));
+        ShowMessage(ctx, op,
+                    FillPlaceholder(ctx.Text(report_text::kReportNotWritten), "XdddX", FailureText(ctx, opened)));
         return std::nullopt;
     }
     return racers;
@@ -149,30 +151,31 @@ std::vector<std::string> ResultsBlocks(const AppContext& ctx, bool twoRuns)
     return lines;
 }
 
-bool WriteResultsReport(AppContext& ctx, Operator& op, const ResultsReport& spec, const ResultSections& sections,
+bool WriteResultsReport(AppContext& ctx, Operator& op, const ResultsReport& results, const ResultSections& sections,
                         const std::vector<RacerRecord>& field)
 {
     const ReportColumns options = ColumnsFromOptions(LoadReportOptions(ctx));
-    const ResultColumns columns(ctx, options, GroupWidth(AllRows(sections), IsLeagueRace(ctx)), spec.shape);
-    ReportLayout layout = FirstPageLayout(ctx, spec.reportName, spec.title, columns.Width());
-    layout.unofficialOnly = spec.unofficialOnly;
+    const ResultColumns columns(ctx, options, GroupWidth(AllRows(sections), IsLeagueRace(ctx)), results.shape);
+    ReportLayout layout = FirstPageLayout(ctx, results.reportName, results.title, columns.Width());
+    layout.unofficialOnly = results.unofficialOnly;
     ReportWriter report(ctx, layout);
     if (!report.OpenPage()) {
         ReportAborted(ctx, op);
         return false;
     }
-    for (const std::string& line : ResultsBlocks(ctx, spec.shape.twoRuns))
+    for (const std::string& line : ResultsBlocks(ctx, results.shape.twoRuns))
         report.Line(line);
-    if (!WriteBody(report, ctx, spec, columns, sections)) {
+    if (!WriteBody(report, ctx, results, columns, sections)) {
         ReportAborted(ctx, op);
         return false;
     }
     FileTransaction change(RaceJournal(ctx.race));
     FinishReport(report, change);
-    AddSkiDataFiles(ctx, spec.race, sections, field, spec.shape.pointsHeading.size() > 0, spec.capPoints, change);
+    const bool withPoints = !results.shape.pointsHeading.empty();
+    AddSkiDataFiles(ctx, results.race, sections, field, withPoints, results.capPoints, change);
     if (!CommitRaceChange(ctx, op, change))
         return false;
-    op.ShowReport(report.path(), spec.title);
+    op.ShowReport(report.path(), results.title);
     return true;
 }
 

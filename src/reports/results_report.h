@@ -38,7 +38,7 @@ std::vector<std::string> ResultsBlocks(const AppContext& ctx, bool twoRuns);
 // Writes the report and the Ski Data files, then shows the report. False,
 // with the reason shown, when the header could not be read or the disk
 // refused: the race then keeps the files it had.
-bool WriteResultsReport(AppContext& ctx, Operator& op, const ResultsReport& spec, const ResultSections& sections,
+bool WriteResultsReport(AppContext& ctx, Operator& op, const ResultsReport& results, const ResultSections& sections,
                         const std::vector<RacerRecord>& field);
 
 }  // namespace skitally

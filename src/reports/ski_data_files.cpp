@@ -12,7 +12,7 @@
 namespace skitally {
 namespace {
 
-// The record keeps "LAST First" (blanks inside a part as "~"); a name
+// The record keeps "LAST First" (a blank inside either name as "~"); a name
 // typed as "LAST, First" is split at its comma.
 RacerName NameParts(const std::string& stored)
 {
@@ -110,7 +110,8 @@ void AddSkiDataFiles(const AppContext& ctx, const SkiDataRace& race, const Resul
     const int runs = race.runs == "2" ? 2 : 1;
     change.Replace(ctx.race.File("SD2"), ComposeSkiDataRace(race));
     change.Replace(ctx.race.File("SD3"), ComposeSkiDataStarts(SkiDataStarts(field, runs)));
-    change.Replace(ctx.race.File("SD6"), ComposeSkiDataRacers(SkiDataClassified(ctx, sections, runs, withPoints, capPoints)));
+    change.Replace(ctx.race.File("SD6"),
+                   ComposeSkiDataRacers(SkiDataClassified(ctx, sections, runs, withPoints, capPoints)));
     change.Replace(ctx.race.File("SD7"), ComposeSkiDataRacers(SkiDataUnplaced(ctx, sections, runs)));
 }
 

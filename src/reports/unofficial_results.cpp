@@ -67,8 +67,8 @@ bool PrintUnofficialResults(AppContext& ctx, Operator& op, bool unofficialOnly)
 {
     std::string title = ctx.Text(results_text::kRecreationalTitle);
     if (!IsRecreationalRace(ctx)) {
-        const std::optional<bool> unofficial = FirstButton(ctx, op, results_text::kTitleQuestion,
-                                                           results_text::kUnofficialButton, results_text::kResultsButton);
+        const std::optional<bool> unofficial = FirstButton(
+            ctx, op, results_text::kTitleQuestion, results_text::kUnofficialButton, results_text::kResultsButton);
         if (!unofficial)
             return false;
         title = ctx.Text(*unofficial ? results_text::kUnofficialTitle : results_text::kResultsTitle);
@@ -89,17 +89,17 @@ bool PrintUnofficialResults(AppContext& ctx, Operator& op, bool unofficialOnly)
     std::vector<RacerRecord> others;
     std::vector<ResultRow> placed = RankByTime(*byBib, runs, !*total, others);
 
-    ResultsReport spec;
-    spec.reportName = *training ? "RACERUFC(T)" : "RACERUFC(N)";
-    spec.title = title;
-    spec.shape.twoRuns = runs == 2;
-    spec.shape.totalHeading = *total ? "TOTAL" : "BESTOF";
-    spec.shape.pointsHeading.clear();
-    spec.unofficialOnly = unofficialOnly;
-    spec.race = {Trim(ctx.race.jury.Codex()), Trim(ctx.race.header.values.discipline),
+    ResultsReport results;
+    results.reportName = *training ? "RACERUFC(T)" : "RACERUFC(N)";
+    results.title = title;
+    results.shape.twoRuns = runs == 2;
+    results.shape.totalHeading = *total ? "TOTAL" : "BESTOF";
+    results.shape.pointsHeading.clear();
+    results.unofficialOnly = unofficialOnly;
+    results.race = {Trim(ctx.race.jury.Codex()), Trim(ctx.race.header.values.discipline),
                  Trim(ctx.race.header.values.gender), std::to_string(runs), "0.00", "0.00",
                  FormatFixed(ctx.race.weather.fValue, 1, 2)};
-    return WriteResultsReport(ctx, op, spec, SortIntoSections(std::move(placed), others, runs), *byBib);
+    return WriteResultsReport(ctx, op, results, SortIntoSections(std::move(placed), others, runs), *byBib);
 }
 
 bool UnofficialResultsCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)

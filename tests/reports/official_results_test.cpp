@@ -48,7 +48,8 @@ TEST_F(OfficialResultsTest, SkiDataFieldsAtTheirPlaces)
         {"SD6", 1, 2, "F"}, {"SD6", 1, 4, "1"}, {"SD6", 1, 5, "17"}, {"SD6", 1, 7, "1100111"},
         {"SD6", 1, 8, "COTE"}, {"SD6", 1, 9, "Florence"}, {"SD6", 1, 10, "2008"}, {"SD6", 1, 13, "91.30"},
         {"SD6", 1, 14, "0.00"}, {"SD6", 1, 15, "45.10"}, {"SD6", 1, 16, "46.20"}, {"SD6", 1, 19, "SUI"},
-        {"SD6", 2, 8, "VAN DYKE"}, {"SD6", 2, 9, "Mary Ann"}, {"SD6", 5, 4, "5"}, {"SD6", 5, 14, "45.58"}, {"SD6", 6, 0, "<no line>"},
+        {"SD6", 2, 8, "VAN DYKE"}, {"SD6", 2, 9, "Mary Ann"},
+        {"SD6", 5, 4, "5"}, {"SD6", 5, 14, "45.58"}, {"SD6", 6, 0, "<no line>"},
         // Sections in report order, each racer with his run: DNS, DNF, then the gate of the DSQ.
         {"SD7", 1, 3, "DNS1"}, {"SD7", 1, 5, "18"}, {"SD7", 2, 3, "DNF1"},
         {"SD7", 3, 3, "DSQ2"}, {"SD7", 3, 4, "12"}, {"SD7", 3, 15, "47.00"}, {"SD7", 3, 16, ""},
@@ -58,7 +59,8 @@ TEST_F(OfficialResultsTest, SkiDataFieldsAtTheirPlaces)
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(SkiField(c.code, c.line, c.field), c.expected) << c.code << " line " << c.line << " field " << c.field;
+        EXPECT_EQ(SkiField(c.code, c.line, c.field), c.expected)
+            << c.code << " line " << c.line << " field " << c.field;
 }
 
 TEST_F(OfficialResultsTest, RefusedWithoutAFittingCalculation)
