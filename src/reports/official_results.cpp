@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "app/messages.h"
-#include "reports/results_commands.h"
 #include "app/text_ids.h"
 #include "calc/calculation_marker.h"
 #include "racefile/run_count.h"
+#include "reports/results_commands.h"
 #include "reports/results_report.h"
 #include "reports/results_text_ids.h"
 #include "times/time_format.h"
@@ -16,6 +16,8 @@
 namespace skitally {
 namespace {
 
+// The results must be of the kind the race was last calculated as; a
+// series race keeps no number of runs with its points, so either is taken.
 bool CalculatedAs(AppContext& ctx, Operator& op, const CalculationMarker& marker, int runs)
 {
     if (marker.kind == CalculationMarker::Kind::None) {

@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "app/messages.h"
-#include "reports/results_commands.h"
 #include "app/text_ids.h"
 #include "racefile/race_kinds.h"
 #include "racefile/run_count.h"
+#include "reports/results_commands.h"
 #include "reports/results_report.h"
 #include "reports/results_text_ids.h"
 #include "times/time_format.h"
