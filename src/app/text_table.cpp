@@ -24,6 +24,7 @@ TextTable::TextTable()
     add(kPenaltyTextEntries, kPenaltyTextEntryCount);
     add(kSeriesTextEntries, kSeriesTextEntryCount);
     add(kOutputsTextEntries, kOutputsTextEntryCount);
+    add(kResultsTextEntries, kResultsTextEntryCount);
 }
 
 std::string TextTable::ResourceText(int id) const

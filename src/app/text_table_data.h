@@ -31,5 +31,7 @@ extern const TextEntry kSeriesTextEntries[];  // series points (5600-5699)
 extern const std::size_t kSeriesTextEntryCount;
 extern const TextEntry kOutputsTextEntries[];  // output files (5900-5999)
 extern const std::size_t kOutputsTextEntryCount;
+extern const TextEntry kResultsTextEntries[];  // results reports (5700-5799)
+extern const std::size_t kResultsTextEntryCount;
 
 }  // namespace skitally

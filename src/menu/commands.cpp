@@ -16,6 +16,7 @@
 #include "racefile/weather_entry.h"
 #include "reports/report_commands.h"
 #include "reports/reprint.h"
+#include "reports/results_commands.h"
 #include "reports/special_competitors.h"
 #include "times/csv_load.h"
 #include "times/kronex_load.h"
@@ -173,9 +174,9 @@ std::vector<Command> BuildCommands()
         Entry("startlist-training", 8622, "Reports").Needs("HR").Help("the training start list").Runs(TrainingStartListCommand),
         Entry("startlist-race", 8623, "Reports").Needs("HR").Help("the race start list").Runs(Run1StartListCommand),
         Entry("startlist", 8620, "Reports").Needs("HR").CliOnly().Help("startlist RACE --run 1|2 [--training] [--compressed]").Runs(StartListCommand),
-        Entry("results-unofficial", 8624, "Reports").Needs("HR").StartLists(1).Help("unofficial results, no race points").Later(),
-        Entry("results-official", 8625, "Reports").Needs("HR").StartLists(1).Help("the official results").Later(),
-        Entry("training-times", 8626, "Reports").Needs("HR").StartLists(1).Help("the training times report").Later(),
+        Entry("results-unofficial", 8624, "Reports").Needs("HR").StartLists(1).Help("unofficial results, no race points").Runs(UnofficialResultsCommand),
+        Entry("results-official", 8625, "Reports").Needs("HR").StartLists(1).Help("the official results").Runs(OfficialResultsCommand),
+        Entry("training-times", 8626, "Reports").Needs("HR").StartLists(1).Help("the training times report").Runs(TrainingTimesCommand),
         Entry("qualification-results", 8627, "Reports").Needs("HR").StartLists(1).Only(R::SkiCross).Help("ski-cross qualification results").Later(),
         Entry("competitors", 8628, "Reports").Needs("HR").Help("competitors RACE [--by name|points]").Runs(CompetitorsCommand),
         Entry("smf", kStartMinusFinish, "Reports").Needs("HR").Help("the start-minus-finish ranking").Runs(StartMinusFinishCommand),

@@ -195,6 +195,17 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
         });
         test::WriteFile(race + ".RN1", "an earlier start list");
     };
+    const auto calculable = [&] {
+        placed(true);
+        UpdateRacers([](int n, RacerRecord& racer) {
+            racer.card = std::to_string(100000 + n);
+            racer.time2 = 41.0f + static_cast<float>(n % 4) * 0.5f;
+        });
+        test::WriteFile(race + ".RN2", "a run-2 start list");
+        test::WriteFile(race + ".UFC", "results of an earlier calculation");
+        Cli({"jury", race, "codex=NAT1234"}, {});
+        Cli({"weather", race, "weather=SUNNY"}, {});
+    };
     const std::vector<ManyRecordChange> rows = {
         {"insert moves the later starters", [&] { placed(false); }, {"insert-late", race},
          {"Continue", "19", "20", "0", "2", "none"}, {"BANFF"}, {"BANFF.RCR", "BANFF.RN1"}, "BANFF.TMP"},
@@ -232,19 +243,14 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
              test::WriteFile(race + ".RN2", "a run-2 start list");
          },
          {"race-options", race}, {"Y", "NAT"}, {"BANFF"}, {"BANFF.RCR", "BANFF.FAC", "BANFF.SKT", "BANFF.RN2"}, ""},
-        {"calculation",
+        {"calculation", calculable, {"calc-2run", race}, {"1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT", "BANFF.UFC"}, ""},
+        {"official results with the Ski Data files",
          [&] {
-             placed(true);
-             UpdateRacers([](int n, RacerRecord& racer) {
-                 racer.card = std::to_string(100000 + n);
-                 racer.time2 = 41.0f + static_cast<float>(n % 4) * 0.5f;
-             });
-             test::WriteFile(race + ".RN2", "a run-2 start list");
-             test::WriteFile(race + ".UFC", "results of an earlier calculation");
-             Cli({"jury", race, "codex=NAT1234"}, {});
-             Cli({"weather", race, "weather=SUNNY"}, {});
+             calculable();
+             Cli({"calc-2run", race}, {"1"});
          },
-         {"calc-2run", race}, {"1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT", "BANFF.UFC"}, ""},
+         {"results-official", race}, {}, {"BANFF"},
+         {"BANFF.OFC", "BANFF.SD2", "BANFF.SD3", "BANFF.SD6", "BANFF.SD7"}, ""},
     };
     const test::FolderSnapshot start = test::SnapshotFolder(races);
     for (const ManyRecordChange& row : rows) {
