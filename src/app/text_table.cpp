@@ -7,7 +7,7 @@ namespace skitally {
 TextTable::TextTable()
 {
     texts_.reserve((kTextEntryCount + kMenuTextEntryCount + kTimeEntryTextEntryCount + kTimeFileTextEntryCount +
-                    kParaTextEntryCount + kCalcTextEntryCount + kPenaltyTextEntryCount + kSeriesTextEntryCount) *
+                    kParaTextEntryCount + kCalcTextEntryCount + kPenaltyTextEntryCount + kSeriesTextEntryCount + kXmlTextEntryCount) *
                    2);
     auto add = [this](const TextEntry* entries, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
@@ -23,6 +23,7 @@ TextTable::TextTable()
     add(kCalcTextEntries, kCalcTextEntryCount);
     add(kPenaltyTextEntries, kPenaltyTextEntryCount);
     add(kSeriesTextEntries, kSeriesTextEntryCount);
+    add(kXmlTextEntries, kXmlTextEntryCount);
 }
 
 std::string TextTable::ResourceText(int id) const

@@ -29,5 +29,7 @@ extern const TextEntry kPenaltyTextEntries[];  // the race penalty (5500-5599)
 extern const std::size_t kPenaltyTextEntryCount;
 extern const TextEntry kSeriesTextEntries[];  // series points (5600-5699)
 extern const std::size_t kSeriesTextEntryCount;
+extern const TextEntry kXmlTextEntries[];  // the result upload file (5800-5899)
+extern const std::size_t kXmlTextEntryCount;
 
 }  // namespace skitally

@@ -6,6 +6,7 @@
 #include "entries/racer_commands.h"
 #include "menu/command_guards.h"
 #include "menu/home_commands.h"
+#include "output/xml_output.h"
 #include "racefile/course_entry.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_entry.h"
@@ -185,7 +186,7 @@ std::vector<Command> BuildCommands()
         // Outputs
         Entry("output-kronex", 8634, "Outputs").Needs("H").StartLists(1).Help("files for Kronex and race backups").Later(),
         Entry("output-csv", 8635, "Outputs").Needs("HR").Help("race files as CSV").Later(),
-        Entry("output-points", kXmlForFis, "Outputs").Needs("HJFWRT").Help("the FIS XML file or the national points upload").Later(),
+        Entry("output-points", kXmlForFis, "Outputs").Needs("HJFWRT").Help("output-points RACE [FILE]: the FIS XML file or the national points upload").Runs(XmlOutputCommand),
         Entry("output-web", 8638, "Outputs").Needs("HJFWRT").Help("results for web sites").Later(),
         Entry("output-ladder", 8639, "Outputs").Needs("H").Only(R::SkiCross).Help("the ski-cross ladder for Kronex").Later(),
     };
