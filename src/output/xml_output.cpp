@@ -15,6 +15,7 @@
 #include "racefile/jury_file.h"
 #include "racefile/racer_file.h"
 #include "racefile/weather_file.h"
+#include "reports/start_list_blocks.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
 
@@ -198,7 +199,7 @@ bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::stri
     if (!ReadRaceRecords(ctx, op, data))
         return false;
     const bool fis = Trim(data.header.values.raceLevel) == "FIS";
-    data.tdCandidate = ToUpper(Trim(ctx.settings->Get("OptJry", "OptTD"))) == "YES";
+    data.tdCandidate = TdCandidateOption(ctx);  // as the results print the jury
     data.paraEvent = ctx.race.flags.paraFactors;
     data.version = ctx.versionText.empty() ? AppContext::VersionText() : ctx.versionText;
     if (data.paraEvent && !fis && !ReadAuditTimes(ctx, op, data))

@@ -265,7 +265,9 @@ private:
         Tag(indent + 1, "Gender", Field(racer, 2));
         Tag(indent + 1, "Nation", Field(racer, 19));
         Tag(indent + 1, "Yearofbirth", Field(racer, 10));
-        if (fis_)
+        // Many racers of a FIS race hold no national code: the element is
+        // left out for them rather than stopping the whole file.
+        if (fis_ && !Trim(Field(racer, 17)).empty())
             Tag(indent + 1, "NAT_code", Field(racer, 17));
         Tag(indent, "/Competitor", "TAG");
     }
