@@ -29,6 +29,8 @@ const TextEntry kXmlTextEntries[] = {
     {5818, "What was the last phase of competition before results created?",
      "Quelle était la dernière phase de la compétition avant les résultats ?"},
     {5819, "Bib XnnnX", "Dossard XnnnX"},
+    {5820, "CHANGES MADE MAY AFFECT RESULTS -- PLEASE RE-CALCULATE RACE",
+     "DES CHANGEMENTS PEUVENT MODIFIER LES RÉSULTATS -- VEUILLEZ RECALCULER LA COURSE"},
 };
 const std::size_t kXmlTextEntryCount = std::size(kXmlTextEntries);
 

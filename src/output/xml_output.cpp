@@ -195,6 +195,12 @@ std::string DestinationPath(const AppContext& ctx, const std::vector<std::string
 
 bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
+    // The calculation marker falls back to "0" whenever a change drops the
+    // calculation report: the Ski Data files may then be stale.
+    if (Trim(ctx.race.flags.calculation) == "0") {
+        ShowMessage(ctx, op, ctx.Text(xml_text::kRecalculate));
+        return false;
+    }
     XmlRaceData data;
     if (!ReadRaceRecords(ctx, op, data))
         return false;

@@ -23,5 +23,6 @@ constexpr int kQualificationFormat = 5816;
 constexpr int kSubType = 5817;  // XtttX: the format
 constexpr int kLastPhase = 5818;
 constexpr int kBibNumber = 5819;  // XnnnX: bib
+constexpr int kRecalculate = 5820;
 
 }  // namespace skitally::xml_text

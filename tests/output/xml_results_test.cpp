@@ -113,6 +113,7 @@ protected:
         ctx.race.open = true;
         ctx.race.racePath = dir.path() + "/";
         ctx.race.raceName = "CUP";
+        ctx.race.flags.calculation = "2;25.40;27.15";
         HeaderFile header;
         header.titles = {"ALPINE QUEBEC & CO", "SPRING CUP", "", "", ""};
         header.values = {shape.date, shape.discipline, "F", shape.level, "", "0", "00"};
@@ -326,8 +327,8 @@ TEST_F(XmlResultsTest, RefusalsWriteNoFile)
 {
     const struct {
         const char* name;
-        std::string sd6;  // "-": no file
-        std::string sd7;
+        std::string sd6;  // "": the race changed since its calculation
+        std::string sd7;  // "-": no file
         std::vector<std::string> answers;
         std::string shown;
     } cases[] = {
@@ -335,12 +336,15 @@ TEST_F(XmlResultsTest, RefusalsWriteNoFile)
          "<Tdnumber> - XML INFORMATION IS MISSING"},
         {"damaged SD6", kFis.sd6 + "CAN0123;D;F;;2;4;;107003;ROY\r\n", kFis.sd7, {}, "line 2: 9 fields, 20 expected"},
         {"no SD7", kFis.sd6, "-", {}, "Please PRINT the OFFICIAL Results FIRST"},
+        {"changed since the calculation", "", kFis.sd7, {}, "PLEASE RE-CALCULATE RACE"},
     };
     for (const auto& c : cases) {
         RaceShape shape = kFis;
         shape.sd6 = c.sd6;
         shape.sd7 = c.sd7;
         WriteRace(shape);
+        if (c.sd6.empty())
+            ctx.race.flags.calculation = "0";  // as a change since the calculation leaves it
         if (c.sd7 == "-")
             std::filesystem::remove(File("SD7"));
         std::filesystem::remove(Out());
