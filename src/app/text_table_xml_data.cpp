@@ -21,8 +21,7 @@ const TextEntry kXmlTextEntries[] = {
     {5811, "Racer Could not be found in RCR File", "Coureur introuvable dans le fichier RCR"},
     {5812, "End of XML FILE OUTPUT", "Fin de la SORTIE DU FICHIER XML"},
     {5813, "Please PRINT the OFFICIAL Results FIRST", "Veuillez d'abord IMPRIMER les résultats OFFICIELS"},
-    {5814, "The results file XnnnX cannot be used: XdddX",
-     "Le fichier de résultats XnnnX est inutilisable : XdddX"},
+    {5814, "The results file XnnnX cannot be used: XdddX", "Le fichier de résultats XnnnX est inutilisable : XdddX"},
     {5815, "The XML file XnnnX could not be written: XdddX", "Le fichier XML XnnnX n'a pas pu être écrit : XdddX"},
     {5816, "What was the Qualification Format?", "Quel était le format de qualification ?"},
     {5817, "What was the Sub Type for XtttX Format?", "Quel était le sous-type du format XtttX ?"},
@@ -34,4 +33,4 @@ const TextEntry kXmlTextEntries[] = {
 };
 const std::size_t kXmlTextEntryCount = std::size(kXmlTextEntries);
 
-}  // namespace skitally
+} // namespace skitally

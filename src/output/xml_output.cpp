@@ -38,8 +38,9 @@ bool ReadSkiDataFile(AppContext& ctx, Operator& op, const std::string& code, Rea
         return false;
     }
     if (Status done = read(bytes, into); !done) {
-        ShowMessage(ctx, op, FillPlaceholder(FillPlaceholder(ctx.Text(xml_text::kSkiDataUnusable), "XnnnX", path),
-                                             "XdddX", done.error()));
+        ShowMessage(ctx, op,
+                    FillPlaceholder(FillPlaceholder(ctx.Text(xml_text::kSkiDataUnusable), "XnnnX", path), "XdddX",
+                                    done.error()));
         return false;
     }
     return true;
@@ -111,8 +112,8 @@ bool AskSkiCrossFormats(AppContext& ctx, Operator& op, XmlAnswers& answers)
 {
     const std::vector<std::string> formats = {"Qualification", "Seeding", "Qualification Heat", "Three Heat",
                                               "Round Robin"};
-    const std::optional<int> format = op.Choose({ctx.Text(text::kQueryTitle),
-                                                 ctx.Text(xml_text::kQualificationFormat), formats});
+    const std::optional<int> format =
+        op.Choose({ctx.Text(text::kQueryTitle), ctx.Text(xml_text::kQualificationFormat), formats});
     if (!format || *format < 0 || *format >= static_cast<int>(formats.size()))
         return false;
     const std::vector<std::string> written = {"qualification", "seeding", "qualification-heat", "three-heat",
@@ -120,9 +121,9 @@ bool AskSkiCrossFormats(AppContext& ctx, Operator& op, XmlAnswers& answers)
     answers.sxFormat = written[static_cast<std::size_t>(*format)];
     const std::string subPrompt =
         FillPlaceholder(ctx.Text(xml_text::kSubType), "XtttX", formats[static_cast<std::size_t>(*format)]);
-    const std::optional<std::string> subType =
-        Pick(ctx, op, subPrompt, {"Single Run", "Two Run", "Two Run Cutoff", "Jam Session", "Single Panel", "Double Panel"},
-             {"single-run", "two-run", "two-run-cutoff", "jam-session", "single-panel", "double-panel"});
+    const std::optional<std::string> subType = Pick(
+        ctx, op, subPrompt, {"Single Run", "Two Run", "Two Run Cutoff", "Jam Session", "Single Panel", "Double Panel"},
+        {"single-run", "two-run", "two-run-cutoff", "jam-session", "single-panel", "double-panel"});
     const std::optional<std::string> phase =
         subType ? Pick(ctx, op, ctx.Text(xml_text::kLastPhase),
                        {"Final", "Small Final", "Semi Final", "Quarter Final", "Eight Final", "Sixteen Final",
@@ -154,7 +155,8 @@ bool AskQuestions(AppContext& ctx, Operator& op, const XmlRaceData& data, bool f
         answers.hostClub = *club;
     } else {
         const std::vector<std::string> categories = {"EC", "WC", "NC", "FIS", "CHI", "TRA"};
-        std::optional<std::string> category = Pick(ctx, op, ctx.Text(xml_text::kClassification), categories, categories);
+        std::optional<std::string> category =
+            Pick(ctx, op, ctx.Text(xml_text::kClassification), categories, categories);
         if (!category)
             return false;
         answers.category = *category;
@@ -169,8 +171,7 @@ bool AskQuestions(AppContext& ctx, Operator& op, const XmlRaceData& data, bool f
     answers.natList = *natList;
     if (fis) {
         std::optional<std::string> td = Ask(ctx, op, xml_text::kTdNumber);
-        std::optional<std::string> assistant =
-            td && data.tdCandidate ? Ask(ctx, op, xml_text::kAssistantTdNumber) : td;
+        std::optional<std::string> assistant = td && data.tdCandidate ? Ask(ctx, op, xml_text::kAssistantTdNumber) : td;
         if (!assistant)
             return false;
         answers.tdNumber = *td;
@@ -191,7 +192,7 @@ std::string DestinationPath(const AppContext& ctx, const std::vector<std::string
     return WithTrailingSeparator(folder) + ctx.race.raceName + ".xml";
 }
 
-}  // namespace
+} // namespace
 
 bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
@@ -205,7 +206,7 @@ bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::stri
     if (!ReadRaceRecords(ctx, op, data))
         return false;
     const bool fis = Trim(data.header.values.raceLevel) == "FIS";
-    data.tdCandidate = TdCandidateOption(ctx);  // as the results print the jury
+    data.tdCandidate = TdCandidateOption(ctx); // as the results print the jury
     data.paraEvent = ctx.race.flags.paraFactors;
     data.version = ctx.versionText.empty() ? AppContext::VersionText() : ctx.versionText;
     if (data.paraEvent && !fis && !ReadAuditTimes(ctx, op, data))
@@ -216,8 +217,9 @@ bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::stri
         return false;
     const XmlBuilt built = BuildXmlResults(data, answers, fis);
     for (const std::string& bib : built.bibsNotInRace)
-        ShowMessage(ctx, op, FillPlaceholder(ctx.Text(xml_text::kBibNumber), "XnnnX", bib) + "\n" +
-                                 ctx.Text(xml_text::kRacerNotInRace));
+        ShowMessage(ctx, op,
+                    FillPlaceholder(ctx.Text(xml_text::kBibNumber), "XnnnX", bib) + "\n" +
+                        ctx.Text(xml_text::kRacerNotInRace));
     if (!built.missing.empty()) {
         ShowMessage(ctx, op, "<" + built.missing + "> - " + ctx.Text(xml_text::kInformationMissing));
         return false;
@@ -231,4 +233,4 @@ bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::stri
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -15,4 +15,4 @@ class Operator;
 // name and ".xml". Refuses while the Ski Data files are missing or damaged.
 bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 
-}  // namespace skitally
+} // namespace skitally

@@ -37,7 +37,7 @@ std::string WithoutUnit(const std::string& value)
 }
 
 class XmlBuilder {
-public:
+  public:
     XmlBuilder(const XmlRaceData& data, const XmlAnswers& answers, bool fis)
         : d_(data), a_(answers), fis_(fis), sector_(XmlSector(data.header.values.discipline, fis)),
           twoRuns_(data.race.runs == "2")
@@ -61,7 +61,7 @@ public:
         return {xml_.missing.empty() ? xml_.text : std::string(), xml_.missing, notInRace_};
     }
 
-private:
+  private:
     // Every value is escaped here, so no element can break the document.
     void Tag(int indent, const std::string& name, const std::string& value)
     {
@@ -128,13 +128,13 @@ private:
             JurySlot slot;
         };
         static constexpr std::array<Function, 8> kFunctions = {{{"ChiefRace", kChiefOfRace},
-                                                                 {"Referee", kReferee},
-                                                                 {"Assistantreferee", kAssistantReferee},
-                                                                 {"ChiefCourse", kChiefOfCourse},
-                                                                 {"Startreferee", kStartReferee},
-                                                                 {"Finishreferee", kFinishReferee},
-                                                                 {"Raceadmin", kRaceAdministrator},
-                                                                 {"ChiefTiming", kChiefOfTiming}}};
+                                                                {"Referee", kReferee},
+                                                                {"Assistantreferee", kAssistantReferee},
+                                                                {"ChiefCourse", kChiefOfCourse},
+                                                                {"Startreferee", kStartReferee},
+                                                                {"Finishreferee", kFinishReferee},
+                                                                {"Raceadmin", kRaceAdministrator},
+                                                                {"ChiefTiming", kChiefOfTiming}}};
         for (const Function& function : kFunctions) {
             // The assistant referee is written where the jury screen asks
             // for one (D, SG, SC, AC): elsewhere the slot is always blank
@@ -214,8 +214,9 @@ private:
                          [](const SkiDataStart& a, const SkiDataStart& b) { return a.position < b.position; });
         Tag(3, "Startorder", "TAG");
         for (const SkiDataStart& start : starts)
-            WriteXmlRawLine(xml_, 4, "<Start order=" + Quoted(std::to_string(start.position)) + ">" +
-                                         EscapeXmlText(start.bib) + "</Start>");
+            WriteXmlRawLine(xml_, 4,
+                            "<Start order=" + Quoted(std::to_string(start.position)) + ">" + EscapeXmlText(start.bib) +
+                                "</Start>");
         Tag(3, "/Startorder", "TAG");
     }
 
@@ -249,8 +250,9 @@ private:
             Tag(3, "Fvalue", d_.race.fValue);
         }
         if (sector_ == "FS") {
-            WriteXmlRawLine(xml_, 3, "<Qualificationformat Format=" + Quoted(a_.sxFormat) +
-                                         " Type=" + Quoted(a_.sxSubType) + "></Qualificationformat>");
+            WriteXmlRawLine(xml_, 3,
+                            "<Qualificationformat Format=" + Quoted(a_.sxFormat) + " Type=" + Quoted(a_.sxSubType) +
+                                "></Qualificationformat>");
             WriteXmlRawLine(xml_, 3, "<Finalformat Perheat=\"4\" Phase=" + Quoted(a_.sxPhase) + "></Finalformat>");
         }
         Tag(2, "/" + info, "TAG");
@@ -374,7 +376,7 @@ private:
     std::vector<std::string> notInRace_;
 };
 
-}  // namespace
+} // namespace
 
 std::string XmlSector(const std::string& discipline, bool fis)
 {
@@ -417,4 +419,4 @@ XmlBuilt BuildXmlResults(const XmlRaceData& data, const XmlAnswers& answers, boo
     return XmlBuilder(data, answers, fis).Build();
 }
 
-}  // namespace skitally
+} // namespace skitally

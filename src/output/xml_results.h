@@ -16,13 +16,13 @@ namespace skitally {
 
 // What the operator answers before the build.
 struct XmlAnswers {
-    std::string hostNation;        // FIS nation code
-    std::string hostClub;          // national variant
-    std::string category;          // FIS variant: "EC", "WC", "NC", "FIS", "CHI", "TRA"
-    std::string timer;             // timer and model
-    std::string fisList, natList;  // points list numbers (FIS list: FIS variant)
+    std::string hostNation;                   // FIS nation code
+    std::string hostClub;                     // national variant
+    std::string category;                     // FIS variant: "EC", "WC", "NC", "FIS", "CHI", "TRA"
+    std::string timer;                        // timer and model
+    std::string fisList, natList;             // points list numbers (FIS list: FIS variant)
     std::string tdNumber, assistantTdNumber;  // FIS variant
-    std::string sxFormat, sxSubType, sxPhase;  // FIS ski cross, as written
+    std::string sxFormat, sxSubType, sxPhase; // FIS ski cross, as written
 };
 
 // A para racer's times before the factor, by bib (national variant).
@@ -35,20 +35,20 @@ struct XmlRaceData {
     JuryData jury;
     CourseData course;
     WeatherData weather;
-    SkiDataRace race;                          // SD2
-    std::vector<SkiDataRacer> classified;      // SD6
-    std::vector<SkiDataRacer> notClassified;   // SD7
-    std::vector<SkiDataStart> starts;          // SD3
-    bool tdCandidate = false;                  // the jury option "OptTD"
+    SkiDataRace race;                        // SD2
+    std::vector<SkiDataRacer> classified;    // SD6
+    std::vector<SkiDataRacer> notClassified; // SD7
+    std::vector<SkiDataStart> starts;        // SD3
+    bool tdCandidate = false;                // the jury option "OptTD"
     bool paraEvent = false;
-    std::map<std::string, AuditTimes> audit;   // para events: bib -> times
+    std::map<std::string, AuditTimes> audit; // para events: bib -> times
     std::string version;
 };
 
 struct XmlBuilt {
-    std::string text;                    // complete only when `missing` is empty
-    std::string missing;                 // the element that had no value
-    std::vector<std::string> bibsNotInRace;  // para audit times not found
+    std::string text;                       // complete only when `missing` is empty
+    std::string missing;                    // the element that had no value
+    std::vector<std::string> bibsNotInRace; // para audit times not found
 };
 
 // The maker named in "Dataprocessingby" and "Softwarecompany".
@@ -68,4 +68,4 @@ struct OfficialName {
 };
 OfficialName SplitOfficialName(const std::string& entry);
 
-}  // namespace skitally
+} // namespace skitally

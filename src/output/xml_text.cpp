@@ -18,10 +18,17 @@ std::string EscapeXmlText(std::string_view text)
             escaped += entity ? "&" : "&amp;";
             break;
         }
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += text[i];
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += text[i];
         }
     }
     return escaped;
@@ -76,4 +83,4 @@ bool WriteXmlTagLine(XmlLines& xml, int indent, std::string_view name, std::stri
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

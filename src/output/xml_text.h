@@ -22,7 +22,7 @@ std::string FilterNameText(std::string_view text);
 struct XmlLines {
     std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
     int lineCount = 0;
-    std::string missing;  // the first element found without a value
+    std::string missing; // the first element found without a value
 };
 
 // Value "TAG": an opening (or "/NAME" closing) tag alone. Any other value:
@@ -34,4 +34,4 @@ bool WriteXmlTagLine(XmlLines& xml, int indent, std::string_view name, std::stri
 // unless the build already stopped.
 void WriteXmlRawLine(XmlLines& xml, int indent, std::string_view line);
 
-}  // namespace skitally
+} // namespace skitally

@@ -17,12 +17,12 @@ constexpr int kInformationMissing = 5810;
 constexpr int kRacerNotInRace = 5811;
 constexpr int kXmlDone = 5812;
 constexpr int kPrintOfficialFirst = 5813;
-constexpr int kSkiDataUnusable = 5814;  // XnnnX: file, XdddX: why
-constexpr int kXmlNotWritten = 5815;    // XnnnX: file, XdddX: reason
+constexpr int kSkiDataUnusable = 5814; // XnnnX: file, XdddX: why
+constexpr int kXmlNotWritten = 5815;   // XnnnX: file, XdddX: reason
 constexpr int kQualificationFormat = 5816;
-constexpr int kSubType = 5817;  // XtttX: the format
+constexpr int kSubType = 5817; // XtttX: the format
 constexpr int kLastPhase = 5818;
-constexpr int kBibNumber = 5819;  // XnnnX: bib
+constexpr int kBibNumber = 5819; // XnnnX: bib
 constexpr int kRecalculate = 5820;
 
-}  // namespace skitally::xml_text
+} // namespace skitally::xml_text

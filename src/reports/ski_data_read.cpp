@@ -67,7 +67,7 @@ bool IsRacerStatus(const std::string& status)
     return std::find(kStatuses.begin(), kStatuses.end(), status) != kStatuses.end();
 }
 
-}  // namespace
+} // namespace
 
 Status ReadSkiDataRacers(std::string_view bytes, std::vector<SkiDataRacer>& racers)
 {
@@ -95,9 +95,9 @@ Status ReadSkiDataRace(std::string_view bytes, SkiDataRace& race)
 {
     SkiDataRace read;
     const std::map<std::string, std::string SkiDataRace::*> keys = {
-        {"CODEX", &SkiDataRace::codex},           {"DISCIPLINE", &SkiDataRace::discipline},
-        {"GENDER", &SkiDataRace::gender},         {"RUNS", &SkiDataRace::runs},
-        {"APPLIED", &SkiDataRace::applied},       {"CALCULATED", &SkiDataRace::calculated},
+        {"CODEX", &SkiDataRace::codex},     {"DISCIPLINE", &SkiDataRace::discipline},
+        {"GENDER", &SkiDataRace::gender},   {"RUNS", &SkiDataRace::runs},
+        {"APPLIED", &SkiDataRace::applied}, {"CALCULATED", &SkiDataRace::calculated},
         {"FVALUE", &SkiDataRace::fValue}};
     std::map<std::string, int> seen;
     int number = 0;
@@ -116,7 +116,8 @@ Status ReadSkiDataRace(std::string_view bytes, SkiDataRace& race)
     }
     for (const auto& [key, member] : keys)
         if (!seen.count(key))
-            return Status::Fail(Failure::UnknownLayout, "after line " + std::to_string(number) + ": " + key + " missing");
+            return Status::Fail(Failure::UnknownLayout,
+                                "after line " + std::to_string(number) + ": " + key + " missing");
     if (read.runs != "1" && read.runs != "2")
         return LineFault(seen["RUNS"], "RUNS must be 1 or 2");
     race = std::move(read);
@@ -142,4 +143,4 @@ Status ReadSkiDataStarts(std::string_view bytes, std::vector<SkiDataStart>& star
     return Status::Ok();
 }
 
-}  // namespace skitally
+} // namespace skitally

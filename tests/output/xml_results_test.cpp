@@ -92,21 +92,31 @@ struct RaceShape {
 
 // Two-run national giant slalom: two classified racers, one out in each run.
 const RaceShape kNational = {
-    "NAT", "G", "05-01-2026/MONT TREMBLANT", "NAT1234", "2",
+    "NAT",
+    "G",
+    "05-01-2026/MONT TREMBLANT",
+    "NAT1234",
+    "2",
     "NAT1234;G;F;;1;7;U16;106001;C\xD4T\xC9;Anna;2010;MSA;;63.45;0.00;31.20;32.25;A123;QC;CAN\r\n"
     "NAT1234;G;F;;2;9;U16;106002;ST. PIERRE;Eve;2011;MSA;;64.10;12.34;31.80;32.30;A124;QC;CAN\r\n",
     "NAT1234;G;F;DSQ2;12;11;U16;106003;ROY;Lea;2010;MSA;;0.00;0.00;32.00;;A125;QC;CAN\r\n"
     "NAT1234;G;F;DNF1;;13;U16;106004;GAGNON;Zoe;2011;MSA;;0.00;0.00;0.00;;A126;QC;CAN\r\n",
-    "1;1;7\r\n1;2;9\r\n1;3;11\r\n1;4;13\r\n2;2;9\r\n2;1;11\r\n2;3;7\r\n", ""};
+    "1;1;7\r\n1;2;9\r\n1;3;11\r\n1;4;13\r\n2;2;9\r\n2;1;11\r\n2;3;7\r\n",
+    ""};
 
 // One-run FIS downhill: one classified racer, one who did not start.
-const RaceShape kFis = {
-    "FIS", "D", "15-11-2025/LAKE LOUISE", "CAN0123.TD7", "1",
-    "CAN0123;D;F;;1;3;;107001;HALL;Kim;2001;;;95.02;0.00;95.02;;A777;;CAN\r\n",
-    "CAN0123;D;F;DNS1;;5;;107002;LEE\x96KIM;Jo;2002;;;0.00;0.00;;;;;USA\r\n", "", "ERIC BOIS - CAN"};
+const RaceShape kFis = {"FIS",
+                        "D",
+                        "15-11-2025/LAKE LOUISE",
+                        "CAN0123.TD7",
+                        "1",
+                        "CAN0123;D;F;;1;3;;107001;HALL;Kim;2001;;;95.02;0.00;95.02;;A777;;CAN\r\n",
+                        "CAN0123;D;F;DNS1;;5;;107002;LEE\x96KIM;Jo;2002;;;0.00;0.00;;;;;USA\r\n",
+                        "",
+                        "ERIC BOIS - CAN"};
 
 class XmlResultsTest : public ::testing::Test {
-protected:
+  protected:
     void WriteRace(const RaceShape& shape)
     {
         ctx.versionText = "1.2.3";
@@ -119,11 +129,18 @@ protected:
         header.values = {shape.date, shape.discipline, "F", shape.level, "", "0", "00"};
         ASSERT_TRUE(WriteHeaderFile(File("HDR"), header));
         JuryData jury;
-        jury.jury = {"MARIE LEBLANC - CAN", "",           "ANDRE ROY - CAN", "PAUL SMITH - USA",
-                     shape.assistantReferee, "LUC GAGNON - CAN", "ANNE CLOUTIER - CAN", "JEAN TREMBLAY - CAN",
+        jury.jury = {"MARIE LEBLANC - CAN",  "",
+                     "ANDRE ROY - CAN",      "PAUL SMITH - USA",
+                     shape.assistantReferee, "LUC GAGNON - CAN",
+                     "ANNE CLOUTIER - CAN",  "JEAN TREMBLAY - CAN",
                      "SUZANNE BERUBE - CAN", "ROBERT PARE - CAN"};
-        jury.technical = {{{"FLYING MILE", ""}, {"875m", ""}, {"695m", ""}, {"180m", ""}, {"540m", ""},
-                           {"12345/11/21", ""}, {shape.codex, ""}}};
+        jury.technical = {{{"FLYING MILE", ""},
+                           {"875m", ""},
+                           {"695m", ""},
+                           {"180m", ""},
+                           {"540m", ""},
+                           {"12345/11/21", ""},
+                           {shape.codex, ""}}};
         ASSERT_TRUE(WriteJuryFile(File("JRY"), jury));
         CourseData course;
         course.runs[0] = {"PIERRE DION - CAN", {"ALAIN BRUNO - CAN", "", "", "", "", ""}, "58", "56", "9:30"};
@@ -135,9 +152,8 @@ protected:
         weather.tempTop = "-5";
         weather.tempBottom = "-2";
         ASSERT_TRUE(WriteWeatherFile(File("WTH"), weather));
-        WriteFile(File("SD2"), "CODEX=" + shape.codex + "\r\nDISCIPLINE=" + shape.discipline +
-                                   "\r\nGENDER=F\r\nRUNS=" + shape.runs +
-                                   "\r\nAPPLIED=25.40\r\nCALCULATED=27.15\r\nFVALUE=1010\r\n");
+        WriteFile(File("SD2"), "CODEX=" + shape.codex + "\r\nDISCIPLINE=" + shape.discipline + "\r\nGENDER=F\r\nRUNS=" +
+                                   shape.runs + "\r\nAPPLIED=25.40\r\nCALCULATED=27.15\r\nFVALUE=1010\r\n");
         WriteFile(File("SD6"), shape.sd6);
         WriteFile(File("SD7"), shape.sd7);
         if (!shape.sd3.empty())
@@ -171,7 +187,8 @@ TEST_F(XmlResultsTest, NationalVariantInWritingOrder)
     for (const Element& element : elements)
         paths.push_back(element.path);
     const std::string jury = "    Jury\n      Jurylastname Juryfirstname Jurynation NAT_num\n";
-    const std::string competitor = "        Competitor\n          Natcode Lastname Firstname Gender Nation Yearofbirth\n";
+    const std::string competitor =
+        "        Competitor\n          Natcode Lastname Firstname Gender Nation Yearofbirth\n";
     EXPECT_EQ(paths, OutlinePaths(R"(
 Fisresults
   Raceheader
@@ -180,7 +197,8 @@ Fisresults
     Organizer Eventname Place TD
       Tdlastname Tdfirstname Tdnation NAT_num
   AL_race
-)" + jury + jury + jury + jury + jury + jury + jury + R"(
+)" + jury + jury + jury + jury + jury +
+                                  jury + jury + R"(
     Course
       Homologation Starttime Gates Turninggates Startelev Finishelev Length Coursesetter
         Lastname Firstname Nation NAT_num
@@ -281,7 +299,8 @@ Fisresults
     Eventname Place TD
       Tdnumber Tdlastname Tdfirstname Tdnation
   AL_race
-)" + jury + jury + jury + jury + jury + jury + R"(
+)" + jury + jury + jury + jury + jury +
+                                  jury + R"(
     Course
       Homologation Starttime Length Gates Startelev Finishelev Coursesetter
         Lastname Firstname Nation
@@ -327,12 +346,15 @@ TEST_F(XmlResultsTest, RefusalsWriteNoFile)
 {
     const struct {
         const char* name;
-        std::string sd6;  // "": the race changed since its calculation
-        std::string sd7;  // "-": no file
+        std::string sd6; // "": the race changed since its calculation
+        std::string sd7; // "-": no file
         std::vector<std::string> answers;
         std::string shown;
     } cases[] = {
-        {"no TD number", kFis.sd6, kFis.sd7, {"CAN", "EC", "ALGE", "310", "5", ""},
+        {"no TD number",
+         kFis.sd6,
+         kFis.sd7,
+         {"CAN", "EC", "ALGE", "310", "5", ""},
          "<Tdnumber> - XML INFORMATION IS MISSING"},
         {"damaged SD6", kFis.sd6 + "CAN0123;D;F;;2;4;;107003;ROY\r\n", kFis.sd7, {}, "line 2: 9 fields, 20 expected"},
         {"no SD7", kFis.sd6, "-", {}, "Please PRINT the OFFICIAL Results FIRST"},
@@ -344,7 +366,7 @@ TEST_F(XmlResultsTest, RefusalsWriteNoFile)
         shape.sd7 = c.sd7;
         WriteRace(shape);
         if (c.sd6.empty())
-            ctx.race.flags.calculation = "0";  // as a change since the calculation leaves it
+            ctx.race.flags.calculation = "0"; // as a change since the calculation leaves it
         if (c.sd7 == "-")
             std::filesystem::remove(File("SD7"));
         std::filesystem::remove(Out());
@@ -356,5 +378,5 @@ TEST_F(XmlResultsTest, RefusalsWriteNoFile)
     }
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally

@@ -16,7 +16,7 @@ TEST(XmlText, EscapeKeepsEntitiesAlreadyThere)
         {"A &amp; B", "A &amp; B"},
         {"&lt;&gt;&quot;", "&lt;&gt;&quot;"},
         {"<\"x\">", "&lt;&quot;x&quot;&gt;"},
-        {"&amp &apos;", "&amp;amp &amp;apos;"},  // only the four entities count
+        {"&amp &apos;", "&amp;amp &amp;apos;"}, // only the four entities count
         {"~A~", "~A~"},
         {"", ""},
     };
@@ -30,10 +30,10 @@ TEST(XmlText, NameFilterKeepsPrintableAsciiAndTheEnDash)
         const char* in;
         const char* out;
     } cases[] = {
-        {"C\xC3\xB4t\xC3\xA9", "Ct"},                      // accents dropped
-        {"ST. PIERRE, Jr", "ST PIERRE Jr"},                // period and comma dropped
-        {"LEE\xE2\x80\x93SMITH", "LEE\xE2\x80\x93SMITH"},  // en dash kept
-        {"LEE\xE2\x80\x94SMITH", "LEESMITH"},              // em dash dropped
+        {"C\xC3\xB4t\xC3\xA9", "Ct"},                     // accents dropped
+        {"ST. PIERRE, Jr", "ST PIERRE Jr"},               // period and comma dropped
+        {"LEE\xE2\x80\x93SMITH", "LEE\xE2\x80\x93SMITH"}, // en dash kept
+        {"LEE\xE2\x80\x94SMITH", "LEESMITH"},             // em dash dropped
         {"O'NEIL-~ &", "O'NEIL-~ &"},
         {"A\tB\x7F", "AB"},
     };
@@ -59,7 +59,7 @@ TEST(SkiDataRead, RefusalsNameTheLine)
     const std::string good = "S;S;F;;1;7;;106001;M\xDCLLER;Anna;2004;ABC;;63.45;0.00;31.20;32.25;A1;;SUI\r\n";
     const struct {
         std::string bytes;
-        const char* error;  // "" when read
+        const char* error; // "" when read
     } cases[] = {
         {good + good, ""},
         {good + "S;S;F;;2;9;x\r\n", "line 2: 7 fields, 20 expected"},
@@ -75,7 +75,7 @@ TEST(SkiDataRead, RefusalsNameTheLine)
     }
     std::vector<SkiDataRacer> racers;
     ASSERT_TRUE(ReadSkiDataRacers(good, racers));
-    EXPECT_EQ(racers[0].fields[8], "M\xC3\x9CLLER");  // Windows-1252 in, UTF-8 out
+    EXPECT_EQ(racers[0].fields[8], "M\xC3\x9CLLER"); // Windows-1252 in, UTF-8 out
     EXPECT_EQ(racers[0].line, 1);
 
     const std::string race = "CODEX=NAT1234\r\nDISCIPLINE=G\r\nGENDER=F\r\nRUNS=2\r\nAPPLIED=1\r\nCALCULATED=2\r\n";
@@ -96,5 +96,5 @@ TEST(SkiDataRead, RefusalsNameTheLine)
     EXPECT_EQ(ReadSkiDataStarts("1;1;7\r\n3;2;9\r\n", starts).error(), "line 2: not run;start position;bib");
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally
