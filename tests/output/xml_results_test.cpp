@@ -13,6 +13,7 @@
 #include "racefile/course_file.h"
 #include "racefile/header_file.h"
 #include "racefile/jury_file.h"
+#include "racefile/racer_file.h"
 #include "racefile/weather_file.h"
 #include "support/test_support.h"
 
@@ -340,6 +341,44 @@ Fisresults
     };
     for (const auto& v : values)
         EXPECT_EQ(Value(elements, v.path), v.value) << v.path;
+}
+
+// A para event carries each classified racer's class and the times before
+// the factor, from the racer file; a bib missing there is told and written
+// without them.
+TEST_F(XmlResultsTest, ParaEventAddsClassAndAuditTimes)
+{
+    RaceShape shape = kNational;
+    for (std::size_t at = shape.sd6.find(";MSA;;"); at != std::string::npos; at = shape.sd6.find(";MSA;;"))
+        shape.sd6.replace(at, 6, ";MSA;LW2;");
+    WriteRace(shape);
+    ctx.race.flags.paraFactors = true;
+    {
+        RacerFile racers;
+        ASSERT_TRUE(racers.Open(File("RCR")));
+        RacerRecord racer;
+        racer.bib = "  7";
+        racer.rawTime1 = 33.5f;
+        racer.rawTime2 = 34.25f;
+        ASSERT_TRUE(racers.AppendRacer(racer));
+    }
+
+    const std::vector<std::string> shown = Run({"CAN", "MSA", "ALGE TDC 8001", "5"});
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(shown.front(), "Bib 9\nRacer Could not be found in RCR File");
+    const std::vector<Element> elements = ParseXml(ReadFile(Out()));
+    const std::string result = "Fisresults/AL_race/AL_classified/AL_ranked/AL_result/";
+    const struct {
+        std::string path;
+        int nth;
+        const char* value;
+    } values[] = {
+        {result + "ParaClass", 0, "LW2"},        {result + "Audit_Timerun1", 0, "33.50"},
+        {result + "Audit_Timerun2", 0, "34.25"}, {result + "Audit_TotalTime", 0, "67.75"},
+        {result + "ParaClass", 1, "LW2"},        {result + "Audit_Timerun1", 1, "(none)"},
+    };
+    for (const auto& v : values)
+        EXPECT_EQ(Value(elements, v.path, v.nth), v.value) << v.path << " " << v.nth;
 }
 
 TEST_F(XmlResultsTest, RefusalsWriteNoFile)
