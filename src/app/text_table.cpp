@@ -1,30 +1,32 @@
 #include "app/text_table.h"
 
+#include <utility>
+
 #include "app/text_table_data.h"
 
 namespace skitally {
 
 TextTable::TextTable()
 {
-    texts_.reserve((kTextEntryCount + kMenuTextEntryCount + kTimeEntryTextEntryCount + kTimeFileTextEntryCount +
-                    kParaTextEntryCount + kCalcTextEntryCount + kPenaltyTextEntryCount + kSeriesTextEntryCount + kOutputsTextEntryCount) *
-                   2);
-    auto add = [this](const TextEntry* entries, std::size_t count) {
+    // One block of texts per stage of the program, each in a file of its own.
+    const std::pair<const TextEntry*, std::size_t> blocks[] = {
+        {kTextEntries, kTextEntryCount},
+        {kMenuTextEntries, kMenuTextEntryCount},
+        {kTimeEntryTextEntries, kTimeEntryTextEntryCount},
+        {kTimeFileTextEntries, kTimeFileTextEntryCount},
+        {kParaTextEntries, kParaTextEntryCount},
+        {kCalcTextEntries, kCalcTextEntryCount},
+        {kPenaltyTextEntries, kPenaltyTextEntryCount},
+        {kSeriesTextEntries, kSeriesTextEntryCount},
+        {kResultsTextEntries, kResultsTextEntryCount},
+        {kXmlTextEntries, kXmlTextEntryCount},
+        {kOutputsTextEntries, kOutputsTextEntryCount},
+    };
+    for (const auto& [entries, count] : blocks)
         for (std::size_t i = 0; i < count; ++i) {
             texts_[entries[i].id] = entries[i].english;
             texts_[entries[i].id + 10000] = entries[i].french;
         }
-    };
-    add(kTextEntries, kTextEntryCount);
-    add(kMenuTextEntries, kMenuTextEntryCount);
-    add(kTimeEntryTextEntries, kTimeEntryTextEntryCount);
-    add(kTimeFileTextEntries, kTimeFileTextEntryCount);
-    add(kParaTextEntries, kParaTextEntryCount);
-    add(kCalcTextEntries, kCalcTextEntryCount);
-    add(kPenaltyTextEntries, kPenaltyTextEntryCount);
-    add(kSeriesTextEntries, kSeriesTextEntryCount);
-    add(kOutputsTextEntries, kOutputsTextEntryCount);
-    add(kResultsTextEntries, kResultsTextEntryCount);
 }
 
 std::string TextTable::ResourceText(int id) const

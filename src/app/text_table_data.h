@@ -33,5 +33,7 @@ extern const TextEntry kOutputsTextEntries[];  // output files (5900-5999)
 extern const std::size_t kOutputsTextEntryCount;
 extern const TextEntry kResultsTextEntries[];  // results reports (5700-5799)
 extern const std::size_t kResultsTextEntryCount;
+extern const TextEntry kXmlTextEntries[];  // the result upload file (5800-5899)
+extern const std::size_t kXmlTextEntryCount;
 
 }  // namespace skitally

@@ -9,6 +9,7 @@
 #include "output/kronex_copy.h"
 #include "output/results_csv.h"
 #include "output/web_results.h"
+#include "output/xml_output.h"
 #include "racefile/course_entry.h"
 #include "racefile/header_entry.h"
 #include "racefile/jury_entry.h"
@@ -190,7 +191,7 @@ std::vector<Command> BuildCommands()
         // Outputs
         Entry("output-kronex", 8634, "Outputs").Needs("H").StartLists(1).Help("output-kronex RACE [FOLDER]: files for Kronex and race backups").Runs(KronexCopyCommand),
         Entry("output-csv", 8635, "Outputs").Needs("HR").Help("output-csv RACE [FILE]: race files as CSV").Runs(ResultsCsvCommand),
-        Entry("output-points", kXmlForFis, "Outputs").Needs("HJFWRT").Help("the FIS XML file or the national points upload").Later(),
+        Entry("output-points", kXmlForFis, "Outputs").Needs("HJFWRT").Help("output-points RACE [FILE]: the FIS XML file or the national points upload").Runs(XmlOutputCommand),
         Entry("output-web", 8638, "Outputs").Needs("HJFWRT").Help("output-web RACE [FILE]: results for web sites").Runs(WebResultsCommand),
         Entry("output-ladder", 8639, "Outputs").Needs("H").Only(R::SkiCross).Help("the ski-cross ladder for Kronex").Later(),
     };
