@@ -90,6 +90,7 @@ bool PrintOfficialResults(AppContext& ctx, Operator& op, bool training, int runs
 
     ResultsReport results;
     results.reportName = training ? "RACERSLT(T)" : "RACERSLT(N)";
+    results.official = true;
     results.title = ctx.Text(training ? results_text::kTrainingTitle : results_text::kOfficialTitle);
     results.shape.twoRuns = runs == 2;
     results.shape.pointsHeading = series ? "SERIES" : "RACE";

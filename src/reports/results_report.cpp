@@ -8,6 +8,7 @@
 #include "racefile/jury_file.h"
 #include "racefile/race_change.h"
 #include "racefile/race_kinds.h"
+#include "racefile/race_status_file.h"
 #include "racefile/racer_file.h"
 #include "reports/list_columns.h"
 #include "reports/report_options.h"
@@ -173,8 +174,18 @@ bool WriteResultsReport(AppContext& ctx, Operator& op, const ResultsReport& resu
     FinishReport(report, change);
     const bool withPoints = !results.shape.pointsHeading.empty();
     AddSkiDataFiles(ctx, results.race, sections, field, withPoints, results.capPoints, change);
-    if (!CommitRaceChange(ctx, op, change))
+    // The status file's run-1 timer flag sends the web file to the
+    // unofficial results: a time load sets it, and official results printed
+    // after it clear it, so the web file follows the last results printed.
+    const RaceFlags before = ctx.race.flags;
+    if (results.official && ctx.race.flags.timerRun1) {
+        ctx.race.flags.timerRun1 = false;
+        change.Replace(ctx.race.File("SKT"), ComposeRaceStatus(ctx.race.File("RCR"), ctx.race.flags));
+    }
+    if (!CommitRaceChange(ctx, op, change)) {
+        ctx.race.flags = before;
         return false;
+    }
     op.ShowReport(report.path(), results.title);
     return true;
 }

@@ -23,6 +23,7 @@ struct ResultsReport {
     ResultColumnsShape shape;
     bool capPoints = false;       // the technical delegate chose 999.99
     bool unofficialOnly = false;  // see ReportLayout
+    bool official = false;        // the official results (or training times) of the calculation
     std::optional<double> penalty;  // printed at the end
     SkiDataRace race;               // SD2
 };

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "golden.h"
+#include "racefile/race_status_file.h"
 #include "results_test_race.h"
 
 namespace skitally::test {
@@ -32,8 +33,15 @@ protected:
 TEST_F(OfficialResultsTest, TwoRunSlalomAgainstItsHandLaidReport)
 {
     MakeCalculatedRace();
+    ctx.race.flags.timerRun1 = true;  // run 1 came from the timer's file
     ASSERT_TRUE(Print({})) << transcript;
     EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("OFC")), "results_two_run.OFC"));
+    // Official results clear the flag that would send the web file to the
+    // unofficial results, on the disk as in memory.
+    const std::optional<RaceStatusFile> status = ReadRaceStatus(ctx.race.File("SKT"));
+    ASSERT_TRUE(status);
+    EXPECT_FALSE(status->flags.timerRun1);
+    EXPECT_FALSE(ctx.race.flags.timerRun1);
 }
 
 TEST_F(OfficialResultsTest, SkiDataFieldsAtTheirPlaces)
