@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "calc/penalty_text_ids.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/codepage.h"
 #include "util/text_line.h"
 #include "util/tokens.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "racefile/racer_text.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/table_sort.h"
 #include "util/tokens.h"
 

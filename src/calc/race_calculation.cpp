@@ -5,7 +5,7 @@
 #include "app/messages.h"
 #include "app/text_ids.h"
 #include "calc/calc_text_ids.h"
-#include "calc/calculation_marker.h"
+#include "racefile/calculation_marker.h"
 #include "calc/field_steps.h"
 #include "calc/penalty.h"
 #include "calc/series_points.h"

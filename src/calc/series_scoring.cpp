@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string>
 
-#include "times/time_format.h"
+#include "util/time_format.h"
 
 namespace skitally {
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <optional>
 
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {

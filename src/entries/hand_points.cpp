@@ -6,7 +6,7 @@
 #include "entries/entry_screen.h"
 #include "racefile/field_values.h"
 #include "entries/entry_text_ids.h"
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 #include "racefile/racer_text.h"
 #include "util/tokens.h"
 

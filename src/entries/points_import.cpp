@@ -4,7 +4,7 @@
 #include "entries/entry_support.h"
 #include "entries/entry_text_ids.h"
 #include "entries/points_list_reader.h"
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 #include "entries/skipped_rows_report.h"
 #include "util/tokens.h"
 

@@ -1,53 +1,11 @@
 #include "entries/points_line_text.h"
 
+#include "util/codepage.h"
 #include "util/tokens.h"
 
 namespace skitally {
 
 namespace {
-
-bool IsLowerCp1252(unsigned char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c != 0xF7) || c == 0x9A || c == 0x9C || c == 0x9E;
-}
-
-bool IsUpperCp1252(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || c == 0x8A || c == 0x8C ||
-           c == 0x8E || c == 0x9F;
-}
-
-char ToUpperCp1252(char ch)
-{
-    const auto c = static_cast<unsigned char>(ch);
-    if (c >= 'a' && c <= 'z')
-        return static_cast<char>(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<char>(c - 32);
-    switch (c) {
-    case 0x9A: return static_cast<char>(0x8A);  // š
-    case 0x9C: return static_cast<char>(0x8C);  // œ
-    case 0x9E: return static_cast<char>(0x8E);  // ž
-    case 0xFF: return static_cast<char>(0x9F);  // ÿ
-    default: return ch;
-    }
-}
-
-char ToLowerCp1252(char ch)
-{
-    const auto c = static_cast<unsigned char>(ch);
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<char>(c + 32);
-    switch (c) {
-    case 0x8A: return static_cast<char>(0x9A);
-    case 0x8C: return static_cast<char>(0x9C);
-    case 0x8E: return static_cast<char>(0x9E);
-    case 0x9F: return static_cast<char>(0xFF);
-    default: return ch;
-    }
-}
 
 // A word "in capitals" has a capital letter and no small one.
 bool IsCapitalsWord(std::string_view word)
@@ -89,25 +47,6 @@ bool IsNumericText(std::string_view text)
             return false;
     }
     return digit;
-}
-
-std::string UpperCp1252(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        c = ToUpperCp1252(c);
-    return upper;
-}
-
-std::string CapitaliseCp1252(std::string_view text)
-{
-    std::string result(text);
-    bool start = true;
-    for (char& c : result) {
-        c = start ? ToUpperCp1252(c) : ToLowerCp1252(c);
-        start = c == ' ' || c == '-';
-    }
-    return result;
 }
 
 NameParts SplitFullName(std::string_view fullName)

@@ -13,12 +13,6 @@ namespace skitally {
 // digit; blanks around it are allowed. "" is not numeric.
 bool IsNumericText(std::string_view text);
 
-// Windows-1252 letters, accented ones included, to upper case ("ß" stays).
-std::string UpperCp1252(std::string_view text);
-// Every letter after a blank or "-" (and the first) in upper case, the rest
-// in lower case: "JEAN-PIERRE" -> "Jean-Pierre".
-std::string CapitaliseCp1252(std::string_view text);
-
 struct NameParts {
     std::string last;
     std::string first;

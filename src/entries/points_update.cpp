@@ -8,7 +8,7 @@
 #include "entries/entry_support.h"
 #include "entries/entry_text_ids.h"
 #include "entries/points_import.h"
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 #include "entries/racer_pick.h"
 #include "racefile/race_change.h"
 #include "racefile/race_copy.h"

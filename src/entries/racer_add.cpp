@@ -8,7 +8,7 @@
 #include "entries/racer_append.h"
 #include "entries/racer_form.h"
 #include "entries/racer_lookup.h"
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 #include "entries/racer_pick.h"
 #include "racefile/race_codex.h"
 #include "util/tokens.h"

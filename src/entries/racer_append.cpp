@@ -6,7 +6,7 @@
 
 #include "entries/entry_support.h"
 #include "entries/entry_text_ids.h"
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 #include "racefile/race_change.h"
 #include "racefile/racer_file.h"
 #include "util/file_replace.h"

@@ -9,7 +9,7 @@
 #include "app/app_context.h"
 #include "app/operator.h"
 #include "entries/entry_support.h"
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 
 namespace skitally {
 

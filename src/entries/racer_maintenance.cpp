@@ -6,7 +6,7 @@
 #include "entries/entry_text_ids.h"
 #include "entries/racer_form.h"
 #include "entries/racer_lookup.h"
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 #include "racefile/racer_file.h"
 
 namespace skitally {

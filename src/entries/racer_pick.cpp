@@ -4,7 +4,7 @@
 #include "entries/entry_support.h"
 #include "entries/entry_text_ids.h"
 #include "entries/points_import.h"
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_text.h"
 #include "util/tokens.h"

@@ -10,7 +10,7 @@
 #include "racefile/race_kinds.h"
 #include "racefile/racer_file.h"
 #include "racefile/racer_text.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/codepage.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <system_error>
 
-#include "times/time_format.h"
+#include "util/time_format.h"
 
 namespace skitally {
 namespace {

@@ -7,7 +7,7 @@
 #include "racefile/race_open.h"
 #include "racefile/racer_text.h" // ReadNumber
 #include "racefile/weather_file.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {

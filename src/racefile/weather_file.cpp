@@ -4,7 +4,7 @@
 
 #include "racefile/header_file.h"
 #include "racefile/racer_text.h"  // ReadNumber
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
 #include "util/write_steps.h"

@@ -7,7 +7,7 @@
 #include "racefile/racer_codes.h"
 #include "racefile/racer_text.h"
 #include "util/text_line.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/codepage.h"
 #include "util/tokens.h"
 

@@ -5,12 +5,12 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
-#include "calc/calculation_marker.h"
+#include "racefile/calculation_marker.h"
 #include "racefile/run_count.h"
 #include "reports/results_commands.h"
 #include "reports/results_report.h"
 #include "reports/results_text_ids.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {

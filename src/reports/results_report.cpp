@@ -17,7 +17,7 @@
 #include "reports/results_text_ids.h"
 #include "reports/ski_data_files.h"
 #include "reports/start_list_blocks.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/codepage.h"
 #include "util/text_line.h"
 #include "util/tokens.h"

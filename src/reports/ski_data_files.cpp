@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_text.h"
 #include "reports/report_options.h"

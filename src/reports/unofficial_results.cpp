@@ -10,7 +10,7 @@
 #include "reports/results_commands.h"
 #include "reports/results_report.h"
 #include "reports/results_text_ids.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {

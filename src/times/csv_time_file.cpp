@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "times/run_result.h"
-#include "times/time_format.h"
+#include "racefile/run_result.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {

@@ -5,7 +5,7 @@
 
 #include "app/app_context.h"
 #include "app/operator.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 
 namespace skitally {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "times/run_result.h"
+#include "racefile/run_result.h"
 #include "util/dates.h"
 #include "util/tokens.h"
 

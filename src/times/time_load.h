@@ -13,7 +13,7 @@
 #include "app/app_context.h"
 #include "app/operator.h"
 #include "racefile/racer_record.h"
-#include "times/run_result.h"
+#include "racefile/run_result.h"
 
 namespace skitally {
 

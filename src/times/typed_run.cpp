@@ -2,7 +2,7 @@
 
 #include "app/text_ids.h"
 #include "entries/field_parms.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "times/time_text_ids.h"
 #include "util/tokens.h"
 

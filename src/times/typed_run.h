@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/app_context.h"
-#include "times/run_result.h"
+#include "racefile/run_result.h"
 
 namespace skitally {
 

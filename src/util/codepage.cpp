@@ -123,4 +123,70 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+bool IsLowerCp1252(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c != 0xF7) || c == 0x9A || c == 0x9C || c == 0x9E;
+}
+
+bool IsUpperCp1252(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || c == 0x8A || c == 0x8C ||
+           c == 0x8E || c == 0x9F;
+}
+
+namespace {
+
+char ToUpperCp1252(char ch)
+{
+    const auto c = static_cast<unsigned char>(ch);
+    if (c >= 'a' && c <= 'z')
+        return static_cast<char>(c - 32);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+        return static_cast<char>(c - 32);
+    switch (c) {
+    case 0x9A: return static_cast<char>(0x8A);  // š
+    case 0x9C: return static_cast<char>(0x8C);  // œ
+    case 0x9E: return static_cast<char>(0x8E);  // ž
+    case 0xFF: return static_cast<char>(0x9F);  // ÿ
+    default: return ch;
+    }
+}
+
+char ToLowerCp1252(char ch)
+{
+    const auto c = static_cast<unsigned char>(ch);
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<char>(c + 32);
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return static_cast<char>(c + 32);
+    switch (c) {
+    case 0x8A: return static_cast<char>(0x9A);
+    case 0x8C: return static_cast<char>(0x9C);
+    case 0x8E: return static_cast<char>(0x9E);
+    case 0x9F: return static_cast<char>(0xFF);
+    default: return ch;
+    }
+}
+
+}  // namespace
+
+std::string UpperCp1252(std::string_view text)
+{
+    std::string upper(text);
+    for (char& c : upper)
+        c = ToUpperCp1252(c);
+    return upper;
+}
+
+std::string CapitaliseCp1252(std::string_view text)
+{
+    std::string result(text);
+    bool start = true;
+    for (char& c : result) {
+        c = start ? ToUpperCp1252(c) : ToLowerCp1252(c);
+        start = c == ' ' || c == '-';
+    }
+    return result;
+}
+
 }  // namespace skitally

@@ -16,4 +16,13 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // sequence, become "?".
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// Windows-1252 letters, accented ones included.
+bool IsLowerCp1252(unsigned char c);
+bool IsUpperCp1252(unsigned char c);
+// To upper case ("ß" stays).
+std::string UpperCp1252(std::string_view text);
+// Every letter after a blank or "-" (and the first) in upper case, the rest
+// in lower case: "JEAN-PIERRE" -> "Jean-Pierre".
+std::string CapitaliseCp1252(std::string_view text);
+
 }  // namespace skitally

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "app/scripted_operator.h"
-#include "calc/calculation_marker.h"
+#include "racefile/calculation_marker.h"
 #include "calc/field_steps.h"
 #include "calc/race_calculation.h"
 #include "racefile/header_file.h"
@@ -17,7 +17,7 @@
 #include "racefile/racer_file.h"
 #include "support/fault_loop.h"
 #include "support/test_support.h"
-#include "times/time_format.h"
+#include "util/time_format.h"
 
 namespace skitally {
 namespace {

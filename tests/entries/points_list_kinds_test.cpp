@@ -8,6 +8,7 @@
 #include "entries/points_list_kinds.h"
 #include "entries/points_list_source.h"
 #include "support/test_support.h"
+#include "util/codepage.h"
 
 namespace skitally {
 namespace {

@@ -1,4 +1,4 @@
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 
 #include <gtest/gtest.h>
 

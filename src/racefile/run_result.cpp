@@ -1,9 +1,9 @@
-#include "times/run_result.h"
+#include "racefile/run_result.h"
 
 #include <charconv>
 #include <string>
 
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {

@@ -1,8 +1,8 @@
-#include "calc/calculation_marker.h"
+#include "racefile/calculation_marker.h"
 
 #include <cstdlib>
 
-#include "times/time_format.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {

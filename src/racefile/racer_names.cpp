@@ -1,6 +1,5 @@
-#include "entries/racer_names.h"
+#include "racefile/racer_names.h"
 
-#include "entries/points_line_text.h"
 #include "util/codepage.h"
 #include "util/tokens.h"
 

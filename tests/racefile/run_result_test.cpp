@@ -1,4 +1,4 @@
-#include "times/run_result.h"
+#include "racefile/run_result.h"
 
 #include <gtest/gtest.h>
 

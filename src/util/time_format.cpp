@@ -1,4 +1,4 @@
-#include "times/time_format.h"
+#include "util/time_format.h"
 
 #include <algorithm>
 #include <charconv>
