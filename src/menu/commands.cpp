@@ -18,7 +18,7 @@
 #include "reports/report_commands.h"
 #include "reports/reprint.h"
 #include "reports/results_commands.h"
-#include "reports/special_competitors.h"
+#include "reports/selected_competitors.h"
 #include "times/csv_load.h"
 #include "times/kronex_load.h"
 #include "times/run_time_entry.h"

@@ -9,7 +9,7 @@
 #include "reports/report_options.h"
 #include "reports/smf_report.h"
 #include "reports/sort_options.h"
-#include "reports/special_competitors.h"
+#include "reports/selected_competitors.h"
 #include "util/tokens.h"
 
 namespace skitally::test {

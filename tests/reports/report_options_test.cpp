@@ -71,7 +71,7 @@ TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
     EXPECT_EQ(LoadSortBy(ctx), "OTH");
     EXPECT_EQ(LoadSortSpec(ctx), "1-A,2-D,3-A,4-A,5-A");
 
-    // Another order clears the field specification.
+    // Another order clears the field's sort order.
     ScriptedOperator points({"Sort by Points"});
     ASSERT_TRUE(SortOptionsForm(ctx, points));
     EXPECT_EQ(LoadSortBy(ctx), "PTS");

@@ -11,6 +11,16 @@ namespace {
 
 using V = KronexHeaderVerdict;
 
+// A women's giant slalom "R" open in `dir`.
+void OpenGiantSlalom(AppContext& ctx, const test::TempDir& dir)
+{
+    ctx.race.open = true;
+    ctx.race.racePath = dir.path() + "/";
+    ctx.race.raceName = "R";
+    ctx.race.header.values.discipline = "G";
+    ctx.race.header.values.gender = "F";
+}
+
 // The header against the race: gender, then discipline.
 TEST(KronexLoad, HeaderChecks)
 {
@@ -64,11 +74,7 @@ TEST(KronexLoad, DateCheckAgainstTheClock)
     for (const auto& c : cases) {
         test::TempDir dir;
         AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-        ctx.race.open = true;
-        ctx.race.racePath = dir.path() + "/";
-        ctx.race.raceName = "R";
-        ctx.race.header.values.discipline = "G";
-        ctx.race.header.values.gender = "F";
+        OpenGiantSlalom(ctx, dir);
         RacerRecord racer;
         racer.name = "ALPHA Ann";
         racer.bib = "1";
@@ -90,11 +96,7 @@ TEST(KronexLoad, FirstRun2LoadAfterTheStartListMarkedDnq)
 {
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    ctx.race.open = true;
-    ctx.race.racePath = dir.path() + "/";
-    ctx.race.raceName = "R";
-    ctx.race.header.values.discipline = "G";
-    ctx.race.header.values.gender = "F";
+    OpenGiantSlalom(ctx, dir);
     RacerRecord finished;
     finished.name = "ALPHA Ann";
     finished.bib = "1";

@@ -1,4 +1,4 @@
-#include "reports/special_competitors.h"
+#include "reports/selected_competitors.h"
 
 #include <iterator>
 #include <optional>
