@@ -146,8 +146,15 @@ std::vector<std::string> ResultsBlocks(const AppContext& ctx, bool twoRuns)
         lines.emplace_back();
     };
     add(JuryBlock(ctx, jury, IsFisRace(ctx), TdCandidateOption(ctx)));
-    if (twoRuns)
-        add(RunBlock(ctx, course, IsSkiCrossRace(ctx)));
+    // A one-run race still names its course setter, gates and start time;
+    // only the second run's column is cut off.
+    std::vector<std::string> runs = RunBlock(ctx, course, IsSkiCrossRace(ctx));
+    if (!twoRuns)
+        for (std::string& line : runs) {
+            line.resize(std::min<std::size_t>(line.size(), kBlockRightColumn - 1));
+            line.erase(line.find_last_not_of(' ') + 1);
+        }
+    add(runs);
     add(WeatherBlock(ctx));
     return lines;
 }

@@ -1,5 +1,5 @@
-// The official results of a small calculated two-run slalom against a
-// report laid out by hand, the refusals before a fitting calculation, the
+// The official results of a small calculated slalom against reports laid
+// out by hand (two runs, run 2 cancelled, a para race, a series race), the refusals before a fitting calculation, the
 // technical delegate's choice for points over 999.99, and the Ski Data
 // fields the result upload reads.
 
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "golden.h"
 #include "racefile/race_status_file.h"
@@ -18,10 +19,10 @@ namespace {
 
 class OfficialResultsTest : public ResultsRaceTest {
 protected:
-    bool Print(std::vector<std::string> answers)
+    bool Print(std::vector<std::string> answers, int runs = 2)
     {
         ScriptedOperator op(std::move(answers));
-        const bool printed = PrintOfficialResults(ctx, op, false, 2);
+        const bool printed = PrintOfficialResults(ctx, op, false, runs);
         transcript = op.transcript();
         EXPECT_EQ(op.remainingAnswers(), 0u) << transcript;
         return printed;
@@ -42,6 +43,62 @@ TEST_F(OfficialResultsTest, TwoRunSlalomAgainstItsHandLaidReport)
     ASSERT_TRUE(status);
     EXPECT_FALSE(status->flags.timerRun1);
     EXPECT_FALSE(ctx.race.flags.timerRun1);
+}
+
+TEST_F(OfficialResultsTest, OneRunParaAndSeriesRacesAgainstTheirHandLaidReports)
+{
+    const auto oneRun = [this] {
+        // Run 2 cancelled: ranked and scored on run 1 alone (F = 730 against
+        // 45.10), so the racer disqualified in run 2 is placed.
+        ctx.race.flags.calculation = "1;21.50;21.50";
+        const struct { int n; float points; int position; } results[] = {
+            {3, 0.00f, 1}, {6, 11.33f, 2}, {1, 14.57f, 3}, {8, 22.66f, 4}, {5, 30.75f, 5}, {4, 46.94f, 6}};
+        for (const auto& r : results)
+            UpdateRacer(r.n, [&r](RacerRecord& racer) {
+                racer.time2 = 0;
+                racer.totalTime = racer.time1;
+                racer.racePoints = r.points;
+                racer.position = static_cast<float>(r.position);
+                racer.status2 = racer.gate = "";
+            });
+    };
+    const auto para = [this] {
+        // The classes in the group column, as wide as the longest; the times
+        // stored are the factored ones and print as they are.
+        ctx.race.flags.paraFactors = true;
+        SaveReportOptions(ctx, "NGX");
+        const char* const classes[] = {"LW2", "LW3", "LW10-1", "B1", "LW4", "B2", "LW9-2", "LW6"};
+        for (int n = 1; n <= 8; ++n)
+            UpdateRacer(n, [&](RacerRecord& racer) {
+                racer.group = classes[n - 1];
+                racer.paraFactor = 0.8f;
+            });
+    };
+    const auto series = [this] {
+        // Series points in place of race points; no places stored, no penalty.
+        ctx.race.flags.calculation = "S";
+        SaveReportOptions(ctx, "NX");
+        const struct { int n; float points; } results[] = {{3, 100}, {6, 80}, {1, 60}, {8, 50}, {4, 45}};
+        for (const auto& r : results)
+            UpdateRacer(r.n, [&r](RacerRecord& racer) {
+                racer.racePoints = r.points;
+                racer.position = 0;
+            });
+    };
+    // clang-format off
+    const struct { const char* golden; RaceShape shape; int runs; std::function<void()> change; } cases[] = {
+        {"results_one_run.OFC", {.racers = 8}, 1, oneRun},
+        {"results_para.OFC", {.racers = 8}, 2, para},
+        {"results_series.OFC", {.level = "SRS", .seriesType = "2", .racers = 8}, 2, series},  // divisions
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
+        MakeCalculatedRace(c.shape);
+        c.change();
+        ASSERT_TRUE(Print({}, c.runs)) << transcript;
+        EXPECT_TRUE(MatchesGolden(ReadFile(ctx.race.File("OFC")), c.golden));
+    }
 }
 
 TEST_F(OfficialResultsTest, SkiDataFieldsAtTheirPlaces)
