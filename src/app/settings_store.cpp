@@ -127,4 +127,16 @@ bool SettingsStore::Remove(const std::string& section, const std::string& key)
     return stmt.Step() == SQLITE_DONE;
 }
 
+SettingsBatch::SettingsBatch(SettingsStore& store)
+{
+    if (store.database() && sqlite3_exec(store.database(), "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK)
+        db_ = store.database();
+}
+
+SettingsBatch::~SettingsBatch()
+{
+    if (db_)
+        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+}
+
 }  // namespace skitally

@@ -40,4 +40,19 @@ private:
     std::string openError_;
 };
 
+// The writes made while it lives go to the database as one transaction:
+// one flush to the disk for the lot instead of one for each value, which a
+// first start writing every default would otherwise spend most of its time
+// on. Committed when it ends; does nothing on a store that is not open.
+class SettingsBatch {
+public:
+    explicit SettingsBatch(SettingsStore& store);
+    ~SettingsBatch();
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
 }  // namespace skitally

@@ -64,6 +64,7 @@ void SavePrintSettings(SettingsStore& store, const std::string& code, const Prin
 
 void PreparePrintSettings(SettingsStore& store)
 {
+    const SettingsBatch batch(store);
     for (const DefaultPrintSettings& entry : DefaultPrintSettingsTable()) {
         const std::optional<PrintSettings> stored = LoadPrintSettings(store, entry.code);
         PrintSettings reset = entry.settings;
