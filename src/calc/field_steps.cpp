@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "racefile/racer_file.h"
 #include "racefile/racer_text.h"
 #include "times/fixed_field.h"
+#include "util/time_format.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -19,17 +19,6 @@ namespace {
 
 constexpr float kNoRacePoints = 9999.99f;
 constexpr float kPlacedBelow = 9999.98f;
-
-// Exact hundredths of a value as its fixed text reads, so that sums and
-// quotients are worked on the decimal values and never drift (a float
-// record field is read by its own shortest text: 60.12f is 6012).
-template <typename Number>
-long long Hundredths(Number value)
-{
-    std::string text = FormatFixedValue(value, 1, 2).text;
-    text.erase(text.find('.'), 1);
-    return std::atoll(text.c_str());
-}
 
 // A value in hundredths written to a float field through its fixed text,
 // saying so when it does not fit the field.
@@ -93,8 +82,8 @@ void TotalTimes(const AppContext& ctx, Operator& op, CalculatedField& field)
         if (field.oneRun) {
             racer.totalTime = racer.time1;
         } else {
-            const long long run1 = Hundredths(racer.time1);
-            const long long run2 = Hundredths(racer.time2);
+            const long long run1 = FixedUnits(racer.time1, 2);
+            const long long run2 = FixedUnits(racer.time2, 2);
             racer.totalTime = run1 == 0 || run2 == 0 ? 0.0f : Stored(ctx, op, run1 + run2, 3);
         }
         if (!told && IsRecreationalCategory(racer.category, level)) {
@@ -113,14 +102,14 @@ void OrderByTime(const AppContext& ctx, Operator& op, CalculatedField& field)
 void RacePointsAndPositions(const AppContext& ctx, Operator& op, CalculatedField& field, double fValue)
 {
     const std::string& level = ctx.race.header.values.raceLevel;
-    const long long f = Hundredths(fValue);
+    const long long f = FixedUnits(fValue, 2);
     long long winner = 0;
     field.withPoints = 0;
     op.ProgressStart(ctx.Text(calc_text::kCalculatingPoints), static_cast<int>(field.timeOrder.size()));
     int step = 0;
     for (const std::size_t k : field.timeOrder) {
         RacerRecord& racer = field.racers[k].racer;
-        const long long total = Hundredths(racer.totalTime);
+        const long long total = FixedUnits(racer.totalTime, 2);
         op.ProgressStep(++step, "");
         if (total <= 0 || HasNoCard(racer.card) || IsRecreationalCategory(racer.category, level)) {
             racer.racePoints = kNoRacePoints;

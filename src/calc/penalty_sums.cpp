@@ -16,15 +16,6 @@ constexpr std::size_t kBestFive = 5;
 constexpr std::size_t kListed = 10;
 
 // The digits of a FormatFixed text as one whole number: "-12.500" is -12500.
-long long WholeOf(const std::string& text)
-{
-    long long whole = 0;
-    for (char c : text)
-        if (c >= '0' && c <= '9')
-            whole = whole * 10 + (c - '0');
-    return !text.empty() && text[0] == '-' ? -whole : whole;
-}
-
 // value / divisor rounded half up by magnitude.
 long long DivideHalfUp(long long value, long long divisor)
 {
@@ -42,17 +33,17 @@ std::size_t Index(const SortCell& cell)
 
 Thousandths ToThousandths(double value)
 {
-    return WholeOf(FormatFixed(value, 1, 3));
+    return FixedUnits(value, 3);
 }
 
 Thousandths ToThousandths(float value)
 {
-    return WholeOf(FormatFixed(value, 1, 3));
+    return FixedUnits(value, 3);
 }
 
 Hundredths ToHundredths(double value)
 {
-    return WholeOf(FormatFixed(value, 1, 2));
+    return FixedUnits(value, 2);
 }
 
 // A racer without seed points is the weakest starter, not the best: he

@@ -40,17 +40,6 @@ Number ReadFixed(const std::string& text)
     return value;
 }
 
-// The digits of a fixed text as one whole number ("063.46" gives 6346).
-long long FixedDigits(const std::string& text)
-{
-    std::string digits;
-    for (char c : text) {
-        if (c != '.')
-            digits += c;
-    }
-    return ReadFixed<long long>(digits);
-}
-
 }  // namespace
 
 float StoredRunTime(double seconds)
@@ -65,8 +54,8 @@ double FactoredSeconds(double seconds, double factor)
     // In whole hundredths and ten-millionths, so that the product is the
     // one a secretary works out by hand from the "SSS.DD" time and the
     // factor as the factor table writes it, rounded half up.
-    const long long hundredths = FixedDigits(FormatFixed(seconds, 3, 2));
-    const long long factorUnits = FixedDigits(FormatFixed(factor, 2, 7));
+    const long long hundredths = FixedUnits(seconds, 2);
+    const long long factorUnits = FixedUnits(factor, 7);
     const long long product = hundredths * factorUnits;  // in 1e-9 seconds
     return static_cast<double>((product + 5'000'000) / 10'000'000) / 100.0;
 }

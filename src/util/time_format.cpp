@@ -162,6 +162,27 @@ std::string FormatFixed(float value, int integerDigits, int decimals) {
     return FormatFixedValue(value, integerDigits, decimals).text;
 }
 
+namespace {
+
+long long UnitsOf(const std::string& fixed)
+{
+    long long units = 0;
+    for (char c : fixed)
+        if (c >= '0' && c <= '9')
+            units = units * 10 + (c - '0');
+    return !fixed.empty() && fixed[0] == '-' ? -units : units;
+}
+
+}  // namespace
+
+long long FixedUnits(double value, int decimals) {
+    return UnitsOf(FormatFixed(value, 1, decimals));
+}
+
+long long FixedUnits(float value, int decimals) {
+    return UnitsOf(FormatFixed(value, 1, decimals));
+}
+
 std::string FormatFixedMaximum(int integerDigits, int decimals) {
     std::string text(static_cast<std::size_t>(std::max(integerDigits, 0)), '9');
     if (decimals > 0) {

@@ -31,6 +31,12 @@ FixedText FormatFixedValue(float value, int integerDigits, int decimals);
 std::string FormatFixed(double value, int integerDigits, int decimals);
 std::string FormatFixed(float value, int integerDigits, int decimals);
 
+// The value in whole units of its last decimal, rounded as FormatFixed
+// rounds it: FixedUnits(63.456, 2) is 6346, FixedUnits(60.12f, 2) 6012.
+// Sums and products of these are exact where binary ones drift.
+long long FixedUnits(double value, int decimals);
+long long FixedUnits(float value, int decimals);
+
 // The largest value a field can hold, e.g. (3, 2) gives "999.99".
 std::string FormatFixedMaximum(int integerDigits, int decimals);
 

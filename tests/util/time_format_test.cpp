@@ -70,6 +70,17 @@ TEST(FormatFixed, SinglesRoundTheirOwnDecimal)
     EXPECT_EQ(FormatFixed(63.456, 3, 2), "063.46");
 }
 
+// Whole units of the last decimal, rounded as the text is: a sum of these
+// is the sum a secretary adds by hand.
+TEST(FixedUnits, WholeUnitsOfTheRoundedText)
+{
+    EXPECT_EQ(FixedUnits(63.456, 2), 6346);       // 63.46
+    EXPECT_EQ(FixedUnits(-1.5, 2), -150);         // -1.50
+    EXPECT_EQ(FixedUnits(60.12f, 2), 6012);       // the single's own 60.12, not 60.1199..
+    EXPECT_EQ(FixedUnits(1234.5678, 3), 1234568); // 1234.568: more digits than the field's one
+    EXPECT_EQ(FixedUnits(1.25, 7), 12500000);     // a factor of 1.2500000
+}
+
 TEST(FormatFixedField, ATimeTooLongForItsFieldIsReportedTwice)
 {
     test::TempDir dir;
