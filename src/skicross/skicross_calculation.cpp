@@ -78,7 +78,9 @@ std::optional<Basis> AskBasis(const AppContext& ctx, Operator& op)
     }
 }
 
-// The last place that takes points; nullopt when cancelled or refused.
+// The last place that takes points: the finishers up to the scale's end,
+// or a number the operator types; more than finished is refused, the race
+// has not that many to award. nullopt when cancelled or refused.
 std::optional<int> AskLastPlace(const AppContext& ctx, Operator& op, int racers, int finished)
 {
     const int offered = std::min(finished, kSkiCrossPlacesWithPoints);

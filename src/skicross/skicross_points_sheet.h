@@ -22,7 +22,7 @@ struct SkiCrossSheet {
     std::vector<int> bestFivePlaces;    // their places; 0 = did not finish
     long long sum = 0;                  // hundredths, as every value below
     long long level = 0;
-    long long entryPoint = 0;
+    long long entryPoint = 0;  // the last place awarded: the least a racer with points takes
     std::vector<std::size_t> awarded;  // the racers with points, place 1 first
     std::string basis;                 // "TOTAL" or "BEST OF"
     bool noPoints = false;             // fewer than three of the five finished
