@@ -7,7 +7,7 @@
 // points update and a load of run times never leave a race half written; a
 // para event is never switched on with some racers factored and others not;
 // a calculation never leaves totals without points nor points without the
-// race's marker.
+// race's marker, nor ski-cross points without their sheet.
 
 #include <gtest/gtest.h>
 
@@ -244,6 +244,16 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
          },
          {"race-options", race}, {"Y", "NAT"}, {"BANFF"}, {"BANFF.RCR", "BANFF.FAC", "BANFF.SKT", "BANFF.RN2"}, ""},
         {"calculation", calculable, {"calc-2run", race}, {"1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT", "BANFF.UFC"}, ""},
+        {"ski-cross points",
+         [&] {
+             Cli({"header", race, "discipline=SX"}, {"Yes"});  // refused once racers have times
+             calculable();
+             UpdateRacers([](int n, RacerRecord& racer) {
+                 racer.seedPoints = std::to_string(100 - n) + ".00";
+                 racer.position = n <= 8 ? static_cast<float>(n) : 0.0f;
+             });
+         },
+         {"calc-skicross", race}, {"TOTAL", "Yes", "Yes"}, {"BANFF"}, {"BANFF.RCR", "BANFF.CLC"}, ""},
         {"official results with the Ski Data files",
          [&] {
              calculable();
