@@ -43,12 +43,23 @@ std::string HtmlEscaped(const std::string& text)
     std::string escaped;
     for (const char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        case '\'': escaped += "&#39;"; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        case '\'':
+            escaped += "&#39;";
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -175,6 +186,35 @@ std::string TemplateFolder(const AppContext& ctx)
     return ctx.folders.programFolder + kTemplateFolder;
 }
 
+// The converter writes under a temporary name; only a whole PDF takes the
+// report's name, so a failed run leaves the last good one.
+bool ConvertToPdf(AppContext& ctx, Operator& op, const std::string& converter, const std::string& htmlPath,
+                  const std::string& pdfPath)
+{
+    const std::string partial = TemporaryName(pdfPath);
+    RemoveFile(partial);
+    // The page may load its style sheet from the template folder and from
+    // nowhere else.
+    const int code = RunProgram(
+        {converter, "-q", "--allow", TemplateFolder(ctx), "-O", "Landscape", "-B", "8", "-T", "8", htmlPath, partial});
+    std::string made;
+    if (code != 0 || !ReadWholeFile(partial, made) || made.rfind("%PDF", 0) != 0) {
+        RemoveFile(partial);
+        const std::string why = converter + (code < 0 ? " did not run" : " ended with code " + std::to_string(code));
+        ctx.log.Write("Ladder report: " + why);
+        ShowMessage(ctx, op,
+                    FillPlaceholder(FillPlaceholder(ctx.Text(kConversionFailed), "XnnnX", pdfPath), "XdddX", why));
+        return false;
+    }
+    const Status renamed = RenameOver(partial, pdfPath);
+    if (!renamed) {
+        RemoveFile(partial);
+        ShowFileFailure(ctx, op, kNotWritten, pdfPath, renamed);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::map<std::string, std::string> LadderPlaceholders(const AppContext& ctx, const HeaderFile& header,
@@ -188,9 +228,9 @@ std::map<std::string, std::string> LadderPlaceholders(const AppContext& ctx, con
         values["HDR" + std::to_string(i + 1)] = HtmlEscaped(Trim(header.titles[i]));
     const std::string& dateLocation = header.values.dateLocation;
     const std::size_t slash = dateLocation.find('/');
-    values["HDR6"] = HtmlEscaped(slash == std::string::npos
-                                     ? Trim(dateLocation)
-                                     : Trim(dateLocation.substr(0, slash)) + "  " + Trim(dateLocation.substr(slash + 1)));
+    values["HDR6"] = HtmlEscaped(slash == std::string::npos ? Trim(dateLocation)
+                                                            : Trim(dateLocation.substr(0, slash)) + "  " +
+                                                                  Trim(dateLocation.substr(slash + 1)));
     values["HDR7"] = HtmlEscaped(ctx.Text(kReportTitle) + " " + ladder.name);
     values["HDR8"] = HtmlEscaped(Trim(ctx.race.jury.Codex()));
     for (std::size_t i = 0; i < header.footers.size(); ++i)
@@ -232,8 +272,7 @@ std::string FillLadderTemplate(const std::string& page, const std::map<std::stri
 
 bool PrintLadderReport(AppContext& ctx, Operator& op, const LadderView& ladder)
 {
-    const std::string templatePath =
-        TemplateFolder(ctx) + "/" + std::to_string(ladder.size) + "-4.html";
+    const std::string templatePath = TemplateFolder(ctx) + "/" + std::to_string(ladder.size) + "-4.html";
     std::string page;
     if ((ladder.size != 8 && ladder.size != 16 && ladder.size != 32) || !ReadWholeFile(templatePath, page)) {
         ShowMessage(ctx, op, FillPlaceholder(ctx.Text(kTemplateMissing), "XnnnX", templatePath));
@@ -254,35 +293,15 @@ bool PrintLadderReport(AppContext& ctx, Operator& op, const LadderView& ladder)
     const std::string base = ctx.race.racePath + ctx.race.raceName;
     const std::string htmlPath = base + "-TMPLDRRPT.html";
     const std::string pdfPath = base + "-LDRRPT.pdf";
-    const Status written = ReplaceFileContents(htmlPath, FillLadderTemplate(page, LadderPlaceholders(ctx, header, ladder)));
+    const Status written =
+        ReplaceFileContents(htmlPath, FillLadderTemplate(page, LadderPlaceholders(ctx, header, ladder)));
     if (!written) {
         ShowFileFailure(ctx, op, kNotWritten, htmlPath, written);
         return false;
     }
 
-    // The converter writes under a temporary name; only a whole PDF takes
-    // the report's name, so a failed run leaves the last good one.
-    const std::string partial = TemporaryName(pdfPath);
-    RemoveFile(partial);
-    // The page may load its style sheet from the template folder and from
-    // nowhere else.
-    const int code = RunProgram({*converter, "-q", "--allow", TemplateFolder(ctx), "-O", "Landscape", "-B", "8",
-                                 "-T", "8", htmlPath, partial});
-    std::string made;
-    if (code != 0 || !ReadWholeFile(partial, made) || made.rfind("%PDF", 0) != 0) {
-        RemoveFile(partial);
-        const std::string why = *converter + (code < 0 ? " did not run" : " ended with code " + std::to_string(code));
-        ctx.log.Write("Ladder report: " + why);
-        ShowMessage(ctx, op,
-                    FillPlaceholder(FillPlaceholder(ctx.Text(kConversionFailed), "XnnnX", pdfPath), "XdddX", why));
+    if (!ConvertToPdf(ctx, op, *converter, htmlPath, pdfPath))
         return false;
-    }
-    const Status renamed = RenameOver(partial, pdfPath);
-    if (!renamed) {
-        RemoveFile(partial);
-        ShowFileFailure(ctx, op, kNotWritten, pdfPath, renamed);
-        return false;
-    }
     ShowMessage(ctx, op, ctx.Text(kReportComplete));
     op.OpenDocument(pdfPath);
     return true;

@@ -96,9 +96,9 @@ TEST_F(LadderReportTest, PlaceholdersOfAnEightLadder)
         {"FT4", "SXRACE"},
         {"VERSION", "Skitally 1.2.3"},
         {"VERSION2", "2026/12/06 10:20"},
-        {"Racer2_01_1", "AHO, Mia"},    // seed 1, row 1 of heat 1
+        {"Racer2_01_1", "AHO, Mia"},  // seed 1, row 1 of heat 1
         {"Rank2_01_2", "4"},
-        {"Place2_01_3", "1"},           // seed 5 won heat 1
+        {"Place2_01_3", "1"},  // seed 5 won heat 1
         {"BIB2_02_3", "16"},
         {"Nat2_02_4", "AUT"},
         {"Colour2_02_3", "Blue"},
@@ -106,13 +106,13 @@ TEST_F(LadderReportTest, PlaceholdersOfAnEightLadder)
         {"HEAT2_02_1", "2"},
         {"FinishBib1_2_01", "15"},
         {"FinishBib2_2_02", "16"},
-        {"Racer1_01_3", "AHO, Mia"},    // second of heat 1, row 3 of the final
-        {"Racer1_02_2", "CHEN, Li"},    // third of heat 2, row 2 of the small final
+        {"Racer1_01_3", "AHO, Mia"},  // second of heat 1, row 3 of the final
+        {"Racer1_02_2", "CHEN, Li"},  // third of heat 2, row 2 of the small final
         {"HEAT1_02_4", "4"},
         {"FinishBIB1_1_15", "12"},
         {"FinishName4_1_15", "AHO, Mia"},
         {"FinishRank4_1_15", "4"},
-        {"FinishRank1_1_16", "5"},      // the small final ranks from 5
+        {"FinishRank1_1_16", "5"},  // the small final ranks from 5
         {"FinishName3_1_16", "GRUBER, Eva"},
         {"FinishRank4_1_16", "8"},
     };
@@ -189,20 +189,18 @@ TEST_F(LadderReportTest, PdfShowsEachRacerInHisHeats)
                                             "EKLUND, Sara", "FABRE, Lou", "GRUBER, Eva", "HOLM, Ida"};
     // Semi-finals: heat 1 seeds 1, 4, 5, 8, then heat 2 seeds 2, 3, 6, 7.
     EXPECT_EQ(ColumnNames(text, true, names),
-              (std::vector<std::string>{"AHO, Mia", "DIAZ, Ana", "EKLUND, Sara", "HOLM, Ida", "BLAKE, Zoe",
-                                        "CHEN, Li", "FABRE, Lou", "GRUBER, Eva"}));
+              (std::vector<std::string>{"AHO, Mia", "DIAZ, Ana", "EKLUND, Sara", "HOLM, Ida", "BLAKE, Zoe", "CHEN, Li",
+                                        "FABRE, Lou", "GRUBER, Eva"}));
     // The final, then the small final, in their rows.
     EXPECT_EQ(ColumnNames(text, false, names),
-              (std::vector<std::string>{"EKLUND, Sara", "BLAKE, Zoe", "AHO, Mia", "FABRE, Lou", "HOLM, Ida",
-                                        "CHEN, Li", "DIAZ, Ana", "GRUBER, Eva"}));
+              (std::vector<std::string>{"EKLUND, Sara", "BLAKE, Zoe", "AHO, Mia", "FABRE, Lou", "HOLM, Ida", "CHEN, Li",
+                                        "DIAZ, Ana", "GRUBER, Eva"}));
 
     // The page as a picture, to look at: build/screenshots/ladder_report_8.png.
     const fs::path shots = fs::path(SKITALLY_CLI_PATH).parent_path().parent_path() / "screenshots";
     fs::create_directories(shots);
-    EXPECT_EQ(std::system(("pdftoppm -png -r 60 -singlefile '" + Pdf() + "' '" + (shots / "ladder_report_8").string() +
-                           "'")
-                              .c_str()),
-              0);
+    const std::string png = (shots / "ladder_report_8").string();
+    EXPECT_EQ(std::system(("pdftoppm -png -r 60 -singlefile '" + Pdf() + "' '" + png + "'").c_str()), 0);
 }
 
 // Nothing half made: without a template or a converter nothing is
@@ -213,14 +211,15 @@ TEST_F(LadderReportTest, FailuresNameTheFileAndLeaveNoPartialFile)
         const char* name;
         bool templates;
         const char* converterScript;  // written beside the program; null: none there
-        const char* path;             // PATH while it runs
+        const char* path;            // PATH while it runs
         std::string shown;
         bool htmlWritten;
     };
     const Case cases[] = {
         {"no template", false, nullptr, nullptr, "/program/SXRpt/8-4.html was not found", false},
         {"no converter", true, nullptr, "", "PDF converter wkhtmltopdf was not found", false},
-        {"conversion fails", true, "#!/bin/sh\nfor last; do :; done\necho partial > \"$last\"\nexit 3\n", nullptr, "ended with code 3", true},
+        {"conversion fails", true, "#!/bin/sh\nfor last; do :; done\necho partial > \"$last\"\nexit 3\n", nullptr,
+         "ended with code 3", true},
     };
     const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
     for (const Case& c : cases) {
