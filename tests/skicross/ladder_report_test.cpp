@@ -172,6 +172,14 @@ std::vector<std::string> ColumnNames(const std::string& text, bool left, const s
     return column;
 }
 
+// The pages as pictures, to look at: build/screenshots/ladder_report_N.png.
+std::string Screenshots()
+{
+    const fs::path shots = fs::path(SKITALLY_CLI_PATH).parent_path().parent_path() / "screenshots";
+    fs::create_directories(shots);
+    return shots.string();
+}
+
 TEST_F(LadderReportTest, PdfShowsEachRacerInHisHeats)
 {
     if (!FindProgram("wkhtmltopdf", "") || !FindProgram("pdftotext", "") || !FindProgram("pdftoppm", ""))
@@ -196,11 +204,33 @@ TEST_F(LadderReportTest, PdfShowsEachRacerInHisHeats)
               (std::vector<std::string>{"EKLUND, Sara", "BLAKE, Zoe", "AHO, Mia", "FABRE, Lou", "HOLM, Ida", "CHEN, Li",
                                         "DIAZ, Ana", "GRUBER, Eva"}));
 
-    // The page as a picture, to look at: build/screenshots/ladder_report_8.png.
-    const fs::path shots = fs::path(SKITALLY_CLI_PATH).parent_path().parent_path() / "screenshots";
-    fs::create_directories(shots);
-    const std::string png = (shots / "ladder_report_8").string();
+    const std::string png = Screenshots() + "/ladder_report_8";
     EXPECT_EQ(std::system(("pdftoppm -png -r 60 -singlefile '" + Pdf() + "' '" + png + "'").c_str()), 0);
+}
+
+// A full first round of long names and five title lines still fit one page.
+TEST_F(LadderReportTest, LargerLaddersFitOnePage)
+{
+    if (!FindProgram("wkhtmltopdf", "") || !FindProgram("pdftotext", "") || !FindProgram("pdftoppm", ""))
+        GTEST_SKIP() << "wkhtmltopdf or poppler-utils not installed";
+    InstallTemplates();
+    header.titles = {"ALPINE CANADA", "SPRING CUP", "SKI CROSS", "MONT TREMBLANT, QC", "HOSTED BY CLUB TREMBLANT"};
+    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
+    for (const int size : {16, 32}) {
+        LadderView ladder{size, std::to_string(size) + "F", {}};
+        for (int heat = 1; heat <= size / 4; ++heat) {
+            LadderHeat filled{size / 4, heat, heat, {}, {}};
+            for (int row = 0; row < 4; ++row)
+                filled.rows[row] = {heat + row * size / 4, "1" + std::to_string(heat * 4 + row),
+                                    "VANDERBERGHE-LAURENTIDES, Marie-Claude", "CAN", 0};
+            ladder.heats.push_back(filled);
+        }
+        ASSERT_TRUE(PrintLadderReport(ctx, op, ladder)) << size;
+        const std::string text = Output("pdftotext -layout '" + Pdf() + "' -");
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1) << size;
+        const std::string png = Screenshots() + "/ladder_report_" + std::to_string(size);
+        EXPECT_EQ(std::system(("pdftoppm -png -r 60 -singlefile '" + Pdf() + "' '" + png + "'").c_str()), 0);
+    }
 }
 
 // Nothing half made: without a template or a converter nothing is
