@@ -34,8 +34,8 @@ std::string FillLadderTemplate(const std::string& page, const std::map<std::stri
 // operator, when the template, the header or the converter is missing or
 // a file could not be written.
 bool PrintLadderReport(AppContext& ctx, Operator& op, const LadderView& ladder);
-// The report of the open race's ladder as its racer records hold it; it
-// builds the view with the ladder model and lives beside it.
+// The report of the open race's ladder as its racer records hold it.
+// Defined with the ladder model, which builds the view from the records.
 bool PrintLadderReport(AppContext& ctx, Operator& op);
 
 }  // namespace skitally
