@@ -33,7 +33,7 @@ constexpr const char* kConverter = "wkhtmltopdf";
 constexpr const char* kTemplateFolder = "SXRpt";
 constexpr const char* kRowColours[] = {"Red", "Green", "Blue", "Yellow"};
 // The last round's heats carry the numbers a 32 ladder gives them in every
-// ladder size, so that the right-hand part of the templates is the same.
+// ladder size, so that the right-hand side of the templates is the same.
 constexpr int kFinalNumber = 15;
 // Before the last round only the two who go on are shown under a heat.
 constexpr int kGoingOn = 2;

@@ -1,5 +1,5 @@
 #pragma once
-// The ski-cross ladder report: the ladder as a spectator reads it from a
+// The ski-cross ladder report: the ladder as the public reads it from a
 // board, one landscape page. The program folder's template for the ladder
 // size ("SXRpt/8-4.html", "16-4.html", "32-4.html") is filled with the race
 // titles and footers and every heat's racers, written beside the race as an

@@ -63,12 +63,20 @@ int RunProgram(const std::vector<std::string>& argv)
 {
     if (argv.empty())
         return -1;
-    std::vector<char*> args;
+#ifdef _WIN32
+    // The child takes its one command line apart again: quote what has blanks.
+    std::vector<std::string> words;
     for (const std::string& arg : argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
+        words.push_back(arg.find_first_of(" \t") == std::string::npos ? arg : "\"" + arg + "\"");
+#else
+    const std::vector<std::string>& words = argv;
+#endif
+    std::vector<char*> args;
+    for (const std::string& word : words)
+        args.push_back(const_cast<char*>(word.c_str()));
     args.push_back(nullptr);
 #ifdef _WIN32
-    const intptr_t code = _spawnv(_P_WAIT, args[0], args.data());
+    const intptr_t code = _spawnv(_P_WAIT, argv[0].c_str(), args.data());
     return code < 0 ? -1 : static_cast<int>(code);
 #else
     posix_spawn_file_actions_t actions;
