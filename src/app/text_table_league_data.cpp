@@ -6,7 +6,7 @@ namespace skitally {
 
 // League races: the set-up from the registration file, the scoring and the reports.
 const TextEntry kLeagueTextEntries[] = {
-    {6400, "LEAGUE SET-&UP (TEAMS, DRAW AND BIBS)", "CONFIGURATION DE LA &LIGUE (ÉQUIPES, TIRAGE ET DOSSARDS)"},
+    {6400, "LEA&GUE SET-UP (TEAMS, DRAW AND BIBS)", "CONFIGURATION DE LA &LIGUE (ÉQUIPES, TIRAGE ET DOSSARDS)"},
     {6401, "Would you like to reload the Draw and Teams from the InI file?",
      "Voulez-vous recharger le tirage et les équipes depuis le fichier InI ?"},
     {6402, "Please enter the Category of the race. U4-U21", "Veuillez entrer la catégorie de la course. U4-U21"},
