@@ -23,6 +23,7 @@ TextTable::TextTable()
         {kOutputsTextEntries, kOutputsTextEntryCount},
         {kSkiCrossCalcTextEntries, kSkiCrossCalcTextEntryCount},
         {kLadderReportTextEntries, kLadderReportTextEntryCount},
+        {kLeagueTextEntries, kLeagueTextEntryCount},
     };
     for (const auto& [entries, count] : blocks)
         for (std::size_t i = 0; i < count; ++i) {

@@ -9,6 +9,7 @@
 #include "calc/field_steps.h"
 #include "calc/penalty.h"
 #include "calc/series_points.h"
+#include "league/league_scoring.h"
 #include "racefile/race_change.h"
 #include "racefile/race_kinds.h"
 #include "racefile/race_status_file.h"
@@ -84,6 +85,9 @@ std::string RacerBytes(std::string bytes, const CalculatedField& field)
 
 bool CalculateRace(AppContext& ctx, Operator& op, bool oneRun)
 {
+    // A league race scores its teams instead of race points.
+    if (IsLeagueRace(ctx))
+        return CalculateLeagueRace(ctx, op);
     if (!ChecksBeforeCalculating(ctx, op))
         return false;
     CalculatedField field;

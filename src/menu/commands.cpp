@@ -4,6 +4,9 @@
 #include "calc/race_calculation.h"
 #include "draw/draw_commands.h"
 #include "entries/racer_commands.h"
+#include "league/league_report.h"
+#include "league/league_setup.h"
+#include "league/league_text_ids.h"
 #include "menu/command_guards.h"
 #include "menu/home_commands.h"
 #include "output/kronex_copy.h"
@@ -151,6 +154,7 @@ std::vector<Command> BuildCommands()
         Entry("delete", 8603, "Racers").Needs("HR").Help("delete a racer: delete RACE [\"LAST,First\"]").Runs(DeleteRacerCommand),
         Entry("hand-points", kHandPointsCaption, "Racers").Needs("HR").Help("points by hand: hand-points RACE [\"LAST,First\" [dh=.. sl=.. gs=..]]").Runs(HandPointsCommand),
         Entry("update-points", 8604, "Racers").Needs("HR").Help("update-points RACE [LIST [NEWRACE]]: copy the race with new points").Runs(UpdatePointsCommand),
+        Entry("league-setup", league_text::kSetupCaption, "Racers").Needs("HR").Only(R::League).Help("league-setup RACE: teams and draw from the registration file, then the bibs").Runs(LeagueSetupCommand),
         Entry("import", 8643, "Racers").Needs("H").CliOnly().Help("import RACE LIST: fill the pick table from a points list").Runs(ImportCommand),
         // Draw
         Entry("draw", 8605, "Draw").Needs("HR").Help("automatic seeded draw: draw RACE [--seed N] (the seed replays a draw)").Runs(ChangingTheDraw(DrawCommand)),
@@ -187,8 +191,8 @@ std::vector<Command> BuildCommands()
         Entry("sort-options", kSortOptions, "Reports").Needs("H").Help("sort-options RACE [LST|PTS|BIB|OTH [ORDER]]: the order of the lists").Runs(SortOptionsCommand),
         Entry("special-competitors", 8629, "Reports").Needs("HR").Help("special-competitors RACE [category|club|nation|group VALUE]: the competitor list of one").Runs(SpecialCompetitorsCommand),
         Entry("reprint", 8630, "Reports").Needs("HR").Help("reprint RACE [CODE]: show a report again to print it").Runs(ReprintCommand),
-        Entry("league-racers", 8631, "Reports").Needs("HR").Only(R::League).Help("league racer reports").Later(),
-        Entry("league-teams", 8632, "Reports").Needs("HR").Only(R::League).Help("league team report").Later(),
+        Entry("league-racers", 8631, "Reports").Needs("HR").Only(R::League).Help("league racer reports").Runs(LeagueRacersCommand),
+        Entry("league-teams", 8632, "Reports").Needs("HR").Only(R::League).Help("league team report").Runs(LeagueTeamsCommand),
         Entry("ladder-report", 8633, "Reports").Needs("HR").Only(R::SkiCross).Help("print or create the ski-cross ladder").Later(),
         // Outputs
         Entry("output-kronex", 8634, "Outputs").Needs("H").StartLists(1).Help("output-kronex RACE [FOLDER]: files for Kronex and race backups").Runs(KronexCopyCommand),

@@ -218,7 +218,7 @@ void ReportWriter::ClosePage()
         const std::string footer2 = Utf8ToCp1252(header_.footers[1]);
         IndentedLine(OverlayText(RightAlignText("", Utf8ToCp1252(ctx_.race.raceName), layout_.width), footer2, 1,
                                  static_cast<int>(footer2.size())));
-        IndentedLine(Utf8ToCp1252(header_.footers[2]));
+        IndentedLine(Utf8ToCp1252(header_.footers[2]) + layout_.footerNote);
         layout_.lineCounter += kFooterLines;
     }
     Raw("\f");

@@ -36,6 +36,7 @@ struct ReportLayout {
     int page = 1;
     bool aborted = false;
     bool unofficialOnly = false;  // keeps "RACERUFC" at "UFC" in recreational races
+    std::string footerNote;       // added to the third footer line (a league report's draw)
 };
 
 // Page 1's limit for the open race: 58 in ski cross, 72 in league races.

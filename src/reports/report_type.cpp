@@ -13,7 +13,7 @@ std::string ReportTypeCode(std::string_view reportName, bool recreationalCodex, 
 {
     if (reportName == "RACERSLT(T)")
         return "TRN";
-    static const std::array<std::pair<std::string_view, std::string_view>, 10> codes = {{
+    static const std::array<std::pair<std::string_view, std::string_view>, 11> codes = {{
         {"RACECALC", "CLC"},
         {"RACESTR1", "RN1"},
         {"RACESTR2", "RN2"},
@@ -24,6 +24,7 @@ std::string ReportTypeCode(std::string_view reportName, bool recreationalCodex, 
         {"RACERSDW", "SDW"},
         {"RACERSMF", "SMF"},
         {"RACERCRD", "CRD"},
+        {"RACERLGR", "RGR"},
     }};
     const std::string_view first8 = reportName.substr(0, 8);
     if (first8 == "RACERUFC")

@@ -7,7 +7,8 @@
 // points update and a load of run times never leave a race half written; a
 // para event is never switched on with some racers factored and others not;
 // a calculation never leaves totals without points nor points without the
-// race's marker, nor ski-cross points without their sheet.
+// race's marker, nor ski-cross points without their sheet; a league set-up
+// never leaves bibs without its league file.
 
 #include <gtest/gtest.h>
 
@@ -243,6 +244,14 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
              test::WriteFile(race + ".RN2", "a run-2 start list");
          },
          {"race-options", race}, {"Y", "NAT"}, {"BANFF"}, {"BANFF.RCR", "BANFF.FAC", "BANFF.SKT", "BANFF.RN2"}, ""},
+        {"league set-up gives out the bibs",
+         [&] {
+             test::WriteFile(dir.File("program/LGR Registration.ini"),
+                             test::ReadFile(testData + "/../../resources/LGR Registration.ini"));
+             Cli({"header", race, "level=LGR", "date=06-12-2026/ 01 - BANFF"}, {});
+             UpdateRacers([](int n, RacerRecord& racer) { racer.group = n % 2 ? "RAVENS" : "LYNX"; });
+         },
+         {"league-setup", race}, {"U12", ""}, {"BANFF"}, {"BANFF.RCR", "BANFF.LGR"}, ""},
         {"calculation", calculable, {"calc-2run", race}, {"1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT", "BANFF.UFC"}, ""},
         {"ski-cross points",
          [&] {
