@@ -27,6 +27,8 @@ std::string EncodeCalculationMarker(const CalculationMarker& marker)
     switch (marker.kind) {
     case CalculationMarker::Kind::Series:
         return "S";
+    case CalculationMarker::Kind::SkiCross:
+        return "X";
     case CalculationMarker::Kind::Race:
         return std::to_string(marker.runs == 1 ? 1 : 2) + ";" + FormatFixed(marker.applied, 1, 2) + ";" +
                FormatFixed(marker.calculated, 1, 2);
@@ -40,8 +42,8 @@ CalculationMarker DecodeCalculationMarker(std::string_view text)
 {
     std::string rest = Trim(text);
     CalculationMarker marker;
-    if (rest == "S") {
-        marker.kind = CalculationMarker::Kind::Series;
+    if (rest == "S" || rest == "X") {
+        marker.kind = rest == "S" ? CalculationMarker::Kind::Series : CalculationMarker::Kind::SkiCross;
         return marker;
     }
     const std::string runs = PopToken(rest, ";");

@@ -6,6 +6,7 @@
 //   "2;15.00;12.00"  calculated over 2 runs (or "1"), applied penalty ;
 //                    calculated penalty, each with two decimals
 //   "S"              a series race given its series points
+//   "X"              a ski-cross race given its points from the ladder
 
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@
 namespace skitally {
 
 struct CalculationMarker {
-    enum class Kind { None, Race, Series };
+    enum class Kind { None, Race, Series, SkiCross };
     Kind kind = Kind::None;
     int runs = 0;           // 1 or 2 for a race
     double applied = 0;     // Q

@@ -82,9 +82,12 @@ bool PrintOfficialResults(AppContext& ctx, Operator& op, bool training, int runs
     if (!byBib)
         return false;
     const bool series = marker.kind == CalculationMarker::Kind::Series;
+    // Ski-cross points come from the ladder's places, not from seed points:
+    // nothing to cap, and no penalty.
+    const bool ladder = marker.kind == CalculationMarker::Kind::SkiCross;
     std::vector<RacerRecord> others;
     std::vector<ResultRow> placed = Placed(*byBib, series, others);
-    const std::optional<bool> cap = series ? std::optional<bool>(false) : CapPoints(ctx, op, placed);
+    const std::optional<bool> cap = series || ladder ? std::optional<bool>(false) : CapPoints(ctx, op, placed);
     if (!cap)
         return false;
 
@@ -95,7 +98,7 @@ bool PrintOfficialResults(AppContext& ctx, Operator& op, bool training, int runs
     results.shape.twoRuns = runs == 2;
     results.shape.pointsHeading = series ? "SERIES" : "RACE";
     results.capPoints = *cap;
-    if (!series && !training)
+    if (!series && !ladder && !training)
         results.penalty = marker.applied;
     results.race = {Trim(ctx.race.jury.Codex()),       Trim(ctx.race.header.values.discipline),
                  Trim(ctx.race.header.values.gender), std::to_string(runs),

@@ -8,7 +8,9 @@
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "calc/calc_text_ids.h"
+#include "racefile/calculation_marker.h"
 #include "racefile/race_change.h"
+#include "racefile/race_status_file.h"
 #include "racefile/racer_record.h"
 #include "racefile/racer_text.h"
 #include "racefile/run_count.h"
@@ -178,8 +180,15 @@ bool CalculateSkiCrossPoints(AppContext& ctx, Operator& op)
     }
     FinishReport(report, change);
     change.Replace(ctx.race.File("RCR"), RacerBytes(*field));
-    if (!CommitRaceChange(ctx, op, change))
+    // The marker lets the official results follow: a ski-cross race has no
+    // penalty to print.
+    const RaceFlags before = ctx.race.flags;
+    ctx.race.flags.calculation = EncodeCalculationMarker({CalculationMarker::Kind::SkiCross, 0, 0, 0});
+    change.Replace(ctx.race.File("SKT"), ComposeRaceStatus(ctx.race.File("RCR"), ctx.race.flags));
+    if (!CommitRaceChange(ctx, op, change)) {
+        ctx.race.flags = before;
         return false;
+    }
     op.ShowReport(ctx.race.File("CLC"), ctx.Text(skicross_text::kSheetTitle));
     return true;
 }

@@ -201,7 +201,7 @@ TEST(CalculationMarker, ReadsBackWhatItWritesAndNothingElse)
         {"2;15.00;12.00", K::Race, 2, 15.00, 12.00}, {"1;0.00;-3.25", K::Race, 1, 0, -3.25},
         {"S", K::Series, 0, 0, 0},                   {"0", K::None, 0, 0, 0},
         {"3;1.00;1.00", K::None, 0, 0, 0},           {"2;15;12", K::None, 0, 0, 0},
-        {"2;15.00", K::None, 0, 0, 0},
+        {"2;15.00", K::None, 0, 0, 0},               {"X", K::SkiCross, 0, 0, 0},
     };
     for (const auto& c : cases) {
         const CalculationMarker marker = DecodeCalculationMarker(c.text);
