@@ -21,6 +21,7 @@ TextTable::TextTable()
         {kResultsTextEntries, kResultsTextEntryCount},
         {kXmlTextEntries, kXmlTextEntryCount},
         {kOutputsTextEntries, kOutputsTextEntryCount},
+        {kSkiCrossTextEntries, kSkiCrossTextEntryCount},
     };
     for (const auto& [entries, count] : blocks)
         for (std::size_t i = 0; i < count; ++i) {

@@ -1,0 +1,16 @@
+#pragma once
+// The ladder command of the reports: "Print completed Ladder or Create new
+// Ladder".
+
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/operator.h"
+
+namespace skitally {
+
+// "Create" prepares a new ladder; "Print Full" prints the ladder as run.
+bool LadderReportCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
+
+}  // namespace skitally
