@@ -133,7 +133,7 @@ std::string ComposeLadderFile(const LadderView& view, const std::vector<RacerRec
             }
             placed = file.WriteSlot(++record, slot) && placed;
         }
-    placed = file.WriteText(101, header.titles[0], view.name, std::to_string(view.size)) && placed;
+    placed = file.WriteText(101, header.titles[0], view.name, Number(view.size, 3)) && placed;
     for (int title = 1; title < 5; ++title)
         placed = file.WriteText(101 + title, header.titles[static_cast<std::size_t>(title)], "", "") && placed;
     placed = file.WriteLongText(106, header.values.dateLocation) && placed;
