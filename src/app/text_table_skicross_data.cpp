@@ -28,7 +28,8 @@ const TextEntry kSkiCrossTextEntries[] = {
      "Veuillez entrer le numéro de départ des manches du tour XnnnX"},
     {6114, "Please make sure your Heat numbers will not overlap, Terminating",
      "Les numéros des manches ne doivent pas se chevaucher, fin du traitement"},
-    {6115, "Write Error no such record for Ladder", "Erreur d'écriture : aucun enregistrement de ce numéro dans le tableau"},
+    {6115, "Write Error no such record for Ladder",
+     "Erreur d'écriture : aucun enregistrement de ce numéro dans le tableau"},
     {6116, "Indicate Location to Save the Ladder File", "Indiquez où enregistrer le fichier du tableau"},
     {6117, "Output of Kronex Ladder File Complete", "Sortie du fichier de tableau Kronex terminée"},
     {6118, "Load Kronex Ladder Result", "Charger le résultat du tableau Kronex"},
@@ -48,11 +49,12 @@ const TextEntry kSkiCrossTextEntries[] = {
     {6130, "The starting heat number must be a whole number from 0 to 99",
      "Le numéro de départ des manches doit être un nombre entier de 0 à 99"},
     {6131, "Ladder File", "Fichier de tableau"},
-    {6132, "The ladder result file XnnnX holds no racer records", "Le fichier de résultat XnnnX ne contient aucun coureur"},
+    {6132, "The ladder result file XnnnX holds no racer records",
+     "Le fichier de résultat XnnnX ne contient aucun coureur"},
     {6133, "The file XnnnX could not be read: XdddX", "Le fichier XnnnX n'a pas pu être lu : XdddX"},
     {6134, "The ladder file XnnnX could not be written: XdddX",
      "Le fichier de tableau XnnnX n'a pas pu être écrit : XdddX"},
 };
 const std::size_t kSkiCrossTextEntryCount = std::size(kSkiCrossTextEntries);
 
-}  // namespace skitally
+} // namespace skitally

@@ -14,7 +14,7 @@ namespace skitally {
 namespace {
 
 constexpr const char* kNoLadderData = "~~~~~~~~";
-constexpr int kNoPlace = 9;  // a racer that did not finish its heat comes after those who did
+constexpr int kNoPlace = 9; // a racer that did not finish its heat comes after those who did
 
 struct Outcome {
     std::string label;
@@ -30,16 +30,17 @@ std::map<int, Outcome> OutcomesBySeed(const SXLadder& ladder)
             for (int row = 1; row <= 4; ++row) {
                 const LadderRacer& racer = ladder.Heat(round, heat).Row(row);
                 if (racer.seed == 0 || outcomes.count(racer.seed))
-                    continue;  // empty, or already placed in a later round
+                    continue; // empty, or already placed in a later round
                 const int place = racer.place > 0 ? racer.place : kNoPlace;
-                outcomes[racer.seed] = {round == rounds && racer.place > 0 ? LadderSlotLabel(1, heat, racer.place)
-                                                                           : KnockedOutLabel(RoundHeatCount(ladder.size(), round)),
+                outcomes[racer.seed] = {round == rounds && racer.place > 0
+                                            ? LadderSlotLabel(1, heat, racer.place)
+                                            : KnockedOutLabel(RoundHeatCount(ladder.size(), round)),
                                         place};
             }
     return outcomes;
 }
 
-}  // namespace
+} // namespace
 
 bool RankLadder(std::vector<RacerRecord>& racers)
 {
@@ -52,7 +53,7 @@ bool RankLadder(std::vector<RacerRecord>& racers)
     // ridden with the seed after it, 2 the racer, 6 the rank, 9 the label.
     SortTable table(1);
     std::vector<std::size_t> outside;
-    std::map<int, std::size_t> racerOfSeed;  // the first racer of a seed is the ladder's, as LadderOfRacers takes it
+    std::map<int, std::size_t> racerOfSeed; // the first racer of a seed is the ladder's, as LadderOfRacers takes it
     for (std::size_t k = 0; k < racers.size(); ++k) {
         if (racers[k].IsDeleted())
             continue;
@@ -93,4 +94,4 @@ bool RankLadder(std::vector<RacerRecord>& racers)
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

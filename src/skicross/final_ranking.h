@@ -19,4 +19,4 @@ namespace skitally {
 // racer holds a first-round slot.
 bool RankLadder(std::vector<RacerRecord>& racers);
 
-}  // namespace skitally
+} // namespace skitally

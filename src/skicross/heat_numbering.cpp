@@ -25,7 +25,7 @@ std::optional<int> WholeNumber(const std::string& typed)
     return value;
 }
 
-}  // namespace
+} // namespace
 
 HeatStarts StandardHeatStarts(int size)
 {
@@ -38,7 +38,10 @@ HeatStarts StandardHeatStarts(int size)
     return starts;
 }
 
-int HeatNumber(const HeatStarts& starts, int round, int heat) { return starts[round - 1] + heat; }
+int HeatNumber(const HeatStarts& starts, int round, int heat)
+{
+    return starts[round - 1] + heat;
+}
 
 bool HeatNumbersOverlap(int size, const HeatStarts& starts)
 {
@@ -62,8 +65,7 @@ std::optional<HeatStarts> AskHeatNumbering(const AppContext& ctx, Operator& op, 
         return StandardHeatStarts(size);
     HeatStarts starts;
     for (int round = 1; round <= LadderRounds(size); ++round) {
-        const std::string prompt =
-            FillPlaceholder(ctx.Text(text::kStartingHeatNumber), "XnnnX", std::to_string(round));
+        const std::string prompt = FillPlaceholder(ctx.Text(text::kStartingHeatNumber), "XnnnX", std::to_string(round));
         std::optional<int> start;
         while (!start) {
             const std::optional<std::string> typed =
@@ -83,4 +85,4 @@ std::optional<HeatStarts> AskHeatNumbering(const AppContext& ctx, Operator& op, 
     return starts;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -32,4 +32,4 @@ bool HeatNumbersOverlap(int size, const HeatStarts& starts);
 // Heat numbers will not overlap, Terminating", when they overlap.
 std::optional<HeatStarts> AskHeatNumbering(const AppContext& ctx, Operator& op, int size);
 
-}  // namespace skitally
+} // namespace skitally

@@ -23,8 +23,9 @@ constexpr int kLastTextRecord = 214;
 std::string Number(int value, int width)
 {
     const std::string text = value > 0 ? std::to_string(value) : "";
-    return text.size() >= static_cast<std::size_t>(width) ? text.substr(0, static_cast<std::size_t>(width))
-                                                          : std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
+    return text.size() >= static_cast<std::size_t>(width)
+               ? text.substr(0, static_cast<std::size_t>(width))
+               : std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
 }
 
 std::string RightAligned(const std::string& text, int width)
@@ -54,7 +55,7 @@ std::string OrNone(const std::string& field)
     return trimmed.empty() ? kNoLadderField : trimmed;
 }
 
-}  // namespace
+} // namespace
 
 void KronexLadderFile::Put(int record, const std::string& line)
 {
@@ -140,9 +141,9 @@ std::string ComposeLadderFile(const LadderView& view, const std::vector<RacerRec
     int text = 106;
     for (const LadderHeat& heat : view.heats) {
         const std::string label = LadderSlotLabel(heat.roundHeats, heat.heatInRound, 1);
-        placed = file.WriteText(++text, HeatCaption(heat), label.substr(0, label.size() - 2),
-                                Number(heat.heatNumber, 3)) &&
-                 placed;
+        placed =
+            file.WriteText(++text, HeatCaption(heat), label.substr(0, label.size() - 2), Number(heat.heatNumber, 3)) &&
+            placed;
     }
     return placed ? file.bytes() : std::string();
 }
@@ -183,8 +184,7 @@ bool OutputLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::s
         path = Trim(*picked);
         KeepExchangeFolder(ctx, path);
     }
-    const std::string bytes =
-        ComposeLadderFile(ladder->View(name), racers.live, racers.recordNumbers, ctx.race.header);
+    const std::string bytes = ComposeLadderFile(ladder->View(name), racers.live, racers.recordNumbers, ctx.race.header);
     if (bytes.empty()) {
         ShowMessage(ctx, op, ctx.Text(text::kNoSuchLadderRecord));
         return false;
@@ -198,4 +198,4 @@ bool OutputLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::s
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -35,11 +35,11 @@ namespace skitally {
 inline constexpr int kLadderRecordLength = 56;
 
 class KronexLadderFile {
-public:
+  public:
     struct Slot {
         int heatNumber = 0;
         std::string bib;
-        int seed = 0;  // 0: the row is not filled yet
+        int seed = 0; // 0: the row is not filled yet
         int racerRecord = 0;
         int row = 0;
         std::string nation, label, places, finalLabel;
@@ -52,7 +52,7 @@ public:
     // The records up to the highest written, unwritten ones blank.
     const std::string& bytes() const { return bytes_; }
 
-private:
+  private:
     void Put(int record, const std::string& line);
     std::string bytes_;
 };
@@ -71,4 +71,4 @@ bool OutputLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::s
 std::string ExchangeFolder(const AppContext& ctx);
 void KeepExchangeFolder(AppContext& ctx, const std::string& chosenFile);
 
-}  // namespace skitally
+} // namespace skitally

@@ -9,9 +9,11 @@ namespace skitally {
 
 bool LadderReportCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
 {
-    const int answer = op.Message({ctx.Text(text::kQueryTitle), ctx.Text(text::kPrintOrCreateLadder),
+    const int answer = op.Message({ctx.Text(text::kQueryTitle),
+                                   ctx.Text(text::kPrintOrCreateLadder),
                                    {ctx.Text(text::kCreateButton), ctx.Text(text::kPrintFullButton)},
-                                   MessageIcon::Question, 0});
+                                   MessageIcon::Question,
+                                   0});
     if (answer == 0)
         return SkierCross(ctx, op);
     if (answer == 1) {
@@ -22,4 +24,4 @@ bool LadderReportCommand(AppContext& ctx, Operator& op, const std::vector<std::s
     return false;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -13,4 +13,4 @@ namespace skitally {
 // "Create" prepares a new ladder; "Print Full" prints the ladder as run.
 bool LadderReportCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 
-}  // namespace skitally
+} // namespace skitally

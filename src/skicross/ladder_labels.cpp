@@ -26,13 +26,22 @@ int ParseNumber(std::string_view text)
     return value;
 }
 
-}  // namespace
+} // namespace
 
-bool IsLadderSize(int size) { return size == 8 || size == 16 || size == 32; }
+bool IsLadderSize(int size)
+{
+    return size == 8 || size == 16 || size == 32;
+}
 
-int FirstRoundHeats(int size) { return size / 4; }
+int FirstRoundHeats(int size)
+{
+    return size / 4;
+}
 
-int LadderRounds(int size) { return size == 32 ? 4 : size == 16 ? 3 : 2; }
+int LadderRounds(int size)
+{
+    return size == 32 ? 4 : size == 16 ? 3 : 2;
+}
 
 int RoundHeatCount(int size, int round)
 {
@@ -40,7 +49,10 @@ int RoundHeatCount(int size, int round)
     return heats < 1 ? 1 : heats;
 }
 
-int HeatsRun(int size, int round) { return round == LadderRounds(size) ? 2 : RoundHeatCount(size, round); }
+int HeatsRun(int size, int round)
+{
+    return round == LadderRounds(size) ? 2 : RoundHeatCount(size, round);
+}
 
 std::string LadderName(int size, std::string_view gender)
 {
@@ -58,7 +70,10 @@ std::string SeedSlotLabel(int size, int seed)
     return LadderSlotLabel(heats, order[row % 2 ? at : heats - 1 - at], row);
 }
 
-std::string KnockedOutLabel(int roundHeats) { return std::to_string(roundHeats) + "_ZZ_4"; }
+std::string KnockedOutLabel(int roundHeats)
+{
+    return std::to_string(roundHeats) + "_ZZ_4";
+}
 
 std::optional<SlotLabel> ParseSlotLabel(std::string_view text)
 {
@@ -83,4 +98,4 @@ std::optional<SlotLabel> ParseSlotLabel(std::string_view text)
     return label;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -30,13 +30,13 @@ std::string SeedSlotLabel(int size, int seed);
 std::string KnockedOutLabel(int roundHeats);
 
 struct SlotLabel {
-    int roundHeats = 0;  // 8, 4, 2 or 1
-    int heat = 0;        // 1-based; 0 for a knocked-out label
-    int row = 0;         // 1..4
+    int roundHeats = 0; // 8, 4, 2 or 1
+    int heat = 0;       // 1-based; 0 for a knocked-out label
+    int row = 0;        // 1..4
     bool knockedOut = false;
 };
 // Takes a label apart at "_" (trailing blanks allowed); nullopt for
 // "~~~~~~~~", blanks and anything that is no label.
 std::optional<SlotLabel> ParseSlotLabel(std::string_view text);
 
-}  // namespace skitally
+} // namespace skitally

@@ -1,8 +1,8 @@
 #include "skicross/ladder_racers.h"
 
 #include "app/messages.h"
-#include "skicross/skicross_text_ids.h"
 #include "racefile/race_change.h"
+#include "skicross/skicross_text_ids.h"
 #include "util/file_replace.h"
 #include "util/file_transaction.h"
 
@@ -32,11 +32,11 @@ bool CommitLadderRacers(AppContext& ctx, Operator& op, const LadderRacers& racer
 {
     std::string bytes = racers.bytes;
     for (std::size_t k = 0; k < racers.live.size(); ++k)
-        bytes.replace(static_cast<std::size_t>(racers.recordNumbers[k] - 1) * kRacerRecordLength,
-                      kRacerRecordLength, EncodeRacer(racers.live[k]));
+        bytes.replace(static_cast<std::size_t>(racers.recordNumbers[k] - 1) * kRacerRecordLength, kRacerRecordLength,
+                      EncodeRacer(racers.live[k]));
     FileTransaction change(RaceJournal(ctx.race));
     change.Replace(ctx.race.File("RCR"), std::move(bytes));
     return CommitRaceChange(ctx, op, change);
 }
 
-}  // namespace skitally
+} // namespace skitally

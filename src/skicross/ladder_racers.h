@@ -13,8 +13,8 @@
 namespace skitally {
 
 struct LadderRacers {
-    std::string bytes;                // the racer file's whole records
-    std::vector<int> recordNumbers;   // of the live racers, in record order
+    std::string bytes;              // the racer file's whole records
+    std::vector<int> recordNumbers; // of the live racers, in record order
     std::vector<RacerRecord> live;
 };
 
@@ -26,4 +26,4 @@ bool CommitLadderRacers(AppContext& ctx, Operator& op, const LadderRacers& racer
 // An 8-character ladder field with no ladder data.
 inline constexpr const char* kNoLadderField = "~~~~~~~~";
 
-}  // namespace skitally
+} // namespace skitally

@@ -26,10 +26,9 @@ std::optional<std::string> ChooseFile(AppContext& ctx, Operator& op, const std::
 {
     if (!args.empty() && !Trim(args.front()).empty())
         return Trim(args.front());
-    const std::optional<std::string> picked =
-        op.PickFile({ctx.Text(text::kLoadLadderTitle),
-                     ctx.Text(text::kLadderResultType) + " (*.MdL or *.FdL)|*.MdL;*.FdL", ExchangeFolder(ctx), "",
-                     false});
+    const std::optional<std::string> picked = op.PickFile(
+        {ctx.Text(text::kLoadLadderTitle), ctx.Text(text::kLadderResultType) + " (*.MdL or *.FdL)|*.MdL;*.FdL",
+         ExchangeFolder(ctx), "", false});
     if (!picked || Trim(*picked).empty()) {
         ShowMessage(ctx, op, ctx.Text(text::kNoLadderFileChosen));
         return std::nullopt;
@@ -38,7 +37,7 @@ std::optional<std::string> ChooseFile(AppContext& ctx, Operator& op, const std::
     return Trim(*picked);
 }
 
-}  // namespace
+} // namespace
 
 std::vector<RacerRecord> ReadLadderResult(const std::string& bytes)
 {
@@ -108,7 +107,8 @@ bool LoadLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::str
         if (!Trim(racer.bib).empty() && RoundPlace(racer.sxPos2, 1) > 0)
             placesByBib.emplace(Trim(racer.bib), Trim(racer.sxPos2));
     for (RacerRecord& racer : racers.live)
-        if (const auto found = placesByBib.find(Trim(racer.bib)); !Trim(racer.bib).empty() && found != placesByBib.end())
+        if (const auto found = placesByBib.find(Trim(racer.bib));
+            !Trim(racer.bib).empty() && found != placesByBib.end())
             racer.sxPos2 = found->second;
     if (!RankLadder(racers.live)) {
         ShowMessage(ctx, op, ctx.Text(text::kNoLadderYet));
@@ -121,4 +121,4 @@ bool LoadLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::str
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -30,4 +30,4 @@ bool HoldsLadderData(const std::vector<RacerRecord>& racers);
 // load-ladder RACE [FILE]. True when the race was changed.
 bool LoadLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 
-}  // namespace skitally
+} // namespace skitally

@@ -90,12 +90,14 @@ bool SettleTies(const AppContext& ctx, Operator& op, const std::vector<RacerReco
         }
         const bool dnf = key == kDnfKey;
         const std::string question =
-            (dnf ? ctx.Text(text::kDnfTie) : FillPlaceholder(ctx.Text(text::kTimeTie), "XtttX", TimeText(key))) +
-            "\n" + shown;
-        const int answer = op.Message({ctx.Text(text::kLadderTitle), question,
-                                       {ctx.Text(text::kAcceptButton),
-                                        ctx.Text(dnf ? text::kDnfSortingButton : text::kTimeSortingButton)},
-                                       MessageIcon::Question, 0});
+            (dnf ? ctx.Text(text::kDnfTie) : FillPlaceholder(ctx.Text(text::kTimeTie), "XtttX", TimeText(key))) + "\n" +
+            shown;
+        const int answer = op.Message(
+            {ctx.Text(text::kLadderTitle),
+             question,
+             {ctx.Text(text::kAcceptButton), ctx.Text(dnf ? text::kDnfSortingButton : text::kTimeSortingButton)},
+             MessageIcon::Question,
+             0});
         if (answer < 0)
             return false;
         std::vector<std::size_t> rows;
@@ -126,8 +128,8 @@ bool SettleTies(const AppContext& ctx, Operator& op, const std::vector<RacerReco
 std::optional<int> AskLadderSize(const AppContext& ctx, Operator& op, int count)
 {
     const int proposed = LadderSizeFor(count) ? LadderSizeFor(count) : 32;
-    const std::optional<std::string> answer = AskAllowed(ctx, op, ctx.Text(text::kLadderSizeQuestion),
-                                                         {"32", "16", "8"}, std::to_string(proposed));
+    const std::optional<std::string> answer =
+        AskAllowed(ctx, op, ctx.Text(text::kLadderSizeQuestion), {"32", "16", "8"}, std::to_string(proposed));
     if (!answer)
         return std::nullopt;
     return std::atoi(answer->c_str());
@@ -157,9 +159,11 @@ std::optional<int> FromQualification(const AppContext& ctx, Operator& op, std::v
     const std::optional<int> size = AskLadderSize(ctx, op, static_cast<int>(racers.size()));
     if (!size)
         return std::nullopt;
-    const int type = op.Message({ctx.Text(text::kTimedRunTypeTitle), ctx.Text(text::kTimedRunType),
+    const int type = op.Message({ctx.Text(text::kTimedRunTypeTitle),
+                                 ctx.Text(text::kTimedRunType),
                                  {ctx.Text(text::kSeedingButton), ctx.Text(text::kQualificationButton)},
-                                 MessageIcon::Question, 1});
+                                 MessageIcon::Question,
+                                 1});
     if (type < 0 || !SettleTies(ctx, op, racers, table))
         return std::nullopt;
     SortTableRows(table, "3-A,1-D");
@@ -167,9 +171,8 @@ std::optional<int> FromQualification(const AppContext& ctx, Operator& op, std::v
     int rank = 0;
     for (std::size_t row = 1; row < table.size(); ++row) {
         RacerRecord& racer = racers[order[row - 1]];
-        racer.position = type == 1 && std::get<double>(table[row][kTimeColumn]) < kDnfKey
-                             ? static_cast<float>(++rank)
-                             : 0.0f;
+        racer.position =
+            type == 1 && std::get<double>(table[row][kTimeColumn]) < kDnfKey ? static_cast<float>(++rank) : 0.0f;
     }
     return size;
 }
@@ -203,7 +206,7 @@ bool HasQualification(const std::vector<RacerRecord>& racers)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 double QualificationKey(const RacerRecord& racer)
 {
@@ -217,7 +220,10 @@ double QualificationKey(const RacerRecord& racer)
     return 999.0;
 }
 
-int LadderSizeFor(int count) { return count <= 8 ? 8 : count <= 16 ? 16 : count <= 32 ? 32 : 0; }
+int LadderSizeFor(int count)
+{
+    return count <= 8 ? 8 : count <= 16 ? 16 : count <= 32 ? 32 : 0;
+}
 
 void SeedRacers(std::vector<RacerRecord>& racers, const std::vector<std::size_t>& order, int size)
 {
@@ -255,4 +261,4 @@ bool SkierCross(AppContext& ctx, Operator& op)
     return true;
 }
 
-}  // namespace skitally
+} // namespace skitally

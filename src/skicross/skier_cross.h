@@ -29,4 +29,4 @@ void SeedRacers(std::vector<RacerRecord>& racers, const std::vector<std::size_t>
 // "Create": the whole preparation, asked and written. True when written.
 bool SkierCross(AppContext& ctx, Operator& op);
 
-}  // namespace skitally
+} // namespace skitally

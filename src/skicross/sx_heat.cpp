@@ -10,7 +10,10 @@ std::string RowColour(int row)
     return row >= 1 && row <= 4 ? kColours[row - 1] : "";
 }
 
-void SXHeat::Clear() { rows_.fill(LadderRacer{}); }
+void SXHeat::Clear()
+{
+    rows_.fill(LadderRacer{});
+}
 
 void SXHeat::clearItem(int row)
 {
@@ -85,4 +88,4 @@ std::vector<LadderRacer> SXHeat::FinishList() const
     return finish;
 }
 
-}  // namespace skitally
+} // namespace skitally

@@ -13,7 +13,7 @@ namespace skitally {
 std::string RowColour(int row);
 
 class SXHeat {
-public:
+  public:
     void SetHeatNumber(int number) { heatNumber_ = number; }
     int GetHeatNumber() const { return heatNumber_; }
     void SetDisplayNumber(int number) { displayNumber_ = number; }
@@ -40,7 +40,7 @@ public:
     // The racers that have a place, by place.
     std::vector<LadderRacer> FinishList() const;
 
-private:
+  private:
     void SortRows();
 
     int heatNumber_ = 0;
@@ -49,4 +49,4 @@ private:
     std::array<LadderRacer, 4> rows_{};
 };
 
-}  // namespace skitally
+} // namespace skitally

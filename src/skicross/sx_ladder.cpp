@@ -63,7 +63,7 @@ void SXLadder::Advance(int round)
         Heat(round + 1, heat).Clear();
     for (int from = 1; from <= heats; ++from) {
         const SXHeat& source = Heat(round, from);
-        const int second = (from - 1) % 2;  // 0 for heat 2k-1, 1 for heat 2k
+        const int second = (from - 1) % 2; // 0 for heat 2k-1, 1 for heat 2k
         for (int place = 1; place <= (intoLast ? 4 : 2); ++place) {
             const LadderRacer* racer = source.Finisher(place);
             if (!racer)
@@ -147,4 +147,4 @@ LadderView BuildLadderView(const std::vector<RacerRecord>& racers, const RaceHea
     return ladder ? ladder->View(LadderName(ladder->size(), header.gender)) : LadderView{};
 }
 
-}  // namespace skitally
+} // namespace skitally

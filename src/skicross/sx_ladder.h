@@ -16,7 +16,7 @@
 namespace skitally {
 
 class SXLadder {
-public:
+  public:
     // `size` 8, 16 or 32; heats numbered the standard way.
     explicit SXLadder(int size);
 
@@ -35,7 +35,7 @@ public:
     void Advance(int round);
     LadderView View(const std::string& name) const;
 
-private:
+  private:
     int size_;
     std::vector<std::vector<SXHeat>> rounds_;
 };
@@ -52,4 +52,4 @@ LadderView BuildLadderView(const std::vector<RacerRecord>& racers, const RaceHea
 // that round holds no place 1-4.
 int RoundPlace(const std::string& sxPos2, int round);
 
-}  // namespace skitally
+} // namespace skitally

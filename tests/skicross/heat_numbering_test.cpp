@@ -47,8 +47,8 @@ TEST(HeatNumbering, TypedStartsThatOverlapAreRefused)
         {16, {0, 4, 5}, true},         // 5-6 and 6-7
         {8, {0, 2}, false},
         {8, {0, 1}, true},
-        {8, {0, 97}, false},           // 98-99: 99 is the last the file holds
-        {8, {0, 98}, true},            // heat 100 has no room in the file
+        {8, {0, 97}, false}, // 98-99: 99 is the last the file holds
+        {8, {0, 98}, true},  // heat 100 has no room in the file
     };
     for (const auto& c : cases)
         EXPECT_EQ(HeatNumbersOverlap(c.size, c.starts), c.overlap) << c.size << " " << c.starts[1];
@@ -58,12 +58,12 @@ TEST(HeatNumbering, OverlapStopsTheOperation)
 {
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    ScriptedOperator typed({"No", "0", "1"});  // heats 1-2 and 2-3
+    ScriptedOperator typed({"No", "0", "1"}); // heats 1-2 and 2-3
     EXPECT_FALSE(AskHeatNumbering(ctx, typed, 8));
     EXPECT_EQ(test::Texts(typed).back(), "Please make sure your Heat numbers will not overlap, Terminating");
     ScriptedOperator standard({"Yes"});
     EXPECT_EQ(AskHeatNumbering(ctx, standard, 16), (HeatStarts{0, 4, 6}));
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally

@@ -13,7 +13,7 @@ TEST(KronexLadderFile, RecordsOutsideTheirRangesAreRefused)
     const struct {
         int record;
         bool slot, text;
-    } cases[] = {{0, false, false}, {1, true, false},    {100, true, false},
+    } cases[] = {{0, false, false},  {1, true, false},   {100, true, false},
                  {101, false, true}, {214, false, true}, {215, false, false}};
     for (const auto& c : cases) {
         KronexLadderFile file;
@@ -58,5 +58,5 @@ TEST(KronexLadderFile, AnEightLadderOfSixRacers)
             << "record " << record + 1;
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally

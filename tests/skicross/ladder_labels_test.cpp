@@ -12,6 +12,8 @@ TEST(LadderLabels, EverySeedsSlot)
         int size;
         std::vector<std::string> labels;
     } ladders[] = {
+        // One line a row of the seeding table.
+        // clang-format off
         {8, {"2_01_1", "2_02_1", "2_02_2", "2_01_2", "2_01_3", "2_02_3", "2_02_4", "2_01_4"}},
         {16, {"4_01_1", "4_04_1", "4_03_1", "4_02_1", "4_02_2", "4_03_2", "4_04_2", "4_01_2",
               "4_01_3", "4_04_3", "4_03_3", "4_02_3", "4_02_4", "4_03_4", "4_04_4", "4_01_4"}},
@@ -19,6 +21,7 @@ TEST(LadderLabels, EverySeedsSlot)
               "8_02_2", "8_07_2", "8_06_2", "8_03_2", "8_04_2", "8_05_2", "8_08_2", "8_01_2",
               "8_01_3", "8_08_3", "8_05_3", "8_04_3", "8_03_3", "8_06_3", "8_07_3", "8_02_3",
               "8_02_4", "8_07_4", "8_06_4", "8_03_4", "8_04_4", "8_05_4", "8_08_4", "8_01_4"}},
+        // clang-format on
     };
     for (const auto& ladder : ladders)
         for (int seed = 1; seed <= ladder.size; ++seed)
@@ -55,7 +58,7 @@ TEST(LadderLabels, SizesNamesAndLabelsTakenApart)
         EXPECT_EQ(LadderRounds(s.size), s.rounds);
         EXPECT_EQ(RoundHeatCount(s.size, 1), s.heatsRound1);
         EXPECT_EQ(RoundHeatCount(s.size, s.rounds), s.heatsLast);
-        EXPECT_EQ(HeatsRun(s.size, s.rounds), 2);  // final and small final
+        EXPECT_EQ(HeatsRun(s.size, s.rounds), 2); // final and small final
     }
     for (const int heats : {8, 4, 2, 1})
         EXPECT_EQ(KnockedOutLabel(heats), std::to_string(heats) + "_ZZ_4");
@@ -66,11 +69,16 @@ TEST(LadderLabels, SizesNamesAndLabelsTakenApart)
         bool valid;
         SlotLabel label;
     } labels[] = {
-        {"8_01_1  ", true, {8, 1, 1, false}},  {"1_02_3", true, {1, 2, 3, false}},
-        {"4_ZZ_4", true, {4, 0, 4, true}},     {"~~~~~~~~", false, {}},
-        {"", false, {}},                       {"8_09_1", false, {}},  // 8 heats in the round
-        {"1_03_1", false, {}},                 {"2_01_5", false, {}},
-        {"3_01_1", false, {}},                 {"8_1_1", false, {}},
+        {"8_01_1  ", true, {8, 1, 1, false}},
+        {"1_02_3", true, {1, 2, 3, false}},
+        {"4_ZZ_4", true, {4, 0, 4, true}},
+        {"~~~~~~~~", false, {}},
+        {"", false, {}},
+        {"8_09_1", false, {}}, // 8 heats in the round
+        {"1_03_1", false, {}},
+        {"2_01_5", false, {}},
+        {"3_01_1", false, {}},
+        {"8_1_1", false, {}},
     };
     for (const auto& c : labels) {
         const std::optional<SlotLabel> parsed = ParseSlotLabel(c.text);
@@ -84,5 +92,5 @@ TEST(LadderLabels, SizesNamesAndLabelsTakenApart)
     }
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally

@@ -79,10 +79,10 @@ TEST(LadderResultLoad, GenderAndLadderDataChecks)
             ranked.push_back(racer.sxPos2 + racer.sxPos3 + std::to_string(static_cast<int>(racer.position)));
         });
         EXPECT_EQ(ranked, (std::vector<std::string>{"22      1_01_2  2", "11      1_01_1  1", "31      1_02_1  3",
-                                                     "42      1_02_2  4"}))
+                                                    "42      1_02_2  4"}))
             << c.file;
     }
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally

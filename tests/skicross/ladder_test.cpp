@@ -9,10 +9,10 @@ namespace skitally {
 namespace {
 
 struct Held {
-    int seed;           // 0: outside the ladder
+    int seed; // 0: outside the ladder
     const char* slot;
     const char* places;
-    float position = 0;  // held before the ranking
+    float position = 0; // held before the ranking
 };
 
 std::vector<RacerRecord> Racers(const std::vector<Held>& held)
@@ -36,7 +36,7 @@ std::vector<RacerRecord> Racers(const std::vector<Held>& held)
 // 1, 7): 2, 1, 5, 7; small final (8, 3, 4): 3, 4, 8. Bib 19 qualified
 // ninth, bib 20 did not start.
 const std::vector<Held> kEight = {
-    {1, "2_01_1", "22"}, {2, "2_02_1", "11"}, {3, "2_02_2", "31"}, {4, "2_01_2", "42"}, {5, "2_01_3", "13"},
+    {1, "2_01_1", "22"},       {2, "2_02_1", "11"}, {3, "2_02_2", "31"}, {4, "2_01_2", "42"},    {5, "2_01_3", "13"},
     {6, "2_02_3", "~~~~~~~~"}, {7, "2_02_4", "24"}, {8, "2_01_4", "33"}, {0, "~~~~~~~~", "", 9}, {0, "~~~~~~~~", "", 0},
 };
 
@@ -52,7 +52,7 @@ TEST(Ladder, HeatsOfEveryRoundFromSlotsAndPlaces)
         int roundHeats, heat, number;
         int seeds[4];
         int places[4];
-        std::vector<std::string> finish;  // bibs by place
+        std::vector<std::string> finish; // bibs by place
     } heats[] = {
         {2, 1, 1, {1, 4, 5, 8}, {2, 4, 1, 3}, {"15", "11", "18", "14"}},
         {2, 2, 2, {2, 3, 6, 7}, {1, 3, 0, 2}, {"12", "17", "13"}},
@@ -92,24 +92,25 @@ TEST(Ladder, FinalRanking)
     const struct {
         const char* name;
         std::vector<Held> held;
-        std::vector<std::pair<std::string, int>> ranked;  // SxPos3 and Position, racer by racer
+        std::vector<std::string> labels; // SxPos3, racer by racer
+        std::vector<int> positions;
     } ladders[] = {
         {"eight",
          kEight,
-         {{"1_01_2", 2}, {"1_01_1", 1}, {"1_02_1", 5}, {"1_02_2", 6}, {"1_01_3", 3}, {"2_ZZ_4", 8}, {"1_01_4", 4},
-          {"1_02_3", 7}, {"~~~~~~~~", 9}, {"~~~~~~~~", 0}}},
+         {"1_01_2", "1_01_1", "1_02_1", "1_02_2", "1_01_3", "2_ZZ_4", "1_01_4", "1_02_3", "~~~~~~~~", "~~~~~~~~"},
+         {2, 1, 5, 6, 3, 8, 4, 7, 9, 0}},
         {"sixteen after one round",
          sixteen,
-         {{"2_ZZ_4", 1}, {"2_ZZ_4", 2}, {"2_ZZ_4", 3}, {"2_ZZ_4", 4}, {"4_ZZ_4", 9}, {"2_ZZ_4", 5}, {"2_ZZ_4", 6},
-          {"2_ZZ_4", 7}, {"4_ZZ_4", 10}, {"4_ZZ_4", 11}, {"4_ZZ_4", 12}, {"4_ZZ_4", 13}, {"2_ZZ_4", 8}, {"4_ZZ_4", 14},
-          {"4_ZZ_4", 15}, {"4_ZZ_4", 16}}},
+         {"2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "4_ZZ_4", "2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "4_ZZ_4", "4_ZZ_4", "4_ZZ_4",
+          "4_ZZ_4", "2_ZZ_4", "4_ZZ_4", "4_ZZ_4", "4_ZZ_4"},
+         {1, 2, 3, 4, 9, 5, 6, 7, 10, 11, 12, 13, 8, 14, 15, 16}},
     };
     for (const auto& ladder : ladders) {
         std::vector<RacerRecord> racers = Racers(ladder.held);
         ASSERT_TRUE(RankLadder(racers)) << ladder.name;
         for (std::size_t k = 0; k < racers.size(); ++k) {
-            EXPECT_EQ(racers[k].sxPos3, ladder.ranked[k].first) << ladder.name << " bib " << racers[k].bib;
-            EXPECT_EQ(racers[k].position, static_cast<float>(ladder.ranked[k].second))
+            EXPECT_EQ(racers[k].sxPos3, ladder.labels[k]) << ladder.name << " bib " << racers[k].bib;
+            EXPECT_EQ(racers[k].position, static_cast<float>(ladder.positions[k]))
                 << ladder.name << " bib " << racers[k].bib;
         }
     }
@@ -118,5 +119,5 @@ TEST(Ladder, FinalRanking)
     EXPECT_EQ(none[0].position, 4.0f);
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally

@@ -35,7 +35,7 @@ void OpenSkiCross(AppContext& ctx, const test::TempDir& dir, const std::vector<E
         racer.status1 = e.status1;
         racer.start1 = e.start1;
         racer.seedPoints = e.seedPoints;
-        racer.position = 5;  // an earlier ranking, which a new ladder replaces
+        racer.position = 5; // an earlier ranking, which a new ladder replaces
         ASSERT_TRUE(file.AppendRacer(racer));
     }
 }
@@ -57,8 +57,12 @@ TEST(SkierCross, TiedTimesAreOneQuestion)
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
     OpenSkiCross(ctx, dir,
-                 {{"1", 60.0f, "", "", ""}, {"2", 61.2f, "", "", ""}, {"3", 61.2f, "", "", ""},
-                  {"4", 61.2f, "", "", ""}, {"5", 0, "DNF", "", ""}, {"6", 0, "DNS", "", ""}});
+                 {{"1", 60.0f, "", "", ""},
+                  {"2", 61.2f, "", "", ""},
+                  {"3", 61.2f, "", "", ""},
+                  {"4", 61.2f, "", "", ""},
+                  {"5", 0, "DNF", "", ""},
+                  {"6", 0, "DNS", "", ""}});
     ScriptedOperator op({"8", "Qualification", "Time Sorting", "2,4,3"});
     ASSERT_TRUE(SkierCross(ctx, op)) << op.transcript();
     std::vector<std::string> ties;
@@ -69,7 +73,7 @@ TEST(SkierCross, TiedTimesAreOneQuestion)
                         "More then one Time of 61.20 Found is this the bib order you would like them to rank in?\n"
                         "4, 3, 2"});
     EXPECT_EQ(Seeding(ctx), (std::vector<std::string>{"   1|2_01_1  |1", "   2|2_02_1  |2", "   4|2_01_2  |4",
-                                                       "   3|2_02_2  |3", "   5|2_01_3  |0", "   6|2_02_3  |0"}));
+                                                      "   3|2_02_2  |3", "   5|2_01_3  |0", "   6|2_02_3  |0"}));
     EXPECT_EQ(test::Texts(op).back(), "The ladder 08M has been written into the racers");
 }
 
@@ -79,13 +83,15 @@ TEST(SkierCross, FromTheEntryList)
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
     OpenSkiCross(ctx, dir,
-                 {{"1", 0, "", "", "40.00"}, {"2", 0, "", "  2", "90.00"}, {"3", 0, "", "", "20.00"},
+                 {{"1", 0, "", "", "40.00"},
+                  {"2", 0, "", "  2", "90.00"},
+                  {"3", 0, "", "", "20.00"},
                   {"4", 0, "", "  1", "99.00"}});
     ScriptedOperator op;
     ASSERT_TRUE(SkierCross(ctx, op)) << op.transcript();
-    EXPECT_EQ(Seeding(ctx), (std::vector<std::string>{"   4|2_01_2  |0", "   2|2_02_1  |0", "   3|2_02_2  |0",
-                                                       "   1|2_01_1  |0"}));
+    EXPECT_EQ(Seeding(ctx),
+              (std::vector<std::string>{"   4|2_01_2  |0", "   2|2_02_1  |0", "   3|2_02_2  |0", "   1|2_01_1  |0"}));
 }
 
-}  // namespace
-}  // namespace skitally
+} // namespace
+} // namespace skitally
