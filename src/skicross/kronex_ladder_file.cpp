@@ -17,6 +17,7 @@
 namespace skitally {
 namespace {
 
+constexpr int kOverwrite = 8524; // "File Already Exists - OVERWRITE", as every output file asks
 constexpr int kLastSlotRecord = 100;
 constexpr int kLastTextRecord = 214;
 
@@ -184,6 +185,8 @@ bool OutputLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::s
         path = Trim(*picked);
         KeepExchangeFolder(ctx, path);
     }
+    if (FileStatus(path) != 0 && !AskYesNo(ctx, op, ctx.Text(kOverwrite)))
+        return false;
     const std::string bytes = ComposeLadderFile(ladder->View(name), racers.live, racers.recordNumbers, ctx.race.header);
     if (bytes.empty()) {
         ShowMessage(ctx, op, ctx.Text(text::kNoSuchLadderRecord));

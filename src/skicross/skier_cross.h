@@ -27,6 +27,10 @@ int LadderSizeFor(int count);
 void SeedRacers(std::vector<RacerRecord>& racers, const std::vector<std::size_t>& order, int size);
 
 // "Create": the whole preparation, asked and written. True when written.
+// The kind of timed run decides the ranking before the ladder is run: a
+// "Qualification" ranks the timed racers (Position 1, 2, ...), so that
+// those left out of the ladder keep their qualification place after it; a
+// "Seeding" run only orders the ladder and ranks nobody.
 bool SkierCross(AppContext& ctx, Operator& op);
 
 } // namespace skitally
