@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "skicross/ladder_labels.h"
-#include "skicross/skicross_text_ids.h"
+#include "skicross/ladder_text_ids.h"
 #include "util/tokens.h"
 
 namespace skitally {

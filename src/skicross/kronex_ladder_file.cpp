@@ -8,7 +8,7 @@
 #include "skicross/heat_numbering.h"
 #include "skicross/ladder_labels.h"
 #include "skicross/ladder_racers.h"
-#include "skicross/skicross_text_ids.h"
+#include "skicross/ladder_text_ids.h"
 #include "skicross/sx_ladder.h"
 #include "util/file_replace.h"
 #include "util/text_line.h"

@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
-#include "skicross/skicross_text_ids.h"
+#include "skicross/ladder_text_ids.h"
 #include "skicross/skier_cross.h"
 
 namespace skitally {

@@ -2,7 +2,7 @@
 
 #include "app/messages.h"
 #include "racefile/race_change.h"
-#include "skicross/skicross_text_ids.h"
+#include "skicross/ladder_text_ids.h"
 #include "util/file_replace.h"
 #include "util/file_transaction.h"
 

@@ -6,7 +6,7 @@
 #include "skicross/final_ranking.h"
 #include "skicross/kronex_ladder_file.h"
 #include "skicross/ladder_racers.h"
-#include "skicross/skicross_text_ids.h"
+#include "skicross/ladder_text_ids.h"
 #include "skicross/sx_ladder.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"

@@ -10,7 +10,7 @@
 #include "app/messages.h"
 #include "skicross/ladder_labels.h"
 #include "skicross/ladder_racers.h"
-#include "skicross/skicross_text_ids.h"
+#include "skicross/ladder_text_ids.h"
 #include "util/table_sort.h"
 #include "util/tokens.h"
 
