@@ -140,5 +140,7 @@ void TerminalOperator::ShowReport(const std::string& path, const std::string& ti
 {
     out_ << "== " << title << " ==\nReport: " << path << "\n";
 }
+// A terminal has no viewer: the path is printed for the user to open.
+void TerminalOperator::OpenDocument(const std::string& path) { out_ << "Document: " << path << "\n"; }
 
 }  // namespace skitally

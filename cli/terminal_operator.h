@@ -27,6 +27,7 @@ public:
     void Beep() override;
     void StatusText(const std::string& text) override;
     void ShowReport(const std::string& path, const std::string& title) override;
+    void OpenDocument(const std::string& path) override;
 
 private:
     // One line from the keyboard; nullopt at end of input, which cancels.

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/text_ids.h"
@@ -403,6 +405,11 @@ void QtOperator::ShowReport(const std::string& path, const std::string& title)
         });
     });
     viewer.exec();
+}
+
+void QtOperator::OpenDocument(const std::string& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(path)));
 }
 
 }  // namespace skitally

@@ -57,6 +57,7 @@ public:
     void Beep() override;
     void StatusText(const std::string& text) override;
     void ShowReport(const std::string& path, const std::string& title) override;
+    void OpenDocument(const std::string& path) override;
 
 private:
     QString Text(int id, const char* fallback) const;

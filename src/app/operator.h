@@ -126,6 +126,8 @@ public:
     virtual void Beep() = 0;
     virtual void StatusText(const std::string& text) = 0;
     virtual void ShowReport(const std::string& path, const std::string& title) = 0;
+    // Opens a finished document (a PDF) in the viewer the system has for it.
+    virtual void OpenDocument(const std::string& path) = 0;
 };
 
 // Strips the "&" accelerator markers from a caption ("&&" stays a literal "&").

@@ -153,5 +153,10 @@ void ScriptedOperator::ShowReport(const std::string& path, const std::string& ti
     reports_.push_back(path);
     Show("== " + title + " ==\nReport: " + path + "\n");
 }
+void ScriptedOperator::OpenDocument(const std::string& path)
+{
+    documents_.push_back(path);
+    Show("Document: " + path + "\n");
+}
 
 }  // namespace skitally

@@ -48,6 +48,7 @@ public:
     void Beep() override;
     void StatusText(const std::string& text) override;
     void ShowReport(const std::string& path, const std::string& title) override;
+    void OpenDocument(const std::string& path) override;
 
     void AddAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
     std::size_t remainingAnswers() const { return answers_.size(); }
@@ -57,6 +58,7 @@ public:
     int beeps() const { return beeps_; }
     const std::string& status() const { return status_; }
     const std::vector<std::string>& reportsShown() const { return reports_; }
+    const std::vector<std::string>& documentsOpened() const { return documents_; }
 
     static constexpr const char* kCancel = "<cancel>";
 
@@ -69,6 +71,7 @@ private:
     std::string transcript_;
     std::vector<MessageBox> messages_;
     std::vector<std::string> reports_;
+    std::vector<std::string> documents_;
     std::string status_;
     int beeps_ = 0;
 };

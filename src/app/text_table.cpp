@@ -22,6 +22,8 @@ TextTable::TextTable()
         {kXmlTextEntries, kXmlTextEntryCount},
         {kOutputsTextEntries, kOutputsTextEntryCount},
         {kSkiCrossTextEntries, kSkiCrossTextEntryCount},
+        {kSkiCrossCalcTextEntries, kSkiCrossCalcTextEntryCount},
+        {kLadderReportTextEntries, kLadderReportTextEntryCount},
     };
     for (const auto& [entries, count] : blocks)
         for (std::size_t i = 0; i < count; ++i) {

@@ -37,5 +37,9 @@ extern const TextEntry kXmlTextEntries[];  // the result upload file (5800-5899)
 extern const std::size_t kXmlTextEntryCount;
 extern const TextEntry kSkiCrossTextEntries[];  // the ski-cross ladder (6100-6199)
 extern const std::size_t kSkiCrossTextEntryCount;
+extern const TextEntry kSkiCrossCalcTextEntries[];  // ski-cross points, qualification (6300-6399)
+extern const std::size_t kSkiCrossCalcTextEntryCount;
+extern const TextEntry kLadderReportTextEntries[];  // the ski-cross ladder report (6200-6249)
+extern const std::size_t kLadderReportTextEntryCount;
 
 }  // namespace skitally

@@ -51,6 +51,8 @@ const TextEntry kOutputsTextEntries[] = {
     {5934, "Racers of one Group", "Coureurs d'un groupe"},
     {5935, "Enter the value to list ( XnnnX )", "Entrez la valeur à lister ( XnnnX )"},
     {5936, "COMPETITORS - XnnnX", "CONCURRENTS - XnnnX"},
+    {5937, "The report XnnnX is not one of this race: its pages do not carry the codex XcccX",
+     "Le rapport XnnnX n'est pas de cette course : ses pages ne portent pas le code XcccX"},
 };
 const std::size_t kOutputsTextEntryCount = std::size(kOutputsTextEntries);
 

@@ -30,6 +30,9 @@ const TextEntry kXmlTextEntries[] = {
     {5819, "Bib XnnnX", "Dossard XnnnX"},
     {5820, "CHANGES MADE MAY AFFECT RESULTS -- PLEASE RE-CALCULATE RACE",
      "DES CHANGEMENTS PEUVENT MODIFIER LES RÉSULTATS -- VEUILLEZ RECALCULER LA COURSE"},
+    {5821, "TRAINING RUN - CONTINUE GENERATING XML FORMAT", "ENTRAÎNEMENT - CONTINUER LA CRÉATION DU FICHIER XML"},
+    {5822, "XML FORMATTED File", "Fichier au format XML"},
+    {5823, "Is Save Location Correct", "L'emplacement d'enregistrement est-il correct ?"},
 };
 const std::size_t kXmlTextEntryCount = std::size(kXmlTextEntries);
 

@@ -22,6 +22,8 @@
 #include "skicross/kronex_ladder_file.h"
 #include "skicross/ladder_commands.h"
 #include "skicross/ladder_result_load.h"
+#include "skicross/qualification_results.h"
+#include "skicross/skicross_calculation.h"
 #include "times/csv_load.h"
 #include "times/kronex_load.h"
 #include "times/run_time_entry.h"
@@ -171,7 +173,7 @@ std::vector<Command> BuildCommands()
         // Calculations
         Entry("calc-2run", 8617, "Calculations").Needs("HRWT").StartLists(2).Help("calculate a two-run race").Runs(CalculationOf(false)),
         Entry("calc-1run", 8618, "Calculations").Needs("HRWT").StartLists(1).Help("calculate a one-run race").Runs(CalculationOf(true)),
-        Entry("calc-skicross", 8619, "Calculations").Needs("HRWT").Only(R::SkiCross).Help("calculate ski-cross points").Later(),
+        Entry("calc-skicross", 8619, "Calculations").Needs("HRWT").Only(R::SkiCross).Help("calculate ski-cross points").Runs(SkiCrossPointsCommand),
         // Reports
         Entry("startlist-run1", 8620, "Reports").Needs("HR").Help("the run-1 start list").Runs(Run1StartListCommand),
         Entry("startlist-run2", 8621, "Reports").Needs("HR").StartLists(1).Help("the run-2 start list").Runs(Run2StartListCommand),
@@ -181,7 +183,7 @@ std::vector<Command> BuildCommands()
         Entry("results-unofficial", 8624, "Reports").Needs("HR").StartLists(1).Help("unofficial results, no race points").Runs(UnofficialResultsCommand),
         Entry("results-official", 8625, "Reports").Needs("HR").StartLists(1).Help("the official results").Runs(OfficialResultsCommand),
         Entry("training-times", 8626, "Reports").Needs("HR").StartLists(1).Help("the training times report").Runs(TrainingTimesCommand),
-        Entry("qualification-results", 8627, "Reports").Needs("HR").StartLists(1).Only(R::SkiCross).Help("ski-cross qualification results").Later(),
+        Entry("qualification-results", 8627, "Reports").Needs("HR").StartLists(1).Only(R::SkiCross).Help("ski-cross qualification results").Runs(QualificationResultsCommand),
         Entry("competitors", 8628, "Reports").Needs("HR").Help("competitors RACE [--by name|points]").Runs(CompetitorsCommand),
         Entry("smf", kStartMinusFinish, "Reports").Needs("HR").Help("the start-minus-finish ranking").Runs(StartMinusFinishCommand),
         Entry("report-options", kReportOptions, "Reports").Needs("H").Help("report-options RACE [LETTERS]: the columns of the lists").Runs(ReportOptionsCommand),

@@ -25,5 +25,6 @@ constexpr int kDestinationIsSource = 5918;  // XnnnX
 constexpr int kOutputNotWritten = 5919;   // XnnnX, XdddX
 constexpr int kOwnFolder = 5920;          // XnnnX
 constexpr int kReportUnreadable = 5921;   // XnnnX, XdddX
+constexpr int kReportOfOtherRace = 5937;  // XnnnX: file, XcccX: codex
 
 }  // namespace skitally::text

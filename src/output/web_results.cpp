@@ -46,12 +46,21 @@ std::string Filled(const AppContext& ctx, int id, const std::string& value)
     return FillPlaceholder(ctx.Text(id), "XnnnX", value);
 }
 
+// Every page footer of a report carries the race's codex: a report file
+// without it was left by another race (a copied or renamed file).
 bool ReadReport(const AppContext& ctx, Operator& op, const std::string& path, std::string& bytes)
 {
     const Status read = ReadWholeFile(path, bytes);
-    if (!read)
+    if (!read) {
         ShowFileFailure(ctx, op, text::kReportUnreadable, path, read);
-    return read.ok();
+        return false;
+    }
+    const std::string codex = Trim(ctx.race.jury.Codex());
+    if (!codex.empty() && bytes.find(codex) == std::string::npos) {
+        ShowMessage(ctx, op, FillPlaceholder(Filled(ctx, text::kReportOfOtherRace, path), "XcccX", codex));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace

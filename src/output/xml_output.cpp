@@ -1,5 +1,6 @@
 #include "output/xml_output.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -9,7 +10,9 @@
 #include "app/text_ids.h"
 #include "output/xml_results.h"
 #include "output/xml_text.h"
+#include "output/output_text_ids.h"
 #include "output/xml_text_ids.h"
+#include "racefile/race_kinds.h"
 #include "racefile/course_file.h"
 #include "racefile/header_file.h"
 #include "racefile/jury_file.h"
@@ -182,14 +185,40 @@ bool AskQuestions(AppContext& ctx, Operator& op, const XmlRaceData& data, bool f
     return true;
 }
 
-std::string DestinationPath(const AppContext& ctx, const std::vector<std::string>& args)
+// Ski Data written by a training report: refused outside recreational
+// races, confirmed in them.
+bool TrainingRunAccepted(AppContext& ctx, Operator& op, const XmlRaceData& data)
+{
+    if (data.race.kind != "TRAINING")
+        return true;
+    if (!IsRecreationalRace(ctx)) {
+        ShowNumberedError(ctx, op, 42);
+        return false;
+    }
+    return AskYesNo(ctx, op, ctx.Text(xml_text::kTrainingContinue));
+}
+
+// The file named on the command line, else the save dialog (default name
+// the codex with "_" for ".") confirmed with the path shown; "No" asks again.
+std::optional<std::string> DestinationPath(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
     if (!args.empty())
-        return args.front();
+        return Trim(args.front());
     std::string folder = ctx.skitOutputs.empty() ? ctx.race.racePath : EnsureFolder(ctx.roots, ctx.skitOutputs, "C");
     if (folder.empty())
         folder = ctx.race.racePath;
-    return WithTrailingSeparator(folder) + ctx.race.raceName + ".xml";
+    std::string name = Trim(ctx.race.jury.Codex());
+    std::replace(name.begin(), name.end(), '.', '_');
+    const std::string kind = ctx.Text(xml_text::kXmlFileKind) + " (*.XML)|*.XML";
+    for (;;) {
+        std::optional<std::string> picked =
+            op.PickFile({ctx.Text(text::kSaveTitle), kind, folder, (name.empty() ? ctx.race.raceName : name) + ".xml", true});
+        if (!picked)
+            return std::nullopt;
+        const std::string path = Trim(*picked);
+        if (!path.empty() && AskYesNo(ctx, op, ctx.Text(xml_text::kSaveLocationCorrect) + "\n< " + path + " >"))
+            return path;
+    }
 }
 
 } // namespace
@@ -212,6 +241,8 @@ bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::stri
     if (data.paraEvent && !fis && !ReadAuditTimes(ctx, op, data))
         return false;
 
+    if (!TrainingRunAccepted(ctx, op, data))
+        return false;
     XmlAnswers answers;
     if (!AskQuestions(ctx, op, data, fis, answers))
         return false;
@@ -224,7 +255,10 @@ bool XmlOutputCommand(AppContext& ctx, Operator& op, const std::vector<std::stri
         ShowMessage(ctx, op, "<" + built.missing + "> - " + ctx.Text(xml_text::kInformationMissing));
         return false;
     }
-    const std::string path = DestinationPath(ctx, args);
+    const std::optional<std::string> destination = DestinationPath(ctx, op, args);
+    if (!destination)
+        return false;
+    const std::string& path = *destination;
     if (Status written = ReplaceFileContents(path, built.text); !written) {
         ShowFileFailure(ctx, op, xml_text::kXmlNotWritten, path, written);
         return false;

@@ -265,7 +265,11 @@ class XmlBuilder {
         Tag(indent + 1, "Lastname", FilterNameText(Field(racer, 8)));
         Tag(indent + 1, "Firstname", FilterNameText(Field(racer, 9)));
         Tag(indent + 1, "Gender", Field(racer, 2));
-        Tag(indent + 1, "Nation", Field(racer, 19));
+        // A national race keeps the racer's division where a FIS race keeps
+        // the nation, so its racers carry no nation of their own: they race
+        // for the host nation the operator gave.
+        const std::string nation = Trim(Field(racer, 19));
+        Tag(indent + 1, "Nation", nation.empty() && !fis_ ? a_.hostNation : nation);
         Tag(indent + 1, "Yearofbirth", Field(racer, 10));
         // Many racers of a FIS race hold no national code: the element is
         // left out for them rather than stopping the whole file.

@@ -24,5 +24,8 @@ constexpr int kSubType = 5817; // XtttX: the format
 constexpr int kLastPhase = 5818;
 constexpr int kBibNumber = 5819; // XnnnX: bib
 constexpr int kRecalculate = 5820;
+constexpr int kTrainingContinue = 5821;
+constexpr int kXmlFileKind = 5822;
+constexpr int kSaveLocationCorrect = 5823;
 
 } // namespace skitally::xml_text

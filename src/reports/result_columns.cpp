@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "racefile/race_kinds.h"
 #include "racefile/racer_text.h"
 #include "util/time_format.h"
 #include "util/codepage.h"
@@ -28,6 +29,14 @@ std::string WithoutLeadingZeros(std::string text)
     while (cut + 1 < point && text[cut] == '0')
         ++cut;
     return text.substr(cut);
+}
+
+// The seed a ladder gave the racer; blank for none (also for the timer's
+// "~~~~" filler).
+std::string LadderSeed(const RacerRecord& racer)
+{
+    const std::string seed = Trim(racer.sxQual);
+    return seed.find_first_not_of("0123456789") == std::string::npos ? seed : std::string();
 }
 
 }  // namespace
@@ -64,6 +73,7 @@ ResultColumns::ResultColumns(const AppContext& ctx, const ReportColumns& options
     const int times = 2 + (shape_.twoRuns ? 1 : 0) + (shape_.pointsHeading.empty() ? 0 : 1);
     const int timesWidth = times * (kTimeWidth + 1) - 1;
     list_ = ListColumns::RacerList(ctx, options, groupWidth, kWidestLine - timesWidth - 1);
+    ladder_ = IsSkiCrossRace(ctx);
     const ListColumn& last = list_.columns().back();
     first_ = last.position + last.width + 1;
     width_ = first_ + timesWidth - 1;
@@ -83,6 +93,10 @@ std::vector<std::string> ResultColumns::Headings() const
     // The place has no second heading line: "NO." belongs to bib and code.
     lines[0] = OverlayText(lines[0], "POS", 1, kPlaceWidth);
     lines[1] = OverlayText(lines[1], "", 1, kPlaceWidth);
+    if (ladder_)
+        for (const ListColumn& bib : list_.columns())
+            if (bib.kind == ColumnKind::Bib)
+                lines[0] = OverlayText(lines[0], "Ldr", bib.position, bib.width);
     int column = 0;
     lines[0] = Put(lines[0], column, "TIME");
     lines[1] = Put(lines[1], column++, "1ST RUN");
@@ -104,6 +118,8 @@ std::string ResultColumns::RacerPart(const ResultRow& row) const
     ListRow listed;
     listed.racer = row.racer;
     listed.racer.seedPoints = ResultSeed(row.racer.seedPoints);
+    if (ladder_)
+        listed.racer.bib = LadderSeed(row.racer);
     listed.sequence = row.position;
     std::string line = list_.Body(listed);
     if (row.position <= 0)

@@ -41,6 +41,12 @@ private:
 
     ListColumns list_;
     ResultColumnsShape shape_;
+    // A ski-cross race prints "Ldr" in place of the bib: the racer's seed
+    // in the ladder (SxQual), blank for one who did not make it. The final
+    // rank is already the place in front, and in ski cross the bib follows
+    // the seed anyway (the ladder bib form numbers the bibs by seed), so
+    // the seed is the one ladder number the list would otherwise lack.
+    bool ladder_ = false;
     int first_ = 0;  // first character of the times
     int width_ = 0;
 };

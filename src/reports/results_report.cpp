@@ -180,7 +180,12 @@ bool WriteResultsReport(AppContext& ctx, Operator& op, const ResultsReport& resu
     FileTransaction change(RaceJournal(ctx.race));
     FinishReport(report, change);
     const bool withPoints = !results.shape.pointsHeading.empty();
-    AddSkiDataFiles(ctx, results.race, sections, field, withPoints, results.capPoints, change);
+    // Training reports mark their Ski Data, so that the upload cannot send
+    // training times as a race's results.
+    SkiDataRace race = results.race;
+    if (results.reportName.ends_with("(T)"))
+        race.kind = "TRAINING";
+    AddSkiDataFiles(ctx, race, sections, field, withPoints, results.capPoints, change);
     // The status file's run-1 timer flag sends the web file to the
     // unofficial results: a time load sets it, and official results printed
     // after it clear it, so the web file follows the last results printed.

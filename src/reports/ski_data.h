@@ -16,7 +16,9 @@
 // Times as "SSS.DD" trimmed of leading zeros ("63.45"), points "0.00" form.
 //
 // SD2: one "KEY=VALUE" line each: CODEX, DISCIPLINE, GENDER, RUNS ("1" or
-// "2"), APPLIED (applied penalty), CALCULATED (calculated penalty), FVALUE.
+// "2"), APPLIED (applied penalty), CALCULATED (calculated penalty), FVALUE,
+// KIND ("RACE", or "TRAINING" when a training report wrote the files; a file
+// without the line is a race's).
 // SD3: one line per started racer and run: run;start position;bib.
 
 #include <string>
@@ -36,6 +38,7 @@ struct SkiDataRacer {
 
 struct SkiDataRace {
     std::string codex, discipline, gender, runs, applied, calculated, fValue;
+    std::string kind = "RACE";
 };
 
 struct SkiDataStart {

@@ -98,7 +98,7 @@ Status ReadSkiDataRace(std::string_view bytes, SkiDataRace& race)
         {"CODEX", &SkiDataRace::codex},     {"DISCIPLINE", &SkiDataRace::discipline},
         {"GENDER", &SkiDataRace::gender},   {"RUNS", &SkiDataRace::runs},
         {"APPLIED", &SkiDataRace::applied}, {"CALCULATED", &SkiDataRace::calculated},
-        {"FVALUE", &SkiDataRace::fValue}};
+        {"FVALUE", &SkiDataRace::fValue},   {"KIND", &SkiDataRace::kind}};
     std::map<std::string, int> seen;
     int number = 0;
     for (std::string_view line : SplitLines(bytes)) {
@@ -115,11 +115,13 @@ Status ReadSkiDataRace(std::string_view bytes, SkiDataRace& race)
         read.*(field->second) = Cp1252ToUtf8(line.substr(equals + 1));
     }
     for (const auto& [key, member] : keys)
-        if (!seen.count(key))
+        if (!seen.count(key) && key != "KIND")
             return Status::Fail(Failure::UnknownLayout,
                                 "after line " + std::to_string(number) + ": " + key + " missing");
     if (read.runs != "1" && read.runs != "2")
         return LineFault(seen["RUNS"], "RUNS must be 1 or 2");
+    if (read.kind != "RACE" && read.kind != "TRAINING")
+        return LineFault(seen["KIND"], "KIND must be RACE or TRAINING");
     race = std::move(read);
     return Status::Ok();
 }

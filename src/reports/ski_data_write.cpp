@@ -38,7 +38,7 @@ std::string ComposeSkiDataRace(const SkiDataRace& race)
     const std::pair<const char*, const std::string*> lines[] = {
         {"CODEX", &race.codex},     {"DISCIPLINE", &race.discipline}, {"GENDER", &race.gender},
         {"RUNS", &race.runs},       {"APPLIED", &race.applied},       {"CALCULATED", &race.calculated},
-        {"FVALUE", &race.fValue},
+        {"FVALUE", &race.fValue},   {"KIND", &race.kind},
     };
     std::string bytes;
     for (const auto& [key, value] : lines)

@@ -22,17 +22,6 @@ double RunTime(float time, const std::string& status)
     return Trim(status).empty() && time > 0 ? time : 0;
 }
 
-double CountedTime(const RacerRecord& racer, int runs, bool bestOf)
-{
-    const double run1 = RunTime(racer.time1, racer.status1);
-    const double run2 = runs == 2 ? RunTime(racer.time2, racer.status2) : 0;
-    if (bestOf)
-        return run1 > 0 && run2 > 0 ? std::min(run1, run2) : std::max(run1, run2);
-    if (runs == 2)
-        return run1 > 0 && run2 > 0 ? run1 + run2 : 0;
-    return run1;
-}
-
 // Two buttons; nullopt when cancelled.
 std::optional<bool> FirstButton(const AppContext& ctx, Operator& op, int prompt, int first, int second)
 {
@@ -44,6 +33,17 @@ std::optional<bool> FirstButton(const AppContext& ctx, Operator& op, int prompt,
 }
 
 }  // namespace
+
+double CountedTime(const RacerRecord& racer, int runs, bool bestOf)
+{
+    const double run1 = RunTime(racer.time1, racer.status1);
+    const double run2 = runs == 2 ? RunTime(racer.time2, racer.status2) : 0;
+    if (bestOf)
+        return run1 > 0 && run2 > 0 ? std::min(run1, run2) : std::max(run1, run2);
+    if (runs == 2)
+        return run1 > 0 && run2 > 0 ? run1 + run2 : 0;
+    return run1;
+}
 
 std::vector<ResultRow> RankByTime(const std::vector<RacerRecord>& byBib, int runs, bool bestOf,
                                   std::vector<RacerRecord>& unplaced)
@@ -81,21 +81,25 @@ bool PrintUnofficialResults(AppContext& ctx, Operator& op, bool unofficialOnly)
         FirstButton(ctx, op, results_text::kWhichReport, results_text::kTotalTimeReport, results_text::kBestOfReport);
     if (!total)
         return false;
+    return WriteUnofficialResults(ctx, op, {title, *training, !*total, unofficialOnly});
+}
 
+bool WriteUnofficialResults(AppContext& ctx, Operator& op, const UnofficialChoice& choice)
+{
     const std::optional<std::vector<RacerRecord>> byBib = RacersByBib(ctx, op);
     if (!byBib)
         return false;
     const int runs = RaceRunCount(ctx);
     std::vector<RacerRecord> others;
-    std::vector<ResultRow> placed = RankByTime(*byBib, runs, !*total, others);
+    std::vector<ResultRow> placed = RankByTime(*byBib, runs, choice.bestOf, others);
 
     ResultsReport results;
-    results.reportName = *training ? "RACERUFC(T)" : "RACERUFC(N)";
-    results.title = title;
+    results.reportName = choice.training ? "RACERUFC(T)" : "RACERUFC(N)";
+    results.title = choice.title;
     results.shape.twoRuns = runs == 2;
-    results.shape.totalHeading = *total ? "TOTAL" : "BESTOF";
+    results.shape.totalHeading = choice.bestOf ? "BESTOF" : "TOTAL";
     results.shape.pointsHeading.clear();
-    results.unofficialOnly = unofficialOnly;
+    results.unofficialOnly = choice.unofficialOnly;
     results.race = {Trim(ctx.race.jury.Codex()), Trim(ctx.race.header.values.discipline),
                  Trim(ctx.race.header.values.gender), std::to_string(runs), "0.00", "0.00",
                  FormatFixed(ctx.race.weather.fValue, 1, 2)};

@@ -12,13 +12,26 @@
 
 namespace skitally {
 
-// The racers with a time that counts, by it; racers of equal times keep
-// bib order and take consecutive places. `bestOf`: the better of the two
-// runs, a racer with one run counting that one; otherwise the sum of both
-// runs (of run 1 in a one-run race). A run with a status does not count.
-// The others go to `unplaced`, in bib order.
+// The time a racer is ranked by: the better of the two runs with
+// `bestOf`, a racer with one run counting that one; otherwise the sum of
+// both runs (run 1 in a one-run race). 0: none, a run with a status does
+// not count.
+double CountedTime(const RacerRecord& racer, int runs, bool bestOf);
+
+// The racers with a time that counts, by it (CountedTime); racers of equal
+// times keep bib order and take consecutive places. The others go to
+// `unplaced`, in bib order.
 std::vector<ResultRow> RankByTime(const std::vector<RacerRecord>& byBib, int runs, bool bestOf,
                                   std::vector<RacerRecord>& unplaced);
+
+struct UnofficialChoice {
+    std::string title;
+    bool training = false;  // "RACERUFC(T)", else "RACERUFC(N)"
+    bool bestOf = false;
+    bool unofficialOnly = false;
+};
+// Ranks the racers as chosen, then writes and shows the report.
+bool WriteUnofficialResults(AppContext& ctx, Operator& op, const UnofficialChoice& choice);
 
 // Asks for the title (a recreational race is "RECREATIONAL RACE"), for
 // training or race results and for the total or the best-of ranking, then

@@ -2,10 +2,26 @@
 
 #include "app/messages.h"
 #include "app/text_ids.h"
+#include "skicross/ladder_racers.h"
+#include "skicross/ladder_report.h"
 #include "skicross/ladder_text_ids.h"
 #include "skicross/skier_cross.h"
+#include "skicross/sx_ladder.h"
 
 namespace skitally {
+
+bool PrintLadderReport(AppContext& ctx, Operator& op)
+{
+    LadderRacers racers;
+    if (!ReadLadderRacers(ctx, op, racers))
+        return false;
+    const LadderView ladder = BuildLadderView(racers.live, ctx.race.header.values);
+    if (ladder.size == 0) {
+        ShowMessage(ctx, op, ctx.Text(text::kNoLadderYet));
+        return false;
+    }
+    return PrintLadderReport(ctx, op, ladder);
+}
 
 bool LadderReportCommand(AppContext& ctx, Operator& op, const std::vector<std::string>&)
 {
@@ -16,12 +32,7 @@ bool LadderReportCommand(AppContext& ctx, Operator& op, const std::vector<std::s
                                    0});
     if (answer == 0)
         return SkierCross(ctx, op);
-    if (answer == 1) {
-        // The printed ladder comes with skicross/ladder_report.h:
-        // return PrintLadderReport(ctx, op);
-        ShowMessage(ctx, op, ctx.Text(text::kNotAvailableYet));
-    }
-    return false;
+    return answer == 1 && PrintLadderReport(ctx, op);
 }
 
 } // namespace skitally

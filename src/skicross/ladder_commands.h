@@ -10,7 +10,9 @@
 
 namespace skitally {
 
-// "Create" prepares a new ladder; "Print Full" prints the ladder as run.
+// "Create" prepares a new ladder; "Print Full" prints the ladder as its
+// racer records hold it (PrintLadderReport of skicross/ladder_report.h,
+// defined here with the ladder model that builds the view).
 bool LadderReportCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 
 } // namespace skitally

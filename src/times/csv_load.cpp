@@ -110,7 +110,9 @@ bool LoadCsvCommand(AppContext& ctx, Operator& op, const std::vector<std::string
         return false;
     ctx.log.Write("CSV times loaded: " + chosen->path + " (" + std::to_string(applied) + " racers)");
     ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kRacersLoaded), "XnnnX", std::to_string(applied)));
-    return true;
+    // A file that gave no racer a time (the other run's file, say) leaves
+    // the race as it was: the load did not do its work, and a script sees it.
+    return applied > 0;
 }
 
 } // namespace skitally

@@ -228,6 +228,11 @@ LineOutcome ApplyLoadedLine(AppContext& ctx, Operator& op, LoadRacers& racers, R
             ShowLines(ctx, op, {ctx.Text(kRacerNotOnFile), BibLine(ctx, bib)});
         return LineOutcome::Skipped;
     }
+    // A racer the timer holds no time for in this run (still on course, or
+    // a file of the other run) keeps what the race has: a blank never
+    // erases a time typed by hand.
+    if (blankLine)
+        return LineOutcome::Skipped;
     RacerRecord& racer = racers.live[found->second].second;
     if (run == RunFields::Run2 && !HasRun(racer, RunFields::Run1)) {
         ShowLines(ctx, op, {ctx.Text(text::kNoRun1Information), BibLine(ctx, bib)});

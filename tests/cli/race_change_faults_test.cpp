@@ -7,8 +7,8 @@
 // points update and a load of run times never leave a race half written; a
 // para event is never switched on with some racers factored and others not;
 // a calculation never leaves totals without points nor points without the
-// race's marker; a ladder result never leaves some racers ranked and others
-// not.
+// race's marker, nor ski-cross points without their sheet; a ladder result
+// never leaves some racers ranked and others not.
 
 #include <gtest/gtest.h>
 
@@ -262,6 +262,16 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
          },
          {"load-ladder", race, dir.File("result.FdL")}, {}, {"BANFF"}, {"BANFF.RCR"}, ""},
         {"calculation", calculable, {"calc-2run", race}, {"1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT", "BANFF.UFC"}, ""},
+        {"ski-cross points",
+         [&] {
+             Cli({"header", race, "discipline=SX"}, {"Yes"});  // refused once racers have times
+             calculable();
+             UpdateRacers([](int n, RacerRecord& racer) {
+                 racer.seedPoints = std::to_string(100 - n) + ".00";
+                 racer.position = n <= 8 ? static_cast<float>(n) : 0.0f;
+             });
+         },
+         {"calc-skicross", race}, {"TOTAL", "Yes", "Yes"}, {"BANFF"}, {"BANFF.RCR", "BANFF.CLC"}, ""},
         {"official results with the Ski Data files",
          [&] {
              calculable();

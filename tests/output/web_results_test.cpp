@@ -70,13 +70,14 @@ TEST_F(WebResultsTest, VariantFollowsTheTimerFlagLevelAndCodex)
 TEST_F(WebResultsTest, FisRaceGetsResultsThenTheCalculationSheet)
 {
     MakeRace({.racers = 2});
-    WriteFile(ctx.race.File("OFC"), "   " + kDashes + "\r\n   1 ROY\r\n");
-    WriteFile(ctx.race.File("CLC"), "\r\n    " + kDashes + "\r\n    F-\b=1010\r\n");
+    WriteFile(ctx.race.File("OFC"), "   " + kDashes + "\r\n   1 ROY\r\n   CAN0123.TD7\r\n");
+    WriteFile(ctx.race.File("CLC"), "\r\n    " + kDashes + "\r\n    F-\b=1010 CAN0123.TD7\r\n");
     const std::string web = dir.File("web.txt");
     WriteFile(web, "old");
     ScriptedOperator op({"Yes"});
     ASSERT_TRUE(WebResultsCommand(ctx, op, {web}));
-    EXPECT_EQ(ReadFile(web), " " + kDashes + "\r\n 1 ROY\r\n\r\n " + kDashes + "\r\n F=1010\r\n");
+    EXPECT_EQ(ReadFile(web),
+              " " + kDashes + "\r\n 1 ROY\r\n CAN0123.TD7\r\n\r\n " + kDashes + "\r\n F=1010 CAN0123.TD7\r\n");
     EXPECT_EQ(Texts(op).back(), "Output of Official Results for WEB Sites Complete");
 }
 
