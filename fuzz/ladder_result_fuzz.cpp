@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<RacerRecord> racers = ReadLadderResult(std::string(reinterpret_cast<const char*>(data), size));
     LadderResultGender("RESULT.MdL", racers);
     HoldsLadderData(racers);
-    if (!RankLadder(racers))
+    if (!RankLadder(racers, size % 2 == 0))
         return 0;
     std::vector<int> records;
     for (std::size_t k = 0; k < racers.size(); ++k)

@@ -1,11 +1,11 @@
 #include "skicross/final_ranking.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string>
 
 #include "skicross/ladder_labels.h"
+#include "skicross/skier_cross.h"
 #include "skicross/sx_ladder.h"
 #include "util/table_sort.h"
 #include "util/tokens.h"
@@ -42,7 +42,7 @@ std::map<int, Outcome> OutcomesBySeed(const SXLadder& ladder)
 
 } // namespace
 
-bool RankLadder(std::vector<RacerRecord>& racers)
+bool RankLadder(std::vector<RacerRecord>& racers, bool rankQualification)
 {
     const std::optional<SXLadder> ladder = LadderOfRacers(racers);
     if (!ladder)
@@ -81,16 +81,19 @@ bool RankLadder(std::vector<RacerRecord>& racers)
         racer.sxPos3 = std::get<std::string>(table[rank][9]);
         racer.position = static_cast<float>(++position);
     }
-    // The others after the ladder, in the order they held.
-    std::stable_sort(outside.begin(), outside.end(), [&](std::size_t a, std::size_t b) {
-        const float pa = racers[a].position, pb = racers[b].position;
-        return pa > 0 && (pb <= 0 || pa < pb);
-    });
+    // The others after the ladder, by the qualification's sort: time, then
+    // bib from the highest.
+    SortTable others(1);
     for (const std::size_t k : outside) {
         racers[k].sxPos3 = kNoLadderData;
-        if (racers[k].position > 0)
-            racers[k].position = static_cast<float>(++position);
+        racers[k].position = 0;
+        if (rankQualification && QualificationKey(racers[k]) < kDnfKey)
+            others.push_back({SortCell{}, std::atof(Trim(racers[k].bib).c_str()), static_cast<double>(k),
+                              QualificationKey(racers[k])});
     }
+    SortTableRows(others, "3-A,1-D");
+    for (std::size_t row = 1; row < others.size(); ++row)
+        racers[static_cast<std::size_t>(std::get<double>(others[row][2]))].position = static_cast<float>(++position);
     return true;
 }
 

@@ -13,10 +13,10 @@
 namespace skitally {
 
 // Sets SxPos3 and Position of every racer of `racers` (live, in record
-// order). Racers outside the ladder get no label and follow the ladder in
-// the order of the positions they held (the qualification's); a racer
-// without one stays unranked (0). False, with nothing changed, when no
-// racer holds a first-round slot.
-bool RankLadder(std::vector<RacerRecord>& racers);
+// order). Racers outside the ladder get no label and no rank, but with
+// `rankQualification` those with a qualification time follow the ladder in
+// the qualification's order. False, with nothing changed, when no racer
+// holds a first-round slot.
+bool RankLadder(std::vector<RacerRecord>& racers, bool rankQualification);
 
 } // namespace skitally

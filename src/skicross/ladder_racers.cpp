@@ -1,6 +1,7 @@
 #include "skicross/ladder_racers.h"
 
 #include "app/messages.h"
+#include "racefile/header_file.h"
 #include "racefile/race_change.h"
 #include "skicross/ladder_text_ids.h"
 #include "util/file_replace.h"
@@ -28,7 +29,7 @@ bool ReadLadderRacers(const AppContext& ctx, Operator& op, LadderRacers& racers)
     return true;
 }
 
-bool CommitLadderRacers(AppContext& ctx, Operator& op, const LadderRacers& racers)
+bool CommitLadderRacers(AppContext& ctx, Operator& op, const LadderRacers& racers, const HeaderFile* header)
 {
     std::string bytes = racers.bytes;
     for (std::size_t k = 0; k < racers.live.size(); ++k)
@@ -36,6 +37,8 @@ bool CommitLadderRacers(AppContext& ctx, Operator& op, const LadderRacers& racer
                       EncodeRacer(racers.live[k]));
     FileTransaction change(RaceJournal(ctx.race));
     change.Replace(ctx.race.File("RCR"), std::move(bytes));
+    if (header)
+        change.Replace(ctx.race.File("HDR"), HeaderFileBytes(*header));
     return CommitRaceChange(ctx, op, change);
 }
 

@@ -20,8 +20,9 @@ struct LadderRacers {
 
 // False, after saying why, when the racer file could not be read.
 bool ReadLadderRacers(const AppContext& ctx, Operator& op, LadderRacers& racers);
-// Every live racer written back in one change; false when the disk refused.
-bool CommitLadderRacers(AppContext& ctx, Operator& op, const LadderRacers& racers);
+// Every live racer written back in one change, with the header file when
+// `header` is given; false when the disk refused.
+bool CommitLadderRacers(AppContext& ctx, Operator& op, const LadderRacers& racers, const HeaderFile* header = nullptr);
 
 // An 8-character ladder field with no ladder data.
 inline constexpr const char* kNoLadderField = "~~~~~~~~";

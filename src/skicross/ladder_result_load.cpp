@@ -7,6 +7,7 @@
 #include "skicross/kronex_ladder_file.h"
 #include "skicross/ladder_racers.h"
 #include "skicross/ladder_text_ids.h"
+#include "skicross/skier_cross.h"
 #include "skicross/sx_ladder.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
@@ -110,7 +111,7 @@ bool LoadLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::str
         if (const auto found = placesByBib.find(Trim(racer.bib));
             !Trim(racer.bib).empty() && found != placesByBib.end())
             racer.sxPos2 = found->second;
-    if (!RankLadder(racers.live)) {
+    if (!RankLadder(racers.live, RanksQualification(ctx.race.header.skiCrossLine))) {
         ShowMessage(ctx, op, ctx.Text(text::kNoLadderYet));
         return false;
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/messages.h"
+#include "racefile/header_file.h"
 #include "skicross/ladder_labels.h"
 #include "skicross/ladder_racers.h"
 #include "skicross/ladder_text_ids.h"
@@ -148,11 +149,10 @@ SortTable QualificationTable(const std::vector<RacerRecord>& racers)
     return table;
 }
 
-// From the qualification: the size and the kind of run asked, the ties
-// settled, and the timed racers ranked in the qualification's order when
-// it was one ("Qualification"); a seeding run ranks nobody.
-std::optional<int> FromQualification(const AppContext& ctx, Operator& op, std::vector<RacerRecord>& racers,
-                                     std::vector<std::size_t>& order)
+// From the qualification: the size and the kind of run asked ('Q' or
+// 'S' in `kind`), the ties settled.
+std::optional<int> FromQualification(const AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers,
+                                     std::vector<std::size_t>& order, char& kind)
 {
     SortTable table = QualificationTable(racers);
     SortTableRows(table, "3-A,1-D");
@@ -168,17 +168,12 @@ std::optional<int> FromQualification(const AppContext& ctx, Operator& op, std::v
         return std::nullopt;
     SortTableRows(table, "3-A,1-D");
     order = RacersOf(table);
-    int rank = 0;
-    for (std::size_t row = 1; row < table.size(); ++row) {
-        RacerRecord& racer = racers[order[row - 1]];
-        racer.position =
-            type == 1 && std::get<double>(table[row][kTimeColumn]) < kDnfKey ? static_cast<float>(++rank) : 0.0f;
-    }
+    kind = type == 1 ? 'Q' : 'S';
     return size;
 }
 
 // From the entry list: by start position, then by points.
-std::optional<int> FromEntryList(const AppContext& ctx, Operator& op, std::vector<RacerRecord>& racers,
+std::optional<int> FromEntryList(const AppContext& ctx, Operator& op, const std::vector<RacerRecord>& racers,
                                  std::vector<std::size_t>& order)
 {
     SortTable table(1);
@@ -188,7 +183,6 @@ std::optional<int> FromEntryList(const AppContext& ctx, Operator& op, std::vecto
         row[kPointsColumn] = LeadingNumber(racers[k].seedPoints, 9999.99);
         row[kStartColumn] = LeadingNumber(racers[k].start1, 999);
         table.push_back(row);
-        racers[k].position = 0;
     }
     SortTableRows(table, "6-A,4-A");
     order = RacersOf(table);
@@ -228,6 +222,7 @@ int LadderSizeFor(int count)
 void SeedRacers(std::vector<RacerRecord>& racers, const std::vector<std::size_t>& order, int size)
 {
     for (RacerRecord& racer : racers) {
+        racer.position = 0;
         racer.sxQual.clear();
         racer.sxPos1 = racer.sxPos2 = racer.sxPos3 = kNoLadderField;
     }
@@ -239,24 +234,45 @@ void SeedRacers(std::vector<RacerRecord>& racers, const std::vector<std::size_t>
     }
 }
 
+std::string LadderSettingsLine(const std::string& ladderName, char kind)
+{
+    return "LADDER " + ladderName + " " + kind;
+}
+
+bool RanksQualification(const std::string& settingsLine)
+{
+    std::string rest = Trim(settingsLine);
+    const std::string word = PopToken(rest, " ");
+    PopToken(rest, " ");
+    return word == "LADDER" && Trim(rest) == "Q";
+}
+
 bool SkierCross(AppContext& ctx, Operator& op)
 {
     LadderRacers racers;
+    HeaderFile header;
+    if (const Status read = ReadHeaderFile(ctx.race.File("HDR"), header); !read) {
+        ShowFileFailure(ctx, op, text::kLadderFileNotRead, ctx.race.File("HDR"), read);
+        return false;
+    }
     if (!ReadLadderRacers(ctx, op, racers))
         return false;
     std::vector<std::size_t> order;
-    const std::optional<int> size = HasQualification(racers.live) ? FromQualification(ctx, op, racers.live, order)
+    char kind = 'E';
+    const std::optional<int> size = HasQualification(racers.live) ? FromQualification(ctx, op, racers.live, order, kind)
                                                                   : FromEntryList(ctx, op, racers.live, order);
     if (!size)
         return false;
     SeedRacers(racers.live, order, *size);
+    const std::string name = LadderName(*size, header.values.gender);
+    header.skiCrossLine = LadderSettingsLine(name, kind);
     op.ProgressStart(ctx.Text(text::kLadderTitle), 1);
-    const bool written = CommitLadderRacers(ctx, op, racers);
+    const bool written = CommitLadderRacers(ctx, op, racers, &header);
     op.ProgressEnd();
     if (!written)
         return false;
-    const std::string name = LadderName(*size, ctx.race.header.values.gender);
-    ctx.log.Write("Ski-cross ladder created: " + name);
+    ctx.race.header.skiCrossLine = header.skiCrossLine;
+    ctx.log.Write("Ski-cross ladder created: " + header.skiCrossLine);
     ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kLadderCreated), "XnnnX", name));
     return true;
 }

@@ -4,6 +4,7 @@
 // seeds and slots written into the racer records in one change.
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "app/app_context.h"
@@ -22,15 +23,22 @@ inline constexpr double kDnfKey = 997.0;
 int LadderSizeFor(int count);
 
 // Gives the racers at `order[0..size-1]` seeds 1.. and their first-round
-// slots; every other racer loses its seed and slot. Every racer's places
-// and final label are cleared.
+// slots; every other racer loses its seed and slot. Every racer's places,
+// final label and position are cleared.
 void SeedRacers(std::vector<RacerRecord>& racers, const std::vector<std::size_t>& order, int size);
 
+// The header's ski-cross line (record 10) names the ladder and the kind of
+// timed run it was seeded from: "LADDER 16M Q" after a qualification,
+// "LADDER 16M S" after a seeding run, "LADDER 16M E" from the entry list.
+std::string LadderSettingsLine(const std::string& ladderName, char kind);
+// After a qualification the racers it left out of the ladder are ranked
+// after it by their qualification times; a seeding run eliminates nobody
+// and ranks nobody outside the ladder.
+bool RanksQualification(const std::string& settingsLine);
+
 // "Create": the whole preparation, asked and written. True when written.
-// The kind of timed run decides the ranking before the ladder is run: a
-// "Qualification" ranks the timed racers (Position 1, 2, ...), so that
-// those left out of the ladder keep their qualification place after it; a
-// "Seeding" run only orders the ladder and ranks nobody.
+// Every racer's position is cleared: a position is the ladder's final
+// ranking, which the ladder result gives.
 bool SkierCross(AppContext& ctx, Operator& op);
 
 } // namespace skitally

@@ -12,7 +12,7 @@ struct Held {
     int seed; // 0: outside the ladder
     const char* slot;
     const char* places;
-    float position = 0; // held before the ranking
+    float time1 = 0; // qualification time
 };
 
 std::vector<RacerRecord> Racers(const std::vector<Held>& held)
@@ -25,7 +25,8 @@ std::vector<RacerRecord> Racers(const std::vector<Held>& held)
         racer.sxQual = h.seed ? std::to_string(h.seed) : "";
         racer.sxPos1 = h.slot;
         racer.sxPos2 = h.places;
-        racer.position = h.position;
+        racer.time1 = h.time1;
+        racer.position = 3; // an earlier ranking
         racers.push_back(racer);
     }
     return racers;
@@ -34,10 +35,11 @@ std::vector<RacerRecord> Racers(const std::vector<Held>& held)
 // An 8 ladder, bibs 11-18 for seeds 1-8. Semi 1 (seeds 1, 4, 5, 8): 5, 1,
 // 8, 4; semi 2 (2, 3, 6, 7): 2, 7, 3 and 6 did not finish. Final (5, 2,
 // 1, 7): 2, 1, 5, 7; small final (8, 3, 4): 3, 4, 8. Bib 19 qualified
-// ninth, bib 20 did not start.
+// ninth, bib 20 has no time.
 const std::vector<Held> kEight = {
-    {1, "2_01_1", "22"},       {2, "2_02_1", "11"}, {3, "2_02_2", "31"}, {4, "2_01_2", "42"},    {5, "2_01_3", "13"},
-    {6, "2_02_3", "~~~~~~~~"}, {7, "2_02_4", "24"}, {8, "2_01_4", "33"}, {0, "~~~~~~~~", "", 9}, {0, "~~~~~~~~", "", 0},
+    {1, "2_01_1", "22"},        {2, "2_02_1", "11"},       {3, "2_02_2", "31"}, {4, "2_01_2", "42"},
+    {5, "2_01_3", "13"},        {6, "2_02_3", "~~~~~~~~"}, {7, "2_02_4", "24"}, {8, "2_01_4", "33"},
+    {0, "~~~~~~~~", "", 70.0f}, {0, "~~~~~~~~", "", 0},
 };
 
 TEST(Ladder, HeatsOfEveryRoundFromSlotsAndPlaces)
@@ -92,31 +94,39 @@ TEST(Ladder, FinalRanking)
     const struct {
         const char* name;
         std::vector<Held> held;
+        bool qualification;              // outside the ladder ranked by time
         std::vector<std::string> labels; // SxPos3, racer by racer
         std::vector<int> positions;
     } ladders[] = {
         {"eight",
          kEight,
+         true,
          {"1_01_2", "1_01_1", "1_02_1", "1_02_2", "1_01_3", "2_ZZ_4", "1_01_4", "1_02_3", "~~~~~~~~", "~~~~~~~~"},
          {2, 1, 5, 6, 3, 8, 4, 7, 9, 0}},
+        {"eight after a seeding run",
+         kEight,
+         false,
+         {"1_01_2", "1_01_1", "1_02_1", "1_02_2", "1_01_3", "2_ZZ_4", "1_01_4", "1_02_3", "~~~~~~~~", "~~~~~~~~"},
+         {2, 1, 5, 6, 3, 8, 4, 7, 0, 0}},
         {"sixteen after one round",
          sixteen,
+         true,
          {"2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "4_ZZ_4", "2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "4_ZZ_4", "4_ZZ_4", "4_ZZ_4",
           "4_ZZ_4", "2_ZZ_4", "4_ZZ_4", "4_ZZ_4", "4_ZZ_4"},
          {1, 2, 3, 4, 9, 5, 6, 7, 10, 11, 12, 13, 8, 14, 15, 16}},
     };
     for (const auto& ladder : ladders) {
         std::vector<RacerRecord> racers = Racers(ladder.held);
-        ASSERT_TRUE(RankLadder(racers)) << ladder.name;
+        ASSERT_TRUE(RankLadder(racers, ladder.qualification)) << ladder.name;
         for (std::size_t k = 0; k < racers.size(); ++k) {
             EXPECT_EQ(racers[k].sxPos3, ladder.labels[k]) << ladder.name << " bib " << racers[k].bib;
             EXPECT_EQ(racers[k].position, static_cast<float>(ladder.positions[k]))
                 << ladder.name << " bib " << racers[k].bib;
         }
     }
-    std::vector<RacerRecord> none = Racers({{0, "~~~~~~~~", "", 4}});
-    EXPECT_FALSE(RankLadder(none));
-    EXPECT_EQ(none[0].position, 4.0f);
+    std::vector<RacerRecord> none = Racers({{0, "~~~~~~~~", "", 60.0f}});
+    EXPECT_FALSE(RankLadder(none, true));
+    EXPECT_EQ(none[0].position, 3.0f);
 }
 
 } // namespace

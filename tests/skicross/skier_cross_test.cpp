@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/scripted_operator.h"
+#include "racefile/header_file.h"
 #include "racefile/racer_file.h"
 #include "support/test_support.h"
+#include "util/tokens.h"
 
 namespace skitally {
 namespace {
@@ -25,6 +27,7 @@ void OpenSkiCross(AppContext& ctx, const test::TempDir& dir, const std::vector<E
     ctx.race.raceName = "SX";
     ctx.race.header.values.discipline = "SX";
     ctx.race.header.values.gender = "M";
+    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), ctx.race.header));
     RacerFile file;
     ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
     for (const Entered& e : entered) {
@@ -35,7 +38,7 @@ void OpenSkiCross(AppContext& ctx, const test::TempDir& dir, const std::vector<E
         racer.status1 = e.status1;
         racer.start1 = e.start1;
         racer.seedPoints = e.seedPoints;
-        racer.position = 5; // an earlier ranking, which a new ladder replaces
+        racer.position = 5; // an earlier ranking, which a new ladder clears
         ASSERT_TRUE(file.AppendRacer(racer));
     }
 }
@@ -48,6 +51,14 @@ std::vector<std::string> Seeding(const AppContext& ctx)
         seeding.push_back(racer.sxQual + "|" + racer.sxPos1 + "|" + std::to_string(static_cast<int>(racer.position)));
     }));
     return seeding;
+}
+
+// The header's ski-cross line.
+std::string LadderLine(const AppContext& ctx)
+{
+    HeaderFile header;
+    EXPECT_TRUE(ReadHeaderFile(ctx.race.File("HDR"), header));
+    return Trim(header.skiCrossLine);
 }
 
 // Bibs 2, 3 and 4 share 61.20: one question names the three (in the
@@ -72,8 +83,9 @@ TEST(SkierCross, TiedTimesAreOneQuestion)
     EXPECT_EQ(ties, std::vector<std::string>{
                         "More then one Time of 61.20 Found is this the bib order you would like them to rank in?\n"
                         "4, 3, 2"});
-    EXPECT_EQ(Seeding(ctx), (std::vector<std::string>{"   1|2_01_1  |1", "   2|2_02_1  |2", "   4|2_01_2  |4",
-                                                      "   3|2_02_2  |3", "   5|2_01_3  |0", "   6|2_02_3  |0"}));
+    EXPECT_EQ(Seeding(ctx), (std::vector<std::string>{"   1|2_01_1  |0", "   2|2_02_1  |0", "   4|2_01_2  |0",
+                                                      "   3|2_02_2  |0", "   5|2_01_3  |0", "   6|2_02_3  |0"}));
+    EXPECT_EQ(LadderLine(ctx), "LADDER 08M Q");
     EXPECT_EQ(test::Texts(op).back(), "The ladder 08M has been written into the racers");
 }
 
@@ -91,6 +103,7 @@ TEST(SkierCross, FromTheEntryList)
     ASSERT_TRUE(SkierCross(ctx, op)) << op.transcript();
     EXPECT_EQ(Seeding(ctx),
               (std::vector<std::string>{"   4|2_01_2  |0", "   2|2_02_1  |0", "   3|2_02_2  |0", "   1|2_01_1  |0"}));
+    EXPECT_EQ(LadderLine(ctx), "LADDER 08M E");
 }
 
 } // namespace
