@@ -21,6 +21,7 @@ TextTable::TextTable()
         {kResultsTextEntries, kResultsTextEntryCount},
         {kXmlTextEntries, kXmlTextEntryCount},
         {kOutputsTextEntries, kOutputsTextEntryCount},
+        {kSkiCrossTextEntries, kSkiCrossTextEntryCount},
         {kSkiCrossCalcTextEntries, kSkiCrossCalcTextEntryCount},
         {kLadderReportTextEntries, kLadderReportTextEntryCount},
         {kLeagueTextEntries, kLeagueTextEntryCount},

@@ -35,6 +35,8 @@ extern const TextEntry kResultsTextEntries[];  // results reports (5700-5799)
 extern const std::size_t kResultsTextEntryCount;
 extern const TextEntry kXmlTextEntries[];  // the result upload file (5800-5899)
 extern const std::size_t kXmlTextEntryCount;
+extern const TextEntry kSkiCrossTextEntries[];  // the ski-cross ladder (6100-6199)
+extern const std::size_t kSkiCrossTextEntryCount;
 extern const TextEntry kSkiCrossCalcTextEntries[];  // ski-cross points, qualification (6300-6399)
 extern const std::size_t kSkiCrossCalcTextEntryCount;
 extern const TextEntry kLadderReportTextEntries[];  // the ski-cross ladder report (6200-6249)

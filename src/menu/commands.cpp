@@ -22,6 +22,9 @@
 #include "reports/reprint.h"
 #include "reports/results_commands.h"
 #include "reports/selected_competitors.h"
+#include "skicross/kronex_ladder_file.h"
+#include "skicross/ladder_commands.h"
+#include "skicross/ladder_result_load.h"
 #include "skicross/qualification_results.h"
 #include "skicross/skicross_calculation.h"
 #include "times/csv_load.h"
@@ -170,7 +173,7 @@ std::vector<Command> BuildCommands()
         Entry("official-times", 8613, "Times").Needs("HR").Only(R::Speed).Help("type the official race times (as run1-times)").Runs(TimesOf(TimesKind::Official)),
         Entry("load-kronex", 8614, "Times").Needs("HR").Help("load run times from a Kronex file: load-kronex RACE [FILE]").Runs(LoadKronexCommand),
         Entry("load-csv", 8615, "Times").Needs("HR").Help("load run times from a CSV file: load-csv RACE [FILE] [bib=N time=N status=N]").Runs(LoadCsvCommand),
-        Entry("load-ladder", 8616, "Times").Needs("HR").Only(R::SkiCross).Help("load Kronex ladder results").Later(),
+        Entry("load-ladder", 8616, "Times").Needs("HR").Only(R::SkiCross).Help("load Kronex ladder results: load-ladder RACE [FILE]").Runs(LoadLadderCommand),
         // Calculations
         Entry("calc-2run", 8617, "Calculations").Needs("HRWT").StartLists(2).Help("calculate a two-run race").Runs(CalculationOf(false)),
         Entry("calc-1run", 8618, "Calculations").Needs("HRWT").StartLists(1).Help("calculate a one-run race").Runs(CalculationOf(true)),
@@ -193,13 +196,13 @@ std::vector<Command> BuildCommands()
         Entry("reprint", 8630, "Reports").Needs("HR").Help("reprint RACE [CODE]: show a report again to print it").Runs(ReprintCommand),
         Entry("league-racers", 8631, "Reports").Needs("HR").Only(R::League).Help("league racer reports").Runs(LeagueRacersCommand),
         Entry("league-teams", 8632, "Reports").Needs("HR").Only(R::League).Help("league team report").Runs(LeagueTeamsCommand),
-        Entry("ladder-report", 8633, "Reports").Needs("HR").Only(R::SkiCross).Help("print or create the ski-cross ladder").Later(),
+        Entry("ladder-report", 8633, "Reports").Needs("HR").Only(R::SkiCross).Help("print or create the ski-cross ladder").Runs(LadderReportCommand),
         // Outputs
         Entry("output-kronex", 8634, "Outputs").Needs("H").StartLists(1).Help("output-kronex RACE [FOLDER]: files for Kronex and race backups").Runs(KronexCopyCommand),
         Entry("output-csv", 8635, "Outputs").Needs("HR").Help("output-csv RACE [FILE]: race files as CSV").Runs(ResultsCsvCommand),
         Entry("output-points", kXmlForFis, "Outputs").Needs("HJFWRT").Help("output-points RACE [FILE]: the FIS XML file or the national points upload").Runs(XmlOutputCommand),
         Entry("output-web", 8638, "Outputs").Needs("HJFWRT").Help("output-web RACE [FILE]: results for web sites").Runs(WebResultsCommand),
-        Entry("output-ladder", 8639, "Outputs").Needs("H").Only(R::SkiCross).Help("the ski-cross ladder for Kronex").Later(),
+        Entry("output-ladder", 8639, "Outputs").Needs("H").Only(R::SkiCross).Help("the ski-cross ladder for Kronex: output-ladder RACE [FILE]").Runs(OutputLadderCommand),
     };
 }
 

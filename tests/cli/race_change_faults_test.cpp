@@ -8,7 +8,8 @@
 // para event is never switched on with some racers factored and others not;
 // a calculation never leaves totals without points nor points without the
 // race's marker, nor ski-cross points without their sheet; a league set-up
-// never leaves bibs without its league file.
+// never leaves bibs without its league file; a ladder result never leaves
+// some racers ranked and others not.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@
 #include "racefile/race_change.h"
 #include "racefile/race_open.h"
 #include "racefile/racer_file.h"
+#include "skicross/ladder_labels.h"
 #include "support/fault_loop.h"
 #include "support/kill_loop.h"
 #include "support/test_support.h"
@@ -252,6 +254,22 @@ TEST_F(RaceChangeFaults, EveryOtherChangeOfManyRecordsIsWholeOrNotAtAll)
              UpdateRacers([](int n, RacerRecord& racer) { racer.group = n % 2 ? "RAVENS" : "LYNX"; });
          },
          {"league-setup", race}, {"U12", ""}, {"BANFF"}, {"BANFF.RCR", "BANFF.LGR"}, ""},
+        {"ski-cross ladder result",
+         [&] {
+             Cli({"header", race, "discipline=SX"}, {"Yes"});
+             std::string result;
+             UpdateRacers([&](int n, RacerRecord& racer) {
+                 if (n > 8)
+                     return;
+                 racer.bib = NumberField(n);
+                 racer.sxQual = std::to_string(n);
+                 racer.sxPos1 = SeedSlotLabel(8, n);
+                 racer.sxPos2 = std::to_string(n % 4 + 1);
+                 result += EncodeRacer(racer);
+             });
+             test::WriteFile(dir.File("result.FdL"), result);
+         },
+         {"load-ladder", race, dir.File("result.FdL")}, {}, {"BANFF"}, {"BANFF.RCR"}, ""},
         {"calculation", calculable, {"calc-2run", race}, {"1"}, {"BANFF"}, {"BANFF.RCR", "BANFF.SKT", "BANFF.UFC"}, ""},
         {"ski-cross points",
          [&] {

@@ -1,0 +1,96 @@
+#include "skicross/ladder_labels.h"
+
+#include <gtest/gtest.h>
+
+namespace skitally {
+namespace {
+
+// Every seed's slot, seed 1 first, read off the seeding tables.
+TEST(LadderLabels, EverySeedsSlot)
+{
+    const struct {
+        int size;
+        std::vector<std::string> labels;
+    } ladders[] = {
+        // One line a row of the seeding table.
+        // clang-format off
+        {8, {"2_01_1", "2_02_1", "2_02_2", "2_01_2", "2_01_3", "2_02_3", "2_02_4", "2_01_4"}},
+        {16, {"4_01_1", "4_04_1", "4_03_1", "4_02_1", "4_02_2", "4_03_2", "4_04_2", "4_01_2",
+              "4_01_3", "4_04_3", "4_03_3", "4_02_3", "4_02_4", "4_03_4", "4_04_4", "4_01_4"}},
+        {32, {"8_01_1", "8_08_1", "8_05_1", "8_04_1", "8_03_1", "8_06_1", "8_07_1", "8_02_1",
+              "8_02_2", "8_07_2", "8_06_2", "8_03_2", "8_04_2", "8_05_2", "8_08_2", "8_01_2",
+              "8_01_3", "8_08_3", "8_05_3", "8_04_3", "8_03_3", "8_06_3", "8_07_3", "8_02_3",
+              "8_02_4", "8_07_4", "8_06_4", "8_03_4", "8_04_4", "8_05_4", "8_08_4", "8_01_4"}},
+        // clang-format on
+    };
+    for (const auto& ladder : ladders)
+        for (int seed = 1; seed <= ladder.size; ++seed)
+            EXPECT_EQ(SeedSlotLabel(ladder.size, seed), ladder.labels[static_cast<std::size_t>(seed - 1)])
+                << ladder.size << " seed " << seed;
+    for (const int size : {8, 16, 32}) {
+        EXPECT_EQ(SeedSlotLabel(size, 0), "");
+        EXPECT_EQ(SeedSlotLabel(size, size + 1), "");
+    }
+}
+
+// 32: seeds 1 and 2 start in opposite halves (heats 1-4 and 5-8 meet only
+// in the final); 1 and 16 share heat 01. 8: heat 01 holds 1, 4, 5, 8.
+TEST(LadderLabels, WhoMeetsWhom)
+{
+    const auto heat = [](int size, int seed) { return ParseSlotLabel(SeedSlotLabel(size, seed))->heat; };
+    EXPECT_LE(heat(32, 1), 4);
+    EXPECT_GE(heat(32, 2), 5);
+    EXPECT_EQ(heat(32, 16), 1);
+    for (const int seed : {1, 4, 5, 8})
+        EXPECT_EQ(heat(8, seed), 1) << seed;
+    for (const int seed : {2, 3, 6, 7})
+        EXPECT_EQ(heat(8, seed), 2) << seed;
+}
+
+TEST(LadderLabels, SizesNamesAndLabelsTakenApart)
+{
+    EXPECT_EQ(LadderName(8, "M"), "08M");
+    EXPECT_EQ(LadderName(32, "F"), "32F");
+    const struct {
+        int size, rounds, heatsRound1, heatsLast;
+    } sizes[] = {{8, 2, 2, 1}, {16, 3, 4, 1}, {32, 4, 8, 1}};
+    for (const auto& s : sizes) {
+        EXPECT_EQ(LadderRounds(s.size), s.rounds);
+        EXPECT_EQ(RoundHeatCount(s.size, 1), s.heatsRound1);
+        EXPECT_EQ(RoundHeatCount(s.size, s.rounds), s.heatsLast);
+        EXPECT_EQ(HeatsRun(s.size, s.rounds), 2); // final and small final
+    }
+    for (const int heats : {8, 4, 2, 1})
+        EXPECT_EQ(KnockedOutLabel(heats), std::to_string(heats) + "_ZZ_4");
+    EXPECT_LT(std::string("4_04_4"), KnockedOutLabel(4));
+
+    const struct {
+        const char* text;
+        bool valid;
+        SlotLabel label;
+    } labels[] = {
+        {"8_01_1  ", true, {8, 1, 1, false}},
+        {"1_02_3", true, {1, 2, 3, false}},
+        {"4_ZZ_4", true, {4, 0, 4, true}},
+        {"~~~~~~~~", false, {}},
+        {"", false, {}},
+        {"8_09_1", false, {}}, // 8 heats in the round
+        {"1_03_1", false, {}},
+        {"2_01_5", false, {}},
+        {"3_01_1", false, {}},
+        {"8_1_1", false, {}},
+    };
+    for (const auto& c : labels) {
+        const std::optional<SlotLabel> parsed = ParseSlotLabel(c.text);
+        ASSERT_EQ(parsed.has_value(), c.valid) << c.text;
+        if (!parsed)
+            continue;
+        EXPECT_EQ(parsed->roundHeats, c.label.roundHeats) << c.text;
+        EXPECT_EQ(parsed->heat, c.label.heat) << c.text;
+        EXPECT_EQ(parsed->row, c.label.row) << c.text;
+        EXPECT_EQ(parsed->knockedOut, c.label.knockedOut) << c.text;
+    }
+}
+
+} // namespace
+} // namespace skitally
