@@ -100,7 +100,6 @@ public:
         return command_;
     }
     // The operation of this command is not built yet: the checks still run.
-    Command Later() { return Runs([](AppContext& ctx, Operator& op, const auto&) { return NotAvailableYet(ctx, op); }); }
 
 private:
     Command command_;

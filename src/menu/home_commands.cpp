@@ -9,12 +9,6 @@
 
 namespace skitally {
 
-bool NotAvailableYet(AppContext& ctx, Operator& op)
-{
-    ShowMessage(ctx, op, ctx.Text(text::kNotAvailableYet));
-    return false;
-}
-
 bool OpenRaceCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
     return OpenRace(ctx, op, args.empty() ? std::string() : args.front(), false);

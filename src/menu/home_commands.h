@@ -20,7 +20,4 @@ bool PreferencesCommand(AppContext& ctx, Operator& op, const std::vector<std::st
 bool ChangeLookCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 bool ExitCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args);
 
-// For commands whose operation is not built yet: says so and refuses.
-bool NotAvailableYet(AppContext& ctx, Operator& op);
-
 }  // namespace skitally

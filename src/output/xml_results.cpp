@@ -168,7 +168,9 @@ class XmlBuilder {
         const RunCourse& course = d_.course.runs[run - 1];
         const std::string discipline = Trim(d_.header.values.discipline);
         // Turning gates exist where gates turn the racer: not in downhill.
-        const bool turning = discipline.find_first_of("GSKA") != std::string::npos;
+        // The "S" of ski cross is no such letter: its course screen asks no
+        // turning gates, and the element would stop every ski-cross file.
+        const bool turning = discipline != "SX" && discipline.find_first_of("GSKA") != std::string::npos;
         Tag(2, "Course Run=" + Quoted(std::to_string(run)), "TAG");
         Tag(3, "Homologation", Trim(Technical(kHomologation, run)));
         Tag(3, "Starttime", Trim(course.startTime));
@@ -294,10 +296,16 @@ class XmlBuilder {
             Tag(4, "Bib", Field(racer, 5));
             Competitor(4, racer);
             Tag(4, result, "TAG");
-            Tag(5, "Timerun1", Field(racer, 15));
+            // A ski-cross racer is ranked by the ladder; one who rode it after
+            // a qualification without a time has none, written as zero.
+            const auto time = [&](int field) {
+                const std::string value = Field(racer, field);
+                return sector_ == "FS" && Trim(value).empty() ? std::string("0.00") : value;
+            };
+            Tag(5, "Timerun1", time(15));
             if (twoRuns_)
                 Tag(5, "Timerun2", Field(racer, 16));
-            Tag(5, "Totaltime", Field(racer, 13));
+            Tag(5, "Totaltime", time(13));
             Tag(5, "Racepoints", Field(racer, 14));
             // A race that is no para event has no class and no factored
             // times: its racers would stop the file on an empty class, and
