@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "calc/penalty_text_ids.h"
+#include "reports/sheet_lines.h"
 #include "util/time_format.h"
 #include "util/codepage.h"
 #include "util/text_line.h"
@@ -27,12 +28,6 @@ constexpr int kRightAt = 49;
 std::string Cp(const std::string& utf8)
 {
     return Utf8ToCp1252(Trim(utf8));
-}
-
-std::string TrimEnd(std::string line)
-{
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
 }
 
 std::string Put(const std::string& line, const std::string& text, int at, int width)
@@ -115,49 +110,6 @@ std::string PointsColumn(const std::string& line, const CountedPoints& points, i
     std::string put = Put(line, Right(PointsText(points.counted), kPointsWidth), at, kPointsWidth);
     return points.Replaced() ? Put(put, "*", at + kPointsWidth, 1) : put;
 }
-
-// Writes lines, opening a new page (with the list's headings again when
-// inside a list) whenever the page is full.
-class SheetLines {
-  public:
-    explicit SheetLines(ReportWriter& report) : report_(report) {}
-    bool Line(const std::string& line)
-    {
-        if (report_.PageFull()) {
-            report_.ClosePage();
-            if (!report_.OpenPage())
-                return false;
-            if (!headings_.empty())
-                WriteHeadings(report_, headings_);
-        }
-        report_.Line(TrimEnd(line));
-        return true;
-    }
-    bool List(const std::string& caption, std::vector<std::string> headings)
-    {
-        headings_.clear();
-        if (!Line("") || !Line(caption))
-            return false;
-        for (const std::string& heading : headings)
-            if (!Line(heading))
-                return false;
-        headings_ = std::move(headings);
-        return Line("");
-    }
-    void EndList() { headings_.clear(); }
-    // Starts a new page unless `lines` more fit on this one.
-    bool Keep(int lines)
-    {
-        if (report_.layout().lineCounter + lines <= report_.layout().pageLimit)
-            return true;
-        report_.ClosePage();
-        return report_.OpenPage();
-    }
-
-  private:
-    ReportWriter& report_;
-    std::vector<std::string> headings_;
-};
 
 // "SEED POINTS 210.00 COUNT 165.00": a replaced value named under its line.
 bool ReplacementNotes(SheetLines& out, const FinishCount& count)

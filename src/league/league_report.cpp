@@ -44,12 +44,6 @@ std::string PutAt(std::string line, const std::string& text, std::size_t column)
     return line;
 }
 
-std::string TrimEnd(std::string line)
-{
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
 std::size_t EndOf(const std::string& heading, const std::string& word, std::size_t from = 0)
 {
     return heading.find(word, from) + word.size() - 1;

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/paths.h"
+#include "util/file_replace.h"
 #include "racefile/racer_text.h"
 #include "util/table_sort.h"
 #include "util/tokens.h"
@@ -195,6 +196,21 @@ std::string RewriteLiveRacers(std::string bytes, const std::function<void(RacerR
         bytes.replace(offset, length, EncodeRacer(racer));
     }
     return bytes;
+}
+
+Status ReadLiveRacers(const std::string& path, std::string& bytes,
+                      const std::function<void(int, RacerRecord&&)>& take)
+{
+    if (Status read = ReadWholeFile(path, bytes); !read)
+        return read;
+    bytes.resize(bytes.size() - bytes.size() % kRacerRecordLength);
+    const std::string_view whole = bytes;
+    for (std::size_t at = 0; at < whole.size(); at += kRacerRecordLength) {
+        RacerRecord racer = DecodeRacer(whole.substr(at, kRacerRecordLength));
+        if (!racer.IsDeleted())
+            take(static_cast<int>(at / kRacerRecordLength) + 1, std::move(racer));
+    }
+    return Status::Ok();
 }
 
 Status ForEachLiveRacer(const std::string& path, const std::function<void(int, const RacerRecord&)>& visit)

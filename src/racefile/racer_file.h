@@ -67,6 +67,13 @@ private:
 // result goes to the disk whole, through the write layer.
 std::string RewriteLiveRacers(std::string bytes, const std::function<void(RacerRecord&)>& change);
 
+// The racer file read whole for a change of many racers: `bytes` gets its
+// whole records (a trailing partial record is no racer; the opening check
+// deals with it) and `take` every live racer with its record number, in
+// record order.
+Status ReadLiveRacers(const std::string& path, std::string& bytes,
+                      const std::function<void(int, RacerRecord&&)>& take);
+
 // Calls `visit` with the record number and record of every live racer, in
 // record order, skipping deleted slots.
 Status ForEachLiveRacer(const std::string& path, const std::function<void(int, const RacerRecord&)>& visit);

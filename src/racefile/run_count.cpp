@@ -45,10 +45,6 @@ std::optional<int> AskRunCount(AppContext& ctx, Operator& op, std::string_view d
 
 int RaceRunCount(const AppContext& ctx)
 {
-    // A ski-cross race is decided on its ladder; its one timed run (the
-    // official times) is the qualification that seeds the ladder.
-    if (IsSkiCross(Trim(ctx.race.header.values.discipline)))
-        return 1;
     // An answer given for a downhill does not make a later slalom one run.
     if (!NormallyOneRun(ctx.race.header.values.discipline))
         return 2;

@@ -38,12 +38,6 @@ std::string Half(const std::string& pos, const std::string& bib, const std::stri
            Fit(name, kNameWidth) + " ";
 }
 
-std::string TrimEnd(std::string line)
-{
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
 }  // namespace
 
 std::string CompressedListText(const AppContext& ctx, int run, const std::vector<ListRow>& rows)

@@ -39,12 +39,6 @@ std::string Fit(std::string text, int width)
     return text;
 }
 
-std::string TrimEnd(std::string line)
-{
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
 }  // namespace
 
 std::string SeedText(const std::string& seedPoints, bool blankIs999)

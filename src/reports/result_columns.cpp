@@ -16,12 +16,6 @@ constexpr int kWidestLine = 104;
 constexpr int kTimeWidth = 7;  // "1ST RUN", "1004.50"
 constexpr int kPlaceWidth = 3;
 
-std::string TrimEnd(std::string line)
-{
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
 std::string WithoutLeadingZeros(std::string text)
 {
     const std::size_t point = text.find('.');

@@ -31,12 +31,6 @@ std::string Put(const std::string& line, const std::string& text, int column, in
     return OverlayText(line, field, column, width);
 }
 
-std::string TrimEnd(std::string line)
-{
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
 std::string Text(const SortCell& cell)
 {
     const std::string* text = std::get_if<std::string>(&cell);

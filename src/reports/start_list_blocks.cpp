@@ -56,12 +56,6 @@ std::string TechnicalText(const AppContext& ctx, int labelId, const TechnicalVal
     return label + ": " + value;
 }
 
-std::string TrimEnd(std::string line)
-{
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
 }  // namespace
 
 bool TdCandidateOption(const AppContext& ctx)

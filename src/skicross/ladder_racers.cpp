@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "racefile/header_file.h"
 #include "racefile/race_change.h"
+#include "racefile/racer_file.h"
 #include "skicross/ladder_text_ids.h"
 #include "util/file_replace.h"
 #include "util/file_transaction.h"
@@ -12,21 +13,13 @@ namespace skitally {
 bool ReadLadderRacers(const AppContext& ctx, Operator& op, LadderRacers& racers)
 {
     const std::string path = ctx.race.File("RCR");
-    if (const Status read = ReadWholeFile(path, racers.bytes); !read) {
-        ShowFileFailure(ctx, op, text::kLadderFileNotRead, path, read);
-        return false;
-    }
-    // A trailing partial record is no racer; the opening check deals with it.
-    racers.bytes.resize(racers.bytes.size() - racers.bytes.size() % kRacerRecordLength);
-    const std::string_view bytes = racers.bytes;
-    for (std::size_t at = 0; at < bytes.size(); at += kRacerRecordLength) {
-        RacerRecord racer = DecodeRacer(bytes.substr(at, kRacerRecordLength));
-        if (racer.IsDeleted())
-            continue;
-        racers.recordNumbers.push_back(static_cast<int>(at / kRacerRecordLength) + 1);
+    const Status read = ReadLiveRacers(path, racers.bytes, [&racers](int number, RacerRecord&& racer) {
+        racers.recordNumbers.push_back(number);
         racers.live.push_back(std::move(racer));
-    }
-    return true;
+    });
+    if (!read)
+        ShowFileFailure(ctx, op, text::kLadderFileNotRead, path, read);
+    return read.ok();
 }
 
 bool CommitLadderRacers(AppContext& ctx, Operator& op, const LadderRacers& racers, const HeaderFile* header)

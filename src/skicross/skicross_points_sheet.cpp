@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/text_table.h"
+#include "reports/sheet_lines.h"
 #include "skicross/skicross_points.h"
 #include "skicross/skicross_text_ids.h"
 #include "util/codepage.h"
@@ -42,39 +43,11 @@ std::string Right(const std::string& text, int width)
     return RightAlignText("", text, width);
 }
 
-std::string TrimEnd(std::string line)
-{
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
 // A label and its value ending at kValueEnd.
 std::string Labelled(const std::string& label, const std::string& value)
 {
     return Put(label, Right(value, 12), kValueEnd - 11, 12);
 }
-
-class SheetLines {
-public:
-    explicit SheetLines(ReportWriter& report) : report_(report) {}
-    bool Line(const std::string& line) { return WriteBodyLine(report_, headings_, TrimEnd(line)); }
-    bool List(const std::string& caption, std::vector<std::string> headings)
-    {
-        headings_.clear();
-        if (!Line("") || !Line(caption))
-            return false;
-        for (const std::string& heading : headings)
-            if (!Line(heading))
-                return false;
-        headings_ = std::move(headings);
-        return Line("");
-    }
-    void EndList() { headings_.clear(); }
-
-private:
-    ReportWriter& report_;
-    std::vector<std::string> headings_;
-};
 
 bool BestFive(SheetLines& out, const AppContext& ctx, const SkiCrossSheet& sheet)
 {

@@ -4,6 +4,7 @@
 #include "app/text_ids.h"
 #include "entries/para_factors.h"
 #include "racefile/race_change.h"
+#include "racefile/racer_file.h"
 #include "racefile/race_codex.h"
 #include "racefile/race_kinds.h"
 #include "racefile/race_status_file.h"
@@ -132,21 +133,15 @@ std::optional<TimeFile> ReadTimeFile(AppContext& ctx, Operator& op, const std::v
 bool ReadLoadRacers(const AppContext& ctx, Operator& op, LoadRacers& racers)
 {
     const std::string path = ctx.race.File("RCR");
-    if (const Status read = ReadWholeFile(path, racers.bytes); !read) {
-        ShowFileFailure(ctx, op, text::kFileNotRead, path, read);
-        return false;
-    }
-    // A trailing partial record is no racer; the opening check deals with it.
-    racers.bytes.resize(racers.bytes.size() - racers.bytes.size() % kRacerRecordLength);
-    const std::string_view bytes = racers.bytes;
-    for (std::size_t at = 0; at < bytes.size(); at += kRacerRecordLength) {
-        RacerRecord racer = DecodeRacer(bytes.substr(at, kRacerRecordLength));
-        if (racer.IsDeleted())
-            continue;
+    const Status read = ReadLiveRacers(path, racers.bytes, [&racers](int number, RacerRecord&& racer) {
         const long bib = BibNumber(racer.bib);
         if (bib >= 0)
             racers.byBib.emplace(bib, racers.live.size()); // the first of a bib twice
-        racers.live.emplace_back(static_cast<int>(at / kRacerRecordLength) + 1, std::move(racer));
+        racers.live.emplace_back(number, std::move(racer));
+    });
+    if (!read) {
+        ShowFileFailure(ctx, op, text::kFileNotRead, path, read);
+        return false;
     }
     racers.changed.assign(racers.live.size(), false);
     return true;

@@ -30,6 +30,12 @@ std::string PopToken(std::string& text, std::string_view delimiter) {
     return token;
 }
 
+std::string TrimEnd(std::string line)
+{
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
 std::string Trim(std::string_view text) {
     constexpr std::string_view kBlanks = " \t";
     const std::size_t first = text.find_first_not_of(kBlanks);

@@ -20,6 +20,8 @@ std::string PopToken(std::string& text, std::string_view delimiter);
 
 // Removes blanks and tabs at both ends.
 std::string Trim(std::string_view text);
+// Removes the blanks at the end (report lines keep their indent).
+std::string TrimEnd(std::string line);
 
 // ASCII letters to upper case; other bytes (Windows-1252 or UTF-8) untouched.
 std::string ToUpper(std::string_view text);
