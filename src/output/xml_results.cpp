@@ -296,15 +296,15 @@ class XmlBuilder {
             Tag(4, "Bib", Field(racer, 5));
             Competitor(4, racer);
             Tag(4, result, "TAG");
-            // A ski-cross racer is ranked by the ladder; one who rode it after
-            // a qualification without a time has none, written as zero.
+            // A ski-cross racer is ranked by the ladder; a qualification run
+            // the racer has no time in (or that was not held) is zero.
             const auto time = [&](int field) {
                 const std::string value = Field(racer, field);
                 return sector_ == "FS" && Trim(value).empty() ? std::string("0.00") : value;
             };
             Tag(5, "Timerun1", time(15));
             if (twoRuns_)
-                Tag(5, "Timerun2", Field(racer, 16));
+                Tag(5, "Timerun2", time(16));
             Tag(5, "Totaltime", time(13));
             Tag(5, "Racepoints", Field(racer, 14));
             // A race that is no para event has no class and no factored
