@@ -40,11 +40,15 @@ std::optional<std::string> AskAllowed(const AppContext& ctx, Operator& op, const
     }
 }
 
-void ShowNumberedError(const AppContext& ctx, Operator& op, int number)
+void ShowErrorMessage(const AppContext& ctx, Operator& op, const std::string& text)
 {
     op.Beep();
-    op.Message({ctx.Text(text::kErrorTitle), ctx.texts.ErrorText(number), {ctx.Text(text::kOkay)},
-                MessageIcon::Exclamation});
+    op.Message({ctx.Text(text::kErrorTitle), text, {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
+}
+
+void ShowNumberedError(const AppContext& ctx, Operator& op, int number)
+{
+    ShowErrorMessage(ctx, op, ctx.texts.ErrorText(number));
 }
 
 std::string FailureText(const AppContext& ctx, const Status& failed)

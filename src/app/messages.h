@@ -23,8 +23,9 @@ bool AskYesNo(const AppContext& ctx, Operator& op, const std::string& text, bool
 std::optional<std::string> AskAllowed(const AppContext& ctx, Operator& op, const std::string& prompt,
                                       const std::vector<std::string>& allowed,
                                       const std::string& defaultText = {});
-// Numbered error n: text 1200 + n in an "Error Message" box with the
-// exclamation sound.
+// `text` in an "Error Message" box with the exclamation sound.
+void ShowErrorMessage(const AppContext& ctx, Operator& op, const std::string& text);
+// Numbered error n: text 1200 + n, shown as above.
 void ShowNumberedError(const AppContext& ctx, Operator& op, int number);
 
 // Why a file could not be used, in the operator's language; the English

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "app/messages.h"
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "draw/draw_text_ids.h"
@@ -27,8 +28,7 @@ bool ContinueBox(const AppContext& ctx, Operator& op, const std::string& text)
 
 void Refuse(const AppContext& ctx, Operator& op, const std::string& text)
 {
-    op.Beep();
-    op.Message({ctx.Text(text::kErrorTitle), text, {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
+    ShowErrorMessage(ctx, op, text);
 }
 
 std::optional<int> ParseWholeNumber(const std::string& text)

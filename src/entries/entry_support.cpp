@@ -76,8 +76,7 @@ bool RacerOnFile(const std::vector<LiveRacer>& racers, std::string_view name, st
 
 void ShowEntryRefusal(const AppContext& ctx, Operator& op, const std::string& text)
 {
-    op.Beep();
-    op.Message({ctx.Text(text::kErrorTitle), text, {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
+    ShowErrorMessage(ctx, op, text);
 }
 
 std::string WithDetail(const AppContext& ctx, int textId, const std::string& detail)

@@ -34,10 +34,7 @@ void ShowLeagueCheck(const AppContext& ctx, Operator& op, const LeagueCheck& che
         id = league_text::kTeamNotInRace;
     else if (check.fault == LeagueFault::TooManyTeams)
         id = league_text::kTooManyTeams;
-    op.Message({ctx.Text(text::kErrorTitle),
-                FillPlaceholder(ctx.Text(id), "XtttX", check.name),
-                {ctx.Text(text::kOkay)},
-                MessageIcon::Exclamation});
+    ShowErrorMessage(ctx, op, FillPlaceholder(ctx.Text(id), "XtttX", check.name));
 }
 
 } // namespace skitally

@@ -29,11 +29,6 @@ std::optional<int> Number(const std::string& text, int largest)
     return value;
 }
 
-void ShowError(const AppContext& ctx, Operator& op, const std::string& text)
-{
-    op.Message({ctx.Text(text::kErrorTitle), text, {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
-}
-
 // Letters and digits only: the category names sections of the
 // registration file and a field of the league file.
 bool PlainCategory(const std::string& category)
@@ -64,16 +59,16 @@ std::optional<LeagueRegistration> Registration(const AppContext& ctx, Operator& 
     if (!read && registration.badLine > 0) {
         std::string text = FillPlaceholder(ctx.Text(league_text::kRegistrationLine), "XnnnX", path);
         text = FillPlaceholder(text, "XdddX", std::to_string(registration.badLine));
-        ShowError(ctx, op, FillPlaceholder(text, "XtttX", registration.badText));
+        ShowErrorMessage(ctx, op, FillPlaceholder(text, "XtttX", registration.badText));
         return std::nullopt;
     }
     if (!read) {
-        ShowError(ctx, op, FillPlaceholder(ctx.Text(league_text::kRegistrationMissing), "XnnnX", path));
+        ShowErrorMessage(ctx, op, FillPlaceholder(ctx.Text(league_text::kRegistrationMissing), "XnnnX", path));
         return std::nullopt;
     }
     if (registration.groups.empty()) {
         const std::string text = FillPlaceholder(ctx.Text(league_text::kNoGroups), "XnnnX", path);
-        ShowError(ctx, op, FillPlaceholder(text, "XtttX", category));
+        ShowErrorMessage(ctx, op, FillPlaceholder(text, "XtttX", category));
         return std::nullopt;
     }
     return registration;
@@ -119,7 +114,7 @@ std::optional<std::string> ChooseDraw(const AppContext& ctx, Operator& op, const
         if (day.group == group)
             days.push_back(&day);
     if (days.empty()) {
-        ShowError(ctx, op, FillPlaceholder(ctx.Text(league_text::kNoRaceDays), "XnnnX", std::to_string(group)));
+        ShowErrorMessage(ctx, op, FillPlaceholder(ctx.Text(league_text::kNoRaceDays), "XnnnX", std::to_string(group)));
         return std::nullopt;
     }
     const std::string today = ScheduleDate(ctx.race.header.values.dateLocation);
@@ -250,11 +245,11 @@ bool ValidateLeagueRace(const AppContext& ctx, Operator& op, const LGR& league)
     for (const int index : league.DrawnTeams()) {
         const Team& team = league.teams[static_cast<std::size_t>(index)];
         if (!team.HasRacers()) {
-            ShowError(ctx, op, FillPlaceholder(ctx.Text(league_text::kTeamWithoutRacers), "XtttX", team.name));
+            ShowErrorMessage(ctx, op, FillPlaceholder(ctx.Text(league_text::kTeamWithoutRacers), "XtttX", team.name));
             return false;
         }
         if (!team.ValidScoring()) {
-            ShowError(ctx, op, FillPlaceholder(ctx.Text(league_text::kTooManyScoring), "XtttX", team.name));
+            ShowErrorMessage(ctx, op, FillPlaceholder(ctx.Text(league_text::kTooManyScoring), "XtttX", team.name));
             return false;
         }
     }
@@ -289,7 +284,7 @@ bool LeagueSetupCommand(AppContext& ctx, Operator& op, const std::vector<std::st
     const std::string path = ctx.race.File("RCR");
     std::string bytes;
     if (const Status read = ReadWholeFile(path, bytes); !read) {
-        ShowError(ctx, op, path + ": " + FailureText(ctx, read));
+        ShowErrorMessage(ctx, op, path + ": " + FailureText(ctx, read));
         return false;
     }
     std::optional<std::string> racers = AssignBibs(ctx, op, *league, std::move(bytes));

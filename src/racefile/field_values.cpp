@@ -1,5 +1,6 @@
 #include "racefile/field_values.h"
 
+#include "app/messages.h"
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "util/codepage.h"
@@ -52,8 +53,7 @@ void ShowValueRefused(const AppContext& ctx, Operator& op, const std::string& ca
 {
     const std::string text =
         FillPlaceholder(FillPlaceholder(ctx.Text(kValueDoesNotFit), "XnnnX", caption), "XdddX", value);
-    op.Beep();
-    op.Message({ctx.Text(text::kErrorTitle), text, {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
+    ShowErrorMessage(ctx, op, text);
 }
 
 }  // namespace skitally

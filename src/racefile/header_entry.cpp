@@ -253,8 +253,7 @@ std::string FormValue(const FieldForm& form, std::string_view key)
 
 void ShowEntryError(const AppContext& ctx, Operator& op, const std::string& text)
 {
-    op.Beep();
-    op.Message({ctx.Text(text::kErrorTitle), text, {ctx.Text(text::kOkay)}, MessageIcon::Exclamation});
+    ShowErrorMessage(ctx, op, text);
 }
 
 bool CheckNumberField(const AppContext& ctx, Operator& op, const FormField& field)
