@@ -95,8 +95,9 @@ TEST(LadderBibForm, FillsTypingAndRefusals)
         EXPECT_EQ(LadderBibForm(ctx, op), c.bibs != kBefore) << op.transcript();
         EXPECT_EQ(op.remainingAnswers(), 0u);
         EXPECT_EQ(Bibs(ctx), c.bibs);
-        if (c.bibs == kBefore)
+        if (c.bibs == kBefore) {
             EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
+        }
         const Strings texts = test::Texts(op);
         EXPECT_EQ(std::count(texts.begin(), texts.end(), c.refusal), c.refusal.empty() ? 0 : 1);
     }
