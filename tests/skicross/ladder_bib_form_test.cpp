@@ -9,6 +9,7 @@
 #include "racefile/racer_file.h"
 #include "support/test_support.h"
 #include "util/tokens.h"
+#include "util/write_faults.h"
 
 namespace skitally {
 namespace {
@@ -101,6 +102,22 @@ TEST(LadderBibForm, FillsTypingAndRefusals)
         const Strings texts = test::Texts(op);
         EXPECT_EQ(std::count(texts.begin(), texts.end(), c.refusal), c.refusal.empty() ? 0 : 1);
     }
+}
+
+// A disk that refuses the write leaves every bib as it was.
+TEST(LadderBibForm, RefusedWriteKeepsTheBibs)
+{
+    test::TempDir dir;
+    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
+    OpenLadder(ctx, dir);
+    ScriptedOperator op({"1 to 8"});
+    SetWriteFault({WriteFaultKind::Fail, 1});
+    const bool written = LadderBibForm(ctx, op);
+    const bool fired = WriteFaultFired();
+    SetWriteFault({});
+    EXPECT_TRUE(fired);
+    EXPECT_FALSE(written) << op.transcript();
+    EXPECT_EQ(Bibs(ctx), kBefore);
 }
 
 // The form names each seed with its racer and shows the racer's bib.
