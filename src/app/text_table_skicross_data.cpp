@@ -54,6 +54,20 @@ const TextEntry kSkiCrossTextEntries[] = {
     {6133, "The file XnnnX could not be read: XdddX", "Le fichier XnnnX n'a pas pu être lu : XdddX"},
     {6134, "The ladder file XnnnX could not be written: XdddX",
      "Le fichier de tableau XnnnX n'a pas pu être écrit : XdddX"},
+    {6135, "&1 to XnnnX", "&1 à XnnnX"},
+    {6136, "&# to # + XnnnX", "&# à # + XnnnX"},
+    {6137, "&Type the Bibs", "&Taper les dossards"},
+    {6138, "Enter the First Bib #", "Entrez le premier dossard"},
+    {6139, "Maximum value of first Bib is XnnnX", "La valeur maximale du premier dossard est XnnnX"},
+    {6140, "Bib < XnnnX > has been entered more than Once - Duplicates are not Allowed",
+     "Le dossard < XnnnX > a été entré plus d'une fois - Les doublons ne sont pas permis"},
+    {6141, "Can not be Saved when one or more Bibs have no Value or are Zero!",
+     "Enregistrement impossible quand un ou plusieurs dossards sont vides ou à zéro !"},
+    {6142, "Give the ladder's racers their ladder bibs? No keeps the bibs they have",
+     "Donner aux coureurs du tableau leurs dossards de tableau ? Non garde leurs dossards actuels"},
+    {6143, "Bibs for the XnnnX racers of the ladder: by seed from 1, by seed from a first bib, or typed",
+     "Dossards des XnnnX coureurs du tableau : par tête de série depuis 1, depuis un premier dossard, ou tapés"},
+    {6144, "The ladder's racers have their bibs", "Les coureurs du tableau ont leurs dossards"},
 };
 const std::size_t kSkiCrossTextEntryCount = std::size(kSkiCrossTextEntries);
 

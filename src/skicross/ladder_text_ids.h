@@ -38,5 +38,15 @@ constexpr int kLadderFileType = 6131;
 constexpr int kLadderFileEmpty = 6132;      // XnnnX the file
 constexpr int kLadderFileNotRead = 6133;    // XnnnX the file, XdddX why
 constexpr int kLadderFileNotWritten = 6134; // XnnnX the file, XdddX why
+constexpr int kBibsFromOne = 6135;          // XnnnX the ladder size
+constexpr int kBibsFromFirst = 6136;        // XnnnX the ladder size
+constexpr int kTypeBibsButton = 6137;
+constexpr int kFirstBibQuestion = 6138;
+constexpr int kFirstBibMaximum = 6139;      // XnnnX the largest first bib
+constexpr int kBibDuplicate = 6140;         // XnnnX the bib
+constexpr int kBibMissing = 6141;
+constexpr int kGiveLadderBibs = 6142;
+constexpr int kLadderBibsHow = 6143;        // XnnnX the ladder size
+constexpr int kLadderBibsSaved = 6144;
 
 } // namespace skitally::text

@@ -9,6 +9,7 @@
 
 #include "app/messages.h"
 #include "racefile/header_file.h"
+#include "skicross/ladder_bib_form.h"
 #include "skicross/ladder_labels.h"
 #include "skicross/ladder_racers.h"
 #include "skicross/ladder_text_ids.h"
@@ -274,6 +275,10 @@ bool SkierCross(AppContext& ctx, Operator& op)
     ctx.race.header.skiCrossLine = header.skiCrossLine;
     ctx.log.Write("Ski-cross ladder created: " + header.skiCrossLine);
     ShowMessage(ctx, op, FillPlaceholder(ctx.Text(text::kLadderCreated), "XnnnX", name));
+    // The ladder stands whatever the bibs become: a cancelled or refused
+    // bib form leaves the racers with the bibs they had.
+    if (AskYesNo(ctx, op, ctx.Text(text::kGiveLadderBibs)))
+        LadderBibForm(ctx, op);
     return true;
 }
 

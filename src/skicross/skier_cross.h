@@ -36,7 +36,8 @@ std::string LadderSettingsLine(const std::string& ladderName, char kind);
 // and ranks nobody outside the ladder.
 bool RanksQualification(const std::string& settingsLine);
 
-// "Create": the whole preparation, asked and written. True when written.
+// "Create": the whole preparation, asked and written, then the offer of
+// the ladder bib form. True when the ladder was written.
 // Every racer's position is cleared: a position is the ladder's final
 // ranking, which the ladder result gives.
 bool SkierCross(AppContext& ctx, Operator& op);

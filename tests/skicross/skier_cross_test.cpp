@@ -43,12 +43,13 @@ void OpenSkiCross(AppContext& ctx, const test::TempDir& dir, const std::vector<E
     }
 }
 
-// Seed, slot and position of each racer in record order.
+// Seed, slot, position and bib of each racer in record order.
 std::vector<std::string> Seeding(const AppContext& ctx)
 {
     std::vector<std::string> seeding;
     EXPECT_TRUE(ForEachLiveRacer(ctx.race.File("RCR"), [&](int, const RacerRecord& racer) {
-        seeding.push_back(racer.sxQual + "|" + racer.sxPos1 + "|" + std::to_string(static_cast<int>(racer.position)));
+        seeding.push_back(racer.sxQual + "|" + racer.sxPos1 + "|" + std::to_string(static_cast<int>(racer.position)) + "|" +
+                          Trim(racer.bib));
     }));
     return seeding;
 }
@@ -74,7 +75,7 @@ TEST(SkierCross, TiedTimesAreOneQuestion)
                   {"4", 61.2f, "", "", ""},
                   {"5", 0, "DNF", "", ""},
                   {"6", 0, "DNS", "", ""}});
-    ScriptedOperator op({"8", "Qualification", "Time Sorting", "2,4,3"});
+    ScriptedOperator op({"8", "Qualification", "Time Sorting", "2,4,3", "No"});
     ASSERT_TRUE(SkierCross(ctx, op)) << op.transcript();
     std::vector<std::string> ties;
     for (const std::string& text : test::Texts(op))
@@ -83,13 +84,15 @@ TEST(SkierCross, TiedTimesAreOneQuestion)
     EXPECT_EQ(ties, std::vector<std::string>{
                         "More then one Time of 61.20 Found is this the bib order you would like them to rank in?\n"
                         "4, 3, 2"});
-    EXPECT_EQ(Seeding(ctx), (std::vector<std::string>{"   1|2_01_1  |0", "   2|2_02_1  |0", "   4|2_01_2  |0",
-                                                      "   3|2_02_2  |0", "   5|2_01_3  |0", "   6|2_02_3  |0"}));
+    EXPECT_EQ(Seeding(ctx), (std::vector<std::string>{"   1|2_01_1  |0|1", "   2|2_02_1  |0|2", "   4|2_01_2  |0|3",
+                                                      "   3|2_02_2  |0|4", "   5|2_01_3  |0|5", "   6|2_02_3  |0|6"}));
     EXPECT_EQ(LadderLine(ctx), "LADDER 08M Q");
-    EXPECT_EQ(test::Texts(op).back(), "The ladder 08M has been written into the racers");
+    const std::vector<std::string> texts = test::Texts(op);
+    EXPECT_EQ(texts[texts.size() - 2], "The ladder 08M has been written into the racers");
 }
 
 // Without times: by start position, then points; the size by the count.
+// The bibs offered after the seeding go 1..4 by seed.
 TEST(SkierCross, FromTheEntryList)
 {
     test::TempDir dir;
@@ -99,10 +102,10 @@ TEST(SkierCross, FromTheEntryList)
                   {"2", 0, "", "  2", "90.00"},
                   {"3", 0, "", "", "20.00"},
                   {"4", 0, "", "  1", "99.00"}});
-    ScriptedOperator op;
+    ScriptedOperator op({"Yes", "1 to 4"});
     ASSERT_TRUE(SkierCross(ctx, op)) << op.transcript();
-    EXPECT_EQ(Seeding(ctx),
-              (std::vector<std::string>{"   4|2_01_2  |0", "   2|2_02_1  |0", "   3|2_02_2  |0", "   1|2_01_1  |0"}));
+    EXPECT_EQ(Seeding(ctx), (std::vector<std::string>{"   4|2_01_2  |0|4", "   2|2_02_1  |0|2", "   3|2_02_2  |0|3",
+                                                      "   1|2_01_1  |0|1"}));
     EXPECT_EQ(LadderLine(ctx), "LADDER 08M E");
 }
 
