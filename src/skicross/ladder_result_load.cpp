@@ -107,10 +107,16 @@ bool LoadLadderCommand(AppContext& ctx, Operator& op, const std::vector<std::str
     for (const RacerRecord& racer : loaded)
         if (!Trim(racer.bib).empty() && RoundPlace(racer.sxPos2, 1) > 0)
             placesByBib.emplace(Trim(racer.bib), Trim(racer.sxPos2));
-    for (RacerRecord& racer : racers.live)
+    // Only a racer of the ladder (one with a first-round slot) takes places:
+    // ladder bibs given by seed may repeat the bib of a racer left out.
+    for (RacerRecord& racer : racers.live) {
+        const std::string slot = Trim(racer.sxPos1);
+        if (slot.empty() || slot == "~~~~~~~~")
+            continue;
         if (const auto found = placesByBib.find(Trim(racer.bib));
             !Trim(racer.bib).empty() && found != placesByBib.end())
             racer.sxPos2 = found->second;
+    }
     if (!RankLadder(racers.live, RanksQualification(ctx.race.header.skiCrossLine))) {
         ShowMessage(ctx, op, ctx.Text(text::kNoLadderYet));
         return false;

@@ -63,6 +63,11 @@ TEST(LadderResultLoad, GenderAndLadderDataChecks)
                 racer.sxPos1 = slots[k];
                 ASSERT_TRUE(file.AppendRacer(racer));
             }
+            // Left out of the ladder, with a bib the ladder gave again.
+            RacerRecord outside;
+            outside.name = "OUTSIDE";
+            outside.bib = "11";
+            ASSERT_TRUE(file.AppendRacer(outside));
         }
         const std::string before = test::ReadFile(ctx.race.File("RCR"));
         test::WriteFile(dir.File(c.file), c.bytes);
@@ -73,13 +78,14 @@ TEST(LadderResultLoad, GenderAndLadderDataChecks)
             EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before) << c.file;
             continue;
         }
-        // Final: 12 first, 11 second; small final: 13 first, 14 second.
+        // Final: 12 first, 11 second; small final: 13 first, 14 second;
+        // the racer left out takes no places.
         std::vector<std::string> ranked;
         ForEachLiveRacer(ctx.race.File("RCR"), [&](int, const RacerRecord& racer) {
             ranked.push_back(racer.sxPos2 + racer.sxPos3 + std::to_string(static_cast<int>(racer.position)));
         });
         EXPECT_EQ(ranked, (std::vector<std::string>{"22      1_01_2  2", "11      1_01_1  1", "31      1_02_1  3",
-                                                    "42      1_02_2  4"}))
+                                                    "42      1_02_2  4", "        ~~~~~~~~0"}))
             << c.file;
     }
 }
