@@ -31,7 +31,10 @@ int TerminalOperator::Message(const MessageBox& box)
         const int index = FindButton(box, *line);
         if (index >= 0)
             return index;
-        out_ << "Type one of the buttons.\n";
+        if (const std::string shared = ButtonsSharingLetter(box, *line); !shared.empty())
+            out_ << "'" << *line << "' is the letter of " << shared << ": type the caption.\n";
+        else
+            out_ << "Type one of the buttons.\n";
     }
 }
 

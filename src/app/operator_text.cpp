@@ -169,13 +169,54 @@ std::optional<int> TypeTableRow(EntryTable& table, const std::string& line)
     return std::nullopt;
 }
 
+namespace {
+
+// The button's access key in upper case: the letter after a single "&",
+// else the caption's first character.
+char AccessKey(const std::string& caption)
+{
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == '&' && caption[i + 1] == '&')
+            ++i;
+        else if (caption[i] == '&')
+            return ToUpper(std::string(1, caption[i + 1]))[0];
+    }
+    const std::string plain = Trim(StripAccelerator(caption));
+    return plain.empty() ? '\0' : ToUpper(plain.substr(0, 1))[0];
+}
+
+std::vector<int> ButtonsOfLetter(const MessageBox& box, const std::string& answer)
+{
+    std::vector<int> found;
+    const std::string wanted = ToUpper(Trim(answer));
+    if (wanted.size() != 1)
+        return found;
+    for (std::size_t i = 0; i < box.buttons.size(); ++i)
+        if (AccessKey(box.buttons[i]) == wanted[0])
+            found.push_back(static_cast<int>(i));
+    return found;
+}
+
+}  // namespace
+
 int FindButton(const MessageBox& box, const std::string& answer)
 {
     const std::string wanted = ToUpper(Trim(answer));
     for (std::size_t i = 0; i < box.buttons.size(); ++i)
         if (ToUpper(Trim(StripAccelerator(box.buttons[i]))) == wanted)
             return static_cast<int>(i);
-    return -1;
+    const std::vector<int> byLetter = ButtonsOfLetter(box, answer);
+    return byLetter.size() == 1 ? byLetter.front() : -1;
+}
+
+std::string ButtonsSharingLetter(const MessageBox& box, const std::string& answer)
+{
+    const std::vector<int> byLetter = ButtonsOfLetter(box, answer);
+    std::string captions;
+    if (byLetter.size() > 1)
+        for (const int i : byLetter)
+            captions += (captions.empty() ? "" : ", ") + StripAccelerator(box.buttons[static_cast<std::size_t>(i)]);
+    return captions;
 }
 
 int FindItem(const ListChoice& choice, const std::string& answer)

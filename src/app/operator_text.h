@@ -25,8 +25,14 @@ std::string DescribeTable(const EntryTable& table);
 // first cell, the cells are its typed ones in order (left off: kept).
 // nullopt when no row has that key.
 std::optional<int> TypeTableRow(EntryTable& table, const std::string& line);
-// Button index whose caption (without "&", any case) is `answer`; -1 if none.
+// Button index answered by `answer` (any case): its caption without "&",
+// or one letter, the button's access key (its first letter when it has
+// none), so that "Y" and "N" answer "&Yes" and "&No". -1 when no button
+// answers, or when the letter is the key of more than one button.
 int FindButton(const MessageBox& box, const std::string& answer);
+// "Load, Later": the captions of the buttons sharing the letter `answer`;
+// empty unless the letter answers more than one.
+std::string ButtonsSharingLetter(const MessageBox& box, const std::string& answer);
 // Item index matching `answer` by text (any case) or as "#n" (1-based).
 int FindItem(const ListChoice& choice, const std::string& answer);
 

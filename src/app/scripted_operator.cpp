@@ -55,6 +55,8 @@ int ScriptedOperator::Message(const MessageBox& box)
         return index;
     if (answer == kCancel || ToUpper(answer) == "CANCEL")
         return -1;
+    if (const std::string shared = ButtonsSharingLetter(box, answer); !shared.empty())
+        throw ScriptError("answer '" + answer + "' is the letter of " + shared + ": " + box.title + ": " + box.text);
     throw ScriptError("answer '" + answer + "' is none of the buttons of: " + box.title + ": " + box.text);
 }
 

@@ -27,5 +27,28 @@ TEST(RowSelection, TheScriptPicksRowsAndShowsTheTable)
     EXPECT_THROW(op.PickRows(pick), ScriptError);
 }
 
+TEST(ButtonAnswers, CaptionOrAccessKeyAnyCase)
+{
+    const MessageBox yesNo{"Q", "?", {"&Yes", "&No"}};
+    const MessageBox load{"Q", "?", {"&Load", "&Later", "Cancel"}};
+    const MessageBox run{"Q", "?", {"RUN &1", "RUN &2", "Fish && &Chips"}};
+    const struct {
+        const MessageBox* box;
+        const char* answer;
+        int index;
+        const char* shared;
+    } cases[] = {
+        {&yesNo, "No", 1, ""},     {&yesNo, "n", 1, ""},        {&yesNo, " Y ", 0, ""},
+        {&yesNo, "Ye", -1, ""},    {&yesNo, "", -1, ""},        {&load, "later", 1, ""},
+        {&load, "l", -1, "Load, Later"},                         {&load, "c", 2, ""},  // no "&": its first letter
+        {&run, "2", 1, ""},        {&run, "R", -1, ""},         {&run, "c", 2, ""},   // "&&" is no key
+        {&run, "f", -1, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindButton(*c.box, c.answer), c.index) << '"' << c.answer << '"';
+        EXPECT_EQ(ButtonsSharingLetter(*c.box, c.answer), c.shared) << '"' << c.answer << '"';
+    }
+}
+
 }  // namespace
 }  // namespace skitally
