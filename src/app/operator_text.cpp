@@ -85,12 +85,12 @@ std::optional<std::vector<int>> ParseRowSelection(const std::string& answer, std
 {
     const std::string wanted = ToUpper(Trim(answer));
     std::vector<int> rows;
-    if (wanted == "ALL") {
+    if (wanted == "ALL" || wanted == "TOUS") {  // the words of both languages
         for (std::size_t i = 0; i < rowCount; ++i)
             rows.push_back(static_cast<int>(i));
         return rows;
     }
-    if (wanted == "NONE")
+    if (wanted == "NONE" || wanted == "AUCUN")
         return rows;
     if (wanted.empty())
         return std::nullopt;

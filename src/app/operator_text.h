@@ -16,8 +16,8 @@ std::string DescribeFilePick(const FilePick& pick);
 // lies in the folder the question showed, not in the working folder.
 std::string ResolvePickedFile(const FilePick& pick, const std::string& typed);
 std::string DescribeRowPick(const RowPick& pick);
-// Row indexes from "1,3,7-9", "all" or "none" (rows numbered from 1);
-// nullopt when the text is none of these.
+// Row indexes from "1,3,7-9", "all" or "none" (or "tous", "aucun"; rows
+// numbered from 1); nullopt when the text is none of these.
 std::optional<std::vector<int>> ParseRowSelection(const std::string& answer, std::size_t rowCount);
 std::string DescribeForm(const FieldForm& form);
 std::string DescribeTable(const EntryTable& table);

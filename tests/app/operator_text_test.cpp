@@ -13,6 +13,8 @@ TEST(RowSelection, ReadsNumbersRangesAllAndNone)
     EXPECT_EQ(ParseRowSelection("2-2,2", 3), (std::vector<int>{1}));
     EXPECT_EQ(ParseRowSelection("All", 3), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(ParseRowSelection("none", 3), (std::vector<int>{}));
+    EXPECT_EQ(ParseRowSelection("Tous", 2), (std::vector<int>{0, 1}));
+    EXPECT_EQ(ParseRowSelection("aucun", 2), (std::vector<int>{}));
     for (const char* refused : {"0", "4", "3-1", "two", ""})
         EXPECT_FALSE(ParseRowSelection(refused, 3)) << '"' << refused << '"';
 }
