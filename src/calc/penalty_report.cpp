@@ -25,19 +25,6 @@ constexpr int kNoteAt = 10;
 constexpr int kLeftEnd = 43;
 constexpr int kRightAt = 49;
 
-std::string Cp(const std::string& utf8)
-{
-    return Utf8ToCp1252(Trim(utf8));
-}
-
-std::string Put(const std::string& line, const std::string& text, int at, int width)
-{
-    std::string padded = line;
-    if (static_cast<int>(padded.size()) < at + width - 1)
-        padded.resize(static_cast<std::size_t>(at + width - 1), ' ');
-    return OverlayText(padded, text, at, width);
-}
-
 std::string Right(const std::string& text, int width)
 {
     return RightAlignText("", text, width);
@@ -65,61 +52,61 @@ std::string PointsText(Thousandths value)
 // A label at column 1 and its value ending at `end`.
 std::string Labelled(const std::string& label, const std::string& value, int end, int width = 9)
 {
-    return Put(label, Right(value, width), end - width + 1, width);
+    return OverlayWidened(label, Right(value, width), end - width + 1, width);
 }
 
 // `line` with a second label and value in the right-hand column.
 std::string Labelled(const std::string& line, const std::string& label, const std::string& value)
 {
-    return Labelled(Put(line, label, kRightAt, kPenaltySheetWidth - kRightAt + 1 - 12), value, kPenaltySheetWidth, 12);
+    return Labelled(OverlayWidened(line, label, kRightAt, kPenaltySheetWidth - kRightAt + 1 - 12), value, kPenaltySheetWidth, 12);
 }
 
 std::vector<std::string> Headings(const PenaltySheet& sheet, bool atFinish)
 {
-    std::string first = Put("", CenterText("CODE", kCardWidth), kCardAt, kCardWidth);
-    first = Put(first, "COMPETITOR" + std::string(kNameWidth - 10, '-'), kNameAt, kNameWidth);
-    first = Put(first, Right("SEED", kPointsWidth), kSeedAt, kPointsWidth);
-    std::string second = Put("", CenterText("NO.", kCardWidth), kCardAt, kCardWidth);
-    second = Put(second, "SURNAME, NAME", kNameAt, kNameWidth);
-    second = Put(second, CenterText(sheet.nationBased ? "NAT" : "DIV", kCodeWidth), kNationAt, kCodeWidth);
-    second = Put(second, CenterText("CLB", kCodeWidth), kClubAt, kCodeWidth);
-    second = Put(second, Right("POINTS", kPointsWidth), kSeedAt, kPointsWidth);
+    std::string first = OverlayWidened("", CenterText("CODE", kCardWidth), kCardAt, kCardWidth);
+    first = OverlayWidened(first, "COMPETITOR" + std::string(kNameWidth - 10, '-'), kNameAt, kNameWidth);
+    first = OverlayWidened(first, Right("SEED", kPointsWidth), kSeedAt, kPointsWidth);
+    std::string second = OverlayWidened("", CenterText("NO.", kCardWidth), kCardAt, kCardWidth);
+    second = OverlayWidened(second, "SURNAME, NAME", kNameAt, kNameWidth);
+    second = OverlayWidened(second, CenterText(sheet.nationBased ? "NAT" : "DIV", kCodeWidth), kNationAt, kCodeWidth);
+    second = OverlayWidened(second, CenterText("CLB", kCodeWidth), kClubAt, kCodeWidth);
+    second = OverlayWidened(second, Right("POINTS", kPointsWidth), kSeedAt, kPointsWidth);
     if (atFinish) {
-        first = Put(first, Right("RACE", kPointsWidth), kRaceAt, kPointsWidth);
-        second = Put(second, Right("POINTS", kPointsWidth), kRaceAt, kPointsWidth);
-        first = Put(first, CenterText("POS", kMarkWidth), kMarkAt, kMarkWidth);
-        second = Put(second, CenterText("BEST 5", kMarkWidth), kMarkAt, kMarkWidth);
+        first = OverlayWidened(first, Right("RACE", kPointsWidth), kRaceAt, kPointsWidth);
+        second = OverlayWidened(second, Right("POINTS", kPointsWidth), kRaceAt, kPointsWidth);
+        first = OverlayWidened(first, CenterText("POS", kMarkWidth), kMarkAt, kMarkWidth);
+        second = OverlayWidened(second, CenterText("BEST 5", kMarkWidth), kMarkAt, kMarkWidth);
     } else {
-        first = Put(first, CenterText("RANK", kMarkWidth), kRaceAt, kMarkWidth);
-        second = Put(second, CenterText("POS", kMarkWidth), kRaceAt, kMarkWidth);
+        first = OverlayWidened(first, CenterText("RANK", kMarkWidth), kRaceAt, kMarkWidth);
+        second = OverlayWidened(second, CenterText("POS", kMarkWidth), kRaceAt, kMarkWidth);
     }
     return {TrimEnd(first), TrimEnd(second)};
 }
 
 std::string RacerColumns(const RacerRecord& racer)
 {
-    std::string line = Put("", CenterText(Cp(racer.card), kCardWidth), kCardAt, kCardWidth);
-    line = Put(line, Cp(racer.name), kNameAt, kNameWidth);
-    line = Put(line, CenterText(Cp(racer.nation), kCodeWidth), kNationAt, kCodeWidth);
-    line = Put(line, CenterText(Cp(racer.club), kCodeWidth), kClubAt, kCodeWidth);
+    std::string line = OverlayWidened("", CenterText(TrimmedCp1252(racer.card), kCardWidth), kCardAt, kCardWidth);
+    line = OverlayWidened(line, TrimmedCp1252(racer.name), kNameAt, kNameWidth);
+    line = OverlayWidened(line, CenterText(TrimmedCp1252(racer.nation), kCodeWidth), kNationAt, kCodeWidth);
+    line = OverlayWidened(line, CenterText(TrimmedCp1252(racer.club), kCodeWidth), kClubAt, kCodeWidth);
     return line;
 }
 
 std::string PointsColumn(const std::string& line, const CountedPoints& points, int at)
 {
-    std::string put = Put(line, Right(PointsText(points.counted), kPointsWidth), at, kPointsWidth);
-    return points.Replaced() ? Put(put, "*", at + kPointsWidth, 1) : put;
+    std::string put = OverlayWidened(line, Right(PointsText(points.counted), kPointsWidth), at, kPointsWidth);
+    return points.Replaced() ? OverlayWidened(put, "*", at + kPointsWidth, 1) : put;
 }
 
 // "SEED POINTS 210.00 COUNT 165.00": a replaced value named under its line.
 bool ReplacementNotes(SheetLines& out, const FinishCount& count)
 {
     if (count.seed.Replaced() &&
-        !out.Line(Put("", "* SEED POINTS " + PointsText(count.seed.own) + " COUNT " + PointsText(count.seed.counted),
+        !out.Line(OverlayWidened("", "* SEED POINTS " + PointsText(count.seed.own) + " COUNT " + PointsText(count.seed.counted),
                       kNoteAt, 60)))
         return false;
     if (count.race.Replaced() &&
-        !out.Line(Put("", "* RACE POINTS " + PointsText(count.race.own) + " COUNT " + PointsText(count.race.counted),
+        !out.Line(OverlayWidened("", "* RACE POINTS " + PointsText(count.race.own) + " COUNT " + PointsText(count.race.counted),
                       kNoteAt, 60)))
         return false;
     return true;
@@ -142,7 +129,7 @@ bool BestTenAtFinish(SheetLines& out, const PenaltySheet& sheet)
         if (counted) {
             line = PointsColumn(line, counted->seed, kSeedAt);
             line = PointsColumn(line, counted->race, kRaceAt);
-            line = Put(line, CenterText(std::to_string(place), kMarkWidth), kMarkAt, kMarkWidth);
+            line = OverlayWidened(line, CenterText(std::to_string(place), kMarkWidth), kMarkAt, kMarkWidth);
         } else {
             // Not one of the five: his own points, nothing counts from them.
             const Thousandths seed = SeedThousandths(racer.seedPoints);
@@ -158,10 +145,10 @@ bool BestTenAtFinish(SheetLines& out, const PenaltySheet& sheet)
         const FinishCount& count = sheet.finish.five[k];
         if (count.racer)
             continue;
-        std::string line = Put("", "NO FINISHER (999.00 POINTS)", kNameAt, kNameWidth);
+        std::string line = OverlayWidened("", "NO FINISHER (999.00 POINTS)", kNameAt, kNameWidth);
         line = PointsColumn(line, count.seed, kSeedAt);
         line = PointsColumn(line, count.race, kRaceAt);
-        line = Put(line, CenterText(std::to_string(k + 1), kMarkWidth), kMarkAt, kMarkWidth);
+        line = OverlayWidened(line, CenterText(std::to_string(k + 1), kMarkWidth), kMarkAt, kMarkWidth);
         if (!out.Line(line))
             return false;
     }
@@ -178,14 +165,14 @@ bool BestFiveAtStart(SheetLines& out, const PenaltySheet& sheet)
         const RacerRecord& racer = sheet.field->racers[entry.racer].racer;
         std::string line = PointsColumn(RacerColumns(racer), entry.seed, kSeedAt);
         if (entry.passed == PassedOver::No)
-            line = Put(line, CenterText(std::to_string(++rank), kMarkWidth), kRaceAt, kMarkWidth);
+            line = OverlayWidened(line, CenterText(std::to_string(++rank), kMarkWidth), kRaceAt, kMarkWidth);
         else
-            line = Put(line, entry.passed == PassedOver::RunOneDns ? "SKIPPED: DNS RUN 1" : "SKIPPED: NO CARD", kRaceAt,
+            line = OverlayWidened(line, entry.passed == PassedOver::RunOneDns ? "SKIPPED: DNS RUN 1" : "SKIPPED: NO CARD", kRaceAt,
                        kPenaltySheetWidth - kRaceAt + 1);
         if (!out.Line(line))
             return false;
         if (entry.passed == PassedOver::No && entry.seed.Replaced() &&
-            !out.Line(Put("",
+            !out.Line(OverlayWidened("",
                           "* SEED POINTS " + PointsText(entry.seed.own) + " COUNT " + PointsText(entry.seed.counted),
                           kNoteAt, 60)))
             return false;
@@ -207,7 +194,7 @@ bool Working(SheetLines& out, const AppContext& ctx, const PenaltySheet& sheet)
         Labelled(Labelled("B  SEED POINTS, BEST 5 AT START", PointsText(sheet.start.b), kLeftEnd),
                  "MAXIMUM POINTS VALUE", PointsText(sheet.maxPoints)),
         Labelled(Labelled("C  RACE POINTS, BEST 5 AT FINISH", PointsText(sheet.finish.c), kLeftEnd),
-                 "SEEDING LIST USED", Cp(sheet.seedingList)),
+                 "SEEDING LIST USED", TrimmedCp1252(sheet.seedingList)),
         "",
         "CALCULATED PENALTY   ( A + B - C ) / 10",
         "     " + sums,
@@ -218,7 +205,7 @@ bool Working(SheetLines& out, const AppContext& ctx, const PenaltySheet& sheet)
         std::string(kLeftEnd, '='),
         Labelled("PENALTY APPLIED", ScaledText(w.applied, 2), kLeftEnd),
         "",
-        "TECHNICAL DELEGATE   " + Cp(ctx.race.jury.jury[kTechnicalDelegate]),
+        "TECHNICAL DELEGATE   " + TrimmedCp1252(ctx.race.jury.jury[kTechnicalDelegate]),
     };
     for (const std::string& line : lines)
         if (!out.Line(line))
@@ -227,9 +214,9 @@ bool Working(SheetLines& out, const AppContext& ctx, const PenaltySheet& sheet)
         return true;
     const std::vector<std::string> notice = {
         "",
-        "*** " + Cp(ctx.Text(penalty_text::kTdNoticeTitle)) + " ***",
-        Cp(ctx.Text(penalty_text::kTdNoticeDubbing)),
-        Cp(ctx.Text(penalty_text::kTdNoticeChanged)),
+        "*** " + TrimmedCp1252(ctx.Text(penalty_text::kTdNoticeTitle)) + " ***",
+        TrimmedCp1252(ctx.Text(penalty_text::kTdNoticeDubbing)),
+        TrimmedCp1252(ctx.Text(penalty_text::kTdNoticeChanged)),
     };
     // The notice is read as one: it starts a page rather than being split.
     if (!out.Keep(static_cast<int>(notice.size())))

@@ -19,11 +19,6 @@ constexpr int kHalfWidth = kCompressedWidth / 2;
 constexpr int kRowsPerPage = 2 * kCompressedRowsPerHalf;
 constexpr int kNameWidth = kHalfWidth - 15;
 
-std::string Cp(const std::string& utf8)
-{
-    return Utf8ToCp1252(Trim(utf8));
-}
-
 std::string Fit(std::string text, int width)
 {
     text.resize(static_cast<std::size_t>(width), ' ');
@@ -44,9 +39,9 @@ std::string CompressedListText(const AppContext& ctx, int run, const std::vector
 {
     const bool fis = IsFisRace(ctx);
     const PrintSettings settings = PrintSettingsFor(*ctx.settings, run == 2 ? "RC2" : "RC1");
-    const std::string title = Cp(ctx.Text(run == 2 ? report_text::kTitleCompressed2 : report_text::kTitleCompressed1));
-    const std::string raceTitle = Cp(ctx.race.header.titles[0]);
-    const std::string dateLocation = Cp(ctx.race.header.values.dateLocation);
+    const std::string title = TrimmedCp1252(ctx.Text(run == 2 ? report_text::kTitleCompressed2 : report_text::kTitleCompressed1));
+    const std::string raceTitle = TrimmedCp1252(ctx.race.header.titles[0]);
+    const std::string dateLocation = TrimmedCp1252(ctx.race.header.values.dateLocation);
     const int pages = std::max(1, static_cast<int>((rows.size() + kRowsPerPage - 1) / kRowsPerPage));
 
     std::string text;
@@ -71,7 +66,7 @@ std::string CompressedListText(const AppContext& ctx, int run, const std::vector
                 if (i >= rows.size())
                     break;
                 const RacerRecord& racer = rows[i].racer;
-                content += Half(Cp(rows[i].start), Cp(racer.bib), Cp(fis ? racer.nation : racer.club), Cp(racer.name));
+                content += Half(TrimmedCp1252(rows[i].start), TrimmedCp1252(racer.bib), TrimmedCp1252(fis ? racer.nation : racer.club), TrimmedCp1252(racer.name));
             }
             if (content.empty())
                 break;

@@ -22,11 +22,6 @@ constexpr int kShortestStartListName = 32;
 constexpr int kShortestRacerListName = 20;
 constexpr int kGroupFieldWidth = 10;
 
-std::string Cp(const std::string& utf8)
-{
-    return Utf8ToCp1252(Trim(utf8));
-}
-
 std::string RightText(const std::string& text, int width)
 {
     return RightAlignText("", text, width);
@@ -60,7 +55,7 @@ int GroupWidth(const std::vector<ListRow>& rows, bool league)
 {
     int width = league ? 4 : 3;  // "TEAM" or "GRP"
     for (const ListRow& row : rows)
-        width = std::max(width, static_cast<int>(Cp(row.racer.group).size()));
+        width = std::max(width, static_cast<int>(TrimmedCp1252(row.racer.group).size()));
     return std::min(width, kGroupFieldWidth);
 }
 
@@ -202,37 +197,37 @@ std::string ListColumns::Body(const ListRow& row) const
             value = RightText(std::to_string(row.sequence), width);
             break;
         case ColumnKind::Start:
-            value = RightText(Cp(row.start), width);
+            value = RightText(TrimmedCp1252(row.start), width);
             break;
         case ColumnKind::SnowFlag:
             value = IsSnowSeeded(racer) ? "* " : "  ";
             break;
         case ColumnKind::Bib:
-            value = RightText(Cp(racer.bib), width);
+            value = RightText(TrimmedCp1252(racer.bib), width);
             break;
         case ColumnKind::Card:
-            value = CenterText(Cp(racer.card), width);
+            value = CenterText(TrimmedCp1252(racer.card), width);
             break;
         case ColumnKind::Category:
-            value = Cp(racer.category);
+            value = TrimmedCp1252(racer.category);
             break;
         case ColumnKind::Gender:
-            value = Cp(racer.gender);
+            value = TrimmedCp1252(racer.gender);
             break;
         case ColumnKind::Group:
-            value = Cp(racer.group);
+            value = TrimmedCp1252(racer.group);
             break;
         case ColumnKind::Name:
-            value = Cp(racer.name);
+            value = TrimmedCp1252(racer.name);
             break;
         case ColumnKind::Nation:
-            value = CenterText(Cp(racer.nation), width);
+            value = CenterText(TrimmedCp1252(racer.nation), width);
             break;
         case ColumnKind::Club:
-            value = CenterText(Cp(racer.club), width);
+            value = CenterText(TrimmedCp1252(racer.club), width);
             break;
         case ColumnKind::BirthYear:
-            value = Cp(FourDigitBirthYear(racer.birthYear2, racer.birthYear));
+            value = TrimmedCp1252(FourDigitBirthYear(racer.birthYear2, racer.birthYear));
             break;
         case ColumnKind::Seed:
             value = RightText(SeedText(racer.seedPoints, blankIs999_), width);

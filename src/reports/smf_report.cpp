@@ -19,11 +19,6 @@ namespace {
 // Working-table columns.
 enum SmfColumn : int { kGain = 1, kBib, kStart, kName, kAffiliation, kStatus, kFinish, kColumnCount };
 
-std::string Cp(const std::string& utf8)
-{
-    return Utf8ToCp1252(Trim(utf8));
-}
-
 std::string Put(const std::string& line, const std::string& text, int column, int width)
 {
     std::string field = text;
@@ -62,10 +57,10 @@ SortTable WorkingTable(const AppContext& ctx, bool fis)
             return;
         std::vector<SortCell> row(kColumnCount);
         row[kGain] = static_cast<double>(ranked ? start - finish : 0);
-        row[kBib] = Cp(racer.bib);
+        row[kBib] = TrimmedCp1252(racer.bib);
         row[kStart] = static_cast<double>(start);
-        row[kName] = Cp(racer.name);
-        row[kAffiliation] = Cp(fis ? racer.nation : racer.club);
+        row[kName] = TrimmedCp1252(racer.name);
+        row[kAffiliation] = TrimmedCp1252(fis ? racer.nation : racer.club);
         row[kStatus] = ranked ? std::string() : status;
         row[kFinish] = static_cast<double>(ranked ? finish : 0);
         table.push_back(std::move(row));

@@ -21,15 +21,10 @@ constexpr int kStartTime = 4207;
 constexpr int kTechnicalLabelWidth = 15;
 constexpr int kLeftValueWidth = kBlockRightColumn - kBlockValueColumn - 1;
 
-std::string Cp(const std::string& utf8)
-{
-    return Utf8ToCp1252(Trim(utf8));
-}
-
 // Cut so that label and colon end before the value column.
 std::string Label(const AppContext& ctx, int id)
 {
-    return Cp(ctx.Text(id)).substr(0, kBlockValueColumn - 2) + ":";
+    return TrimmedCp1252(ctx.Text(id)).substr(0, kBlockValueColumn - 2) + ":";
 }
 
 std::string Put(const std::string& line, const std::string& text, int column)
@@ -42,17 +37,17 @@ std::string LeftPair(const std::string& label, const std::string& value)
 {
     std::string line = Put("", label, 1);
     if (!value.empty())
-        line = Put(line, Cp(value).substr(0, kLeftValueWidth), kBlockValueColumn);
+        line = Put(line, TrimmedCp1252(value).substr(0, kLeftValueWidth), kBlockValueColumn);
     return line;
 }
 
 std::string TechnicalText(const AppContext& ctx, int labelId, const TechnicalValues& values)
 {
-    std::string label = Cp(ctx.Text(labelId)).substr(0, kTechnicalLabelWidth);
+    std::string label = TrimmedCp1252(ctx.Text(labelId)).substr(0, kTechnicalLabelWidth);
     label.resize(kTechnicalLabelWidth, ' ');
-    std::string value = Cp(values.run1);
+    std::string value = TrimmedCp1252(values.run1);
     if (!Trim(values.run2).empty())
-        value += " / " + Cp(values.run2);
+        value += " / " + TrimmedCp1252(values.run2);
     return label + ": " + value;
 }
 
@@ -109,10 +104,10 @@ std::vector<std::string> RunBlock(const AppContext& ctx, const CourseData& cours
     const RunCourse& one = course.runs[0];
     const RunCourse& two = course.runs[1];
     const auto row = [&](const std::string& label, const std::string& first, const std::string& second) {
-        return TrimEnd(Put(LeftPair(label, first), Cp(second), kBlockRightColumn));
+        return TrimEnd(Put(LeftPair(label, first), TrimmedCp1252(second), kBlockRightColumn));
     };
     return {
-        TrimEnd(Put(Put("", Cp(ctx.Text(kFirstRun)), kBlockValueColumn), Cp(ctx.Text(kSecondRun)), kBlockRightColumn)),
+        TrimEnd(Put(Put("", TrimmedCp1252(ctx.Text(kFirstRun)), kBlockValueColumn), TrimmedCp1252(ctx.Text(kSecondRun)), kBlockRightColumn)),
         row(Label(ctx, kCourseSetter), one.courseSetter, two.courseSetter),
         row(Label(ctx, kGates), GatesText(one, skiCross), GatesText(two, skiCross)),
         row(Label(ctx, kStartTime), one.startTime, two.startTime),
@@ -136,7 +131,7 @@ std::vector<std::string> ForerunnerBlock(const AppContext& ctx, const CourseData
         std::string line =
             LeftPair(i == 0 ? Label(ctx, kForerunners) : std::string(), i < first.size() ? first[i] : std::string());
         if (i < second.size())
-            line = Put(line, Cp(second[i]), kBlockRightColumn);
+            line = Put(line, TrimmedCp1252(second[i]), kBlockRightColumn);
         lines.push_back(TrimEnd(line));
     }
     return lines;

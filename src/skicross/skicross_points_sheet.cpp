@@ -26,18 +26,6 @@ constexpr int kAwardAt = 53, kAwardWidth = 8;
 // Values of the working end here.
 constexpr int kValueEnd = 64;
 
-std::string Cp(const std::string& utf8)
-{
-    return Utf8ToCp1252(Trim(utf8));
-}
-
-std::string Put(std::string line, const std::string& text, int at, int width)
-{
-    if (static_cast<int>(line.size()) < at + width - 1)
-        line.resize(static_cast<std::size_t>(at + width - 1), ' ');
-    return OverlayText(line, text, at, width);
-}
-
 std::string Right(const std::string& text, int width)
 {
     return RightAlignText("", text, width);
@@ -46,32 +34,32 @@ std::string Right(const std::string& text, int width)
 // A label and its value ending at kValueEnd.
 std::string Labelled(const std::string& label, const std::string& value)
 {
-    return Put(label, Right(value, 12), kValueEnd - 11, 12);
+    return OverlayWidened(label, Right(value, 12), kValueEnd - 11, 12);
 }
 
 bool BestFive(SheetLines& out, const AppContext& ctx, const SkiCrossSheet& sheet)
 {
-    std::string first = Put("", CenterText("CODE", kCardWidth), kCardAt, kCardWidth);
-    first = Put(first, "COMPETITOR" + std::string(kNameWidth - 10, '-'), kNameAt, kNameWidth);
-    first = Put(first, Right("SEED", kPointsWidth), kSeedAt, kPointsWidth);
-    std::string second = Put("", CenterText("NO.", kCardWidth), kCardAt, kCardWidth);
-    second = Put(second, "SURNAME, NAME", kNameAt, kNameWidth);
-    second = Put(second, CenterText("NAT", kCodeWidth), kNationAt, kCodeWidth);
-    second = Put(second, CenterText("CLB", kCodeWidth), kClubAt, kCodeWidth);
-    second = Put(second, Right("POINTS", kPointsWidth), kSeedAt, kPointsWidth);
-    second = Put(second, CenterText("POS", kPlaceWidth), kPlaceAt, kPlaceWidth);
-    if (!out.List(Cp(ctx.Text(skicross_text::kBestFiveAtStart)), {TrimEnd(first), TrimEnd(second)}))
+    std::string first = OverlayWidened("", CenterText("CODE", kCardWidth), kCardAt, kCardWidth);
+    first = OverlayWidened(first, "COMPETITOR" + std::string(kNameWidth - 10, '-'), kNameAt, kNameWidth);
+    first = OverlayWidened(first, Right("SEED", kPointsWidth), kSeedAt, kPointsWidth);
+    std::string second = OverlayWidened("", CenterText("NO.", kCardWidth), kCardAt, kCardWidth);
+    second = OverlayWidened(second, "SURNAME, NAME", kNameAt, kNameWidth);
+    second = OverlayWidened(second, CenterText("NAT", kCodeWidth), kNationAt, kCodeWidth);
+    second = OverlayWidened(second, CenterText("CLB", kCodeWidth), kClubAt, kCodeWidth);
+    second = OverlayWidened(second, Right("POINTS", kPointsWidth), kSeedAt, kPointsWidth);
+    second = OverlayWidened(second, CenterText("POS", kPlaceWidth), kPlaceAt, kPlaceWidth);
+    if (!out.List(TrimmedCp1252(ctx.Text(skicross_text::kBestFiveAtStart)), {TrimEnd(first), TrimEnd(second)}))
         return false;
     for (std::size_t k = 0; k < sheet.bestFive.size(); ++k) {
         const RacerRecord& racer = (*sheet.racers)[sheet.bestFive[k]];
         const int place = sheet.bestFivePlaces[k];
-        std::string line = Put("", CenterText(Cp(racer.card), kCardWidth), kCardAt, kCardWidth);
-        line = Put(line, Cp(racer.name), kNameAt, kNameWidth);
-        line = Put(line, CenterText(Cp(racer.nation), kCodeWidth), kNationAt, kCodeWidth);
-        line = Put(line, CenterText(Cp(racer.club), kCodeWidth), kClubAt, kCodeWidth);
-        line = Put(line, Right(HundredthsText(SkiCrossSeedHundredths(racer.seedPoints)), kPointsWidth), kSeedAt,
+        std::string line = OverlayWidened("", CenterText(TrimmedCp1252(racer.card), kCardWidth), kCardAt, kCardWidth);
+        line = OverlayWidened(line, TrimmedCp1252(racer.name), kNameAt, kNameWidth);
+        line = OverlayWidened(line, CenterText(TrimmedCp1252(racer.nation), kCodeWidth), kNationAt, kCodeWidth);
+        line = OverlayWidened(line, CenterText(TrimmedCp1252(racer.club), kCodeWidth), kClubAt, kCodeWidth);
+        line = OverlayWidened(line, Right(HundredthsText(SkiCrossSeedHundredths(racer.seedPoints)), kPointsWidth), kSeedAt,
                    kPointsWidth);
-        line = Put(line, CenterText(place > 0 ? std::to_string(place) : "-", kPlaceWidth), kPlaceAt, kPlaceWidth);
+        line = OverlayWidened(line, CenterText(place > 0 ? std::to_string(place) : "-", kPlaceWidth), kPlaceAt, kPlaceWidth);
         if (!out.Line(line))
             return false;
     }
@@ -84,11 +72,11 @@ bool Working(SheetLines& out, const AppContext& ctx, const SkiCrossSheet& sheet)
     const std::string level = HundredthsText(sheet.level);
     const std::vector<std::string> lines = {
         "",
-        Labelled(Cp(ctx.Text(skicross_text::kSeedPointsOfBestFive)), HundredthsText(sheet.sum)),
-        Labelled(Put("", "/ 5.00 =", kValueEnd - 21, 8), level),
-        Cp(FillPlaceholder(ctx.Text(skicross_text::kRaceLevel), "XlllX", level)),
-        Labelled(Cp(ctx.Text(skicross_text::kEntryPoint)), sheet.noPoints ? "" : HundredthsText(sheet.entryPoint)),
-        Cp(FillPlaceholder(ctx.Text(skicross_text::kPointsWillBeBasedOn), "XtttX", sheet.basis)),
+        Labelled(TrimmedCp1252(ctx.Text(skicross_text::kSeedPointsOfBestFive)), HundredthsText(sheet.sum)),
+        Labelled(OverlayWidened("", "/ 5.00 =", kValueEnd - 21, 8), level),
+        TrimmedCp1252(FillPlaceholder(ctx.Text(skicross_text::kRaceLevel), "XlllX", level)),
+        Labelled(TrimmedCp1252(ctx.Text(skicross_text::kEntryPoint)), sheet.noPoints ? "" : HundredthsText(sheet.entryPoint)),
+        TrimmedCp1252(FillPlaceholder(ctx.Text(skicross_text::kPointsWillBeBasedOn), "XtttX", sheet.basis)),
     };
     for (const std::string& line : lines)
         if (!out.Line(line))
@@ -99,23 +87,23 @@ bool Working(SheetLines& out, const AppContext& ctx, const SkiCrossSheet& sheet)
 bool Places(SheetLines& out, const AppContext& ctx, const SkiCrossSheet& sheet)
 {
     if (sheet.noPoints)
-        return out.Line("") && out.Line(Cp(ctx.Text(skicross_text::kFewerThanThree))) &&
-               out.Line(Cp(ctx.Text(skicross_text::kNoPointsAwarded)));
-    std::string first = Put("", "POS", kPosAt, kNumberWidth);
-    first = Put(first, "BIB", kBibAt, kNumberWidth);
-    first = Put(first, "COMPETITOR" + std::string(kNameWidth - 10, '-'), kNameAt + 1, kNameWidth);
-    first = Put(first, Right("%", kPercentWidth), kPercentAt, kPercentWidth);
-    first = Put(first, Right("POINTS", kAwardWidth), kAwardAt, kAwardWidth);
-    if (!out.List(Cp(ctx.Text(skicross_text::kPointsByPlace)), {TrimEnd(first)}))
+        return out.Line("") && out.Line(TrimmedCp1252(ctx.Text(skicross_text::kFewerThanThree))) &&
+               out.Line(TrimmedCp1252(ctx.Text(skicross_text::kNoPointsAwarded)));
+    std::string first = OverlayWidened("", "POS", kPosAt, kNumberWidth);
+    first = OverlayWidened(first, "BIB", kBibAt, kNumberWidth);
+    first = OverlayWidened(first, "COMPETITOR" + std::string(kNameWidth - 10, '-'), kNameAt + 1, kNameWidth);
+    first = OverlayWidened(first, Right("%", kPercentWidth), kPercentAt, kPercentWidth);
+    first = OverlayWidened(first, Right("POINTS", kAwardWidth), kAwardAt, kAwardWidth);
+    if (!out.List(TrimmedCp1252(ctx.Text(skicross_text::kPointsByPlace)), {TrimEnd(first)}))
         return false;
     for (std::size_t k = 0; k < sheet.awarded.size(); ++k) {
         const RacerRecord& racer = (*sheet.racers)[sheet.awarded[k]];
         const int place = static_cast<int>(k) + 1;
-        std::string line = Put("", Right(std::to_string(place), kNumberWidth), kPosAt, kNumberWidth);
-        line = Put(line, Right(Cp(racer.bib), kNumberWidth), kBibAt, kNumberWidth);
-        line = Put(line, Cp(racer.name), kNameAt + 1, kNameWidth);
-        line = Put(line, Right(std::to_string(SkiCrossPlacePercent(place)), kPercentWidth), kPercentAt, kPercentWidth);
-        line = Put(line, Right(HundredthsText(SkiCrossPlacePoints(sheet.level, place)), kAwardWidth), kAwardAt,
+        std::string line = OverlayWidened("", Right(std::to_string(place), kNumberWidth), kPosAt, kNumberWidth);
+        line = OverlayWidened(line, Right(TrimmedCp1252(racer.bib), kNumberWidth), kBibAt, kNumberWidth);
+        line = OverlayWidened(line, TrimmedCp1252(racer.name), kNameAt + 1, kNameWidth);
+        line = OverlayWidened(line, Right(std::to_string(SkiCrossPlacePercent(place)), kPercentWidth), kPercentAt, kPercentWidth);
+        line = OverlayWidened(line, Right(HundredthsText(SkiCrossPlacePoints(sheet.level, place)), kAwardWidth), kAwardAt,
                    kAwardWidth);
         if (!out.Line(line))
             return false;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "util/tokens.h"
+
 namespace skitally {
 
 namespace {
@@ -187,6 +189,11 @@ std::string CapitaliseCp1252(std::string_view text)
         start = c == ' ' || c == '-';
     }
     return result;
+}
+
+std::string TrimmedCp1252(std::string_view utf8)
+{
+    return Utf8ToCp1252(Trim(utf8));
 }
 
 }  // namespace skitally

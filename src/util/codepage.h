@@ -15,6 +15,8 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters without a Windows-1252 byte, and each maximal malformed UTF-8
 // sequence, become "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+// The text without surrounding blanks, as a report line holds it.
+std::string TrimmedCp1252(std::string_view utf8);
 
 // Windows-1252 letters, accented ones included.
 bool IsLowerCp1252(unsigned char c);

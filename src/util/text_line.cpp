@@ -25,6 +25,13 @@ std::string OverlayText(std::string_view line, std::string_view text, int positi
     return result;
 }
 
+std::string OverlayWidened(std::string line, std::string_view text, int position, int width)
+{
+    if (static_cast<int>(line.size()) < position + width - 1)
+        line.resize(static_cast<std::size_t>(position + width - 1), ' ');
+    return OverlayText(line, text, position, width);
+}
+
 std::string RightAlignText(std::string_view line, std::string_view text, int width) {
     const std::string base = width >= 1 ? std::string(static_cast<std::size_t>(width), ' ')
                                         : std::string(line);

@@ -13,6 +13,10 @@ namespace skitally {
 // `position` followed by the whole, uncut text.
 std::string OverlayText(std::string_view line, std::string_view text, int position, int width);
 
+// OverlayText on a line first widened with blanks to reach the field's
+// last column, so the field is always cut to `width`.
+std::string OverlayWidened(std::string line, std::string_view text, int position, int width);
+
 // With `width` >= 1 the line becomes `width` blanks first. The text is then
 // put so that it ends at the last column; a text longer than the line
 // starts at column 1 and is kept whole.
