@@ -58,7 +58,8 @@ std::string Labelled(const std::string& label, const std::string& value, int end
 // `line` with a second label and value in the right-hand column.
 std::string Labelled(const std::string& line, const std::string& label, const std::string& value)
 {
-    return Labelled(OverlayWidened(line, label, kRightAt, kPenaltySheetWidth - kRightAt + 1 - 12), value, kPenaltySheetWidth, 12);
+    return Labelled(OverlayWidened(line, label, kRightAt, kPenaltySheetWidth - kRightAt + 1 - 12), value,
+                    kPenaltySheetWidth, 12);
 }
 
 std::vector<std::string> Headings(const PenaltySheet& sheet, bool atFinish)
@@ -102,12 +103,14 @@ std::string PointsColumn(const std::string& line, const CountedPoints& points, i
 bool ReplacementNotes(SheetLines& out, const FinishCount& count)
 {
     if (count.seed.Replaced() &&
-        !out.Line(OverlayWidened("", "* SEED POINTS " + PointsText(count.seed.own) + " COUNT " + PointsText(count.seed.counted),
-                      kNoteAt, 60)))
+        !out.Line(OverlayWidened(
+            "", "* SEED POINTS " + PointsText(count.seed.own) + " COUNT " + PointsText(count.seed.counted), kNoteAt,
+            60)))
         return false;
     if (count.race.Replaced() &&
-        !out.Line(OverlayWidened("", "* RACE POINTS " + PointsText(count.race.own) + " COUNT " + PointsText(count.race.counted),
-                      kNoteAt, 60)))
+        !out.Line(OverlayWidened(
+            "", "* RACE POINTS " + PointsText(count.race.own) + " COUNT " + PointsText(count.race.counted), kNoteAt,
+            60)))
         return false;
     return true;
 }
@@ -167,14 +170,15 @@ bool BestFiveAtStart(SheetLines& out, const PenaltySheet& sheet)
         if (entry.passed == PassedOver::No)
             line = OverlayWidened(line, CenterText(std::to_string(++rank), kMarkWidth), kRaceAt, kMarkWidth);
         else
-            line = OverlayWidened(line, entry.passed == PassedOver::RunOneDns ? "SKIPPED: DNS RUN 1" : "SKIPPED: NO CARD", kRaceAt,
-                       kPenaltySheetWidth - kRaceAt + 1);
+            line =
+                OverlayWidened(line, entry.passed == PassedOver::RunOneDns ? "SKIPPED: DNS RUN 1" : "SKIPPED: NO CARD",
+                               kRaceAt, kPenaltySheetWidth - kRaceAt + 1);
         if (!out.Line(line))
             return false;
         if (entry.passed == PassedOver::No && entry.seed.Replaced() &&
-            !out.Line(OverlayWidened("",
-                          "* SEED POINTS " + PointsText(entry.seed.own) + " COUNT " + PointsText(entry.seed.counted),
-                          kNoteAt, 60)))
+            !out.Line(OverlayWidened(
+                "", "* SEED POINTS " + PointsText(entry.seed.own) + " COUNT " + PointsText(entry.seed.counted), kNoteAt,
+                60)))
             return false;
     }
     out.EndList();

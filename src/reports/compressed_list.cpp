@@ -39,7 +39,8 @@ std::string CompressedListText(const AppContext& ctx, int run, const std::vector
 {
     const bool fis = IsFisRace(ctx);
     const PrintSettings settings = PrintSettingsFor(*ctx.settings, run == 2 ? "RC2" : "RC1");
-    const std::string title = TrimmedCp1252(ctx.Text(run == 2 ? report_text::kTitleCompressed2 : report_text::kTitleCompressed1));
+    const std::string title =
+        TrimmedCp1252(ctx.Text(run == 2 ? report_text::kTitleCompressed2 : report_text::kTitleCompressed1));
     const std::string raceTitle = TrimmedCp1252(ctx.race.header.titles[0]);
     const std::string dateLocation = TrimmedCp1252(ctx.race.header.values.dateLocation);
     const int pages = std::max(1, static_cast<int>((rows.size() + kRowsPerPage - 1) / kRowsPerPage));
@@ -66,7 +67,8 @@ std::string CompressedListText(const AppContext& ctx, int run, const std::vector
                 if (i >= rows.size())
                     break;
                 const RacerRecord& racer = rows[i].racer;
-                content += Half(TrimmedCp1252(rows[i].start), TrimmedCp1252(racer.bib), TrimmedCp1252(fis ? racer.nation : racer.club), TrimmedCp1252(racer.name));
+                content += Half(TrimmedCp1252(rows[i].start), TrimmedCp1252(racer.bib),
+                                TrimmedCp1252(fis ? racer.nation : racer.club), TrimmedCp1252(racer.name));
             }
             if (content.empty())
                 break;

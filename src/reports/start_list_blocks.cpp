@@ -107,7 +107,8 @@ std::vector<std::string> RunBlock(const AppContext& ctx, const CourseData& cours
         return TrimEnd(Put(LeftPair(label, first), TrimmedCp1252(second), kBlockRightColumn));
     };
     return {
-        TrimEnd(Put(Put("", TrimmedCp1252(ctx.Text(kFirstRun)), kBlockValueColumn), TrimmedCp1252(ctx.Text(kSecondRun)), kBlockRightColumn)),
+        TrimEnd(Put(Put("", TrimmedCp1252(ctx.Text(kFirstRun)), kBlockValueColumn), TrimmedCp1252(ctx.Text(kSecondRun)),
+                    kBlockRightColumn)),
         row(Label(ctx, kCourseSetter), one.courseSetter, two.courseSetter),
         row(Label(ctx, kGates), GatesText(one, skiCross), GatesText(two, skiCross)),
         row(Label(ctx, kStartTime), one.startTime, two.startTime),

@@ -57,9 +57,10 @@ bool BestFive(SheetLines& out, const AppContext& ctx, const SkiCrossSheet& sheet
         line = OverlayWidened(line, TrimmedCp1252(racer.name), kNameAt, kNameWidth);
         line = OverlayWidened(line, CenterText(TrimmedCp1252(racer.nation), kCodeWidth), kNationAt, kCodeWidth);
         line = OverlayWidened(line, CenterText(TrimmedCp1252(racer.club), kCodeWidth), kClubAt, kCodeWidth);
-        line = OverlayWidened(line, Right(HundredthsText(SkiCrossSeedHundredths(racer.seedPoints)), kPointsWidth), kSeedAt,
-                   kPointsWidth);
-        line = OverlayWidened(line, CenterText(place > 0 ? std::to_string(place) : "-", kPlaceWidth), kPlaceAt, kPlaceWidth);
+        line = OverlayWidened(line, Right(HundredthsText(SkiCrossSeedHundredths(racer.seedPoints)), kPointsWidth),
+                              kSeedAt, kPointsWidth);
+        line = OverlayWidened(line, CenterText(place > 0 ? std::to_string(place) : "-", kPlaceWidth), kPlaceAt,
+                              kPlaceWidth);
         if (!out.Line(line))
             return false;
     }
@@ -75,7 +76,8 @@ bool Working(SheetLines& out, const AppContext& ctx, const SkiCrossSheet& sheet)
         Labelled(TrimmedCp1252(ctx.Text(skicross_text::kSeedPointsOfBestFive)), HundredthsText(sheet.sum)),
         Labelled(OverlayWidened("", "/ 5.00 =", kValueEnd - 21, 8), level),
         TrimmedCp1252(FillPlaceholder(ctx.Text(skicross_text::kRaceLevel), "XlllX", level)),
-        Labelled(TrimmedCp1252(ctx.Text(skicross_text::kEntryPoint)), sheet.noPoints ? "" : HundredthsText(sheet.entryPoint)),
+        Labelled(TrimmedCp1252(ctx.Text(skicross_text::kEntryPoint)),
+                 sheet.noPoints ? "" : HundredthsText(sheet.entryPoint)),
         TrimmedCp1252(FillPlaceholder(ctx.Text(skicross_text::kPointsWillBeBasedOn), "XtttX", sheet.basis)),
     };
     for (const std::string& line : lines)
@@ -102,9 +104,10 @@ bool Places(SheetLines& out, const AppContext& ctx, const SkiCrossSheet& sheet)
         std::string line = OverlayWidened("", Right(std::to_string(place), kNumberWidth), kPosAt, kNumberWidth);
         line = OverlayWidened(line, Right(TrimmedCp1252(racer.bib), kNumberWidth), kBibAt, kNumberWidth);
         line = OverlayWidened(line, TrimmedCp1252(racer.name), kNameAt + 1, kNameWidth);
-        line = OverlayWidened(line, Right(std::to_string(SkiCrossPlacePercent(place)), kPercentWidth), kPercentAt, kPercentWidth);
-        line = OverlayWidened(line, Right(HundredthsText(SkiCrossPlacePoints(sheet.level, place)), kAwardWidth), kAwardAt,
-                   kAwardWidth);
+        line = OverlayWidened(line, Right(std::to_string(SkiCrossPlacePercent(place)), kPercentWidth), kPercentAt,
+                              kPercentWidth);
+        line = OverlayWidened(line, Right(HundredthsText(SkiCrossPlacePoints(sheet.level, place)), kAwardWidth),
+                              kAwardAt, kAwardWidth);
         if (!out.Line(line))
             return false;
     }
