@@ -12,6 +12,7 @@
 #include "racefile/race_change.h"
 #include "racefile/racer_text.h"
 #include "reports/report_page.h"
+#include "reports/result_columns.h"
 #include "reports/report_text_ids.h"
 #include "util/codepage.h"
 #include "util/table_sort.h"
@@ -50,16 +51,9 @@ std::size_t EndOf(const std::string& heading, const std::string& word, std::size
 }
 
 // Seconds with two decimals, no leading zeros: "63.45".
-std::string Seconds(float seconds)
-{
-    const std::string text = FormatFixed(seconds, 3, 2);
-    const std::size_t first = text.find_first_not_of('0');
-    return first == std::string::npos || text[first] == '.' ? text.substr(first - 1) : text.substr(first);
-}
-
 std::string RunText(float time, const std::string& status)
 {
-    return time > 0 ? Seconds(time) : Utf8ToCp1252(Trim(status));
+    return time > 0 ? ResultNumber(time) : TrimmedCp1252(status);
 }
 
 struct Scored {
@@ -149,13 +143,13 @@ bool WriteCompetition(ReportWriter& report, const Scored& scored, const Competit
         if (racer->position > 0)
             row = PutEnding(row, std::to_string(static_cast<int>(racer->position)), 2);
         row = PutEnding(row, Trim(racer->bib), 6);
-        row = PutAt(row, Utf8ToCp1252(Trim(racer->gender)), 9);
+        row = PutAt(row, TrimmedCp1252(racer->gender), 9);
         row = PutAt(row, std::to_string(k), 13);
-        row = PutAt(row, FitField(Utf8ToCp1252(Trim(racer->name)), kNameWidth), kNameColumn);
+        row = PutAt(row, FitField(TrimmedCp1252(racer->name), kNameWidth), kNameColumn);
         row = PutEnding(row, RunText(racer->time1, racer->status1), EndOf(top, "RUN 1"));
         row = PutEnding(row, RunText(racer->time2, racer->status2), EndOf(top, "RUN 2"));
         if (racer->bestOf > 0)
-            row = PutEnding(row, Seconds(racer->bestOf), EndOf(top, timeWord));
+            row = PutEnding(row, ResultNumber(racer->bestOf), EndOf(top, timeWord));
         if (racer->position > 0)
             row = PutEnding(row, std::to_string(static_cast<int>(racer->racePoints)), teamEnd(k));
         if (!line(row))
@@ -250,10 +244,10 @@ bool LeagueRacersCommand(AppContext& ctx, Operator& op, const std::vector<std::s
         for (const RacerRecord* racer : RacersOf(*scored, {team})) {
             std::string row = PutAt("", FitField(name, 10), 0);
             row = PutEnding(row, Trim(racer->bib), 13);
-            row = PutAt(row, FitField(Utf8ToCp1252(Trim(racer->name)), kNameWidth), 16);
-            row = PutAt(row, Utf8ToCp1252(Trim(racer->gender)), 59);
+            row = PutAt(row, FitField(TrimmedCp1252(racer->name), kNameWidth), 16);
+            row = PutAt(row, TrimmedCp1252(racer->gender), 59);
             if (racer->bestOf > 0)
-                row = PutEnding(row, Seconds(racer->bestOf), 73);
+                row = PutEnding(row, ResultNumber(racer->bestOf), 73);
             row = PutEnding(row, std::to_string(static_cast<int>(racer->racePoints)), 81);
             ok = ok && WriteBodyLine(report, headings, TrimEnd(row));
         }
