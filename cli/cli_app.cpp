@@ -105,6 +105,8 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         return kCliUsage;
     }
 
+    AppContext ctx(DefaultAppFolders(options.dataDir, programFolder), SystemClock());
+    // The operator's own words follow the language start-up chooses.
     std::unique_ptr<Operator> op;
     if (!options.answersFile.empty()) {
         std::vector<std::string> answers;
@@ -112,12 +114,15 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
             streams.err << "skitally-cli: cannot read the answers file " << options.answersFile << "\n";
             return kCliUsage;
         }
-        op = std::make_unique<ScriptedOperator>(std::move(answers), &streams.out);
+        auto scripted = std::make_unique<ScriptedOperator>(std::move(answers), &streams.out);
+        scripted->SetTexts(&ctx.texts);
+        op = std::move(scripted);
     } else {
-        op = std::make_unique<TerminalOperator>(streams.in, streams.out);
+        auto terminal = std::make_unique<TerminalOperator>(streams.in, streams.out);
+        terminal->SetTexts(&ctx.texts);
+        op = std::move(terminal);
     }
 
-    AppContext ctx(DefaultAppFolders(options.dataDir, programFolder), SystemClock());
     StartupOptions startup;
     startup.language = options.language;
     std::vector<std::string> commandArgs = options.positional;

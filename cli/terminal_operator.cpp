@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/frontend_text_ids.h"
 #include "app/operator_text.h"
 
 namespace skitally {
@@ -15,6 +16,11 @@ std::optional<std::string> TerminalOperator::ReadLine()
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return line;
+}
+
+std::string TerminalOperator::Word(int id) const
+{
+    return (texts_ ? *texts_ : EnglishTexts()).ResourceText(id);
 }
 
 int TerminalOperator::Message(const MessageBox& box)
@@ -32,15 +38,17 @@ int TerminalOperator::Message(const MessageBox& box)
         if (index >= 0)
             return index;
         if (const std::string shared = ButtonsSharingLetter(box, *line); !shared.empty())
-            out_ << "'" << *line << "' is the letter of " << shared << ": type the caption.\n";
+            out_ << FillPlaceholder(FillPlaceholder(Word(frontend_text::kLetterOfButtons), "XbbbX", shared), "XaaaX",
+                                    *line)
+                 << "\n";
         else
-            out_ << "Type one of the buttons.\n";
+            out_ << Word(frontend_text::kTypeAButton) << "\n";
     }
 }
 
 std::optional<std::string> TerminalOperator::AskText(const TextQuestion& question)
 {
-    out_ << DescribeQuestion(question);
+    out_ << DescribeQuestion(question, texts_ ? *texts_ : EnglishTexts());
     auto line = ReadLine();
     if (line && line->empty())
         return question.defaultText;
@@ -60,26 +68,26 @@ std::optional<int> TerminalOperator::Choose(const ListChoice& choice)
         const int byNumber = FindItem(choice, "#" + *line);
         if (byNumber >= 0)
             return byNumber;
-        out_ << "Type a number from the list.\n";
+        out_ << Word(frontend_text::kTypeANumber) << "\n";
     }
 }
 
 std::optional<std::vector<int>> TerminalOperator::PickRows(const RowPick& pick)
 {
-    out_ << DescribeRowPick(pick) << "Rows to take (e.g. 1,3,7-9, all, none):\n";
+    out_ << DescribeRowPick(pick) << Word(frontend_text::kRowsToTake) << "\n";
     for (;;) {
         const auto line = ReadLine();
         if (!line)
             return std::nullopt;
         if (auto rows = ParseRowSelection(*line, pick.rows.size()))
             return rows;
-        out_ << "Type row numbers from the list.\n";
+        out_ << Word(frontend_text::kTypeRowNumbers) << "\n";
     }
 }
 
 std::optional<std::string> TerminalOperator::PickFile(const FilePick& pick)
 {
-    out_ << DescribeFilePick(pick);
+    out_ << DescribeFilePick(pick, texts_ ? *texts_ : EnglishTexts());
     auto line = ReadLine();
     if (!line || line->empty())
         return std::nullopt;
@@ -88,7 +96,7 @@ std::optional<std::string> TerminalOperator::PickFile(const FilePick& pick)
 
 std::optional<std::string> TerminalOperator::PickFolder(const std::string& title, const std::string& startFolder)
 {
-    out_ << "== " << title << " ==\nFolder in " << startFolder << "\n";
+    out_ << "== " << title << " ==\n" << FillPlaceholder(Word(frontend_text::kFolderIn), "XnnnX", startFolder) << "\n";
     auto line = ReadLine();
     if (!line || line->empty())
         return std::nullopt;
@@ -111,15 +119,15 @@ bool TerminalOperator::EditForm(FieldForm& form)
 
 void TerminalOperator::EditTable(EntryTable& table, const TableRowTake& take)
 {
-    out_ << DescribeTable(table) << "Type a row as " << table.headings.front() << "|"
-         << "cells, an empty line ends:\n";
+    out_ << DescribeTable(table) << FillPlaceholder(Word(frontend_text::kTypeARow), "XkkkX", table.headings.front())
+         << "\n";
     for (;;) {
         const auto line = ReadLine();
         if (!line || line->empty())
             return;
         const std::optional<int> row = TypeTableRow(table, *line);
         if (!row) {
-            out_ << "No row " << *line << ".\n";
+            out_ << FillPlaceholder(Word(frontend_text::kNoRow), "XnnnX", *line) << "\n";
             continue;
         }
         const std::string refusal = take(*row, table.rows[static_cast<std::size_t>(*row)]);
@@ -141,9 +149,12 @@ void TerminalOperator::Beep() { out_ << '\a' << std::flush; }
 void TerminalOperator::StatusText(const std::string&) {}
 void TerminalOperator::ShowReport(const std::string& path, const std::string& title)
 {
-    out_ << "== " << title << " ==\nReport: " << path << "\n";
+    out_ << "== " << title << " ==\n" << FillPlaceholder(Word(frontend_text::kReportAt), "XnnnX", path) << "\n";
 }
 // A terminal has no viewer: the path is printed for the user to open.
-void TerminalOperator::OpenDocument(const std::string& path) { out_ << "Document: " << path << "\n"; }
+void TerminalOperator::OpenDocument(const std::string& path)
+{
+    out_ << FillPlaceholder(Word(frontend_text::kDocumentAt), "XnnnX", path) << "\n";
+}
 
 }  // namespace skitally

@@ -5,12 +5,17 @@
 #include <ostream>
 
 #include "app/operator.h"
+#include "app/text_table.h"
 
 namespace skitally {
 
 class TerminalOperator : public Operator {
 public:
     TerminalOperator(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+
+    // The table whose language the prompts follow (the context's); without
+    // one they are English.
+    void SetTexts(const TextTable* texts) { texts_ = texts; }
 
     int Message(const MessageBox& box) override;
     std::optional<std::string> AskText(const TextQuestion& question) override;
@@ -32,6 +37,9 @@ public:
 private:
     // One line from the keyboard; nullopt at end of input, which cancels.
     std::optional<std::string> ReadLine();
+    std::string Word(int id) const;
+
+    const TextTable* texts_ = nullptr;
 
     std::istream& in_;
     std::ostream& out_;

@@ -1,7 +1,10 @@
 #include "app/operator_text.h"
 
 #include <string_view>
+#include <utility>
 
+#include "app/access_keys.h"
+#include "app/frontend_text_ids.h"
 #include "app/paths.h"
 
 #include "util/tokens.h"
@@ -22,6 +25,12 @@ std::string StripAccelerator(const std::string& caption)
     return result;
 }
 
+const TextTable& EnglishTexts()
+{
+    static const TextTable english;
+    return english;
+}
+
 std::string DescribeMessage(const MessageBox& box)
 {
     std::string text = "== " + box.title + " ==\n" + box.text + "\n";
@@ -30,11 +39,12 @@ std::string DescribeMessage(const MessageBox& box)
     return text + "\n";
 }
 
-std::string DescribeQuestion(const TextQuestion& question)
+std::string DescribeQuestion(const TextQuestion& question, const TextTable& texts)
 {
     std::string text = "== " + question.title + " ==\n" + question.prompt + "\n";
     if (!question.defaultText.empty())
-        text += "(default: " + question.defaultText + ")\n";
+        text += FillPlaceholder(texts.ResourceText(frontend_text::kDefaultAnswer), "XnnnX", question.defaultText) +
+                "\n";
     return text;
 }
 
@@ -46,10 +56,12 @@ std::string DescribeChoice(const ListChoice& choice)
     return text;
 }
 
-std::string DescribeFilePick(const FilePick& pick)
+std::string DescribeFilePick(const FilePick& pick, const TextTable& texts)
 {
-    return "== " + pick.title + " ==\n" + (pick.save ? "Save as" : "Open") + " (" + pick.filter + ") in " +
-           pick.startFolder + "\n";
+    const std::string where = texts.ResourceText(pick.save ? frontend_text::kSaveAsIn : frontend_text::kOpenIn);
+    // The folder last: a filter holds no placeholder, a folder name might.
+    return "== " + pick.title + " ==\n" +
+           FillPlaceholder(FillPlaceholder(where, "XfffX", pick.filter), "XnnnX", pick.startFolder) + "\n";
 }
 
 std::string ResolvePickedFile(const FilePick& pick, const std::string& typed)
@@ -171,18 +183,41 @@ std::optional<int> TypeTableRow(EntryTable& table, const std::string& line)
 
 namespace {
 
-// The button's access key in upper case: the letter after a single "&",
+// The button's access key in upper case: the one the desktop underlines,
 // else the caption's first character.
 char AccessKey(const std::string& caption)
 {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == '&' && caption[i + 1] == '&')
-            ++i;
-        else if (caption[i] == '&')
-            return ToUpper(std::string(1, caption[i + 1]))[0];
-    }
+    if (const char key = MarkedAccessKey(caption))
+        return key;
     const std::string plain = Trim(StripAccelerator(caption));
     return plain.empty() ? '\0' : ToUpper(plain.substr(0, 1))[0];
+}
+
+// An answer as it compares with a caption: upper case, and the accented
+// letters of French as their plain ones, so that "Francais" typed on any
+// keyboard answers "Français".
+std::string Comparable(const std::string& text)
+{
+    static const std::pair<std::string_view, char> accented[] = {
+        {"à", 'a'}, {"â", 'a'}, {"ä", 'a'}, {"ç", 'c'}, {"é", 'e'}, {"è", 'e'}, {"ê", 'e'}, {"ë", 'e'},
+        {"î", 'i'}, {"ï", 'i'}, {"ô", 'o'}, {"ö", 'o'}, {"ù", 'u'}, {"û", 'u'}, {"ü", 'u'}, {"À", 'A'},
+        {"Â", 'A'}, {"Ç", 'C'}, {"É", 'E'}, {"È", 'E'}, {"Ê", 'E'}, {"Ë", 'E'}, {"Î", 'I'}, {"Ï", 'I'},
+        {"Ô", 'O'}, {"Ù", 'U'}, {"Û", 'U'}, {"Ü", 'U'}};
+    std::string plain;
+    const std::string_view rest = text;
+    for (std::size_t i = 0; i < rest.size();) {
+        bool folded = false;
+        for (const auto& [letter, base] : accented)
+            if (rest.substr(i, letter.size()) == letter) {
+                plain += base;
+                i += letter.size();
+                folded = true;
+                break;
+            }
+        if (!folded)
+            plain += rest[i++];
+    }
+    return ToUpper(Trim(plain));
 }
 
 std::vector<int> ButtonsOfLetter(const MessageBox& box, const std::string& answer)
@@ -201,9 +236,9 @@ std::vector<int> ButtonsOfLetter(const MessageBox& box, const std::string& answe
 
 int FindButton(const MessageBox& box, const std::string& answer)
 {
-    const std::string wanted = ToUpper(Trim(answer));
+    const std::string wanted = Comparable(answer);
     for (std::size_t i = 0; i < box.buttons.size(); ++i)
-        if (ToUpper(Trim(StripAccelerator(box.buttons[i]))) == wanted)
+        if (Comparable(StripAccelerator(box.buttons[i])) == wanted)
             return static_cast<int>(i);
     const std::vector<int> byLetter = ButtonsOfLetter(box, answer);
     return byLetter.size() == 1 ? byLetter.front() : -1;
@@ -227,7 +262,7 @@ int FindItem(const ListChoice& choice, const std::string& answer)
         return n >= 1 && n <= static_cast<int>(choice.items.size()) ? n - 1 : -1;
     }
     for (std::size_t i = 0; i < choice.items.size(); ++i)
-        if (ToUpper(Trim(StripAccelerator(choice.items[i]))) == wanted)
+        if (Comparable(StripAccelerator(choice.items[i])) == Comparable(answer))
             return static_cast<int>(i);
     return -1;
 }

@@ -5,13 +5,18 @@
 #include <string>
 
 #include "app/operator.h"
+#include "app/text_table.h"
 
 namespace skitally {
 
+// The texts of an operator given no table of its own: English.
+const TextTable& EnglishTexts();
+
+// The words these add ("(default: 1)", "Save as") come from `texts`.
 std::string DescribeMessage(const MessageBox& box);
-std::string DescribeQuestion(const TextQuestion& question);
+std::string DescribeQuestion(const TextQuestion& question, const TextTable& texts);
 std::string DescribeChoice(const ListChoice& choice);
-std::string DescribeFilePick(const FilePick& pick);
+std::string DescribeFilePick(const FilePick& pick, const TextTable& texts);
 // A typed file name as a file dialog takes it: a name without a folder
 // lies in the folder the question showed, not in the working folder.
 std::string ResolvePickedFile(const FilePick& pick, const std::string& typed);

@@ -1,5 +1,6 @@
 #include "app/scripted_operator.h"
 
+#include "app/frontend_text_ids.h"
 #include "app/operator_text.h"
 #include "util/tokens.h"
 
@@ -22,6 +23,11 @@ std::vector<std::string> AnswerLines(std::string_view text)
 ScriptedOperator::ScriptedOperator(std::vector<std::string> answers, std::ostream* echo)
     : answers_(answers.begin(), answers.end()), echo_(echo)
 {
+}
+
+const TextTable& ScriptedOperator::Texts() const
+{
+    return texts_ ? *texts_ : EnglishTexts();
 }
 
 void ScriptedOperator::Show(const std::string& text)
@@ -62,7 +68,7 @@ int ScriptedOperator::Message(const MessageBox& box)
 
 std::optional<std::string> ScriptedOperator::AskText(const TextQuestion& question)
 {
-    Show(DescribeQuestion(question));
+    Show(DescribeQuestion(question, Texts()));
     std::string answer = NextAnswer(question.title + ": " + question.prompt);
     if (answer == kCancel)
         return std::nullopt;
@@ -95,7 +101,7 @@ std::optional<std::vector<int>> ScriptedOperator::PickRows(const RowPick& pick)
 
 std::optional<std::string> ScriptedOperator::PickFile(const FilePick& pick)
 {
-    Show(DescribeFilePick(pick));
+    Show(DescribeFilePick(pick, Texts()));
     std::string answer = NextAnswer(pick.title);
     if (answer == kCancel)
         return std::nullopt;
@@ -104,7 +110,8 @@ std::optional<std::string> ScriptedOperator::PickFile(const FilePick& pick)
 
 std::optional<std::string> ScriptedOperator::PickFolder(const std::string& title, const std::string& startFolder)
 {
-    Show("== " + title + " ==\nFolder in " + startFolder + "\n");
+    Show("== " + title + " ==\n" +
+         FillPlaceholder(Texts().ResourceText(frontend_text::kFolderIn), "XnnnX", startFolder) + "\n");
     std::string answer = NextAnswer(title);
     if (answer == kCancel)
         return std::nullopt;
@@ -153,12 +160,13 @@ void ScriptedOperator::StatusText(const std::string& text) { status_ = text; }
 void ScriptedOperator::ShowReport(const std::string& path, const std::string& title)
 {
     reports_.push_back(path);
-    Show("== " + title + " ==\nReport: " + path + "\n");
+    Show("== " + title + " ==\n" + FillPlaceholder(Texts().ResourceText(frontend_text::kReportAt), "XnnnX", path) +
+         "\n");
 }
 void ScriptedOperator::OpenDocument(const std::string& path)
 {
     documents_.push_back(path);
-    Show("Document: " + path + "\n");
+    Show(FillPlaceholder(Texts().ResourceText(frontend_text::kDocumentAt), "XnnnX", path) + "\n");
 }
 
 }  // namespace skitally

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/operator.h"
+#include "app/text_table.h"
 
 namespace skitally {
 
@@ -50,6 +51,10 @@ public:
     void ShowReport(const std::string& path, const std::string& title) override;
     void OpenDocument(const std::string& path) override;
 
+    // The table whose language the operator's own words follow (the
+    // context's); without one they are English.
+    void SetTexts(const TextTable* texts) { texts_ = texts; }
+
     void AddAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
     std::size_t remainingAnswers() const { return answers_.size(); }
     // Everything shown so far, as the terminal would print it.
@@ -66,6 +71,9 @@ private:
     void Show(const std::string& text);
     std::string NextAnswer(const std::string& question);
 
+    const TextTable& Texts() const;
+
+    const TextTable* texts_ = nullptr;
     std::deque<std::string> answers_;
     std::ostream* echo_;
     std::string transcript_;

@@ -41,6 +41,8 @@ extern const TextEntry kSkiCrossCalcTextEntries[];  // ski-cross points, qualifi
 extern const std::size_t kSkiCrossCalcTextEntryCount;
 extern const TextEntry kLadderReportTextEntries[];  // the ski-cross ladder report (6200-6249)
 extern const std::size_t kLadderReportTextEntryCount;
+extern const TextEntry kFrontEndTextEntries[];  // the front ends' own words (8100-8199)
+extern const std::size_t kFrontEndTextEntryCount;
 extern const TextEntry kLeagueTextEntries[];  // league races (6400-6499)
 extern const std::size_t kLeagueTextEntryCount;
 

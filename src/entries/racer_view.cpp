@@ -1,5 +1,7 @@
 #include "entries/racer_view.h"
 
+#include "app/frontend_text_ids.h"
+#include "entries/entry_text_ids.h"
 #include "racefile/racer_file.h"
 #include "racefile/racer_text.h"
 #include "util/tokens.h"
@@ -10,8 +12,11 @@ RacerTable ViewRacers(const AppContext& ctx)
 {
     RacerTable table;
     const std::string level = Trim(ctx.race.header.values.raceLevel);
-    table.headings = {"BIB", "ST1", "NAME", "CODE", level == "NAT" ? "DIV" : "NAT", "CLB", "CAT", "BYR", "GEN",
-                      "SEED"};
+    for (const int id : {frontend_text::kBibHeading, frontend_text::kStart1Heading, text::kColumnName,
+                         text::kColumnCode, level == "NAT" ? text::kColumnDivision : text::kColumnNation,
+                         text::kColumnClub, frontend_text::kCategoryHeading, text::kColumnBirthYear,
+                         frontend_text::kGenderHeading, frontend_text::kSeedHeading})
+        table.headings.push_back(ctx.Text(id));
     if (!ctx.race.open)
         return table;
     ForEachLiveRacer(ctx.race.File("RCR"), [&](int record, const RacerRecord& racer) {

@@ -71,6 +71,9 @@ bool PreferencesCommand(AppContext& ctx, Operator& op, const std::vector<std::st
     ctx.texts.SetLanguage(digits[*language] - '0');
     ctx.settings->Set("Settings", "Field Help", fieldHelp ? "1" : "0");
     ctx.fieldHelp = fieldHelp;
+    // The status bar's hint was shown in the language before.
+    if (ctx.race.open)
+        op.StatusText(ctx.Text(text::kViewRacersHint));
     return true;
 }
 

@@ -29,11 +29,23 @@ TEST(RowSelection, TheScriptPicksRowsAndShowsTheTable)
     EXPECT_THROW(op.PickRows(pick), ScriptError);
 }
 
+TEST(OperatorWords, FollowTheLanguageOfTheTable)
+{
+    TextTable french;
+    french.SetLanguage(kFrench);
+    ScriptedOperator op({"", "x.csv"});
+    op.SetTexts(&french);
+    op.AskText({"Manches", "Combien", "1", {}});
+    op.PickFile({"Liste", "CSV|*.csv", "/l/", "", false});
+    EXPECT_EQ(op.transcript(), "== Manches ==\nCombien\n(par défaut : 1)\n> \n== Liste ==\nOuvrir (CSV|*.csv) dans /l/\n> x.csv\n");
+}
+
 TEST(ButtonAnswers, CaptionOrAccessKeyAnyCase)
 {
     const MessageBox yesNo{"Q", "?", {"&Yes", "&No"}};
     const MessageBox load{"Q", "?", {"&Load", "&Later", "Cancel"}};
     const MessageBox run{"Q", "?", {"RUN &1", "RUN &2", "Fish && &Chips"}};
+    const MessageBox language{"Q", "?", {"English", "Français"}};
     const struct {
         const MessageBox* box;
         const char* answer;
@@ -44,7 +56,7 @@ TEST(ButtonAnswers, CaptionOrAccessKeyAnyCase)
         {&yesNo, "Ye", -1, ""},    {&yesNo, "", -1, ""},        {&load, "later", 1, ""},
         {&load, "l", -1, "Load, Later"},                         {&load, "c", 2, ""},  // no "&": its first letter
         {&run, "2", 1, ""},        {&run, "R", -1, ""},         {&run, "c", 2, ""},   // "&&" is no key
-        {&run, "f", -1, ""},
+        {&run, "f", -1, ""},       {&language, "francais", 1, ""}, {&language, "FRANÇAIS", 1, ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindButton(*c.box, c.answer), c.index) << '"' << c.answer << '"';

@@ -68,7 +68,7 @@ TEST_F(StartupTest, StoredSettingsAndTheCommandLineLanguage)
         store->Set("Paths", "Race Path", "/races/2026/");
     }
     ASSERT_EQ(Start({"Deutsch"}), StartupOutcome::Running);
-    EXPECT_EQ(op->messages()[0].buttons, (Strings{"English", "Francais", "Deutsch"}));
+    EXPECT_EQ(op->messages()[0].buttons, (Strings{"English", "Français", "Deutsch"}));
     EXPECT_EQ(Setting("Settings", "Languages"), "012");
     EXPECT_EQ(ctx->Text(2010), "ARE YOU SURE YOU WISH TO EXIT SKITALLY");  // German falls back to English
     EXPECT_TRUE(ctx->fieldHelp);
