@@ -56,7 +56,7 @@ const TextEntry kMenuTextEntries[] = {
     {8644, "This command is for Ski Cross races only", "Cette commande est réservée aux courses de ski cross"},
     {8645, "This command is for League races only", "Cette commande est réservée aux courses de ligue"},
     {8646, "View Racers", "Voir les coureurs"},
-    {8647, "Start Position and Bib &Audit", "&Vérification des positions de départ et des dossards"},
+    {8647, "START POSITION AND BIB &AUDIT", "&VÉRIFICATION DES POSITIONS DE DÉPART ET DES DOSSARDS"},
     {8648, "START &MINUS FINISH RANKING", "CLASSEMENT DÉPART &MOINS ARRIVÉE"},
     {8649, "REPORT &OPTIONS", "&OPTIONS DES RAPPORTS"},
     {8650, "SORT O&RDER OF REPORTS", "&ORDRE DE TRI DES RAPPORTS"},

@@ -28,7 +28,7 @@ const TextEntry kParaTextEntries[] = {
      "Les temps des coureurs ont pu changer, il FAUT refaire les calculs et les rapports officiels"},
     {5313, "Removing the PARA EVENT Indicator will remove all Factors from the Race File",
      "Retirer l'indicateur d'ÉPREUVE PARA retirera tous les facteurs du fichier de course"},
-    {5314, "Do you wish the Factors REMOVED", "Voulez-vous que les facteurs soient RETIRÉS"},
+    {5314, "Do you wish the Factors REMOVED", "Voulez-vous que les facteurs soient RETIRÉS ?"},
     {5315, "Factoring Times of ALL Racers", "Application des facteurs aux temps de TOUS les coureurs"},
     {5316, "Removing POSSIBLE Factoring from all Racers", "Retrait des facteurs ÉVENTUELS de tous les coureurs"},
     {5317, "Once Correction Made - Recheck Race Option to force reload of Factors",

@@ -17,7 +17,7 @@ const TextEntry kPenaltyTextEntries[] = {
      "ATTENTION - La date de course de l'en-tête ne correspond pas à la période de la liste de points FIS numéro "
      "XnnnX de cette saison"},
     {5504, "Do you wish to Continue with the WRONG Points List or Race Date anyway",
-     "Voulez-vous continuer quand même avec la MAUVAISE liste de points ou date de course"},
+     "Voulez-vous continuer quand même avec la MAUVAISE liste de points ou date de course ?"},
     {5505, "INFORMATION FOR TECHNICAL DELEGATE", "INFORMATION POUR LE DÉLÉGUÉ TECHNIQUE"},
     {5506, "Race required DUBBING and / or", "La course a exigé un AJUSTEMENT et / ou"},
     {5507, "PENALTY CHANGED due to MIN / MAX situation.", "PÉNALITÉ MODIFIÉE à cause du MIN / MAX."},

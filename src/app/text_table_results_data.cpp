@@ -10,7 +10,7 @@ const TextEntry kResultsTextEntries[] = {
     {5701, "Calculation is for a 1 Run Race Only", "Le calcul est pour une course à 1 manche seulement"},
     {5702, "Calculation is for a 2 Run Race Only", "Le calcul est pour une course à 2 manches seulement"},
     {5703, "ARE YOU ATTEMPTING TO PRINT OFFICIAL RESULTS FOR A TRAINING RUN",
-     "VOULEZ-VOUS IMPRIMER DES RÉSULTATS OFFICIELS POUR UNE MANCHE D'ENTRAÎNEMENT"},
+     "VOULEZ-VOUS IMPRIMER DES RÉSULTATS OFFICIELS POUR UNE MANCHE D'ENTRAÎNEMENT ?"},
     {5704, "OFFICIAL RESULTS", "RÉSULTATS OFFICIELS"},
     {5705, "TRAINING TIMES", "TEMPS D'ENTRAÎNEMENT"},
     {5706, "TECHNICAL DELEGATE INPUT REQUIRED", "AVIS DU DÉLÉGUÉ TECHNIQUE REQUIS"},

@@ -31,7 +31,7 @@ const TextEntry kSkiCrossCalcTextEntries[] = {
      "Moins de 3 des meilleurs coureurs ont terminé - Aucun point de course attribué"},
     {6317, "Qualification Round Report", "Rapport de la manche de qualification"},
     {6318, "Warning: LADDER will be based on XtttX", "Attention : le TABLEAU sera établi d'après XtttX"},
-    {6319, "Is this Choice Correct", "Ce choix est-il correct"},
+    {6319, "Is this Choice Correct", "Ce choix est-il correct ?"},
     {6320, "QUALIFICATION ROUND RESULTS", "RÉSULTATS DE LA MANCHE DE QUALIFICATION"},
     {6321, "Points by Place", "Points par place"},
 };

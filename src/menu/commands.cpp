@@ -1,5 +1,6 @@
 #include "menu/commands.h"
 
+#include "app/frontend_text_ids.h"
 #include "app/text_ids.h"
 #include "calc/race_calculation.h"
 #include "draw/draw_commands.h"
@@ -36,7 +37,7 @@ namespace skitally {
 namespace {
 
 constexpr int kTimesInputs = 8640;
-constexpr int kHandPointsCaption = 8559;
+constexpr int kHandPointsCaption = frontend_text::kHandPointsCommand;
 constexpr int kAuditCaption = 8647;
 constexpr int kStartMinusFinish = 8648;
 constexpr int kReportOptions = 8649;
