@@ -51,7 +51,11 @@ StartupOutcome GuiSession::Start(const std::optional<std::string>& raceArgument)
     // The window is built only now: its captions depend on the language
     // start-up has just chosen.
     options.showMainWindow = [this] {
+        translation_.Follow(ctx_.texts.language());
         window_ = std::make_unique<MainWindow>(ctx_, op_);
+        // Preferences may change the language: Qt's dialogs follow it.
+        QObject::connect(window_.get(), &MainWindow::refreshed, window_.get(),
+                         [this] { translation_.Follow(ctx_.texts.language()); });
         op_.AttachTo(window_.get());
         window_->show();
     };

@@ -12,6 +12,7 @@
 #include "main_window.h"
 #include "menu/startup.h"
 #include "qt_operator.h"
+#include "qt_translation.h"
 
 namespace skitally {
 
@@ -39,10 +40,12 @@ public:
     AppContext& context() { return ctx_; }
     QtOperator& op() { return op_; }
     MainWindow* window() const { return window_.get(); }
+    const QtTranslation& translation() const { return translation_; }
 
 private:
     AppContext ctx_;
     QtOperator op_;
+    QtTranslation translation_;
     std::unique_ptr<MainWindow> window_;
     bool started_ = false;
 };

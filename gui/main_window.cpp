@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/access_keys.h"
 #include "app/messages.h"
 #include "app/text_ids.h"
 #include "menu/startup.h"
@@ -47,6 +48,20 @@ std::string StageMenuTitle(const AppContext& ctx, int stage)
         return ctx.Text(kSkiCrossTimesMenu);
     return {};
 }
+
+// A command button never narrower than its whole caption, with room around
+// it. Its size follows the font it ends up with on the page, which a size
+// fixed when the button is made would not.
+class CommandButton : public QPushButton {
+public:
+    CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+    QSize sizeHint() const override
+    {
+        const QSize hint = QPushButton::sizeHint();
+        return {hint.width() + 24, hint.height() + 8};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
 
 // The stage a race comes back to: where the operator left it.
 int RaceStage(const AppContext& ctx)
@@ -137,18 +152,28 @@ QWidget* MainWindow::BuildStagePage(int stage)
         heading->setFont(font);
         column->addWidget(heading);
     }
+    // The page's commands, and their captions with one access key each
+    // among the buttons shown.
+    std::vector<const Command*> commands;
+    std::vector<std::string> shownCaptions;
     for (const Command& command : Commands()) {
         if (StageIndex(command.stage) != stage || command.cliOnly)
             continue;
-        auto* button = new QPushButton(ToQ(CommandCaption(ctx_, command)), page);
-        button->setObjectName(ToQ(command.name));
+        commands.push_back(&command);
+        if (CommandApplies(ctx_, command))
+            shownCaptions.push_back(CommandCaption(ctx_, command));
+    }
+    shownCaptions = AssignAccessKeys(shownCaptions);
+    std::size_t nextShown = 0;
+    for (const Command* chosen : commands) {
+        const Command& command = *chosen;
         // Ski-cross and league commands show only in those races; commands
         // that need start lists wait for them.
-        button->setVisible(CommandApplies(ctx_, command));
+        const bool shown = CommandApplies(ctx_, command);
+        auto* button = new CommandButton(ToQ(shown ? shownCaptions[nextShown++] : CommandCaption(ctx_, command)), page);
+        button->setObjectName(ToQ(command.name));
+        button->setVisible(shown);
         button->setEnabled(CommandEnabled(ctx_, command));
-        const QSize hint = button->sizeHint();
-        button->setMinimumSize(hint.width() + 24, hint.height() + 8);
-        const Command* chosen = &command;
         connect(button, &QPushButton::clicked, this, [this, chosen] { RunCommand(*chosen); });
         column->addWidget(button);
     }
@@ -229,6 +254,7 @@ void MainWindow::Refresh()
     // Any command may have opened another race or written a start list:
     // captions, race-kind commands and enabled buttons follow the race.
     BuildMenus();
+    emit refreshed();
 }
 
 void MainWindow::UpdateTitle()

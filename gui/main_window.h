@@ -39,6 +39,10 @@ public:
     // Title, captions and look after the race, the language or the look changed.
     void Refresh();
 
+signals:
+    // After every Refresh: the language may have changed with a command.
+    void refreshed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -21,6 +21,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/frontend_text_ids.h"
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "entry_table_dialog.h"
@@ -215,6 +216,14 @@ std::optional<int> QtOperator::Choose(const ListChoice& choice)
 std::optional<std::vector<int>> QtOperator::PickRows(const RowPick& pick)
 {
     RowPickCaptions captions;
+    if (context_) {
+        captions.options = Text(frontend_text::kSelectionOptions, "");
+        captions.showOnly = Text(frontend_text::kShowCheckedOnly, "");
+        captions.showAll = Text(frontend_text::kShowAllRacers, "");
+        captions.select = Text(frontend_text::kTickSelected, "");
+        captions.clear = Text(frontend_text::kClearTicks, "");
+        captions.filter = Text(frontend_text::kFilter, "");
+    }
     captions.okay = OkayCaption();
     captions.cancel = CancelCaption();
     RowPickDialog dialog(pick, captions, parent_);
@@ -356,12 +365,11 @@ void QtOperator::ShowReport(const std::string& path, const std::string& title)
 {
     const std::optional<QString> text = ReadReportText(path);
     ReportViewer::Captions captions;
-    if (context_ && context_->texts.language() == kFrench) {
-        captions.print = QStringLiteral("&Imprimer");
-        captions.exit = QStringLiteral("&Quitter");
+    if (context_) {
+        captions.print = Text(frontend_text::kPrint, "");
+        captions.savePdf = Text(report_text::kSaveAsPdf, "");
+        captions.exit = Text(frontend_text::kExitViewer, "");
     }
-    if (context_)
-        captions.savePdf = ToQ(context_->Text(report_text::kSaveAsPdf));
     const QString caption = title.empty() ? QDir::toNativeSeparators(ToQ(path)) : ToQ(title);
     const PrintSettings settings = ReportSettings(path);
     ReportViewer viewer(caption, text.value_or(QString()), settings.fontSize, captions, parent_);

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/access_keys.h"
+
 namespace skitally {
 namespace {
 
@@ -63,19 +65,27 @@ RowPickDialog::RowPickDialog(const RowPick& pick, const RowPickCaptions& caption
     table_->resizeColumnsToContents();
     layout->addWidget(table_);
 
+    // One key per button of the screen ("Show Checked &Only" and "&Okay").
+    std::vector<std::string> keyed;
+    for (const QString* caption :
+         {&captions.okay, &captions.cancel, &captions.showOnly, &captions.showAll, &captions.select, &captions.clear})
+        keyed.push_back(caption->toStdString());
+    keyed = AssignAccessKeys(keyed);
+    const auto keyedCaption = [&keyed](std::size_t i) { return ToQ(keyed[i]); };
+
     auto* options = new QGroupBox(captions.options, this);
     auto* optionButtons = new QHBoxLayout(options);
-    auto* only = new QPushButton(captions.showOnly, options);
-    auto* all = new QPushButton(captions.showAll, options);
-    auto* select = new QPushButton(captions.select, options);
-    auto* clear = new QPushButton(captions.clear, options);
+    auto* only = new QPushButton(keyedCaption(2), options);
+    auto* all = new QPushButton(keyedCaption(3), options);
+    auto* select = new QPushButton(keyedCaption(4), options);
+    auto* clear = new QPushButton(keyedCaption(5), options);
     for (QPushButton* button : {only, all, select, clear})
         optionButtons->addWidget(button);
     layout->addWidget(options);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(captions.okay, QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(captions.cancel, QDialogButtonBox::RejectRole);
+    buttons->addButton(keyedCaption(0), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(keyedCaption(1), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
 
     connect(filter_, &QLineEdit::textChanged, this, &RowPickDialog::ApplyFilter);

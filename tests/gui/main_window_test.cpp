@@ -41,7 +41,7 @@ QPushButton* CommandButton(const MainWindow& window, const char* name)
 TEST_F(MainWindowTest, FirstStartAsksTheLanguageAndShowsTheMenuInIt)
 {
     ModalAnswerer answerer;
-    answerer.ThenClick("Francais");
+    answerer.ThenClick(QString::fromUtf8("Français"));
     GuiSession session(folders_);
 
     ASSERT_EQ(session.Start(), StartupOutcome::Running);
@@ -140,7 +140,9 @@ TEST_F(MainWindowTest, EveryCommandHasOneButtonOnItsStage)
             ++stage;
         ASSERT_LT(stage, kStageCount) << command.name << " has an unknown stage " << command.stage;
         EXPECT_EQ(buttons[0]->parentWidget(), window->stagePage(stage)) << command.name;
-        EXPECT_EQ(buttons[0]->text(), QString::fromStdString(CommandCaption(session->context(), command)));
+        // The words of its caption; the access key may have moved off a letter shared on the page.
+        EXPECT_EQ(StripAccelerator(buttons[0]->text().toStdString()),
+                  StripAccelerator(CommandCaption(session->context(), command)));
     }
 }
 
@@ -193,7 +195,7 @@ TEST_F(MainWindowTest, ChoosingFrenchInPreferencesRelabelsTheMenu)
         .Then([](QWidget* dialog) {
             auto* list = dialog->findChild<QListWidget*>();
             ASSERT_NE(list, nullptr);
-            list->setCurrentRow(1);  // Francais
+            list->setCurrentRow(1);  // Français
             qobject_cast<QDialog*>(dialog)->accept();
         })
         .ThenClick("No");  // field help

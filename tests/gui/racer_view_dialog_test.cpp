@@ -36,6 +36,8 @@ TEST(RacerViewDialog, ListsLiveRacersAndSortsBibsAsNumbers)
     EXPECT_EQ(table->item(0, 0)->text(), "9");
     EXPECT_EQ(table->item(1, 0)->text(), "10");
     EXPECT_EQ(table->horizontalHeaderItem(4)->text(), "NAT");
+    ctx.texts.SetLanguage(kFrench);
+    EXPECT_EQ(RacerViewDialog(ctx).table()->horizontalHeaderItem(0)->text(), "DOS");
 }
 
 }  // namespace
