@@ -103,14 +103,13 @@ TEST_F(ManualDrawTest, BibsAndStartsAreCheckedAndRacersAlreadyPlacedRefused)
 
 TEST_F(ManualDrawTest, ReportsGoOnlyWhenARecordChanges)
 {
-    const struct {
-        std::vector<std::string> answers;
-        bool kept;
-    } cases[] = {
+    // clang-format off
+    const struct { std::vector<std::string> answers; bool kept; } cases[] = {
         {{"1", "", "", "<cancel>"}, true},     // Ann keeps her own bib and start
         {{"1", "<cancel>", "<cancel>"}, true},  // cancelled at the bib
         {{"1", "7", "", "<cancel>"}, false},   // bib 7
     };
+    // clang-format on
     for (const auto& c : cases) {
         MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
         UpdateRacer(1, [](RacerRecord& r) { r.bib = r.start1 = "  1"; });

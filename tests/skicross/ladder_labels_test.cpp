@@ -8,10 +8,8 @@ namespace {
 // Every seed's slot, seed 1 first, read off the seeding tables.
 TEST(LadderLabels, EverySeedsSlot)
 {
-    const struct {
-        int size;
-        std::vector<std::string> labels;
-    } ladders[] = {
+    // clang-format off
+    const struct { int size; std::vector<std::string> labels; } ladders[] = {
         // One line a row of the seeding table.
         // clang-format off
         {8, {"2_01_1", "2_02_1", "2_02_2", "2_01_2", "2_01_3", "2_02_3", "2_02_4", "2_01_4"}},
@@ -23,6 +21,7 @@ TEST(LadderLabels, EverySeedsSlot)
               "8_02_4", "8_07_4", "8_06_4", "8_03_4", "8_04_4", "8_05_4", "8_08_4", "8_01_4"}},
         // clang-format on
     };
+    // clang-format on
     for (const auto& ladder : ladders)
         for (int seed = 1; seed <= ladder.size; ++seed)
             EXPECT_EQ(SeedSlotLabel(ladder.size, seed), ladder.labels[static_cast<std::size_t>(seed - 1)])
@@ -64,11 +63,8 @@ TEST(LadderLabels, SizesNamesAndLabelsTakenApart)
         EXPECT_EQ(KnockedOutLabel(heats), std::to_string(heats) + "_ZZ_4");
     EXPECT_LT(std::string("4_04_4"), KnockedOutLabel(4));
 
-    const struct {
-        const char* text;
-        bool valid;
-        SlotLabel label;
-    } labels[] = {
+    // clang-format off
+    const struct { const char* text; bool valid; SlotLabel label; } labels[] = {
         {"8_01_1  ", true, {8, 1, 1, false}},
         {"1_02_3", true, {1, 2, 3, false}},
         {"4_ZZ_4", true, {4, 0, 4, true}},
@@ -80,6 +76,7 @@ TEST(LadderLabels, SizesNamesAndLabelsTakenApart)
         {"3_01_1", false, {}},
         {"8_1_1", false, {}},
     };
+    // clang-format on
     for (const auto& c : labels) {
         const std::optional<SlotLabel> parsed = ParseSlotLabel(c.text);
         ASSERT_EQ(parsed.has_value(), c.valid) << c.text;
