@@ -209,17 +209,16 @@ TEST_F(PenaltyTest, TheMinimumRaisesThePenaltyAndTheDelegateIsTold)
 
 TEST_F(PenaltyTest, ARaceDateOutsideTheListsPeriodAsksWhetherToGoOn)
 {
-    struct Case {
-        const char* period;  // the ini file's entry for list 7
-        std::vector<std::string> answers;
-        bool warned, goesOn;
-    } cases[] = {
+    // The period is the ini file's entry for list 7.
+    // clang-format off
+    struct Case { const char* period; std::vector<std::string> answers; bool warned, goesOn; } cases[] = {
         {"FISALP2627P07,11-20-2026,12-31-2026", {"7"}, false, true},
         {"FISALP2627P07,07-01-2026,08-15-2026", {"7", "No"}, true, false},
         {"FISALP2627P07,07-01-2026,08-15-2026", {"7", "Yes"}, true, true},
         // List 6 holds the date, but the operator named list 7.
         {"FISALP2627P06,11-20-2026,12-31-2026", {"7", "No"}, true, false},
     };
+    // clang-format on
     ctx.race.weather.minPenalty = 0;  // no notice for the delegate
     for (const Case& t : cases) {
         ctx.pointsLists = PointsListTableFrom({{1, t.period}});

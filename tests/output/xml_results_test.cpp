@@ -104,7 +104,8 @@ const RaceShape kNational = {
 // One-run FIS downhill: one classified racer, one who did not start.
 const RaceShape kFis = {"FIS", "D", "15-11-2025/LAKE LOUISE", "CAN0123.TD7", "1",
                         "CAN0123;D;F;;1;3;;107001;HALL;Kim;2001;;;95.02;0.00;95.02;;A777;;CAN\r\n",
-                        "CAN0123;D;F;DNS1;;5;;107002;LEE\x96KIM;Jo;2002;;;0.00;0.00;;;;;USA\r\n", "", "ERIC BOIS - CAN"};
+                        "CAN0123;D;F;DNS1;;5;;107002;LEE\x96KIM;Jo;2002;;;0.00;0.00;;;;;USA\r\n", "",
+                        "ERIC BOIS - CAN"};
 
 class XmlResultsTest : public ::testing::Test {
   protected:
@@ -132,7 +133,7 @@ class XmlResultsTest : public ::testing::Test {
         course.runs[0] = {"PIERRE DION - CAN", {"ALAIN BRUNO - CAN", "", "", "", "", ""}, "58", "56", "9:30"};
         course.runs[1] = {"TOM HALL - USA", {"", "", "", "", "", ""}, "57", "55", "12:30"};
         ASSERT_TRUE(WriteCourseFile(File("FOR"), course, false, {"SETTER", "FORERUNNERS", "GATES", "START"}));
-        ASSERT_TRUE(WriteWeatherFile(File("WTH"), {.weather = "SUNNY", .snow = "HARD", .tempTop = "-5", .tempBottom = "-2"}));
+        ASSERT_TRUE(WriteWeatherFile(File("WTH"), {"SUNNY", "HARD", "-5", "-2"}));
         WriteFile(File("SD2"), "CODEX=" + shape.codex + "\r\nDISCIPLINE=" + shape.discipline + "\r\nGENDER=F\r\nRUNS=" +
                                    shape.runs + "\r\nAPPLIED=25.40\r\nCALCULATED=27.15\r\nFVALUE=1010\r\n");
         WriteFile(File("SD6"), shape.sd6);
@@ -345,22 +346,17 @@ TEST_F(XmlResultsTest, ParaEventAddsClassAndAuditTimes)
 
 TEST_F(XmlResultsTest, RefusalsWriteNoFile)
 {
-    const struct {
-        const char* name;
-        std::string sd6; // "": the race changed since its calculation
-        std::string sd7; // "-": no file
-        std::vector<std::string> answers;
-        std::string shown;
-    } cases[] = {
-        {"no TD number",
-         kFis.sd6,
-         kFis.sd7,
-         {"CAN", "EC", "ALGE", "310", "5", ""},
+    // SD6 "": the race changed since its calculation; SD7 "-": no file.
+    // clang-format off
+    const struct { const char* name; std::string sd6, sd7; std::vector<std::string> answers; std::string shown; }
+    cases[] = {
+        {"no TD number", kFis.sd6, kFis.sd7, {"CAN", "EC", "ALGE", "310", "5", ""},
          "<Tdnumber> - XML INFORMATION IS MISSING"},
         {"damaged SD6", kFis.sd6 + "CAN0123;D;F;;2;4;;107003;ROY\r\n", kFis.sd7, {}, "line 2: 9 fields, 20 expected"},
         {"no SD7", kFis.sd6, "-", {}, "Please PRINT the OFFICIAL Results FIRST"},
         {"changed since the calculation", "", kFis.sd7, {}, "PLEASE RE-CALCULATE RACE"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         RaceShape shape = kFis;
         shape.sd6 = c.sd6;

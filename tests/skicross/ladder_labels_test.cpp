@@ -50,9 +50,9 @@ TEST(LadderLabels, SizesNamesAndLabelsTakenApart)
 {
     EXPECT_EQ(LadderName(8, "M"), "08M");
     EXPECT_EQ(LadderName(32, "F"), "32F");
-    const struct {
-        int size, rounds, heatsRound1, heatsLast;
-    } sizes[] = {{8, 2, 2, 1}, {16, 3, 4, 1}, {32, 4, 8, 1}};
+    // clang-format off
+    const struct { int size, rounds, heatsRound1, heatsLast; } sizes[] = {{8, 2, 2, 1}, {16, 3, 4, 1}, {32, 4, 8, 1}};
+    // clang-format on
     for (const auto& s : sizes) {
         EXPECT_EQ(LadderRounds(s.size), s.rounds);
         EXPECT_EQ(RoundHeatCount(s.size, 1), s.heatsRound1);

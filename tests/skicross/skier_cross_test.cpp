@@ -14,9 +14,7 @@ namespace {
 struct Entered {
     const char* bib;
     float time1;
-    const char* status1;
-    const char* start1;
-    const char* seedPoints;
+    const char *status1, *start1, *seedPoints;
 };
 
 // A men's ski-cross race "SX" in `dir` holding the racers.
