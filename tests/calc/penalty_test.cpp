@@ -44,13 +44,9 @@ CalculatedField Field(const std::vector<RacerRow>& rows, const std::vector<std::
 
 TEST(PenaltyWorking, RoundsHalfUpOnTheDecimalValueAndKeepsTheBounds)
 {
-    struct Case {
-        Thousandths a, b, c;
-        PenaltyBounds bounds;  // Z, adder, min, max in hundredths
-        Thousandths s;
-        Hundredths p, q;
-        bool bounded;
-    } cases[] = {
+    // clang-format off
+    struct Case { Thousandths a, b, c; PenaltyBounds bounds /* Z, adder, min, max in hundredths */; Thousandths s;
+                  Hundredths p, q; bool bounded; } cases[] = {
         // 100 + 80 - 60 = 120.000, P = 12.00, below the minimum 15: Q = 15.00.
         {100000, 80000, 60000, {0, 0, 1500, 50000}, 120000, 1200, 1500, true},
         // 100.004 / 10 = 10.0004, to two decimals 10.00.
@@ -65,6 +61,7 @@ TEST(PenaltyWorking, RoundsHalfUpOnTheDecimalValueAndKeepsTheBounds)
         // P = 500.00, adder 10: 510.00 above the maximum 500.00.
         {2500000, 2500000, 0, {0, 1000, 0, 50000}, 5000000, 50000, 50000, true},
     };
+    // clang-format on
     for (const Case& t : cases) {
         const PenaltyWorking w = WorkPenalty(t.a, t.b, t.c, t.bounds);
         EXPECT_EQ(w.s, t.s) << t.a;
@@ -76,14 +73,9 @@ TEST(PenaltyWorking, RoundsHalfUpOnTheDecimalValueAndKeepsTheBounds)
 
 TEST(PenaltyLimits, ByDisciplineAndWhetherTheRaceUsesFisPoints)
 {
-    struct Case {
-        const char* level;
-        const char* seriesType;
-        const char* discipline;
-        bool known;
-        double maxPoints, maxPenalty;
-        bool fis;
-    } cases[] = {
+    // clang-format off
+    struct Case { const char *level, *seriesType, *discipline; bool known; double maxPoints, maxPenalty; bool fis; }
+    cases[] = {
         {"FIS", "0", "S", true, 165, 120.5, true},  // the stored maximum stays
         {"FIS", "0", "DH", true, 330, 120.5, true},
         {"FIS", "0", "KK", false, 0, 0, false},
@@ -93,6 +85,7 @@ TEST(PenaltyLimits, ByDisciplineAndWhetherTheRaceUsesFisPoints)
         {"SRS", "1", "G", true, 220, 120.5, true},  // World Cup series: FIS points
         {"SRS", "2", "G", true, 500, 500, false},  // CAPS series: national
     };
+    // clang-format on
     TempDir dir;
     AppContext ctx{FoldersIn(dir), FixedClock()};
     ctx.race.weather.maxPenalty = 120.5;
@@ -113,6 +106,9 @@ TEST(PenaltyLimits, ByDisciplineAndWhetherTheRaceUsesFisPoints)
 // Slalom in a FIS race: the largest points value is 165.00.
 TEST(PenaltySums, BestFiveAtFinishAndAtStart)
 {
+    const std::vector<RacerRow> threeClassified = {
+        {"20.00", 0, 3}, {"30.00", 4.5f, 1}, {"40.00", kNone, 2}, {"50.00", 12.25f, 4}};
+    // clang-format off
     struct Case {
         const char* what;
         std::vector<RacerRow> racers;
@@ -121,62 +117,30 @@ TEST(PenaltySums, BestFiveAtFinishAndAtStart)
         std::vector<std::size_t> listed;
         Thousandths a, b, c;
     } cases[] = {
+        // A = 165 + 4 * 10 = 205; B the same five by seed; C = 0+5+6+7+8 = 26.
         {"seed 210.00 counts 165.00",
          {{"210.00", 0, 1}, {"10.00", 5, 2}, {"10.00", 6, 3}, {"10.00", 7, 4}, {"10.00", 8, 5}},
-         {0, 1, 2, 3, 4},
-         true,
-         {0, 1, 2, 3, 4},
-         // A = 165 + 4 * 10 = 205; B the same five by seed; C = 0+5+6+7+8 = 26.
-         205000,
-         205000,
-         26000},
-        {"three classified in a FIS race",
-         {{"20.00", 0, 3}, {"30.00", 4.5f, 1}, {"40.00", kNone, 2}, {"50.00", 12.25f, 4}},
-         {0, 1, 3, 2},
-         true,
-         {0, 1, 3},
-         // A = 20 + 30 + 50 + 2 * 165 = 430; C = 0 + 4.50 + 12.25 + 2 * 165 = 346.75;
-         // B = 20 + 30 + 40 + 50, four racers only = 140.
-         430000,
-         140000,
-         346750},
-        {"three classified in a national race",
-         {{"20.00", 0, 3}, {"30.00", 4.5f, 1}, {"40.00", kNone, 2}, {"50.00", 12.25f, 4}},
-         {0, 1, 3, 2},
-         false,
-         {0, 1, 3},
-         // Missing finishers: seed 999.00 counts 165.00, race points count 0.
-         // A = 430; C = 0 + 4.50 + 12.25 = 16.75.
-         430000,
-         140000,
+         {0, 1, 2, 3, 4}, true, {0, 1, 2, 3, 4}, 205000, 205000, 26000},
+        // A = 20 + 30 + 50 + 2 * 165 = 430; C = 0 + 4.50 + 12.25 + 2 * 165 = 346.75;
+        // B = 20 + 30 + 40 + 50, four racers only = 140.
+        {"three classified in a FIS race", threeClassified, {0, 1, 3, 2}, true, {0, 1, 3}, 430000, 140000, 346750},
+        // Missing finishers: seed 999.00 counts 165.00, race points count 0.
+        // A = 430; C = 0 + 4.50 + 12.25 = 16.75.
+        {"three classified in a national race", threeClassified, {0, 1, 3, 2}, false, {0, 1, 3}, 430000, 140000,
          16750},
+        // The finish order puts the racer starting 9th fifth; listed by start
+        // position on equal race points: start 6 before start 9.
+        // A = 10+11+12+13+14 = 60; C = 0+1+2+3+9.5 = 15.5; B = the five best seeds = 60.
         {"tie at places 5 and 6",
          {{"10.00", 0, 1}, {"11.00", 1, 2}, {"12.00", 2, 3}, {"13.00", 3, 4}, {"14.00", 9.5f, 9}, {"15.00", 9.5f, 6}},
-         // The finish order puts the racer starting 9th fifth.
-         {0, 1, 2, 3, 4, 5},
-         true,
-         // Listed by start position on equal race points: start 6 before start 9.
-         {0, 1, 2, 3, 5, 4},
-         // A = 10+11+12+13+14 = 60; C = 0+1+2+3+9.5 = 15.5; B = the five best seeds = 60.
-         60000,
-         60000,
-         15500},
+         {0, 1, 2, 3, 4, 5}, true, {0, 1, 2, 3, 5, 4}, 60000, 60000, 15500},
+        // A = B = 20+21+22+23+24 = 110; C = 0+1+2+3+4 = 10.
         {"run-1 DNS and no card passed over at start",
-         {{"1.00", kNone, 1, "DNS"},
-          {"2.00", kNone, 2, "", "0000000"},
-          {"20.00", 0, 3},
-          {"21.00", 1, 4},
-          {"22.00", 2, 5},
-          {"23.00", 3, 6},
-          {"24.00", 4, 7}},
-         {2, 3, 4, 5, 6, 0, 1},
-         true,
-         {2, 3, 4, 5, 6},
-         // A = B = 20+21+22+23+24 = 110; C = 0+1+2+3+4 = 10.
-         110000,
-         110000,
-         10000},
+         {{"1.00", kNone, 1, "DNS"}, {"2.00", kNone, 2, "", "0000000"}, {"20.00", 0, 3}, {"21.00", 1, 4},
+          {"22.00", 2, 5}, {"23.00", 3, 6}, {"24.00", 4, 7}},
+         {2, 3, 4, 5, 6, 0, 1}, true, {2, 3, 4, 5, 6}, 110000, 110000, 10000},
     };
+    // clang-format on
     for (const Case& t : cases) {
         const CalculatedField field = Field(t.racers, t.finishOrder);
         const BestAtFinish finish = BestAtFinishFor(field, 165000, t.fisRace);
@@ -201,16 +165,9 @@ class PenaltyTest : public ReportRaceTest {
     // Five finishers with seed 20.00 and race points 0, 10, 15, 15, 20, then
     // five with seed 16.00 behind them or without a result:
     // A = 100.00, B = 5 * 16.00 = 80.00, C = 60.00.
-    CalculatedField field = Field({{"20.00", 0, 1},
-                                   {"20.00", 10, 2},
-                                   {"20.00", 15, 3},
-                                   {"20.00", 15, 4},
-                                   {"20.00", 20, 5},
-                                   {"16.00", 30, 6},
-                                   {"16.00", 31, 7},
-                                   {"16.00", 32, 8},
-                                   {"16.00", kNone, 9},
-                                   {"16.00", kNone, 10}},
+    CalculatedField field = Field({{"20.00", 0, 1}, {"20.00", 10, 2}, {"20.00", 15, 3}, {"20.00", 15, 4},
+                                   {"20.00", 20, 5}, {"16.00", 30, 6}, {"16.00", 31, 7}, {"16.00", 32, 8},
+                                   {"16.00", kNone, 9}, {"16.00", kNone, 10}},
                                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
 };
 
@@ -252,17 +209,16 @@ TEST_F(PenaltyTest, TheMinimumRaisesThePenaltyAndTheDelegateIsTold)
 
 TEST_F(PenaltyTest, ARaceDateOutsideTheListsPeriodAsksWhetherToGoOn)
 {
-    struct Case {
-        const char* period;  // the ini file's entry for list 7
-        std::vector<std::string> answers;
-        bool warned, goesOn;
-    } cases[] = {
+    // The period is the ini file's entry for list 7.
+    // clang-format off
+    struct Case { const char* period; std::vector<std::string> answers; bool warned, goesOn; } cases[] = {
         {"FISALP2627P07,11-20-2026,12-31-2026", {"7"}, false, true},
         {"FISALP2627P07,07-01-2026,08-15-2026", {"7", "No"}, true, false},
         {"FISALP2627P07,07-01-2026,08-15-2026", {"7", "Yes"}, true, true},
         // List 6 holds the date, but the operator named list 7.
         {"FISALP2627P06,11-20-2026,12-31-2026", {"7", "No"}, true, false},
     };
+    // clang-format on
     ctx.race.weather.minPenalty = 0;  // no notice for the delegate
     for (const Case& t : cases) {
         ctx.pointsLists = PointsListTableFrom({{1, t.period}});

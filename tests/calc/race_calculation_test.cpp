@@ -176,15 +176,13 @@ TEST_F(RaceCalculation, WithoutAnFValueNothingIsWritten)
 
 TEST(RecreationalCategory, OnlyTheListedCodesAndNeverInSeriesOrLeagueRaces)
 {
-    const struct {
-        const char* category;
-        const char* level;
-        bool excluded;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* category; const char* level; bool excluded; } cases[] = {
         {"EL", "NAT", true},  {" ma ", "FIS", true}, {"MM", "NAT", true},  {"MN", "NAT", false},
         {"M", "NAT", false},  {"R8", "NAT", true},   {"U10", "NAT", true}, {"U12", "NAT", false},
         {"R21", "NAT", true}, {"R20", "NAT", false}, {"MK", "SRS", false}, {"EL", "LGR", false},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(IsRecreationalCategory(c.category, c.level), c.excluded) << c.category << " " << c.level;
 }
@@ -192,17 +190,14 @@ TEST(RecreationalCategory, OnlyTheListedCodesAndNeverInSeriesOrLeagueRaces)
 TEST(CalculationMarker, ReadsBackWhatItWritesAndNothingElse)
 {
     using K = CalculationMarker::Kind;
-    const struct {
-        const char* text;
-        K kind;
-        int runs;
-        double applied, calculated;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* text; K kind; int runs; double applied, calculated; } cases[] = {
         {"2;15.00;12.00", K::Race, 2, 15.00, 12.00}, {"1;0.00;-3.25", K::Race, 1, 0, -3.25},
         {"S", K::Series, 0, 0, 0},                   {"0", K::None, 0, 0, 0},
         {"3;1.00;1.00", K::None, 0, 0, 0},           {"2;15;12", K::None, 0, 0, 0},
         {"2;15.00", K::None, 0, 0, 0},               {"X", K::SkiCross, 0, 0, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const CalculationMarker marker = DecodeCalculationMarker(c.text);
         EXPECT_EQ(marker.kind, c.kind) << c.text;

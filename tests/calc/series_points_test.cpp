@@ -51,13 +51,9 @@ std::string Lines(const Strings& records)
 
 TEST(SeriesTables, HoldTheRecordsOfEachProvince)
 {
-    struct Case {
-        int province;
-        std::size_t records;
-        std::size_t index;  // place n is record n - 1
-        const char* record;
-    };
-    const Case cases[] = {
+    // Place n is record n - 1.
+    // clang-format off
+    const struct { int province; std::size_t records, index; const char* record; } cases[] = {
         {1, 61, 0, "1,500"}, {1, 61, 29, "30,30"}, {1, 61, 30, "31,29"},  // 60 - 31
         {1, 61, 59, "60,1"},                                              // 60 - 60 = 0, at least 1
         {1, 61, 60, "REST,1"}, {2, 61, 40, "41,20"}, {2, 61, 41, "42,19"},  // 61 - 42
@@ -65,7 +61,8 @@ TEST(SeriesTables, HoldTheRecordsOfEachProvince)
         {3, 46, 44, "45,1"},   {3, 46, 45, "REST,1"}, {4, 31, 15, "16,15"},  // 31 - 16
         {4, 31, 29, "30,1"},   {4, 31, 30, "REST,0"},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         const Strings table = BuiltInSeriesTable(c.province);
         ASSERT_EQ(table.size(), c.records) << c.province;
         EXPECT_EQ(table[c.index], c.record) << c.province;
@@ -78,12 +75,9 @@ TEST(SeriesTables, HoldTheRecordsOfEachProvince)
 
 TEST(SeriesTableFile, ReadsPlacesAndPointsOrNamesTheBadLine)
 {
-    struct Case {
-        const char* text;
-        int badLine;
-        Strings lines;  // place=points, up to the REST line
-    };
-    const Case cases[] = {
+    // The lines read as place=points, up to the REST line.
+    // clang-format off
+    const struct { const char* text; int badLine; Strings lines; } cases[] = {
         {"1,500\r\n2, 400.5 \r\n\r\nrest,1\r\n9,x\r\n", 0, {"1=500.00", "2=400.50", "rest=001.00"}},
         {"1,0.005\n2,999.99", 0, {"1=000.01", "2=999.99"}},  // half up; last line without its end
         {"", 0, {}},
@@ -96,7 +90,8 @@ TEST(SeriesTableFile, ReadsPlacesAndPointsOrNamesTheBadLine)
         {"1,.\n", 1, {}},
         {"1,1e2\n", 1, {}},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         const SeriesTableRead read = ReadSeriesTableText(c.text);
         EXPECT_EQ(read.badLine, c.badLine) << c.text;
         Strings lines;
@@ -111,13 +106,10 @@ TEST(SeriesScoring, WalksTheFieldByTotalTime)
     Strings tenLines;
     for (int place = 1; place <= 10; ++place)
         tenLines.push_back(std::to_string(place) + "," + std::to_string(11 - place));
-    struct Case {
-        const char* name;
-        Strings table;
-        std::vector<float> totals;
-        std::vector<std::pair<std::size_t, float>> points;  // walk index -> points
-    };
-    const Case cases[] = {
+    // Points by index in the walk.
+    // clang-format off
+    const struct { const char* name; Strings table; std::vector<float> totals;
+                   std::vector<std::pair<std::size_t, float>> points; } cases[] = {
         {"province 1: the 61st and later take REST", BuiltInSeriesTable(1), Apart(62),
          {{0, 500}, {1, 400}, {59, 1}, {60, 1}, {61, 1}}},
         {"province 4: after the 30th REST gives 0", BuiltInSeriesTable(4), Apart(32), {{29, 1}, {30, 0}, {31, 0}}},
@@ -127,7 +119,8 @@ TEST(SeriesScoring, WalksTheFieldByTotalTime)
         {"no total: passed over, keeps his points", BuiltInSeriesTable(1), {0, 0, 60, 61},
          {{0, kNoPoints}, {1, kNoPoints}, {2, 500}, {3, 400}}},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         CalculatedField field = FieldOf(c.totals);
         ScoreSeries(field, ReadSeriesTableText(Lines(c.table)).lines);
         for (const auto& [walk, points] : c.points)
@@ -209,17 +202,15 @@ TEST_F(SeriesPointsTest, WorldCupFileIsUsedWithoutAQuestion)
 
 TEST_F(SeriesPointsTest, ChosenFileThatCannotScoreChangesNothing)
 {
-    struct Case {
-        const char* bytes;
-        std::string text;
-    };
-    const Case cases[] = {
+    // clang-format off
+    const struct { const char* bytes; std::string text; } cases[] = {
         {"", "SERIES FILE IS EMPTY"},
         {"\r\n", "SERIES FILE IS EMPTY"},
         {"1,500\r\n2;400\r\n",
          "Line 2 of the series file " + dir.File("T.SRS") + " is not a place, a comma and points from 0 to 999.99"},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         test::WriteFile(dir.File("caps.srs"), "1,9");  // left by an earlier race: deleted before the pick
         test::WriteFile(dir.File("T.SRS"), c.bytes);
         EXPECT_FALSE(Score("3", "00", {"Yes", dir.File("T.SRS")}));

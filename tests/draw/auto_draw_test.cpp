@@ -71,14 +71,12 @@ TEST_F(AutoDrawTest, SoftwareChangedWarningDependsOnRaceType)
 
 TEST_F(AutoDrawTest, MethodAndBibQuestionsRefuseWhatIsOutOfRange)
 {
-    const struct {
-        std::vector<std::string> points;
-        Answers answers;
-        std::vector<std::string> order;
-        std::vector<int> bibs;
-        std::vector<std::pair<std::string, int>> messages;  // exact text, times shown
-        std::vector<std::string> texts;                    // somewhere in the transcript
-    } cases[] = {
+    // Messages are exact texts with the times each is shown; the texts are
+    // looked for anywhere in the transcript.
+    // clang-format off
+    const struct { std::vector<std::string> points; Answers answers; std::vector<std::string> order;
+                   std::vector<int> bibs; std::vector<std::pair<std::string, int>> messages;
+                   std::vector<std::string> texts; } cases[] = {
         // Methods 0, "abc" and 4 refused for three racers; a top seed of 2.
         {{"30.00", "10.00", "20.00"}, {"0", "abc", "4", "2", "No", "1", "Yes", "1", "No", "No", "No"},
          {"R02", "R03", "R01"}, {1, 2, 3}, {{"ENTER A WHOLE NUMBER FROM 1 TO 3", 3}},
@@ -96,6 +94,7 @@ TEST_F(AutoDrawTest, MethodAndBibQuestionsRefuseWhatIsOutOfRange)
         {{"10.00"}, {"1", "Yes", "7", "No", "No", "No"}, {"R01"}, {7}, {},
          {"2)  To Random Draw ALL Racers, Enter  < 1 >"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers.size());
         MakeField("NAT", "GS", c.points);

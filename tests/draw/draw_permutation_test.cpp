@@ -14,11 +14,9 @@ namespace {
 
 TEST(DrawPermutation, EachTryTakesAPositionThenAValue)
 {
-    const struct {
-        int n;
-        std::vector<int> picks;  // position, value, position, value ...
-        std::vector<int> drawn, order, runs;
-    } cases[] = {
+    // The picks go position, value, position, value ...
+    // clang-format off
+    const struct { int n; std::vector<int> picks, drawn, order, runs; } cases[] = {
         // Tried: (2, 3) kept; (2, 1) position held; (1, 3) value held;
         // (3, 1) kept after three tries; (1, 2) kept.
         {3, {2, 3, 2, 1, 1, 3, 3, 1, 1, 2}, {2, 3, 1}, {2, 3, 1}, {1, 1, 3}},
@@ -26,6 +24,7 @@ TEST(DrawPermutation, EachTryTakesAPositionThenAValue)
         {1, {1, 1}, {1}, {1}, {1}},
         {0, {}, {}, {}, {}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         test::StubRandom random;
         random.Picks(c.n, c.picks);

@@ -49,37 +49,23 @@ class ManualDrawTest : public test::DrawRaceTest {
 TEST_F(ManualDrawTest, BibsAndStartsAreCheckedAndRacersAlreadyPlacedRefused)
 {
     using Slot = std::pair<const char*, const char*>;  // bib, start
-    const struct {
-        EntryMode mode;
-        Slot ann, bea;
-        std::vector<std::string> answers;
-        std::vector<std::pair<std::string, int>> messages;  // exact text, times shown
-        Slot beaAfter;                                     // Bea's bib and start; Ann's never change
-    } cases[] = {
+    // Messages are exact texts with the times each is shown; Ann's bib and
+    // start never change, Bea's are as given after.
+    // clang-format off
+    const struct { EntryMode mode; Slot ann, bea; std::vector<std::string> answers;
+                   std::vector<std::pair<std::string, int>> messages; Slot beaAfter; } cases[] = {
         // Bea: bib 5 is Ann's "005", 0 and "x" are no numbers, start 1 is Ann's.
-        {EntryMode::Manual,
-         {"005", "  1"},
-         {"", ""},
-         {"2", "5", "0", "6", "1", "x", "2", "<cancel>"},
-         {{"BIB NUMBER ALREADY ASSIGNED", 1},
-          {"ENTER A WHOLE NUMBER FROM 1 TO 999", 2},
-          {"START POSITION ALREADY ASSIGNED", 1}},
-         {"  6", "  2"}},
+        {EntryMode::Manual, {"005", "  1"}, {"", ""}, {"2", "5", "0", "6", "1", "x", "2", "<cancel>"},
+         {{"BIB NUMBER ALREADY ASSIGNED", 1}, {"ENTER A WHOLE NUMBER FROM 1 TO 999", 2},
+          {"START POSITION ALREADY ASSIGNED", 1}}, {"  6", "  2"}},
         // Ann has a bib: refused; Bea's bib cancelled.
-        {EntryMode::Manual,
-         {"  3", ""},
-         {"", ""},
-         {"1,2", "<cancel>", "<cancel>"},
-         {{"RACER ALREADY HAS BIB AND / OR START POSITION\nANN", 1}},
-         {"", ""}},
+        {EntryMode::Manual, {"  3", ""}, {"", ""}, {"1,2", "<cancel>", "<cancel>"},
+         {{"RACER ALREADY HAS BIB AND / OR START POSITION\nANN", 1}}, {"", ""}},
         // A change takes empty answers as the shown values; start 1 is Bea's.
-        {EntryMode::Change,
-         {"  4", "  2"},
-         {"  9", "  1"},
-         {"1", "", "1", "", "<cancel>"},
-         {{"START POSITION ALREADY ASSIGNED", 1}},
-         {"  9", "  1"}},
+        {EntryMode::Change, {"  4", "  2"}, {"  9", "  1"}, {"1", "", "1", "", "<cancel>"},
+         {{"START POSITION ALREADY ASSIGNED", 1}}, {"  9", "  1"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers.size());
         MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
@@ -103,14 +89,13 @@ TEST_F(ManualDrawTest, BibsAndStartsAreCheckedAndRacersAlreadyPlacedRefused)
 
 TEST_F(ManualDrawTest, ReportsGoOnlyWhenARecordChanges)
 {
-    const struct {
-        std::vector<std::string> answers;
-        bool kept;
-    } cases[] = {
+    // clang-format off
+    const struct { std::vector<std::string> answers; bool kept; } cases[] = {
         {{"1", "", "", "<cancel>"}, true},     // Ann keeps her own bib and start
         {{"1", "<cancel>", "<cancel>"}, true},  // cancelled at the bib
         {{"1", "7", "", "<cancel>"}, false},   // bib 7
     };
+    // clang-format on
     for (const auto& c : cases) {
         MakeRace("NAT", "GS", {{"ANN", "10.00"}, {"BEA", "20.00"}});
         UpdateRacer(1, [](RacerRecord& r) { r.bib = r.start1 = "  1"; });
@@ -144,12 +129,9 @@ TEST_F(ManualDrawTest, InsertAtSevenMovesOnlyTheSameSpecialSeed)
 
 TEST_F(ManualDrawTest, InsertAfterTheLastStartOrRefusedMovesNobody)
 {
-    const struct {
-        std::vector<std::string> answers;
-        std::vector<std::pair<std::string, int>> messages;
-        std::size_t unchanged;  // leading records left as they were
-        const char* lateStart;
-    } cases[] = {
+    // clang-format off
+    const struct { std::vector<std::string> answers; std::vector<std::pair<std::string, int>> messages;
+                   std::size_t unchanged /* leading records left as they were */; const char* lateStart; } cases[] = {
         {{"22", "50", "I", "21", "<cancel>"}, {}, 21, "21"},
         // R03 already has a start; the late entry's bib 100 is S1's.
         {{"3,22", "100", "<cancel>", "<cancel>"},
@@ -157,6 +139,7 @@ TEST_F(ManualDrawTest, InsertAfterTheLastStartOrRefusedMovesNobody)
          22,
          ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.unchanged);
         MakeInsertRace();

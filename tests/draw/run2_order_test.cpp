@@ -18,8 +18,7 @@ struct Run1 {
     const char* name;
     int start;
     float time;
-    const char* status;
-    const char* gender;
+    const char *status, *gender;
 };
 
 DrawField FieldOf(const std::vector<Run1>& racers)
@@ -103,12 +102,9 @@ TEST(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
     fis.fis = true;
     league.leagueOrSkiCross = true;
     // The texts are looked for anywhere in the transcript.
-    const struct {
-        std::vector<std::string> script;
-        const Run2Race& race;
-        Run2Answers want;
-        std::vector<std::string> texts;
-    } cases[] = {
+    // clang-format off
+    const struct { std::vector<std::string> script; const Run2Race& race; Run2Answers want;
+                   std::vector<std::string> texts; } cases[] = {
         // Normal order, count 3 splits the tie at 3 - 4: change to 4 yes,
         // confirm no, count 2, then the non-finishers with the DNS.
         {{"#1", "3", "Yes", "No", "2", "Yes", "Yes"}, plain,
@@ -124,6 +120,7 @@ TEST(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
         // League and ski-cross races are asked nothing more and take everyone.
         {{"#1"}, league, {.addNonFinishers = true, .addDidNotStart = true}, {}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script.size());
         test::TempDir dir;

@@ -91,32 +91,21 @@ TEST_F(LeagueSetup, AsksInOrderAndGivesBibsTeamByTeamInDrawOrder)
 
 TEST_F(LeagueSetup, ACancelledQuestionOrARefusedTeamChangesNothing)
 {
-    const struct {
-        const char* name;
-        std::function<void()> prepare;
-        std::vector<std::string> answers;
-        const char* shown;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* name; std::function<void()> prepare; std::vector<std::string> answers;
+                   const char* shown; } cases[] = {
         {"category cancelled", [] {}, {"<cancel>"}, "Category Input"},
         {"category 0", [] {}, {"0"}, "Category Input"},
         {"group cancelled", [] {}, {"U12", "<cancel>"}, "Group Code"},
         {"date cancelled", [] {}, {"U12", "2", "<cancel>"}, "Date Picker"},
         {"missing bibs cancelled", [] {}, {"U12", "2", "2027-01-17", "<cancel>"}, "Missing Bibs"},
-        {"a racer of a team of the group not drawn",
-         [&] {
-             AddRacers({{"LYNX", "M"}});
-         },
-         {"U12", "2", "2026-12-06", ""},
-         "Team <LYNX> is not in the race."},
+        {"a racer of a team of the group not drawn", [&] { AddRacers({{"LYNX", "M"}}); },
+         {"U12", "2", "2026-12-06", ""}, "Team <LYNX> is not in the race."},
         {"a drawn team without racers",
-         [&] {
-             RacerFile file;
-             ASSERT_TRUE(file.Open(race + ".RCR"));
-             ASSERT_TRUE(file.DeleteRacer(3));
-         },
-         {"U12", "2", "2026-12-06", ""},
-         "Team <FOXES> does not have any racers."},
+         [&] { RacerFile file; ASSERT_TRUE(file.Open(race + ".RCR") && file.DeleteRacer(3)); },
+         {"U12", "2", "2026-12-06", ""}, "Team <FOXES> does not have any racers."},
     };
+    // clang-format on
     const test::FolderSnapshot start = test::SnapshotFolder(dir.File("races"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

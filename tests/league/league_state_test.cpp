@@ -43,10 +43,8 @@ TEST(LeagueState, TheTeamLineCarriesTheScoreTwiceAndReadsBackTheSame)
 
 TEST(LeagueState, ADamagedFileIsRefusedWithItsLineAndChangesNothing)
 {
-    const struct {
-        const char* text;
-        const char* line;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* text; const char* line; } cases[] = {
         {"", "line 1"},
         {"Yes,True,2,U12,CVB,1,3\r\n", "line 1"},
         {"True,True,x,U12,CVB,1,3\r\n", "line 1"},
@@ -58,6 +56,7 @@ TEST(LeagueState, ADamagedFileIsRefusedWithItsLineAndChangesNothing)
         {"True,True,2,U12,AVB,1,2\r\nA,5,5,7,0,0,0,0,0,0\r\nB,5,5,7,0,0,0,0,0,0\r\nAVA\r\n", "line 4"},
         {"True,True,2,U12,AVB,1,2\r\nA,5,5,7,0,0,0,0,0,0\r\nB,5,5,7,0,0,0,0,0,0\r\nA\r\n", "line 4"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         LGR league = ThreeTeams();
         const Status status = Unserialize(c.text, league);

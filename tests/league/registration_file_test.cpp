@@ -37,22 +37,14 @@ TEST(LeagueRegistrationFile, ReadsTheSectionsOfTheCategory)
 
 TEST(LeagueRegistrationFile, AMalformedLineIsRefusedWithItsLine)
 {
-    const struct {
-        const char* section;
-        const char* line;
-    } cases[] = {
-        {"GROUPS", "1X,A,B"},
-        {"GROUPS", "100,A,B"},
-        {"GROUPS", "01,A"},
-        {"GROUPS", "01,A,,B"},
-        {"GROUPS", "01,A,ELEVENCHARS"},
-        {"GROUPS", "01,A,B,C,D,E,F,G,H,I,J,K"},
-        {"SCHEDULE", "01,2026-02-30,AVB"},
-        {"SCHEDULE", "01,06-12-2026,AVB"},
-        {"SCHEDULE", "01,2026-12-06"},
-        {"SCHEDULE", "x,2026-12-06,AVB"},
-        {"TEAM-CLUB", "RAVENS"},
+    // clang-format off
+    const struct { const char* section; const char* line; } cases[] = {
+        {"GROUPS", "1X,A,B"}, {"GROUPS", "100,A,B"}, {"GROUPS", "01,A"}, {"GROUPS", "01,A,,B"},
+        {"GROUPS", "01,A,ELEVENCHARS"}, {"GROUPS", "01,A,B,C,D,E,F,G,H,I,J,K"},
+        {"SCHEDULE", "01,2026-02-30,AVB"}, {"SCHEDULE", "01,06-12-2026,AVB"}, {"SCHEDULE", "01,2026-12-06"},
+        {"SCHEDULE", "x,2026-12-06,AVB"}, {"TEAM-CLUB", "RAVENS"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         LeagueRegistration read;
         const std::string text = "[U12-GROUPS]\r\n01,RAVENS,LYNX\r\n[U12-" + std::string(c.section) + "]\r\n" + c.line;

@@ -25,21 +25,17 @@ protected:
 
 TEST_F(KronexCopyTest, GapsCountGroupAndFactorOnlyInParaEvents)
 {
-    struct Case {
-        bool para;
-        const char* bib;
-        const char* group;
-        float factor;
-        bool bibGap, groupGap, factorGap;
-    };
-    const Case cases[] = {
+    // clang-format off
+    const struct { bool para; const char *bib, *group; float factor; bool bibGap, groupGap, factorGap; } cases[] = {
         {false, " 12", "", 0, false, false, false},
         {false, "", "LW2", 1, true, false, false},
         {true, " 12", "", 1, false, true, false},
         {true, " 12", "LW2", 0, false, false, true},
         {true, " 12", "LW2", 0.85f, false, false, false},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bib << "|" << c.group << "|" << c.factor);
         ctx.race.flags.paraFactors = c.para;
         UpdateRacer(2, [&](RacerRecord& racer) {
             racer.bib = c.bib;
@@ -47,9 +43,9 @@ TEST_F(KronexCopyTest, GapsCountGroupAndFactorOnlyInParaEvents)
             racer.paraFactor = c.factor;
         });
         const KronexGaps gaps = FindKronexGaps(ctx);
-        EXPECT_EQ(gaps.bib, c.bibGap) << c.bib << "|" << c.group << "|" << c.factor;
-        EXPECT_EQ(gaps.group, c.groupGap) << c.bib << "|" << c.group << "|" << c.factor;
-        EXPECT_EQ(gaps.factor, c.factorGap) << c.bib << "|" << c.group << "|" << c.factor;
+        EXPECT_EQ(gaps.bib, c.bibGap);
+        EXPECT_EQ(gaps.group, c.groupGap);
+        EXPECT_EQ(gaps.factor, c.factorGap);
     }
 }
 

@@ -11,21 +11,16 @@ namespace {
 
 TEST(ResultsCsv, TotalAddsTheRunsInHundredths)
 {
-    struct Case {
-        float time1, time2;
-        const char* status1;
-        const char* status2;
-        bool twoRuns;
-        float total;
-    };
-    const Case cases[] = {
+    // clang-format off
+    const struct { float time1, time2; const char *status1, *status2; bool twoRuns; float total; } cases[] = {
         {63.45f, 64.10f, "", "", true, 127.55f},
         {60.1f, 60.2f, "", "", true, 120.3f},
         {63.45f, 0, "", "", true, 0},         // run 2 still to come
         {63.45f, 64.10f, "DNF", "", true, 0},
         {63.45f, 0, "", "DSQ", false, 63.45f},  // one run: run 2 is no part of it
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         RacerRecord racer;
         racer.time1 = c.time1;
         racer.time2 = c.time2;

@@ -14,12 +14,7 @@ const std::string kDashes(40, '-');
 
 TEST(WebText, CutsTheMarginAndDropsStrikeMarks)
 {
-    struct Case {
-        std::string report;
-        bool dropStrikeMarks;
-        std::string web;
-    };
-    const Case cases[] = {
+    const struct { std::string report; bool dropStrikeMarks; std::string web; } cases[] = {
         // Margin 4: one blank of it stays; a line no longer than 4 is kept.
         {"    " + kDashes + "\r\n    1  ROY\r\n  ab\r\n\r\n", false, " " + kDashes + "\r\n 1  ROY\r\n  ab\r\n\r\n"},
         // No dashed line: no margin. A lone LF and a last line without its
@@ -33,7 +28,7 @@ TEST(WebText, CutsTheMarginAndDropsStrikeMarks)
          " " + kDashes + "\r\n ABC-\bD\r\n E\b\b--\r\n"},
         {"  " + kDashes + "\r\n  AB-\bC\r\n", false, " " + kDashes + "\r\n AB-\bC\r\n"},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(WebText(c.report, c.dropStrikeMarks), c.web) << c.report;
 }
 
@@ -41,13 +36,8 @@ using WebResultsTest = ReportRaceTest;
 
 TEST_F(WebResultsTest, VariantFollowsTheTimerFlagLevelAndCodex)
 {
-    struct Case {
-        bool timerRun1;
-        std::string level;
-        std::string codex;
-        WebSource expected;
-    };
-    const Case cases[] = {
+    // clang-format off
+    const struct { bool timerRun1; std::string level, codex; WebSource expected; } cases[] = {
         {false, "FIS", "CAN0123.TD7", {0, "OFC", true}},
         {false, "NAT", "NAT0042", {0, "OFC", true}},
         {false, "SRS", "SRS0042", {0, "OFC", false}},
@@ -55,7 +45,8 @@ TEST_F(WebResultsTest, VariantFollowsTheTimerFlagLevelAndCodex)
         {true, "NAT", "REC1234", {5917, "", false}},
         {true, "FIS", "CAN0123.TD7", {5917, "", false}},
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         ctx.race.open = true;
         ctx.race.flags.timerRun1 = c.timerRun1;
         ctx.race.header.values.raceLevel = c.level;
@@ -83,21 +74,17 @@ TEST_F(WebResultsTest, FisRaceGetsResultsThenTheCalculationSheet)
 
 TEST_F(WebResultsTest, RefusalsLeaveTheDestinationAlone)
 {
-    struct Case {
-        const char* name;
-        bool penaltySheet;
-        bool ontoReport;
-        std::vector<std::string> answers;
-    };
-    const Case cases[] = {
+    // clang-format off
+    const struct { const char* name; bool penaltySheet, ontoReport; std::vector<std::string> answers; } cases[] = {
         {"no calculation sheet", false, false, {}},
         {"onto the report", true, true, {}},
         {"overwrite answered no", true, false, {"No"}},
     };
+    // clang-format on
     MakeRace({.racers = 2});
     WriteFile(ctx.race.File("OFC"), kDashes + "\r\n");
     const std::string web = dir.File("web.txt");
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         WriteFile(web, "old");
         if (c.penaltySheet)
             WriteFile(ctx.race.File("CLC"), kDashes + "\r\n");

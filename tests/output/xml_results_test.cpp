@@ -93,11 +93,7 @@ struct RaceShape {
 
 // Two-run national giant slalom: two classified racers, one out in each run.
 const RaceShape kNational = {
-    "NAT",
-    "G",
-    "05-01-2026/MONT TREMBLANT",
-    "NAT1234",
-    "2",
+    "NAT", "G", "05-01-2026/MONT TREMBLANT", "NAT1234", "2",
     "NAT1234;G;F;;1;7;U16;106001;C\xD4T\xC9;Anna;2010;MSA;;63.45;0.00;31.20;32.25;A123;QC;CAN\r\n"
     "NAT1234;G;F;;2;9;U16;106002;ST. PIERRE;Eve;2011;MSA;;64.10;12.34;31.80;32.30;A124;QC;CAN\r\n",
     "NAT1234;G;F;DSQ2;12;11;U16;106003;ROY;Lea;2010;MSA;;0.00;0.00;32.00;;A125;QC;CAN\r\n"
@@ -106,14 +102,9 @@ const RaceShape kNational = {
     ""};
 
 // One-run FIS downhill: one classified racer, one who did not start.
-const RaceShape kFis = {"FIS",
-                        "D",
-                        "15-11-2025/LAKE LOUISE",
-                        "CAN0123.TD7",
-                        "1",
+const RaceShape kFis = {"FIS", "D", "15-11-2025/LAKE LOUISE", "CAN0123.TD7", "1",
                         "CAN0123;D;F;;1;3;;107001;HALL;Kim;2001;;;95.02;0.00;95.02;;A777;;CAN\r\n",
-                        "CAN0123;D;F;DNS1;;5;;107002;LEE\x96KIM;Jo;2002;;;0.00;0.00;;;;;USA\r\n",
-                        "",
+                        "CAN0123;D;F;DNS1;;5;;107002;LEE\x96KIM;Jo;2002;;;0.00;0.00;;;;;USA\r\n", "",
                         "ERIC BOIS - CAN"};
 
 class XmlResultsTest : public ::testing::Test {
@@ -130,29 +121,19 @@ class XmlResultsTest : public ::testing::Test {
         header.values = {shape.date, shape.discipline, "F", shape.level, "", "0", "00"};
         ASSERT_TRUE(WriteHeaderFile(File("HDR"), header));
         JuryData jury;
-        jury.jury = {"MARIE LEBLANC - CAN",  "",
-                     "ANDRE ROY - CAN",      "PAUL SMITH - USA",
-                     shape.assistantReferee, "LUC GAGNON - CAN",
-                     "ANNE CLOUTIER - CAN",  "JEAN TREMBLAY - CAN",
-                     "SUZANNE BERUBE - CAN", "ROBERT PARE - CAN"};
-        jury.technical = {{{"FLYING MILE", ""},
-                           {"875m", ""},
-                           {"695m", ""},
-                           {"180m", ""},
-                           {"540m", ""},
-                           {"12345/11/21", ""},
-                           {shape.codex, ""}}};
+        // clang-format off
+        jury.jury = {"MARIE LEBLANC - CAN", "", "ANDRE ROY - CAN", "PAUL SMITH - USA", shape.assistantReferee,
+                     "LUC GAGNON - CAN", "ANNE CLOUTIER - CAN", "JEAN TREMBLAY - CAN", "SUZANNE BERUBE - CAN",
+                     "ROBERT PARE - CAN"};
+        jury.technical = {{{"FLYING MILE", ""}, {"875m", ""}, {"695m", ""}, {"180m", ""}, {"540m", ""},
+                           {"12345/11/21", ""}, {shape.codex, ""}}};
+        // clang-format on
         ASSERT_TRUE(WriteJuryFile(File("JRY"), jury));
         CourseData course;
         course.runs[0] = {"PIERRE DION - CAN", {"ALAIN BRUNO - CAN", "", "", "", "", ""}, "58", "56", "9:30"};
         course.runs[1] = {"TOM HALL - USA", {"", "", "", "", "", ""}, "57", "55", "12:30"};
         ASSERT_TRUE(WriteCourseFile(File("FOR"), course, false, {"SETTER", "FORERUNNERS", "GATES", "START"}));
-        WeatherData weather;
-        weather.weather = "SUNNY";
-        weather.snow = "HARD";
-        weather.tempTop = "-5";
-        weather.tempBottom = "-2";
-        ASSERT_TRUE(WriteWeatherFile(File("WTH"), weather));
+        ASSERT_TRUE(WriteWeatherFile(File("WTH"), {"SUNNY", "HARD", "-5", "-2"}));
         WriteFile(File("SD2"), "CODEX=" + shape.codex + "\r\nDISCIPLINE=" + shape.discipline + "\r\nGENDER=F\r\nRUNS=" +
                                    shape.runs + "\r\nAPPLIED=25.40\r\nCALCULATED=27.15\r\nFVALUE=1010\r\n");
         WriteFile(File("SD6"), shape.sd6);
@@ -249,31 +230,20 @@ Fisresults
     // Run 2 starts in its own order, not in the file's.
     EXPECT_NE(xml.find("\t\t\t\t<Start order=\"1\">11</Start>\r\n\t\t\t\t<Start order=\"2\">9</Start>"),
               std::string::npos);
-    const struct {
-        const char* path;
-        int nth;
-        const char* value;
-    } values[] = {
-        {"Fisresults/Raceheader/Season", 0, "2026"},
-        {"Fisresults/Raceheader/Codex", 0, "NAT1234"},
-        {"Fisresults/Raceheader/Category", 0, "NAT"},
-        {"Fisresults/Raceheader/Racedate/Day", 0, "5"},
-        {"Fisresults/Raceheader/Racedate/Month", 0, "1"},
-        {"Fisresults/Raceheader/Place", 0, "MONT TREMBLANT"},
-        {"Fisresults/Raceheader/Discipline", 0, "GS"},
-        {"Fisresults/Raceheader/TD/Tdfirstname", 0, "MARIE"},
-        {"Fisresults/Raceheader/TD/Tdlastname", 0, "LEBLANC"},
-        {"Fisresults/AL_race/Course/Length", 0, "540"},
-        {"Fisresults/AL_race/Course/Turninggates", 1, "55"},
-        {"Fisresults/AL_race/Course/Forerunner/Lastname", 0, "BRUNO"},
-        {"Fisresults/AL_race/AL_raceinfo/Weather/Weather", 0, "SUNNY"},
-        {"Fisresults/AL_race/AL_raceinfo/Dataprocessingby", 0, "Skitally Developers - Skitally 1.2.3"},
-        {"Fisresults/AL_race/AL_classified/AL_ranked/Competitor/Lastname", 0, "CT"},
-        {"Fisresults/AL_race/AL_classified/AL_ranked/Competitor/Lastname", 1, "ST PIERRE"},
-        {"Fisresults/AL_race/AL_notclassified/AL_notranked/Bib", 0, "13"},
-        {"Fisresults/AL_race/AL_notclassified/AL_notranked/AL_result/Timerun2", 0, "DSQ"},
-        {"Fisresults/AL_race/AL_notclassified/AL_notranked/Gate", 0, "12"},
+    // clang-format off
+    const std::string head = "Fisresults/Raceheader/", race = "Fisresults/AL_race/";
+    const std::string out = race + "AL_notclassified/AL_notranked/", ranked = race + "AL_classified/AL_ranked/";
+    const struct { std::string path; int nth; const char* value; } values[] = {
+        {head + "Season", 0, "2026"}, {head + "Codex", 0, "NAT1234"}, {head + "Category", 0, "NAT"},
+        {head + "Racedate/Day", 0, "5"}, {head + "Racedate/Month", 0, "1"}, {head + "Place", 0, "MONT TREMBLANT"},
+        {head + "Discipline", 0, "GS"}, {head + "TD/Tdfirstname", 0, "MARIE"}, {head + "TD/Tdlastname", 0, "LEBLANC"},
+        {race + "Course/Length", 0, "540"}, {race + "Course/Turninggates", 1, "55"},
+        {race + "Course/Forerunner/Lastname", 0, "BRUNO"}, {race + "AL_raceinfo/Weather/Weather", 0, "SUNNY"},
+        {race + "AL_raceinfo/Dataprocessingby", 0, "Skitally Developers - Skitally 1.2.3"},
+        {ranked + "Competitor/Lastname", 0, "CT"}, {ranked + "Competitor/Lastname", 1, "ST PIERRE"},
+        {out + "Bib", 0, "13"}, {out + "AL_result/Timerun2", 0, "DSQ"}, {out + "Gate", 0, "12"},
     };
+    // clang-format on
     for (const auto& v : values)
         EXPECT_EQ(Value(elements, v.path, v.nth), v.value) << v.path;
 }
@@ -325,20 +295,15 @@ Fisresults
 )"));
     EXPECT_NE(xml.find("<Raceheader Sector=\"AL\" Gender=\"W\">"), std::string::npos);
     EXPECT_NE(xml.find("<Jury Function=\"Assistantreferee\">"), std::string::npos);
-    const struct {
-        const char* path;
-        const char* value;
-    } values[] = {
-        {"Fisresults/Raceheader/Season", "2026"},
-        {"Fisresults/Raceheader/Codex", "0123"},
-        {"Fisresults/Raceheader/Category", "NAC"},
-        {"Fisresults/Raceheader/Discipline", "DH"},
-        {"Fisresults/Raceheader/Racedate/Month", "11"},
-        {"Fisresults/Raceheader/TD/Tdnumber", "12345"},
+    // clang-format off
+    const std::string head = "Fisresults/Raceheader/", out = "Fisresults/AL_race/AL_notclassified/AL_notranked/";
+    const struct { std::string path; const char* value; } values[] = {
+        {head + "Season", "2026"}, {head + "Codex", "0123"}, {head + "Category", "NAC"}, {head + "Discipline", "DH"},
+        {head + "Racedate/Month", "11"}, {head + "TD/Tdnumber", "12345"},
         {"Fisresults/AL_race/AL_classified/AL_ranked/Order", "1"},
-        {"Fisresults/AL_race/AL_notclassified/AL_notranked/Competitor/Lastname", "LEE\xE2\x80\x93KIM"},
-        {"Fisresults/AL_race/AL_notclassified/AL_notranked/AL_result/Timerun1", "0.00"},
+        {out + "Competitor/Lastname", "LEE\xE2\x80\x93KIM"}, {out + "AL_result/Timerun1", "0.00"},
     };
+    // clang-format on
     for (const auto& v : values)
         EXPECT_EQ(Value(elements, v.path), v.value) << v.path;
 }
@@ -368,37 +333,30 @@ TEST_F(XmlResultsTest, ParaEventAddsClassAndAuditTimes)
     EXPECT_EQ(shown.front(), "Bib 9\nRacer Could not be found in RCR File");
     const std::vector<Element> elements = ParseXml(ReadFile(Out()));
     const std::string result = "Fisresults/AL_race/AL_classified/AL_ranked/AL_result/";
-    const struct {
-        std::string path;
-        int nth;
-        const char* value;
-    } values[] = {
+    // clang-format off
+    const struct { std::string path; int nth; const char* value; } values[] = {
         {result + "ParaClass", 0, "LW2"},        {result + "Audit_Timerun1", 0, "33.50"},
         {result + "Audit_Timerun2", 0, "34.25"}, {result + "Audit_TotalTime", 0, "67.75"},
         {result + "ParaClass", 1, "LW2"},        {result + "Audit_Timerun1", 1, "(none)"},
     };
+    // clang-format on
     for (const auto& v : values)
         EXPECT_EQ(Value(elements, v.path, v.nth), v.value) << v.path << " " << v.nth;
 }
 
 TEST_F(XmlResultsTest, RefusalsWriteNoFile)
 {
-    const struct {
-        const char* name;
-        std::string sd6; // "": the race changed since its calculation
-        std::string sd7; // "-": no file
-        std::vector<std::string> answers;
-        std::string shown;
-    } cases[] = {
-        {"no TD number",
-         kFis.sd6,
-         kFis.sd7,
-         {"CAN", "EC", "ALGE", "310", "5", ""},
+    // SD6 "": the race changed since its calculation; SD7 "-": no file.
+    // clang-format off
+    const struct { const char* name; std::string sd6, sd7; std::vector<std::string> answers; std::string shown; }
+    cases[] = {
+        {"no TD number", kFis.sd6, kFis.sd7, {"CAN", "EC", "ALGE", "310", "5", ""},
          "<Tdnumber> - XML INFORMATION IS MISSING"},
         {"damaged SD6", kFis.sd6 + "CAN0123;D;F;;2;4;;107003;ROY\r\n", kFis.sd7, {}, "line 2: 9 fields, 20 expected"},
         {"no SD7", kFis.sd6, "-", {}, "Please PRINT the OFFICIAL Results FIRST"},
         {"changed since the calculation", "", kFis.sd7, {}, "PLEASE RE-CALCULATE RACE"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         RaceShape shape = kFis;
         shape.sd6 = c.sd6;

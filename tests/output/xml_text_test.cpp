@@ -6,38 +6,25 @@
 namespace skitally {
 namespace {
 
-TEST(XmlText, EscapeKeepsEntitiesAlreadyThere)
+// Escaping keeps the four entities already there; the name filter keeps
+// printable ASCII and the en dash.
+TEST(XmlText, EscapeAndNameFilter)
 {
-    const struct {
-        const char* in;
-        const char* out;
-    } cases[] = {
-        {"A & B", "A &amp; B"},
-        {"A &amp; B", "A &amp; B"},
-        {"&lt;&gt;&quot;", "&lt;&gt;&quot;"},
-        {"<\"x\">", "&lt;&quot;x&quot;&gt;"},
-        {"&amp &apos;", "&amp;amp &amp;apos;"}, // only the four entities count
-        {"~A~", "~A~"},
-        {"", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(EscapeXmlText(c.in), c.out) << c.in;
-}
-
-TEST(XmlText, NameFilterKeepsPrintableAsciiAndTheEnDash)
-{
-    const struct {
-        const char* in;
-        const char* out;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* in; const char* out; } escaped[] = {
+        {"A & B", "A &amp; B"}, {"A &amp; B", "A &amp; B"}, {"&lt;&gt;&quot;", "&lt;&gt;&quot;"},
+        {"<\"x\">", "&lt;&quot;x&quot;&gt;"}, {"&amp &apos;", "&amp;amp &amp;apos;"}, {"~A~", "~A~"}, {"", ""},
+    }, filtered[] = {
         {"C\xC3\xB4t\xC3\xA9", "Ct"},                     // accents dropped
         {"ST. PIERRE, Jr", "ST PIERRE Jr"},               // period and comma dropped
         {"LEE\xE2\x80\x93SMITH", "LEE\xE2\x80\x93SMITH"}, // en dash kept
         {"LEE\xE2\x80\x94SMITH", "LEESMITH"},             // em dash dropped
-        {"O'NEIL-~ &", "O'NEIL-~ &"},
-        {"A\tB\x7F", "AB"},
+        {"O'NEIL-~ &", "O'NEIL-~ &"}, {"A\tB\x7F", "AB"},
     };
-    for (const auto& c : cases)
+    // clang-format on
+    for (const auto& c : escaped)
+        EXPECT_EQ(EscapeXmlText(c.in), c.out) << c.in;
+    for (const auto& c : filtered)
         EXPECT_EQ(FilterNameText(c.in), c.out) << c.in;
 }
 
@@ -57,16 +44,15 @@ TEST(XmlText, TagLinesAndTheFirstMissingValueStopTheBuild)
 TEST(SkiDataRead, RefusalsNameTheLine)
 {
     const std::string good = "S;S;F;;1;7;;106001;M\xDCLLER;Anna;2004;ABC;;63.45;0.00;31.20;32.25;A1;;SUI\r\n";
-    const struct {
-        std::string bytes;
-        const char* error; // "" when read
-    } cases[] = {
+    // clang-format off
+    const struct { std::string bytes; const char* error; /* "" when read */ } cases[] = {
         {good + good, ""},
         {good + "S;S;F;;2;9;x\r\n", "line 2: 7 fields, 20 expected"},
         {good + good + good.substr(0, 6) + "\x01" + good.substr(6), "line 3: bytes that are no text"},
         {"S;S;F;DNX1;1;7;;;;;;;;;;;;;;\r\n", "line 1: unknown status \"DNX1\""},
         {"S;S;F;;1;;;;;;;;;;;;;;;\r\n", "line 1: bib \"\" is no number"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::vector<SkiDataRacer> racers;
         const Status read = ReadSkiDataRacers(c.bytes, racers);
@@ -79,15 +65,12 @@ TEST(SkiDataRead, RefusalsNameTheLine)
     EXPECT_EQ(racers[0].line, 1);
 
     const std::string race = "CODEX=NAT1234\r\nDISCIPLINE=G\r\nGENDER=F\r\nRUNS=2\r\nAPPLIED=1\r\nCALCULATED=2\r\n";
-    const struct {
-        std::string bytes;
-        const char* error;
-    } raceCases[] = {
-        {race + "FVALUE=1010\r\n", ""},
-        {race, "after line 6: FVALUE missing"},
-        {race + "RUNS=1\r\n", "line 7: RUNS given twice"},
-        {race + "FVALUE\r\n", "line 7: no known KEY=VALUE"},
+    // clang-format off
+    const struct { std::string bytes; const char* error; } raceCases[] = {
+        {race + "FVALUE=1010\r\n", ""}, {race, "after line 6: FVALUE missing"},
+        {race + "RUNS=1\r\n", "line 7: RUNS given twice"}, {race + "FVALUE\r\n", "line 7: no known KEY=VALUE"},
     };
+    // clang-format on
     for (const auto& c : raceCases) {
         SkiDataRace read;
         EXPECT_EQ(ReadSkiDataRace(c.bytes, read).error(), c.error);

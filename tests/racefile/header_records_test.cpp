@@ -137,14 +137,8 @@ TEST_F(HeaderRecordsTest, JuryHandWrittenAndOlderColumnsRebuildTheEntry)
 
 TEST_F(HeaderRecordsTest, CourseRecordsCarryLabelsAndBothRuns)
 {
-    course.runs[0].courseSetter = "J. SMITH (CAN)";
-    course.runs[1].forerunners[0] = "C - GAGNÉ";
-    course.runs[0].forerunners[5] = "F - LAST";
-    course.runs[0].gates = "45";
-    course.runs[0].turns = "43";
-    course.runs[1].gates = "47";
-    course.runs[1].turns = "44";
-    course.runs[1].startTime = "12:45";
+    course.runs[0] = {"J. SMITH (CAN)", {"", "", "", "", "", "F - LAST"}, "45", "43", ""};
+    course.runs[1] = {"", {"C - GAGNÉ", "", "", "", "", ""}, "47", "44", "12:45"};
     ASSERT_TRUE(WriteCourseFile(forerunners, course, false, labels));
 
     const std::string bytes = test::ReadFile(forerunners);
@@ -165,8 +159,7 @@ TEST_F(HeaderRecordsTest, CourseRecordsCarryLabelsAndBothRuns)
 
 TEST_F(HeaderRecordsTest, CourseSkiCrossWritesTheGatesAloneAndLabelsAreIgnored)
 {
-    course.runs[0].gates = "45";
-    course.runs[0].turns = "43";
+    course.runs[0] = {"", {}, "45", "43", ""};
     ASSERT_TRUE(WriteCourseFile(forerunners, course, true, labels));
     EXPECT_EQ(test::ReadFile(forerunners).substr(7 * 61, 61), Pad("NO. OF GATES:", 21) + Pad("45", 40));
 

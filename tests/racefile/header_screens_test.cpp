@@ -176,9 +176,7 @@ TEST_F(HeaderScreensTest, ANewDisciplineRefillsTheRacersRecordByRecord)
     anne.card = anne.alpineCard = "1111111";
     anne.sxCard = "5555555";
     anne.seedPoints = "012.50";
-    anne.pointsSL = 12.5f;
-    anne.pointsGS = 34.25f;
-    anne.pointsSX = 80.0f;
+    anne.pointsSL = 12.5f, anne.pointsGS = 34.25f, anne.pointsSX = 80.0f;
     gone.name = "DELETED RECORD";
     ben.name = "LEE, BEN";
     ben.card = "2222222";  // no family cards: kept while the family stays

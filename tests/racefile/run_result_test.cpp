@@ -7,9 +7,11 @@ namespace {
 
 TEST(RunResult, TypedStatusesAndShortcuts)
 {
+    // clang-format off
     const struct { const char* typed; const char* code; } cases[] = {
         {"-", "DNS"}, {"*", "DNF"}, {"/", "DSQ"}, {"+", "NPS"}, {" dnf ", "DNF"}, {"DNQ", "DNQ"}, {"", ""}, {"  ", ""},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(RunStatusFromTyped(c.typed), std::optional<std::string>(c.code)) << c.typed;
     for (const char* refused : {"X", "DN", "DNSS", "--", "0"})
@@ -20,14 +22,9 @@ TEST(RunResult, TypedStatusesAndShortcuts)
 // the product rounded half up to hundredths.
 TEST(RunResult, TimesFactorsAndGates)
 {
-    const struct {
-        RunFields run;
-        RunResult result;
-        double factor;
-        float raw, used;
-        const char* status;
-        const char* gate;
-    } cases[] = {
+    // clang-format off
+    const struct { RunFields run; RunResult result; double factor; float raw, used; const char *status, *gate; }
+    cases[] = {
         {RunFields::Run1, {63.456, "", "7"}, 1.0, 63.46f, 63.46f, "", ""},  // no status: no gate
         {RunFields::Run1, {63.454, "", ""}, 1.0, 63.45f, 63.45f, "", ""},
         {RunFields::Run2, {63.45, "", ""}, 0.85, 63.45f, 53.93f, "", ""},  // 53.9325
@@ -39,6 +36,7 @@ TEST(RunResult, TimesFactorsAndGates)
         {RunFields::Run1, {0, "DNF", "12"}, 1.0, 0.0f, 0.0f, "DNF", ""},
         {RunFields::Run2, {0, "NPS", "12"}, 1.0, 0.0f, 0.0f, "NPS", " 12"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         RacerRecord racer;
         racer.gate = "99";

@@ -13,14 +13,11 @@ namespace {
 TEST(HeatNumbering, StandardNumbersRunThroughTheRounds)
 {
     // First and last heat number of each round.
-    const struct {
-        int size;
-        std::vector<std::pair<int, int>> rounds;
-    } ladders[] = {
-        {32, {{1, 8}, {9, 12}, {13, 14}, {15, 16}}},
-        {16, {{1, 4}, {5, 6}, {7, 8}}},
-        {8, {{1, 2}, {3, 4}}},
+    // clang-format off
+    const struct { int size; std::vector<std::pair<int, int>> rounds; } ladders[] = {
+        {32, {{1, 8}, {9, 12}, {13, 14}, {15, 16}}}, {16, {{1, 4}, {5, 6}, {7, 8}}}, {8, {{1, 2}, {3, 4}}},
     };
+    // clang-format on
     for (const auto& ladder : ladders) {
         const SXLadder sx(ladder.size);
         for (std::size_t round = 0; round < ladder.rounds.size(); ++round) {
@@ -34,22 +31,19 @@ TEST(HeatNumbering, StandardNumbersRunThroughTheRounds)
 
 TEST(HeatNumbering, TypedStartsThatOverlapAreRefused)
 {
-    const struct {
-        int size;
-        HeatStarts starts;
-        bool overlap;
-    } cases[] = {
+    // clang-format off
+    const struct { int size; HeatStarts starts; bool overlap; } cases[] = {
         {32, {0, 8, 12, 15}, false},   // the offered numbers: 1-8, 9-12, 13-14, 16-17
         {32, {0, 7, 12, 15}, true},    // round 2 would start at heat 8
         {32, {20, 0, 40, 50}, false},  // 21-28 and 1-4: order does not matter
         {32, {20, 16, 40, 50}, false}, // 21-28, 17-20, 41-42, 51-52
         {32, {20, 17, 40, 50}, true},  // 21-28 and 18-21
         {16, {0, 4, 5}, true},         // 5-6 and 6-7
-        {8, {0, 2}, false},
-        {8, {0, 1}, true},
+        {8, {0, 2}, false},            {8, {0, 1}, true},
         {8, {0, 97}, false}, // 98-99: 99 is the last the file holds
         {8, {0, 98}, true},  // heat 100 has no room in the file
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(HeatNumbersOverlap(c.size, c.starts), c.overlap) << c.size << " " << c.starts[1];
 }

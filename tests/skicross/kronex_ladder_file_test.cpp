@@ -10,11 +10,10 @@ namespace {
 
 TEST(KronexLadderFile, RecordsOutsideTheirRangesAreRefused)
 {
-    const struct {
-        int record;
-        bool slot, text;
-    } cases[] = {{0, false, false},  {1, true, false},   {100, true, false},
-                 {101, false, true}, {214, false, true}, {215, false, false}};
+    // clang-format off
+    const struct { int record; bool slot, text; } cases[] = {
+        {0, false, false}, {1, true, false}, {100, true, false}, {101, false, true}, {214, false, true}, {215, false, false}};
+    // clang-format on
     for (const auto& c : cases) {
         KronexLadderFile file;
         EXPECT_EQ(file.WriteSlot(c.record, {}), c.slot) << c.record;
@@ -27,10 +26,10 @@ TEST(KronexLadderFile, RecordsOutsideTheirRangesAreRefused)
 
 TEST(KronexLadderFile, AnEightLadderOfSixRacers)
 {
-    const struct {
-        const char *bib, *nation, *seed, *slot;
-    } seeded[] = {{"11", "CAN", "   1", "2_01_1"}, {"12", "USA", "   2", "2_02_1"}, {"13", "FRA", "   3", "2_02_2"},
+    // clang-format off
+    const struct { const char *bib, *nation, *seed, *slot; } seeded[] = {{"11", "CAN", "   1", "2_01_1"}, {"12", "USA", "   2", "2_02_1"}, {"13", "FRA", "   3", "2_02_2"},
                   {"14", "SUI", "   4", "2_01_2"}, {"15", "AUT", "   5", "2_01_3"}, {"16", "NOR", "   6", "2_02_3"}};
+    // clang-format on
     std::vector<RacerRecord> racers;
     for (const auto& s : seeded) {
         RacerRecord racer;

@@ -53,6 +53,7 @@ const char* const kMissing = "Can not be Saved when one or more Bibs have no Val
 // typed values.
 TEST(LadderBibForm, FillsTypingAndRefusals)
 {
+    // clang-format off
     const struct {
         const char* name;
         Strings answers;
@@ -61,31 +62,22 @@ TEST(LadderBibForm, FillsTypingAndRefusals)
     } cases[] = {
         {"one to eight", {"1 to 8"}, {"8", "7", "6", "5", "4", "3", "2", "1", "20"}, ""},
         // 999 - 8 + 1: seed 8 gets 999; 993 would end at 1000.
-        {"first bib at its maximum",
-         {"# to # + 8", "993", "992"},
-         {"999", "998", "997", "996", "995", "994", "993", "992", "20"},
-         "Maximum value of first Bib is 992"},
+        {"first bib at its maximum", {"# to # + 8", "993", "992"},
+         {"999", "998", "997", "996", "995", "994", "993", "992", "20"}, "Maximum value of first Bib is 992"},
         {"first bib zero refused", {"# to # + 8", "0", "41"}, {"48", "47", "46", "45", "44", "43", "42", "41", "20"},
          "Maximum value of first Bib is 992"},
-        {"duplicate fixed",
-         {"Type the Bibs", "21", "22", "25", "24", "25", "26", "27", "28", "", "", "23", "", "", "", "", ""},
-         {"28", "27", "26", "25", "24", "23", "22", "21", "20"},
-         kDuplicate},
-        {"zero fixed",
-         {"Type the Bibs", "0", "32", "33", "34", "35", "36", "37", "38", "31", "", "", "", "", "", "", ""},
-         {"38", "37", "36", "35", "34", "33", "32", "31", "20"},
-         kMissing},
-        {"blank fixed",
-         {"Type the Bibs", "31", " ", "33", "34", "35", "36", "37", "38", "", "32", "", "", "", "", "", ""},
-         {"38", "37", "36", "35", "34", "33", "32", "31", "20"},
-         kMissing},
+        {"duplicate fixed", {"Type the Bibs", "21", "22", "25", "24", "25", "26", "27", "28", "", "", "23", "", "", "", "", ""},
+         {"28", "27", "26", "25", "24", "23", "22", "21", "20"}, kDuplicate},
+        {"zero fixed", {"Type the Bibs", "0", "32", "33", "34", "35", "36", "37", "38", "31", "", "", "", "", "", "", ""},
+         {"38", "37", "36", "35", "34", "33", "32", "31", "20"}, kMissing},
+        {"blank fixed", {"Type the Bibs", "31", " ", "33", "34", "35", "36", "37", "38", "", "32", "", "", "", "", "", ""},
+         {"38", "37", "36", "35", "34", "33", "32", "31", "20"}, kMissing},
         {"cancelled at the question", {"Cancel"}, kBefore, ""},
-        {"cancelled after a refusal",
-         {"Type the Bibs", "21", "22", "25", "24", "25", "26", "27", "28", "<cancel>"},
-         kBefore,
-         kDuplicate},
+        {"cancelled after a refusal", {"Type the Bibs", "21", "22", "25", "24", "25", "26", "27", "28", "<cancel>"},
+         kBefore, kDuplicate},
         {"first bib cancelled", {"# to # + 8", "<cancel>"}, kBefore, ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::TempDir dir;

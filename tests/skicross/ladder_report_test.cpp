@@ -87,35 +87,22 @@ protected:
 TEST_F(LadderReportTest, PlaceholdersOfAnEightLadder)
 {
     const std::map<std::string, std::string> values = LadderPlaceholders(ctx, header, EightLadder(true));
+    // clang-format off
     const std::pair<const char*, const char*> expected[] = {
-        {"HDR3", "O&#39;NEIL &amp; SONS &lt;CUP&gt;"},
-        {"HDR6", "06-12-2026  MONT TREMBLANT"},
-        {"HDR7", "SKI CROSS LADDER 08F"},
-        {"HDR8", "CAN0123.TD7"},
-        {"FT1", "TIMING: ALGE"},
-        {"FT4", "SXRACE"},
-        {"VERSION", "Skitally 1.2.3"},
-        {"VERSION2", "2026/12/06 10:20"},
+        {"HDR3", "O&#39;NEIL &amp; SONS &lt;CUP&gt;"}, {"HDR6", "06-12-2026  MONT TREMBLANT"},
+        {"HDR7", "SKI CROSS LADDER 08F"}, {"HDR8", "CAN0123.TD7"}, {"FT1", "TIMING: ALGE"}, {"FT4", "SXRACE"},
+        {"VERSION", "Skitally 1.2.3"}, {"VERSION2", "2026/12/06 10:20"},
         {"Racer2_01_1", "AHO, Mia"},  // seed 1, row 1 of heat 1
-        {"Rank2_01_2", "4"},
-        {"Place2_01_3", "1"},  // seed 5 won heat 1
-        {"BIB2_02_3", "16"},
-        {"Nat2_02_4", "AUT"},
-        {"Colour2_02_3", "Blue"},
-        {"Colour1_01_4", "Yellow"},
-        {"HEAT2_02_1", "2"},
-        {"FinishBib1_2_01", "15"},
-        {"FinishBib2_2_02", "16"},
+        {"Rank2_01_2", "4"}, {"Place2_01_3", "1"},  // seed 5 won heat 1
+        {"BIB2_02_3", "16"}, {"Nat2_02_4", "AUT"}, {"Colour2_02_3", "Blue"}, {"Colour1_01_4", "Yellow"},
+        {"HEAT2_02_1", "2"}, {"FinishBib1_2_01", "15"}, {"FinishBib2_2_02", "16"},
         {"Racer1_01_3", "AHO, Mia"},  // second of heat 1, row 3 of the final
         {"Racer1_02_2", "CHEN, Li"},  // third of heat 2, row 2 of the small final
-        {"HEAT1_02_4", "4"},
-        {"FinishBIB1_1_15", "12"},
-        {"FinishName4_1_15", "AHO, Mia"},
-        {"FinishRank4_1_15", "4"},
+        {"HEAT1_02_4", "4"}, {"FinishBIB1_1_15", "12"}, {"FinishName4_1_15", "AHO, Mia"}, {"FinishRank4_1_15", "4"},
         {"FinishRank1_1_16", "5"},  // the small final ranks from 5
-        {"FinishName3_1_16", "GRUBER, Eva"},
-        {"FinishRank4_1_16", "8"},
+        {"FinishName3_1_16", "GRUBER, Eva"}, {"FinishRank4_1_16", "8"},
     };
+    // clang-format on
     for (const auto& [key, value] : expected)
         EXPECT_EQ(values.at(key), value) << key;
 }
@@ -237,22 +224,19 @@ TEST_F(LadderReportTest, LargerLaddersFitOnePage)
 // written, and a failed conversion keeps the last good PDF.
 TEST_F(LadderReportTest, FailuresNameTheFileAndLeaveNoPartialFile)
 {
-    struct Case {
-        const char* name;
-        bool templates;
-        const char* converterScript;  // written beside the program; null: none there
-        const char* path;            // PATH while it runs
-        std::string shown;
-        bool htmlWritten;
-    };
-    const Case cases[] = {
+    // The converter script is written beside the program (null: none there);
+    // the path is PATH while it runs.
+    // clang-format off
+    const struct { const char* name; bool templates; const char *converterScript, *path; std::string shown;
+                   bool htmlWritten; } cases[] = {
         {"no template", false, nullptr, nullptr, "/program/SXRpt/8-4.html was not found", false},
         {"no converter", true, nullptr, "", "PDF converter wkhtmltopdf was not found", false},
         {"conversion fails", true, "#!/bin/sh\nfor last; do :; done\necho partial > \"$last\"\nexit 3\n", nullptr,
          "ended with code 3", true},
     };
+    // clang-format on
     const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(ctx.folders.programFolder + "SXRpt");
         fs::remove(ctx.folders.programFolder + "wkhtmltopdf");

@@ -30,11 +30,8 @@ std::string ResultFile(const char* gender, const std::vector<std::string>& place
 TEST(LadderResultLoad, GenderAndLadderDataChecks)
 {
     const std::vector<std::string> placesRun = {"22", "11", "31", "42"};
-    const struct {
-        const char* file;
-        std::string bytes;
-        const char* said;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* file; std::string bytes; const char* said; } cases[] = {
         {"R.FdL", ResultFile("F", placesRun), "File indicated is wrong Gender for this Skitaly File"},
         {"R.FdL", ResultFile("", placesRun), "File indicated is wrong Gender for this Skitaly File"},
         {"R.MdL", ResultFile("F", placesRun), "File indicated is wrong Gender for this Skitaly File"},
@@ -43,6 +40,7 @@ TEST(LadderResultLoad, GenderAndLadderDataChecks)
         {"R.mdl", ResultFile("", placesRun), "Kronex Ladder file has been successfully Loaded"},
         {"R.txt", ResultFile("M", placesRun), "Kronex Ladder file has been successfully Loaded"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         test::TempDir dir;
         AppContext ctx{test::FoldersIn(dir), test::FixedClock()};

@@ -49,18 +49,16 @@ TEST(Ladder, HeatsOfEveryRoundFromSlotsAndPlaces)
     const LadderView view = BuildLadderView(Racers(kEight), header);
     EXPECT_EQ(view.size, 8);
     EXPECT_EQ(view.name, "08F");
-    // Per heat: label part, number, the seeds of rows 1-4 and their places.
-    const struct {
-        int roundHeats, heat, number;
-        int seeds[4];
-        int places[4];
-        std::vector<std::string> finish; // bibs by place
-    } heats[] = {
+    // Per heat: label part, number, the seeds of rows 1-4, their places and
+    // the finishers' bibs by place.
+    // clang-format off
+    const struct { int roundHeats, heat, number, seeds[4], places[4]; std::vector<std::string> finish; } heats[] = {
         {2, 1, 1, {1, 4, 5, 8}, {2, 4, 1, 3}, {"15", "11", "18", "14"}},
         {2, 2, 2, {2, 3, 6, 7}, {1, 3, 0, 2}, {"12", "17", "13"}},
         {1, 1, 3, {5, 2, 1, 7}, {3, 1, 2, 4}, {"12", "11", "15", "17"}},
         {1, 2, 4, {8, 3, 4, 0}, {3, 1, 2, 0}, {"13", "14", "18"}},
     };
+    // clang-format on
     ASSERT_EQ(view.heats.size(), std::size(heats));
     for (std::size_t h = 0; h < std::size(heats); ++h) {
         const LadderHeat& got = view.heats[h];
@@ -91,6 +89,9 @@ TEST(Ladder, FinalRanking)
         {9, "4_01_3", "3"},  {10, "4_04_3", "3"}, {11, "4_03_3", "3"}, {12, "4_02_3", "4"},
         {13, "4_02_4", "1"}, {14, "4_03_4", "4"}, {15, "4_04_4", "4"}, {16, "4_01_4", "4"},
     };
+    const std::vector<std::string> eightLabels = {"1_01_2", "1_01_1", "1_02_1", "1_02_2", "1_01_3",
+                                                  "2_ZZ_4", "1_01_4", "1_02_3", "~~~~~~~~", "~~~~~~~~"};
+    // clang-format off
     const struct {
         const char* name;
         std::vector<Held> held;
@@ -98,23 +99,14 @@ TEST(Ladder, FinalRanking)
         std::vector<std::string> labels; // SxPos3, racer by racer
         std::vector<int> positions;
     } ladders[] = {
-        {"eight",
-         kEight,
-         true,
-         {"1_01_2", "1_01_1", "1_02_1", "1_02_2", "1_01_3", "2_ZZ_4", "1_01_4", "1_02_3", "~~~~~~~~", "~~~~~~~~"},
-         {2, 1, 5, 6, 3, 8, 4, 7, 9, 0}},
-        {"eight after a seeding run",
-         kEight,
-         false,
-         {"1_01_2", "1_01_1", "1_02_1", "1_02_2", "1_01_3", "2_ZZ_4", "1_01_4", "1_02_3", "~~~~~~~~", "~~~~~~~~"},
-         {2, 1, 5, 6, 3, 8, 4, 7, 0, 0}},
-        {"sixteen after one round",
-         sixteen,
-         true,
+        {"eight", kEight, true, eightLabels, {2, 1, 5, 6, 3, 8, 4, 7, 9, 0}},
+        {"eight after a seeding run", kEight, false, eightLabels, {2, 1, 5, 6, 3, 8, 4, 7, 0, 0}},
+        {"sixteen after one round", sixteen, true,
          {"2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "4_ZZ_4", "2_ZZ_4", "2_ZZ_4", "2_ZZ_4", "4_ZZ_4", "4_ZZ_4", "4_ZZ_4",
           "4_ZZ_4", "2_ZZ_4", "4_ZZ_4", "4_ZZ_4", "4_ZZ_4"},
          {1, 2, 3, 4, 9, 5, 6, 7, 10, 11, 12, 13, 8, 14, 15, 16}},
     };
+    // clang-format on
     for (const auto& ladder : ladders) {
         std::vector<RacerRecord> racers = Racers(ladder.held);
         ASSERT_TRUE(RankLadder(racers, ladder.qualification)) << ladder.name;

@@ -34,17 +34,13 @@ protected:
     void MakeRankedRace()
     {
         MakeRace({.level = "NAT", .discipline = "SX", .racers = 8});
-        const struct {
-            int n;
-            const char* seed;
-            int position;
-            float time1, time2;
-            const char* status1;
-        } field[] = {
+        // clang-format off
+        const struct { int n; const char* seed; int position; float time1, time2; const char* status1; } field[] = {
             {1, "120.00", 3, 0, 0, ""},  {2, "110.00", 1, 0, 0, ""},       {3, "100.00", 0, 0, 0, "DNS"},
             {4, "90.03", 2, 0, 0, ""},   {5, "80.00", 4, 0, 0, ""},        {6, "70.00", 0, 40.00f, 41.00f, ""},
             {7, "60.00", 0, 39.00f, 43.00f, ""}, {8, "", 0, 0, 0, "DNS"},
         };
+        // clang-format on
         for (const auto& f : field)
             UpdateRacer(f.n, [&f](RacerRecord& racer) {
                 racer.seedPoints = f.seed;
@@ -70,6 +66,7 @@ protected:
 
 TEST_F(SkiCrossPointsTest, PointsByPlaceFromTheLevelOfTheBestFiveAtStart)
 {
+    // clang-format off
     const struct {
         const char* name;
         bool fewerThanThree;
@@ -77,38 +74,25 @@ TEST_F(SkiCrossPointsTest, PointsByPlaceFromTheLevelOfTheBestFiveAtStart)
         float points[8];
         const char* shown;  // a text the operator must have been shown
     } rows[] = {
-        {"by total, six places",
-         false,
-         {"TOTAL", "Yes", "Yes"},
+        {"by total, six places", false, {"TOTAL", "Yes", "Yes"},
          {56.41f, 94.01f, kNone, 75.21f, 47.01f, 42.30f, 37.60f, kNone},
          "Race Contains < 8 > Racers - Award no points beyond Racer < 6 > Correct"},
-        {"by the better run",
-         false,
-         {"BEST OF", "Yes", "Yes"},
-         {56.41f, 94.01f, kNone, 75.21f, 47.01f, 37.60f, 42.30f, kNone},
-         "Points will be Calculated based on BEST OF"},
-        {"a second thought on the basis",
-         false,
-         {"BEST OF", "No", "TOTAL", "Yes", "Yes"},
-         {56.41f, 94.01f, kNone, 75.21f, 47.01f, 42.30f, 37.60f, kNone},
-         "Points will be Calculated based on TOTAL"},
-        {"four places typed",
-         false,
-         {"TOTAL", "Yes", "No", "four", "4"},
+        {"by the better run", false, {"BEST OF", "Yes", "Yes"},
+         {56.41f, 94.01f, kNone, 75.21f, 47.01f, 37.60f, 42.30f, kNone}, "Points will be Calculated based on BEST OF"},
+        {"a second thought on the basis", false, {"BEST OF", "No", "TOTAL", "Yes", "Yes"},
+         {56.41f, 94.01f, kNone, 75.21f, 47.01f, 42.30f, 37.60f, kNone}, "Points will be Calculated based on TOTAL"},
+        {"four places typed", false, {"TOTAL", "Yes", "No", "four", "4"},
          {56.41f, 94.01f, kNone, 75.21f, 47.01f, kNone, kNone, kNone},
          "Race Contains < 8 > Enter Number of Racers that can Receive Points"},
-        {"two of the five finished: no points",
-         true,
-         {"TOTAL", "Yes", "Yes", "Yes"},
+        {"two of the five finished: no points", true, {"TOTAL", "Yes", "Yes", "Yes"},
          {kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone},
          "Less than 3 Top Racers Finished - No Race Points Awarded"},
         // The operator overrules the rule: 2, 5, then 7 by total.
-        {"two of the five finished: awarded anyway",
-         true,
-         {"TOTAL", "Yes", "Yes", "No"},
+        {"two of the five finished: awarded anyway", true, {"TOTAL", "Yes", "Yes", "No"},
          {kNone, 94.01f, kNone, kNone, 75.21f, kNone, 56.41f, kNone},
          "Less than 3 of the Top 5 Racers have completed the Race"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         MakeRankedRace();
@@ -129,17 +113,14 @@ TEST_F(SkiCrossPointsTest, PointsByPlaceFromTheLevelOfTheBestFiveAtStart)
 
 TEST_F(SkiCrossPointsTest, RefusedOrEndedTheRaceIsAsItWas)
 {
-    const struct {
-        const char* name;
-        bool ladder;
-        std::vector<std::string> answers;
-        const char* shown;
-    } rows[] = {
+    // clang-format off
+    const struct { const char* name; bool ladder; std::vector<std::string> answers; const char* shown; } rows[] = {
         {"no ladder loaded", false, {}, "Race Ladder not Loaded - Execution Terminated"},
         {"more places than finishers", true, {"TOTAL", "Yes", "No", "7"},
          "Race does nor contain enough Racers - Execution Terminated"},
         {"cancelled at the basis", true, {"<cancel>"}, "TOTAL OR BEST OF TIMES"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         MakeRankedRace();

@@ -14,9 +14,7 @@ namespace {
 struct Entered {
     const char* bib;
     float time1;
-    const char* status1;
-    const char* start1;
-    const char* seedPoints;
+    const char *status1, *start1, *seedPoints;
 };
 
 // A men's ski-cross race "SX" in `dir` holding the racers.
@@ -68,13 +66,8 @@ TEST(SkierCross, TiedTimesAreOneQuestion)
 {
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    OpenSkiCross(ctx, dir,
-                 {{"1", 60.0f, "", "", ""},
-                  {"2", 61.2f, "", "", ""},
-                  {"3", 61.2f, "", "", ""},
-                  {"4", 61.2f, "", "", ""},
-                  {"5", 0, "DNF", "", ""},
-                  {"6", 0, "DNS", "", ""}});
+    OpenSkiCross(ctx, dir, {{"1", 60.0f, "", "", ""}, {"2", 61.2f, "", "", ""}, {"3", 61.2f, "", "", ""},
+                            {"4", 61.2f, "", "", ""}, {"5", 0, "DNF", "", ""}, {"6", 0, "DNS", "", ""}});
     ScriptedOperator op({"8", "Qualification", "Time Sorting", "2,4,3", "No"});
     ASSERT_TRUE(SkierCross(ctx, op)) << op.transcript();
     std::vector<std::string> ties;
@@ -97,11 +90,8 @@ TEST(SkierCross, FromTheEntryList)
 {
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    OpenSkiCross(ctx, dir,
-                 {{"1", 0, "", "", "40.00"},
-                  {"2", 0, "", "  2", "90.00"},
-                  {"3", 0, "", "", "20.00"},
-                  {"4", 0, "", "  1", "99.00"}});
+    OpenSkiCross(ctx, dir, {{"1", 0, "", "", "40.00"}, {"2", 0, "", "  2", "90.00"}, {"3", 0, "", "", "20.00"},
+                            {"4", 0, "", "  1", "99.00"}});
     ScriptedOperator op({"Yes", "1 to 4"});
     ASSERT_TRUE(SkierCross(ctx, op)) << op.transcript();
     EXPECT_EQ(Seeding(ctx), (std::vector<std::string>{"   4|2_01_2  |0|4", "   2|2_02_1  |0|2", "   3|2_02_2  |0|3",

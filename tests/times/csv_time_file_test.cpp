@@ -9,14 +9,9 @@ using O = CsvOutcome;
 
 TEST(CsvTimeFile, LinesByTheirColumns)
 {
-    const struct {
-        const char* line;
-        CsvColumns columns;
-        O outcome;
-        const char* bib;
-        double seconds;
-        const char* status;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* line; CsvColumns columns; O outcome; const char* bib; double seconds;
+                   const char* status; } cases[] = {
         {"12,Moreau,1:03.45,", {1, 3, 4}, O::Times, "12", 63.45, ""},
         {"12,Moreau,63.456,DSQ", {1, 3, 4}, O::Times, "12", 63.456, "DSQ"},
         {"12,Moreau,dnf", {1, 3, 3}, O::Times, "12", 0, "DNF"}, // the status in the time column
@@ -29,6 +24,7 @@ TEST(CsvTimeFile, LinesByTheirColumns)
         {"12,Moreau,63.45", {1, 3, 4}, O::FieldBeyond, "", 0, ""},
         {"12,Moreau\x01,63.45,", {1, 3, 4}, O::NotText, "", 0, ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const std::vector<CsvTimeLine> lines = ReadCsvTimes(std::string("\r\n   \n") + c.line + "\r\n", c.columns);
         ASSERT_EQ(lines.size(), 1u) << c.line; // blank lines are passed over

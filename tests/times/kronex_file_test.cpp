@@ -9,18 +9,14 @@ using P = KronexProblem;
 
 TEST(KronexFile, HeaderColumns)
 {
-    const struct {
-        const char* bytes;
-        const char* gender;
-        const char* discipline;
-        char run;
-        int line;
-    } cases[] = {
+    // clang-format off
+    const struct { const char *bytes, *gender, *discipline; char run; int line; } cases[] = {
         {"FG 1\r\n", "F", "G", '1', 1},
         {"MSG2                  \r\n", "M", "SG", '2', 1},
         {"m sc1\r\n", "M", "S", 'c', 1},                   // columns, not words: "sc" starts in column 3
         {"\r\nab\r\n\x1a\r\nBAC2\r\n", "B", "AC", '2', 4}, // lines under 4 characters are no lines
     };
+    // clang-format on
     for (const auto& c : cases) {
         const KronexFile file = ReadKronexFile(c.bytes);
         EXPECT_TRUE(file.header.found) << c.bytes;
@@ -38,18 +34,9 @@ TEST(KronexFile, HeaderColumns)
 // without dates; the rest follows it.
 TEST(KronexFile, RacerLines)
 {
-    const struct {
-        const char* line;
-        bool undated;
-        const char* date;
-        const char* bib;
-        const char* time1;
-        const char* status1;
-        const char* time2;
-        const char* status2;
-        const char* flag2;
-        P problem;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* line; bool undated; const char *date, *bib, *time1, *status1, *time2, *status2, *flag2;
+                   P problem; } cases[] = {
         {"1,12-06-2026,  7, 63.456,   , ,       ,   , ", false, "12-06-2026", "7", "63.456", "", "", "", "", P::None},
         {"1,  7, 63.45,dsq,*, 64.10,DNF,x", true, "", "7", "63.45", "DSQ", "64.10", "DNF", "x", P::None},
         {"1,012, 63.45", true, "", "012", "", "", "", "", "", P::TooFewFields},
@@ -65,6 +52,7 @@ TEST(KronexFile, RacerLines)
         {"1,12-06-2026,  7,63.45,,**", false, "12-06-2026", "7", "63.45", "", "", "", "", P::FieldTooWide},
         {"1,12-06-2026,\x01 7,63.45,", false, "", "", "", "", "", "", "", P::NotText},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const KronexFile file = ReadKronexFile(std::string("FG 1\r\n") + c.line + "\r\n");
         ASSERT_EQ(file.lines.size(), 1u) << c.line;
@@ -98,11 +86,9 @@ TEST(KronexFile, ACutLastLineAndTheProgressCount)
 
 TEST(KronexFile, Seconds)
 {
-    EXPECT_EQ(KronexSeconds("63.456"), 63.456);
-    EXPECT_EQ(KronexSeconds("63."), 63.0);
-    EXPECT_EQ(KronexSeconds(".5"), 0.5);
-    EXPECT_EQ(KronexSeconds("3725"), 3725.0);
-    EXPECT_EQ(KronexSeconds(""), 0.0);
+    for (const auto& [text, seconds] : std::vector<std::pair<const char*, double>>{
+             {"63.456", 63.456}, {"63.", 63.0}, {".5", 0.5}, {"3725", 3725.0}, {"", 0.0}})
+        EXPECT_EQ(KronexSeconds(text), seconds) << text;
 }
 
 } // namespace

@@ -24,12 +24,8 @@ void OpenGiantSlalom(AppContext& ctx, const test::TempDir& dir)
 // The header against the race: gender, then discipline.
 TEST(KronexLoad, HeaderChecks)
 {
-    const struct {
-        const char* gender;
-        const char* discipline;
-        KronexRaceFacts race;
-        V verdict;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* gender; const char* discipline; KronexRaceFacts race; V verdict; } cases[] = {
         {"F", "G", {"F", "G", false}, V::Fits},
         {"M", "G", {"F", "G", false}, V::WrongGender},
         {"B", "G", {"F", "G", false}, V::WrongGender}, // both: recreational races only
@@ -48,6 +44,7 @@ TEST(KronexLoad, HeaderChecks)
         {"M", "", {"M", "D", false}, V::WrongDiscipline},
         {"M", "KK", {"M", "KK", false}, V::Fits},
     };
+    // clang-format on
     for (const auto& c : cases) {
         KronexHeader header;
         header.found = true;
@@ -62,15 +59,13 @@ TEST(KronexLoad, HeaderChecks)
 // a question, one of another day only when the operator says "Load".
 TEST(KronexLoad, DateCheckAgainstTheClock)
 {
-    const struct {
-        const char* date;
-        std::vector<std::string> answers;
-        bool loads;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* date; std::vector<std::string> answers; bool loads; } cases[] = {
         {"12-06-2026", {"RUN 1"}, true},
         {"12-05-2026", {"RUN 1", "Load"}, true},
         {"12-05-2026", {"RUN 1", "Abort"}, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         test::TempDir dir;
         AppContext ctx{test::FoldersIn(dir), test::FixedClock()};

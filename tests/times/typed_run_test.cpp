@@ -14,14 +14,9 @@ TEST(TypedRun, ChecksAndWhatIsStored)
     test::TempDir dir;
     const AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
     const RunFields r1 = RunFields::Run1, r2 = RunFields::Run2;
-    const struct {
-        RunFields run;
-        TypedRun typed;
-        int refusal;  // 0: stored
-        TypedRun shown;
-        double seconds;
-        int notes;
-    } cases[] = {
+    // clang-format off
+    const struct { RunFields run; TypedRun typed; int refusal /* 0: stored */; TypedRun shown; double seconds;
+                   int notes; } cases[] = {
         {r1, {"1:03.45", "", ""}, 0, {"063.45", "", ""}, 63.45, 0},
         {r1, {"63.4", "", "7"}, 0, {"063.40", "", ""}, 63.4, 0},          // no status keeps no gate
         {r2, {"16:39.99", "", ""}, 0, {"999.99", "", ""}, 999.99, 0},     // the largest time
@@ -43,6 +38,7 @@ TEST(TypedRun, ChecksAndWhatIsStored)
         {r1, {"", "", ""}, text::kMustEnterStatus, {}, 0, 0},
         {r1, {"", "OK", ""}, text::kMustEnterStatus, {}, 0, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.time + "|" + c.typed.status + "|" + c.typed.gate);
         const TypedRunCheck check = CheckTypedRun(ctx, c.run, c.typed);

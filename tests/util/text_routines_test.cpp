@@ -10,24 +10,20 @@
 namespace skitally {
 namespace {
 
-TEST(CountOccurrences, CountsOverlappingFinds) {
+// Occurrences are counted overlapping; a token runs up to the first delimiter.
+TEST(Tokens, CountOccurrencesAndPopToken) {
     // clang-format off
-    const struct { const char* text; const char* delimiter; int count; } cases[] = {
+    const struct { const char* text; const char* delimiter; int count; } counted[] = {
         {"6-A,3-D", ",", 1}, {",,,", ",", 3}, {"aaa", "aa", 2}, {"aaaa", "aa", 3}, {"abab", "ab", 2},
         {"", ",", 0}, {"abc", "", 0}, {"ab", "abc", 0},
     };
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(CountOccurrences(c.text, c.delimiter), c.count) << '"' << c.text << "\" / \"" << c.delimiter << '"';
-}
-
-TEST(PopToken, TakesUpToTheFirstDelimiter) {
-    // clang-format off
     const struct { const char* text; const char* delimiter; const char* token; const char* rest; } cases[] = {
         {"RN1,RC1", ",", "RN1", "RC1"}, {"RN1", ",", "RN1", ""}, {"RN1,", ",", "RN1", ""},
         {",RC1", ",", "", "RC1"}, {"a::b::c", "::", "a", "b::c"}, {"abc", "", "abc", ""},
     };
     // clang-format on
+    for (const auto& c : counted)
+        EXPECT_EQ(CountOccurrences(c.text, c.delimiter), c.count) << '"' << c.text << "\" / \"" << c.delimiter << '"';
     for (const auto& c : cases) {
         std::string text = c.text;
         EXPECT_EQ(PopToken(text, c.delimiter), c.token) << c.text;
@@ -92,21 +88,15 @@ const char* const kHighBytes[32] = {
     "˜", "™", "š", "›", "œ", "\xC2\x9D", "ž", "Ÿ",
 };
 
-TEST(Codepage, HighControlRangeBothWays) {
+TEST(Codepage, HighControlRangeLatinLettersAndEveryByteBack) {
     for (int i = 0; i < 32; ++i) {
         const std::string byte(1, static_cast<char>(0x80 + i));
         EXPECT_EQ(Cp1252ToUtf8(byte), kHighBytes[i]) << "byte 0x" << std::hex << 0x80 + i;
         EXPECT_EQ(Utf8ToCp1252(kHighBytes[i]), byte) << "byte 0x" << std::hex << 0x80 + i;
     }
-}
-
-TEST(Codepage, LatinLettersAndEuro) {
     EXPECT_EQ(Cp1252ToUtf8("Ren\xE9 M\xFCller Gro\xDF"), "René Müller Groß");
     EXPECT_EQ(Utf8ToCp1252("René Müller Groß"), "Ren\xE9 M\xFCller Gro\xDF");
     EXPECT_EQ(Cp1252ToUtf8("\xA0\xFF"), "\xC2\xA0ÿ");
-}
-
-TEST(Codepage, EveryByteRoundTrips) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
