@@ -30,10 +30,9 @@ QPageSize PaperSize(Paper paper, const QLocale& locale)
 
 QPageLayout ReportPageLayout(const PrintSettings& settings, Paper paper, const QLocale& locale)
 {
-    return QPageLayout(PaperSize(paper, locale),
-                       settings.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(kPaperEdgeInches, kPaperEdgeInches, kPaperEdgeInches, kPaperEdgeInches),
-                       QPageLayout::Inch);
+    return QPageLayout(
+        PaperSize(paper, locale), settings.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(kPaperEdgeInches, kPaperEdgeInches, kPaperEdgeInches, kPaperEdgeInches), QPageLayout::Inch);
 }
 
 FontShape ReportFontShape(bool bold)
@@ -78,8 +77,7 @@ TextLayout LayoutReportText(const std::vector<ReportPage>& pages, const FontShap
     // A report page never spills onto a second sheet: when the longest
     // page would, every page's lines come closer alike.
     if (most > 1)
-        layout.lineStep =
-            std::min(layout.lineStep, std::max(height - layout.ascent - layout.descent, 0.0) / gaps);
+        layout.lineStep = std::min(layout.lineStep, std::max(height - layout.ascent - layout.descent, 0.0) / gaps);
     return layout;
 }
 

@@ -37,12 +37,12 @@ constexpr double kTightestLineStep = 0.85;
 // The text of a report on its pages, in points from the printable area's
 // top left corner.
 struct TextLayout {
-    double fontSize = 9;  // points
-    double advance = 5.4;  // one character's width
-    double lineStep = 10;  // baseline to baseline
-    double ascent = 7.5;  // above the baseline, the font's own
-    double descent = 2.7;  // below it
-    double left = 0;  // the settings' left margin
+    double fontSize = 9;    // points
+    double advance = 5.4;   // one character's width
+    double lineStep = 10;   // baseline to baseline
+    double ascent = 7.5;    // above the baseline, the font's own
+    double descent = 2.7;   // below it
+    double left = 0;        // the settings' left margin
 };
 
 // Per font size of one point, from the font itself.

@@ -20,10 +20,10 @@ class QPagedPaintDevice;
 namespace skitally {
 
 struct RenderSettings {
-    double fontSize = 9;  // points; only when not fillWidth
+    double fontSize = 9;     // points; only when not fillWidth
     bool bold = false;
-    double leftMargin = 0;  // inches, added to the device's own margin
-    int orientation = 0;   // 1 portrait, 2 landscape, 0 leave the device's
+    double leftMargin = 0;   // inches, added to the device's own margin
+    int orientation = 0;     // 1 portrait, 2 landscape, 0 leave the device's
     bool fillWidth = false;  // the widest line as wide as the paper allows
 };
 
