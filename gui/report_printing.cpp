@@ -10,11 +10,13 @@
 #include "app/messages.h"
 #include "app/paths.h"
 #include "app/text_table.h"
+#include "page_layout.h"
 #include "report_painter.h"
 #include "report_pdf.h"
 #include "reports/print_copies.h"
 #include "reports/report_file_text.h"
 #include "reports/report_text_ids.h"
+#include "reports/report_type.h"
 
 namespace skitally {
 
@@ -33,6 +35,13 @@ bool PrintReportFile(const AppContext& ctx, Operator& op, QWidget* parent, const
     }
 
     QPrinter printer(QPrinter::HighResolution);
+    // The dialog offers the PDF's sheet; where the printer cannot print
+    // that close to the edge, its own edges stand.
+    const QPageLayout sheet = ReportPageLayout(settings, LoadPaper(*ctx.settings), QLocale::system());
+    if (!printer.setPageLayout(sheet)) {
+        printer.setPageSize(sheet.pageSize());
+        printer.setPageOrientation(sheet.orientation());
+    }
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
@@ -55,7 +64,7 @@ bool PrintReportFile(const AppContext& ctx, Operator& op, QWidget* parent, const
             chosen.push_back(pages[i]);
         pages = std::move(chosen);
     }
-    RenderSettings render = RenderSettingsFor(settings, pages);
+    RenderSettings render = RenderSettingsFor(settings, pages, PrintCodeOfFile(path));
     if (settings.orientation != 1 && settings.orientation != 2)
         render.orientation = 0;  // the dialog's choice stands
     for (int copy = 0; copy < *copies; ++copy)

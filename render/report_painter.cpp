@@ -1,29 +1,21 @@
 #include "report_painter.h"
 
-#include <algorithm>
-
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "page_layout.h"
+#include "reports/report_type.h"
 #include "util/codepage.h"
 
 namespace skitally {
 namespace {
 
+constexpr double kPointsPerInch = 72;
+
 QString ToQ(const std::string& cp1252)
 {
     return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
-
-std::size_t MostLines(const std::vector<ReportPage>& pages)
-{
-    std::size_t most = 1;
-    for (const ReportPage& page : pages)
-        most = std::max(most, page.size());
-    return most;
 }
 
 }  // namespace
@@ -39,44 +31,46 @@ QFont ReportFont(double pointSize, bool bold)
     return font;
 }
 
-RenderSettings RenderSettingsFor(const PrintSettings& settings, const std::vector<ReportPage>& pages)
+RenderSettings RenderSettingsFor(const PrintSettings& settings, const std::vector<ReportPage>& pages,
+                                 const std::string& typeCode)
 {
     RenderSettings render;
     render.fontSize = ReportFontSize(settings.fontSize, WidestLine(pages));
     render.bold = settings.bold == 2;
     render.leftMargin = settings.leftMargin;
     render.orientation = settings.orientation;
+    render.fillWidth = !IsHeadinglessCode(typeCode);
     return render;
 }
 
 void PaintReport(QPainter& painter, const std::vector<ReportPage>& pages, const RenderSettings& settings,
                  const std::function<bool()>& newPage)
 {
+    // The layout counts in points; the device in its own dots.
     QPaintDevice* device = painter.device();
-    QFont plain = ReportFont(settings.fontSize, settings.bold);
+    const double dotsX = device->logicalDpiX() / kPointsPerInch;
+    const double dotsY = device->logicalDpiY() / kPointsPerInch;
+    const QSizeF printable(device->width() / dotsX, device->height() / dotsY);
+    const TextLayout layout = LayoutReportText(pages, ReportFontShape(settings.bold), printable, settings.leftMargin,
+                                               settings.fillWidth ? 0 : settings.fontSize);
+    const QFont plain = ReportFont(layout.fontSize, settings.bold);
     QFont struck = plain;
     struck.setStrikeOut(true);
-    const QFontMetricsF metrics(plain, device);
-    const double pageHeight = device->height();
-    const std::size_t most = MostLines(pages);
-    const double spacing =
-        most < 2 ? metrics.lineSpacing()
-                 : std::min(metrics.lineSpacing(), (pageHeight - metrics.height()) / static_cast<double>(most - 1));
-    const double left = settings.leftMargin * device->logicalDpiX();
 
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0 && !newPage())
             return;
-        double baseline = metrics.ascent();
-        for (const std::string& line : pages[p]) {
-            double x = left;
-            for (const TextRun& run : SplitStrikeRuns(line)) {
-                const QString text = ToQ(run.text);
+        const std::vector<double> baselines = Baselines(pages[p], layout, printable.height());
+        for (std::size_t i = 0; i < pages[p].size(); ++i) {
+            // Each run starts at its own column, so a struck code or a face
+            // whose advance differs a little never shifts what follows.
+            std::size_t column = 0;
+            for (const TextRun& run : SplitStrikeRuns(pages[p][i])) {
                 painter.setFont(run.struck ? struck : plain);
-                painter.drawText(QPointF(x, baseline), text);
-                x += QFontMetricsF(run.struck ? struck : plain, device).horizontalAdvance(text);
+                const double x = layout.left + static_cast<double>(column) * layout.advance;
+                painter.drawText(QPointF(x * dotsX, baselines[i] * dotsY), ToQ(run.text));
+                column += run.text.size();
             }
-            baseline += spacing;
         }
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
-// Draws report pages exactly as the printer prints them: one device page
-// per report page, the fixed-pitch report font at the report's size, bold
-// when asked, the left margin of the print settings, and the characters
-// marked by backspaces and dashes struck through.
+// Draws report pages as the printer prints them: one device page per
+// report page, the fixed-pitch report font at the size the page layout
+// chose, bold when asked, the left margin of the print settings, every
+// character in its column, the characters marked by backspaces and dashes
+// struck through, and each page's footer at the foot of the sheet.
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <QFont>
@@ -18,24 +20,26 @@ class QPagedPaintDevice;
 namespace skitally {
 
 struct RenderSettings {
-    double fontSize = 9;  // points
+    double fontSize = 9;     // points; only when not fillWidth
     bool bold = false;
-    double leftMargin = 0;  // inches, added to the device's own margin
-    int orientation = 0;   // 1 portrait, 2 landscape, 0 leave the device's
+    double leftMargin = 0;   // inches, added to the device's own margin
+    int orientation = 0;     // 1 portrait, 2 landscape, 0 leave the device's
+    bool fillWidth = false;  // the widest line as wide as the paper allows
 };
 
 // "Courier New", or Liberation Mono (the same metrics) where it is not
 // installed, then any fixed-pitch face.
 QFont ReportFont(double pointSize, bool bold);
 
-// The print settings of a report's type code: bold when 2, and 8 points
-// for a report whose widest line is over 104 characters.
-RenderSettings RenderSettingsFor(const PrintSettings& settings, const std::vector<ReportPage>& pages);
+// The print settings of a report's type code: bold when 2; the widest line
+// filling the width, except on label sheets (LBL, SDW, CRD), which keep
+// their stored size (8 points for a line over 104 characters).
+RenderSettings RenderSettingsFor(const PrintSettings& settings, const std::vector<ReportPage>& pages,
+                                 const std::string& typeCode);
 
-// Draws every page with `painter` (active on its device); `newPage` is
-// called between pages and may stop the drawing by returning false. Lines
-// are spaced by the font's line spacing, closer only when a page holds more
-// lines than the paper: a report page never spills onto a second sheet.
+// Draws every page with `painter` (active on its device, whose size is the
+// printable area); `newPage` is called between pages and may stop the
+// drawing by returning false.
 void PaintReport(QPainter& painter, const std::vector<ReportPage>& pages, const RenderSettings& settings,
                  const std::function<bool()>& newPage);
 

@@ -4,10 +4,9 @@
 #include <fstream>
 #include <iterator>
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPdfWriter>
 
+#include "page_layout.h"
 #include "report_painter.h"
 #include "reports/print_settings.h"
 #include "reports/report_file_text.h"
@@ -22,7 +21,9 @@ Status WriteReportPdf(const SettingsStore& store, const std::string& reportPath,
         return Status::Fail(Failure::CannotRead, "cannot read " + reportPath);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::vector<ReportPage> pages = SplitReportPages(bytes);
-    const RenderSettings settings = RenderSettingsFor(PrintSettingsFor(store, PrintCodeOfFile(reportPath)), pages);
+    const std::string code = PrintCodeOfFile(reportPath);
+    const PrintSettings print = PrintSettingsFor(store, code);
+    const RenderSettings settings = RenderSettingsFor(print, pages, code);
 
     const std::string temporary = pdfPath + ".tmp";
     bool painted = false;
@@ -30,9 +31,7 @@ Status WriteReportPdf(const SettingsStore& store, const std::string& reportPath,
         QPdfWriter writer(QString::fromStdString(temporary));
         writer.setCreator(QStringLiteral("Skitally"));
         writer.setTitle(QString::fromStdString(std::filesystem::path(reportPath).filename().string()));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                         QMarginsF(kPdfEdgeInches, kPdfEdgeInches, kPdfEdgeInches, kPdfEdgeInches),
-                                         QPageLayout::Inch));
+        writer.setPageLayout(ReportPageLayout(print, LoadPaper(store), QLocale::system()));
         painted = PaintReportOn(writer, pages, settings);
     }
     std::error_code ec;

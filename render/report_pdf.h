@@ -8,11 +8,9 @@
 
 namespace skitally {
 
-// US Letter with a quarter inch all round, as a printer's unprintable edge.
-constexpr double kPdfEdgeInches = 0.25;
-
 // Reads the report file and writes `pdfPath` with the print settings of the
-// file's type code (from its extension). Needs a QGuiApplication. The PDF
+// file's type code (from its extension) on the stored paper, else the
+// paper of the system's locale. Needs a QGuiApplication. The PDF
 // is written beside its final name and renamed over it, so a failure leaves
 // no half-written PDF.
 Status WriteReportPdf(const SettingsStore& store, const std::string& reportPath, const std::string& pdfPath);

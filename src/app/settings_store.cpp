@@ -101,6 +101,18 @@ std::string SettingsStore::Get(const std::string& section, const std::string& ke
     return stmt.Step() == SQLITE_ROW ? stmt.Column(0) : std::string();
 }
 
+bool SettingsStore::Contains(const std::string& section, const std::string& key) const
+{
+    if (!db_)
+        return false;
+    Statement stmt(db_, "SELECT 1 FROM AppReg WHERE Section = ?1 AND Key = ?2");
+    if (!stmt.valid())
+        return false;
+    stmt.Bind(1, section);
+    stmt.Bind(2, key);
+    return stmt.Step() == SQLITE_ROW;
+}
+
 bool SettingsStore::Set(const std::string& section, const std::string& key, const std::string& value)
 {
     if (!db_)

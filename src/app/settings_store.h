@@ -21,6 +21,8 @@ public:
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     std::string Get(const std::string& section, const std::string& key) const;
+    // Whether the key was ever written, even with an empty value.
+    bool Contains(const std::string& section, const std::string& key) const;
     bool Set(const std::string& section, const std::string& key, const std::string& value);
     bool Remove(const std::string& section, const std::string& key);
 

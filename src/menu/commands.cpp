@@ -143,7 +143,7 @@ std::vector<Command> BuildCommands()
         Entry("main-menu", text::kMainMenu, "Home").WithRace().Help("re-read the race header and show the main menu").Runs(MainMenuCommand),
         Entry("preferences", text::kPreferencesCaption, "Home").NoRace().Help("language and field help").Runs(PreferencesCommand),
         Entry("change-look", text::kChangeLook, "Home").NoRace().Help("toggle the tabbed and the list menu").Runs(ChangeLookCommand),
-        Entry("print-settings", kPrintSettings, "Home").NoRace().Help("print-settings [CODE [SIZE TOP MARGIN ORIENTATION BOLD]]").Runs(PrintSettingsCommand),
+        Entry("print-settings", kPrintSettings, "Home").NoRace().Help("print-settings [CODE [SIZE TOP MARGIN ORIENTATION BOLD]], print-settings PAPER A4|LETTER|LOCALE").Runs(PrintSettingsCommand),
         Entry("exit", text::kExitSkitally, "Home").NoRace().Help("ask to exit Skitally").Runs(ExitCommand),
         // Header
         Entry("header", text::kHeaderCommand, "Header").Help("race titles and parameters: header RACE [title1=.. date=.. discipline=.. gender=.. level=..]").Runs(HeaderEntry),

@@ -8,6 +8,7 @@
 #include "entries/para_event.h"
 #include "racefile/race_open.h"
 #include "reports/print_settings.h"
+#include "reports/report_options.h"
 #include "util/dates.h"
 #include "util/tokens.h"
 
@@ -173,6 +174,7 @@ StartupOutcome Main(AppContext& ctx, Operator& op, const StartupOptions& options
     }
     ctx.fieldHelp = SettingOrDefault(*ctx.settings, "Settings", "Field Help", "0") != "0";
     PreparePrintSettings(*ctx.settings);
+    PrepareReportOptions(*ctx.settings);
     ctx.menuLook = SettingOrDefault(*ctx.settings, "Settings", "Look", "Tab");
 
     if (options.showMainWindow)

@@ -8,6 +8,7 @@ namespace skitally {
 namespace {
 
 const char* const kSection = "Settings";
+const char* const kPaperKey = "PaperSize";
 
 std::string NumberText(float value)
 {
@@ -94,6 +95,19 @@ PrintSettings PrintSettingsFor(const SettingsStore& store, const std::string& co
             fallback = &entry;
     }
     return fallback ? fallback->settings : PrintSettings();
+}
+
+Paper LoadPaper(const SettingsStore& store)
+{
+    const std::string paper = ToUpper(Trim(store.Get(kSection, kPaperKey)));
+    if (paper == "A4")
+        return Paper::A4;
+    return paper == "LETTER" ? Paper::Letter : Paper::Locale;
+}
+
+void SavePaper(SettingsStore& store, Paper paper)
+{
+    store.Set(kSection, kPaperKey, paper == Paper::A4 ? "A4" : paper == Paper::Letter ? "LETTER" : "");
 }
 
 float ReportFontSize(float storedSize, int lineWidth)

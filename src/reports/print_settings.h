@@ -39,6 +39,15 @@ void PreparePrintSettings(SettingsStore& store);
 // takes those of "TMP".
 PrintSettings PrintSettingsFor(const SettingsStore& store, const std::string& code);
 
+// The paper every report prints on, one for all type codes: "A4" or
+// "LETTER" under section "Settings", key "PaperSize". It is a key of its
+// own beside the five of each type code, so settings stored before it
+// existed load as they did; nothing stored (or a value not known) means
+// the paper of the user's locale, which the printing side looks up.
+enum class Paper { Locale, A4, Letter };
+Paper LoadPaper(const SettingsStore& store);
+void SavePaper(SettingsStore& store, Paper paper);
+
 // A report wider than this prints at 8 points whatever its stored size.
 constexpr int kWidestAtStoredSize = 104;
 constexpr float kWideReportFontSize = 8;

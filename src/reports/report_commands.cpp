@@ -199,6 +199,14 @@ bool SortOptionsCommand(AppContext& ctx, Operator& op, const std::vector<std::st
 
 bool PrintSettingsCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
 {
+    // One paper for every report, so it is no type code's sixth value.
+    if (!args.empty() && ToUpper(args[0]) == "PAPER") {
+        const std::string paper = args.size() == 2 ? ToUpper(args[1]) : "";
+        if (paper != "A4" && paper != "LETTER" && paper != "LOCALE")
+            return Refuse(ctx, op, "PAPER A4, PAPER LETTER, PAPER LOCALE");
+        SavePaper(*ctx.settings, paper == "A4" ? Paper::A4 : paper == "LETTER" ? Paper::Letter : Paper::Locale);
+        return true;
+    }
     std::vector<std::string> codes;
     for (const DefaultPrintSettings& entry : DefaultPrintSettingsTable())
         codes.push_back(entry.code);

@@ -13,6 +13,8 @@
 //                          the list order and, for OTH, the field order
 //   print-settings [CODE [SIZE TOP MARGIN ORIENTATION BOLD]]
 //                          the print settings of a report type code
+//   print-settings PAPER A4|LETTER|LOCALE
+//                          the paper of every report (LOCALE: the system's)
 
 #include <string>
 #include <vector>

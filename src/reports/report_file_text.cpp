@@ -34,6 +34,14 @@ void Add(std::vector<TextRun>& runs, std::string_view text, bool struck)
         runs.push_back({std::move(printable), struck});
 }
 
+std::string_view TrimmedView(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return line.substr(first, line.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
 
 std::vector<TextRun> SplitStrikeRuns(std::string_view line)
@@ -97,6 +105,17 @@ std::vector<ReportPage> SplitReportPages(std::string_view bytes)
     if (lineOpen)
         endLine();
     return pages;
+}
+
+std::size_t FooterStart(const ReportPage& page)
+{
+    constexpr std::size_t kFooterLines = 5;
+    if (page.size() < kFooterLines + 1)
+        return page.size();
+    const std::size_t start = page.size() - kFooterLines;
+    const std::string_view dashes = TrimmedView(page[start + 1]);
+    const bool allDashes = !dashes.empty() && dashes.find_first_not_of('-') == std::string_view::npos;
+    return allDashes && TrimmedView(page[start - 1]).empty() ? start : page.size();
 }
 
 int WidestLine(const std::vector<ReportPage>& pages)

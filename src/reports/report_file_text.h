@@ -32,6 +32,14 @@ using ReportPage = std::vector<std::string>;
 // starts no empty page; a file without any gives one page.
 std::vector<ReportPage> SplitReportPages(std::string_view bytes);
 
+// Where the page's footer block begins. The page model ends a page with
+// five footer lines (date, codex and page number; dashes; the header's
+// three footer texts) after at least one blank line of padding, so a
+// page whose fourth line from the end is all dashes and whose sixth is
+// blank has them. Pages without (labels, the compressed lists) give
+// their size.
+std::size_t FooterStart(const ReportPage& page);
+
 // The widest printed line of the pages.
 int WidestLine(const std::vector<ReportPage>& pages);
 

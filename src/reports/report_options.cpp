@@ -54,6 +54,12 @@ std::string OrderedOptions(std::string_view letters)
     return ordered;
 }
 
+void PrepareReportOptions(SettingsStore& store)
+{
+    if (!store.Contains(kSection, kKey))
+        store.Set(kSection, kKey, std::string(kFirstReportOptions));
+}
+
 std::string LoadReportOptions(const AppContext& ctx)
 {
     return OrderedOptions(ctx.settings->Get(kSection, kKey));

@@ -31,6 +31,15 @@ ReportColumns ColumnsFromOptions(std::string_view letters);
 // The letters of `letters` that are options, each once, in form order.
 std::string OrderedOptions(std::string_view letters);
 
+// What a first start stores: the columns of a FIS start list, card number
+// and nation. Club, group, birth year and seed points are not FIS output;
+// the category is a club-race column.
+inline constexpr std::string_view kFirstReportOptions = "NX";
+
+// Stores kFirstReportOptions when the options were never stored; once the
+// operator has saved a choice (even no letter at all) it is kept.
+void PrepareReportOptions(SettingsStore& store);
+
 std::string LoadReportOptions(const AppContext& ctx);
 void SaveReportOptions(AppContext& ctx, std::string_view letters);
 

@@ -46,6 +46,7 @@ TEST_F(StartupTest, FirstStartAsksTheLanguageAndWritesTheDefaults)
         {"Settings", "Languages", "01"}, {"Settings", "Language", "1"}, {"Settings", "Field Help", "0"},
         {"Settings", "Look", "Tab"}, {"Settings", "TMPSzeFnt", "11"}, {"Paths", "Race Path", events},
         {"Paths", "Skit Path", events}, {"Paths", "Skit Outputs", events + "Outputs/"},
+        {"OptRpt", "Options", "NX"},  // a FIS start list: card and nation
     };
     // clang-format on
     for (const auto& s : settings)
@@ -66,6 +67,7 @@ TEST_F(StartupTest, StoredSettingsAndTheCommandLineLanguage)
         store->Set("Settings", "Field Help", "1");
         store->Set("Settings", "Look", "Lst");
         store->Set("Paths", "Race Path", "/races/2026/");
+        store->Set("OptRpt", "Options", "");  // every column unticked
     }
     ASSERT_EQ(Start({"Deutsch"}), StartupOutcome::Running);
     EXPECT_EQ(op->messages()[0].buttons, (Strings{"English", "Français", "Deutsch"}));
@@ -73,6 +75,7 @@ TEST_F(StartupTest, StoredSettingsAndTheCommandLineLanguage)
     EXPECT_EQ(ctx->Text(2010), "ARE YOU SURE YOU WISH TO EXIT SKITALLY");  // German falls back to English
     EXPECT_TRUE(ctx->fieldHelp);
     EXPECT_EQ(ctx->menuLook, "Lst");
+    EXPECT_EQ(Setting("OptRpt", "Options"), "");
     EXPECT_EQ(ctx->skitPath, "/races/2026/");
 
     test::TempDir other;

@@ -29,6 +29,18 @@ TEST_F(ReportCommandTest, PrintSettingsAreSetFromTheArgumentsOrRefused)
     EXPECT_FALSE(PrintSettingsCommand(ctx, op, {"XYZ"}));
     EXPECT_EQ(op.messages().back().text.substr(0, 16), "RESPONSE MUST BE");
     EXPECT_EQ(LoadPrintSettings(*ctx.settings, "RN1")->orientation, 2);
+
+    // The paper of every report.
+    // clang-format off
+    const struct { std::vector<std::string> args; bool done; Paper paper; } papers[] = {
+        {{"paper", "a4"}, true, Paper::A4}, {{"PAPER", "LEGAL"}, false, Paper::A4}, {{"PAPER"}, false, Paper::A4},
+        {{"Paper", "Letter"}, true, Paper::Letter}, {{"PAPER", "LOCALE"}, true, Paper::Locale},
+    };
+    // clang-format on
+    for (const auto& c : papers) {
+        EXPECT_EQ(PrintSettingsCommand(ctx, op, c.args), c.done) << c.args.back();
+        EXPECT_EQ(LoadPaper(*ctx.settings), c.paper) << c.args.back();
+    }
 }
 
 TEST_F(ReportCommandTest, PrintSettingsFormRefusesABadValueAndAsksAgain)

@@ -47,6 +47,27 @@ TEST(SplitReportPages, AFormFeedEndsAPageAndTheLastOneStartsNoEmptyPage)
     EXPECT_EQ(SplitReportPages("\f\f"), (std::vector<ReportPage>{{}, {}}));
 }
 
+TEST(FooterStart, FiveLinesAfterBlankPaddingWithDashesSecondAreTheFooter)
+{
+    const ReportPage page = {"TITLE", "BODY", "", "06-12-2026   CAN0123.TD7 SF3 /  1", "-----", "TIMING", "", ""};
+    ReportPage indented = page;  // indent column 3
+    indented[4] = "  -----";
+    indented[2] = "  ";
+    ReportPage unpadded = page;  // a body line right above: no footer
+    unpadded[2] = "LAST";
+    ReportPage plainDashes = page;  // dashes under a heading, not a footer
+    plainDashes[4] = "-- A --";
+    // clang-format off
+    const struct { ReportPage page; std::size_t start; } cases[] = {
+        {page, 3}, {indented, 3}, {unpadded, 8}, {plainDashes, 8},
+        {{"", "-----", "", "", ""}, 5},  // too short to hold padding and a footer
+        {{}, 0},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(FooterStart(c.page), c.start) << c.page.size();
+}
+
 TEST(SplitReportPages, TheWidestPrintedLineDecidesTheFontSize)
 {
     const std::string wide(105, 'W');

@@ -17,6 +17,7 @@
 #include <QPainter>
 
 #include "cli_app.h"
+#include "page_layout.h"
 #include "report_painter.h"
 #include "report_pdf.h"
 #include "report_test_race.h"
@@ -218,11 +219,78 @@ TEST_F(ReportRenderTest, TheCliTurnsATwoPageStartListIntoATwoPagePdfWithItsLines
     EXPECT_GT(dark, 500);  // text, not a blank sheet
 }
 
+TEST_F(ReportRenderTest, ThePaperIsTheStoredOneElseLetterInTheUsAndCanadaAndA4Elsewhere)
+{
+    // clang-format off
+    const struct { const char *stored, *locale; QPageSize::PageSizeId paper; } cases[] = {
+        {"", "en_US", QPageSize::Letter}, {"", "fr_CA", QPageSize::Letter}, {"", "en_GB", QPageSize::A4},
+        {"", "fr_FR", QPageSize::A4}, {"", "de_CH", QPageSize::A4},
+        {"A4", "en_US", QPageSize::A4}, {"letter", "fr_FR", QPageSize::Letter},
+        {"LEGAL", "en_CA", QPageSize::Letter},  // not a known paper: the locale's
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        ctx.settings->Set("Settings", "PaperSize", c.stored);
+        const QPageLayout sheet = ReportPageLayout({}, LoadPaper(*ctx.settings), QLocale(c.locale));
+        EXPECT_EQ(sheet.pageSize().id(), c.paper) << c.stored << " " << c.locale;
+    }
+    SavePaper(*ctx.settings, Paper::Letter);
+    EXPECT_EQ(ctx.settings->Get("Settings", "PaperSize"), "LETTER");
+}
+
+TEST_F(ReportRenderTest, TheWidestLineFillsTheWidthAndEveryFooterSitsAtTheFoot)
+{
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    // 86 columns; page 1 of 63 lines, page 2 of 79. On A4 with quarter-inch
+    // edges the printable area is 559.28 by 805.89 points: 86 columns of
+    // 0.6 em need 10.84 points, and 79 lines 0.85 em apart fit up to 11.9.
+    const std::string report = TwoPageStartList();
+    SavePaper(*ctx.settings, Paper::A4);
+    const std::string pdf = dir.File("a4.pdf");
+    ASSERT_TRUE(WriteReportPdf(*ctx.settings, report, pdf));
+
+    struct Word { double x0, y0, x1, y1; std::string text; };
+    std::vector<std::vector<Word>> pages;
+    double width = 0, height = 0;
+    std::istringstream bbox(Output("pdftotext -bbox '" + pdf + "' -"));
+    for (std::string line; std::getline(bbox, line);) {
+        Word w;
+        char text[256];
+        if (std::sscanf(line.c_str(), " <page width=\"%lf\" height=\"%lf\"", &width, &height) == 2)
+            pages.emplace_back();
+        else if (std::sscanf(line.c_str(), " <word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%255[^<]",
+                             &w.x0, &w.y0, &w.x1, &w.y1, text) == 5 && !pages.empty())
+            pages.back().push_back({w.x0, w.y0, w.x1, w.y1, text});
+    }
+    EXPECT_NEAR(width, 595.28, 0.5);  // whole points in the PDF
+    EXPECT_NEAR(height, 841.89, 0.5);
+    ASSERT_EQ(pages.size(), 2u);
+    double footerTop[2] = {0, 0};
+    for (std::size_t p = 0; p < 2; ++p) {
+        SCOPED_TRACE(p + 1);
+        double left = width, right = 0, bottom = 0;
+        for (const Word& w : pages[p]) {
+            left = std::min(left, w.x0), right = std::max(right, w.x1), bottom = std::max(bottom, w.y1);
+            if (w.text == "06-12-2026")
+                footerTop[p] = w.y0;
+        }
+        // The dashes under the title span all 86 columns.
+        EXPECT_NEAR(left, 18, 0.5);
+        EXPECT_NEAR(right - left, 559.28, 3);
+        // The last footer line ("PROTESTS AT THE RACE OFFICE") on the bottom edge.
+        EXPECT_NEAR(bottom, height - 18, 3);
+    }
+    EXPECT_GT(footerTop[0], height - 100);
+    EXPECT_NEAR(footerTop[0], footerTop[1], 0.5);
+}
+
 TEST_F(ReportRenderTest, LandscapeSettingsTurnThePageAndStrayControlsConvertWithoutHarm)
 {
     if (!HavePoppler())
         GTEST_SKIP() << "poppler-utils not installed";
     MakeRace({.racers = 0});
+    SavePaper(*ctx.settings, Paper::Letter);
     SavePrintSettings(*ctx.settings, "SMF", {11, 3, 0, 2, 2});
     WriteFile(dir.File("RACE.SMF"), "LANDSCAPE\r\n\f");
     ASSERT_TRUE(WriteReportPdf(*ctx.settings, dir.File("RACE.SMF"), dir.File("wide.pdf")));

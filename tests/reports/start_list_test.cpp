@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "cli_app.h"
 #include "golden.h"
 #include "report_test_race.h"
 #include "draw/draw_field.h"
@@ -48,6 +50,18 @@ TEST_F(StartListTest, SeventyRacersFillPageOneTo57AndLaterPagesTo72)
     EXPECT_EQ(LoadReportOptions(ctx), "NZX");
     EXPECT_NE(transcript.find("PRINT Run 1 Start List INVERTED"), std::string::npos);
     EXPECT_NE(transcript.find("FLAG SNOW SEEDED Racers on Start List"), std::string::npos);
+}
+
+TEST_F(StartListTest, TheFirstStartListOfAFreshDataFolderShowsCardAndNation)
+{
+    MakeRace({.racers = 3});
+    const CliRun run = RunCliIn(dir, {"--lang", "en", "startlist", dir.File("SPRING"), "--run", "1"}, {"No", "No"});
+    ASSERT_EQ(run.code, kCliDone) << run.out << run.err;
+    // Racer 1 starts first with bib 11: card 1100037 in columns 9-15, the
+    // 40-column name from 17, AUT centred in columns 58-62.
+    const std::vector<std::string> lines = Lines(Pages(ReadFile(ctx.race.File("RN1")))[0]);
+    const std::string first = "  1  11 1100037 LAVOIE, Rosalie" + std::string(27, ' ') + "AUT";
+    EXPECT_NE(std::find(lines.begin(), lines.end(), first), lines.end()) << ReadFile(ctx.race.File("RN1"));
 }
 
 TEST_F(StartListTest, EachKindOfRaceAgainstItsKeptList)
