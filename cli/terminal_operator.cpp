@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "app/form_fields.h"
 #include "app/frontend_text_ids.h"
 #include "app/operator_text.h"
+#include "util/tokens.h"
 
 namespace skitally {
 
@@ -106,13 +108,26 @@ std::optional<std::string> TerminalOperator::PickFolder(const std::string& title
 bool TerminalOperator::EditForm(FieldForm& form)
 {
     out_ << "== " << form.title << " ==\n";
-    for (FormField& field : form.fields) {
-        out_ << field.caption << " [" << field.value << "]\n";
-        const auto line = ReadLine();
-        if (!line)
-            return false;
-        if (!line->empty())
-            field.value = *line;
+    for (std::size_t i = 0; i < form.fields.size(); ++i) {
+        FormField& field = form.fields[i];
+        // A refused field is asked again; the others keep what was typed.
+        for (;;) {
+            out_ << FieldPrompt(field) << "\n";
+            const auto line = ReadLine();
+            if (!line)
+                return false;
+            if (line->empty() && i == 0 && form.emptyFirstStops && Trim(field.value).empty())
+                return false;
+            // A refused value is not kept: the field shows what it held.
+            const std::string before = field.value;
+            if (!line->empty())
+                field.value = TypedFieldValue(field, *line);
+            const std::string refusal = FieldRefusal(field);
+            if (refusal.empty())
+                break;
+            field.value = before;
+            out_ << "!! " << refusal << "\n";
+        }
     }
     return true;
 }

@@ -8,10 +8,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFormLayout>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -25,7 +23,7 @@
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "entry_table_dialog.h"
-#include "key_filter.h"
+#include "field_form_dialog.h"
 #include "report_printing.h"
 #include "report_viewer.h"
 #include "row_pick_dialog.h"
@@ -256,43 +254,8 @@ std::optional<std::string> QtOperator::PickFolder(const std::string& title, cons
 
 bool QtOperator::EditForm(FieldForm& form)
 {
-    QDialog dialog(parent_);
-    dialog.setWindowTitle(ToQ(form.title));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* fields = new QFormLayout;
-    std::vector<QLineEdit*> edits;
-    for (const FormField& field : form.fields) {
-        auto* edit = new QLineEdit(ToQ(field.value), &dialog);
-        if (field.width > 0) {
-            edit->setMaxLength(field.width);
-            // Room for the widest value, so the field shows how much it takes.
-            const int chars = std::min(field.width, 60) + 2;
-            edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(chars, QChar('0'))));
-        }
-        if (!field.help.empty()) {
-            edit->setToolTip(ToQ(field.help));
-            edit->setStatusTip(ToQ(field.help));
-        }
-        if (field.acceptsKey || field.kind == FieldKind::Time)
-            new KeyFilter(edit, field.acceptsKey, field.kind == FieldKind::Time);
-        if (field.kind == FieldKind::Upper)
-            QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-                const int cursor = edit->cursorPosition();
-                edit->setText(text.toUpper());
-                edit->setCursorPosition(cursor);
-            });
-        auto* label = new QLabel(ToQ(field.caption), &dialog);
-        label->setBuddy(edit);
-        fields->addRow(label, edit);
-        edits.push_back(edit);
-    }
-    layout->addLayout(fields);
-    layout->addWidget(OkayCancelButtons(dialog, OkayCaption(), CancelCaption()));
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    for (std::size_t i = 0; i < edits.size(); ++i)
-        form.fields[i].value = FromQ(edits[i]->text());
-    return true;
+    FieldFormDialog dialog(form, OkayCaption(), CancelCaption(), parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtOperator::EditTable(EntryTable& table, const TableRowTake& take)

@@ -50,8 +50,25 @@ struct FilePick {
     bool save = false;
 };
 
-enum class FieldKind { Text, Upper, Integer, Decimal, Time, Date };
+// Text kinds are typed; Check is a tick box; DateLocation is a date
+// "dd-mm-yyyy" and a place beside it, kept as one value "date/place".
+enum class FieldKind { Text, Upper, Integer, Decimal, Time, Date, Check, DateLocation };
 
+// One value a drop-down offers: the code the field keeps and, when it
+// reads better, the text shown for it.
+struct FieldChoice {
+    std::string value;
+    std::string text;  // empty: the value itself is shown
+};
+
+// The whole numbers a spin box steps through; a blank value is "none".
+struct FieldRange {
+    int lowest = 0;
+    int highest = 0;
+};
+
+// A plain description of one field that each front end renders its own way
+// (a line edit, a drop-down, a tick box, a spin box, a date and a place).
 struct FormField {
     std::string key;  // stable name of the field: `NAME=VALUE` arguments of the CLI
     std::string caption;
@@ -62,11 +79,26 @@ struct FormField {
     // Whether `key` may be typed after `current`; empty takes any key. A
     // front end that edits key by key refuses the others with two beeps.
     std::function<bool(const std::string& current, char key)> acceptsKey = nullptr;
+    // Not empty: the field offers these values; a typed choice's text is
+    // taken as its value.
+    std::vector<FieldChoice> choices = {};
+    // A Check field keeps these values for ticked and not ticked.
+    std::string checkedValue = "Y";
+    std::string uncheckedValue = "N";
+    std::optional<FieldRange> range = std::nullopt;
+    // The refusal of a value as the field is left (its text names the field
+    // or says what it takes), empty when the field keeps it. A front end
+    // keeps a refused field open: the desktop shows the text under it, the
+    // terminal prints it and asks the field again.
+    std::function<std::string(const std::string& value)> check = nullptr;
 };
 
 struct FieldForm {
     std::string title;
     std::vector<FormField> fields;
+    // A form that comes back for the next one (the next racer): an empty
+    // answer to its first field stops, as Cancel does.
+    bool emptyFirstStops = false;
 };
 
 // A table typed row after row with no dialog per row, as the run times of

@@ -1,5 +1,6 @@
 #include "app/scripted_operator.h"
 
+#include "app/form_fields.h"
 #include "app/frontend_text_ids.h"
 #include "app/operator_text.h"
 #include "util/tokens.h"
@@ -121,13 +122,27 @@ std::optional<std::string> ScriptedOperator::PickFolder(const std::string& title
 bool ScriptedOperator::EditForm(FieldForm& form)
 {
     // One answer per field, in order; an empty line keeps the shown value.
+    // A field that refuses its value takes the next answer, as the terminal
+    // asks it again.
     Show(DescribeForm(form));
-    for (FormField& field : form.fields) {
-        const std::string answer = NextAnswer(form.title + ": " + field.caption);
-        if (answer == kCancel)
-            return false;
-        if (!answer.empty())
-            field.value = answer;
+    for (std::size_t i = 0; i < form.fields.size(); ++i) {
+        FormField& field = form.fields[i];
+        for (;;) {
+            const std::string answer = NextAnswer(form.title + ": " + field.caption);
+            if (answer == kCancel)
+                return false;
+            if (answer.empty() && i == 0 && form.emptyFirstStops && Trim(field.value).empty())
+                return false;
+            // A refused value is not kept: the field shows what it held.
+            const std::string before = field.value;
+            if (!answer.empty())
+                field.value = TypedFieldValue(field, answer);
+            const std::string refusal = FieldRefusal(field);
+            if (refusal.empty())
+                break;
+            field.value = before;
+            Show("!! " + refusal + "\n");
+        }
     }
     return true;
 }

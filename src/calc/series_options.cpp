@@ -36,6 +36,12 @@ std::optional<SeriesOptions> AskSeriesOptions(const AppContext& ctx, Operator& o
                      ctx.Text(text::kSeriesTypeHelp), digitsOnly},
                     {"province", ctx.Text(text::kProvinceCaption), shownProvince, 2, FieldKind::Integer,
                      ctx.Text(text::kProvinceHelp), digitsOnly}}};
+    // The types as message 1224 names them: 1 WC, 2 CAPS, 3 other.
+    form.fields[0].choices = {{"1", "WC"}, {"2", "CAPS"}, {"3", "OTHER"}};
+    form.fields[0].check = [&ctx](const std::string& value) {
+        const std::string type = Trim(value);
+        return type == "1" || type == "2" || type == "3" ? std::string() : ctx.texts.ErrorText(kMustChooseType);
+    };
     for (;;) {
         if (!op.EditForm(form))
             return std::nullopt;

@@ -38,8 +38,15 @@ EntryScreen BuildEntryScreen(const AppContext& ctx, Operator& op, const std::str
             help = ctx.Text(text::kTimeFormatHelp);
         const FieldKind kind = field.upper ? FieldKind::Upper : FormKindOf(parms);
         screen.form.fields.push_back({field.key, field.row.prompt, field.value, parms.length, kind, help});
-        screen.form.fields.back().acceptsKey = [parms](const std::string& current, char key) {
-            return AcceptsKey(parms, current, key);
+        FormField& added = screen.form.fields.back();
+        added.acceptsKey = [parms](const std::string& current, char key) { return AcceptsKey(parms, current, key); };
+        added.choices = field.choices;
+        added.check = [&ctx, parms, caption = field.row.prompt, own = field.check](const std::string& value) {
+            // A number or time is typed without the blanks a form pads it with.
+            const std::string typed = parms.kind == 0 ? value : Trim(value);
+            if (ApplyTyping(parms, typed).refusedKeys > 0)
+                return ValueRefusedText(ctx, caption, Trim(typed));
+            return own ? own(value) : std::string();
         };
         screen.parms.push_back(parms);
         screen.upper.push_back(field.upper);

@@ -21,6 +21,10 @@ struct ScreenField {
     std::string value;
     bool upper = false;  // text kept in capitals
     std::string help;
+    // More than the key filter asks, checked as the field is left: the
+    // refusal (naming the field), empty when the value is kept.
+    std::function<std::string(const std::string& value)> check = nullptr;
+    std::vector<FieldChoice> choices = {};
 };
 
 struct EntryScreen {
@@ -29,7 +33,9 @@ struct EntryScreen {
     std::vector<bool> upper;
 };
 
-// A row SetFldParms refuses is reported and left off the screen.
+// A row SetFldParms refuses is reported and left off the screen. Each field
+// refuses, as it is left, a value holding a key its filter turns away
+// (naming the field and the value), then what its own check refuses.
 EntryScreen BuildEntryScreen(const AppContext& ctx, Operator& op, const std::string& title,
                              const std::vector<ScreenField>& fields);
 

@@ -1,5 +1,7 @@
 #include "entries/entry_support.h"
 
+#include "app/form_fields.h"
+
 #include "app/messages.h"
 #include "app/text_ids.h"
 #include "racefile/jury_file.h"
@@ -128,6 +130,11 @@ bool FillFormFromArguments(const AppContext& ctx, Operator& op, FieldForm& form,
             return false;
         }
         field->value = arg.substr(equals + 1);
+        // Each argument is checked as its field checks it on the form.
+        if (const std::string refusal = FieldRefusal(*field); !refusal.empty()) {
+            ShowEntryRefusal(ctx, op, refusal);
+            return false;
+        }
     }
     return true;
 }

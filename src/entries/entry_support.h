@@ -61,7 +61,8 @@ bool WriteRaceRacer(const AppContext& ctx, Operator& op, int number, const Racer
 void SetSeedPoints(RacerRecord& racer, const std::string& discipline);
 
 // "Name=Value" arguments of the command line into the form's fields (keys
-// in any case). False, after saying so, when an argument names no field.
+// in any case). False, after saying so, when an argument names no field or
+// its field's check refuses the value.
 bool FillFormFromArguments(const AppContext& ctx, Operator& op, FieldForm& form,
                            const std::vector<std::string>& args);
 FormField* FormFieldByKey(FieldForm& form, std::string_view key);

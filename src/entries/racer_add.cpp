@@ -43,7 +43,9 @@ std::vector<PickRacer> RowsNamed(const AppContext& ctx, const std::string& store
     return named;
 }
 
-bool TypeNewRacer(AppContext& ctx, Operator& op, const std::string& storedName)
+enum class Added { Saved, PickScreen, Stopped, Failed };
+
+Added TypeNewRacer(AppContext& ctx, Operator& op, const std::string& storedName)
 {
     RacerRecord racer;
     racer.name = storedName;
@@ -53,9 +55,39 @@ bool TypeNewRacer(AppContext& ctx, Operator& op, const std::string& storedName)
     EntryScreen screen = RacerScreen(ctx, op, ctx.Text(text::kAddRacerTitle), racer, true);
     const ScreenCheck check = [&](EntryScreen& typed) { return CheckRacerScreen(ctx, op, typed); };
     if (!RunEntryScreen(ctx, op, screen, {}, check, false))
-        return false;
+        return Added::Stopped;
     TakeRacerScreen(ctx, screen, racer);
-    return AppendRacer(ctx, op, racer);
+    return AppendRacer(ctx, op, racer) ? Added::Saved : Added::Failed;
+}
+
+// One racer of the name lookup: `next` when racers were saved before it.
+Added AddOneRacerByName(AppContext& ctx, Operator& op, bool next)
+{
+    RacerName name;
+    const NameAnswer answer = AskRacerName(ctx, op, name, next);
+    if (answer == NameAnswer::Cancelled)
+        return Added::Stopped;
+    if (answer == NameAnswer::PickList)
+        return AddFromPickTable(ctx, op) ? Added::PickScreen : Added::Failed;
+    const std::string stored = StoredName(name.last, name.first);
+    const std::vector<PickRacer> listed = RowsNamed(ctx, stored);
+    if (listed.empty())
+        return TypeNewRacer(ctx, op, stored);
+    ListChoice choice{ctx.Text(text::kAddRacerTitle), DisplayName(stored), {}};
+    for (const PickRacer& row : listed)
+        choice.items.push_back(DisplayName(row.nam) + "  " + row.crd + "  " + row.byr);
+    choice.items.push_back(ctx.Text(text::kNewRacerItem));
+    const std::optional<int> chosen = op.Choose(choice);
+    if (!chosen || *chosen < 0)
+        return Added::Stopped;
+    if (*chosen >= static_cast<int>(listed.size()))
+        return TypeNewRacer(ctx, op, stored);
+    const int seedField = AskSeedPointsField(ctx, op);
+    return AppendRacer(ctx, op,
+                       RacerFromPick(listed[static_cast<std::size_t>(*chosen)], RaceLevel(ctx), RaceDiscipline(ctx),
+                                     seedField))
+               ? Added::Saved
+               : Added::Failed;
 }
 
 }  // namespace
@@ -105,29 +137,22 @@ bool AddFromPickTable(AppContext& ctx, Operator& op)
 
 bool AddRacerByName(AppContext& ctx, Operator& op)
 {
-    RacerName name;
-    const NameAnswer answer = AskRacerName(ctx, op, name);
-    if (answer == NameAnswer::Cancelled)
-        return false;
-    if (answer == NameAnswer::PickList)
-        return AddFromPickTable(ctx, op);
-    const std::string stored = StoredName(name.last, name.first);
-    const std::vector<PickRacer> listed = RowsNamed(ctx, stored);
-    if (listed.empty())
-        return TypeNewRacer(ctx, op, stored);
-    ListChoice choice{ctx.Text(text::kAddRacerTitle), DisplayName(stored), {}};
-    for (const PickRacer& row : listed)
-        choice.items.push_back(DisplayName(row.nam) + "  " + row.crd + "  " + row.byr);
-    choice.items.push_back(ctx.Text(text::kNewRacerItem));
-    const std::optional<int> chosen = op.Choose(choice);
-    if (!chosen || *chosen < 0)
-        return false;
-    if (*chosen >= static_cast<int>(listed.size()))
-        return TypeNewRacer(ctx, op, stored);
-    const int seedField = AskSeedPointsField(ctx, op);
-    return AppendRacer(ctx, op,
-                     RacerFromPick(listed[static_cast<std::size_t>(*chosen)], RaceLevel(ctx), RaceDiscipline(ctx),
-                                   seedField));
+    // Racers are typed one after another, each written as it is saved,
+    // until the operator stops at the empty form of the next.
+    int added = 0;
+    for (;;) {
+        switch (AddOneRacerByName(ctx, op, added > 0)) {
+        case Added::Saved:
+            ++added;
+            break;
+        case Added::PickScreen:
+            return true;
+        case Added::Stopped:
+            return added > 0;
+        case Added::Failed:
+            return false;
+        }
+    }
 }
 
 }  // namespace skitally

@@ -25,7 +25,9 @@ bool AddFromPickTable(AppContext& ctx, Operator& op);
 // The name lookup of a new racer. When the pick table has racers of that
 // name the operator chooses one of them or "New Racer"; a new racer is
 // typed on the racer screen (racer_form.h). "?" as the last name opens the
-// pick screen instead.
+// pick screen instead. Each racer is written as it is saved, and the name
+// lookup comes back empty for the next until the operator stops (Cancel,
+// or an empty last name): true when a racer was added.
 bool AddRacerByName(AppContext& ctx, Operator& op);
 
 }  // namespace skitally

@@ -4,6 +4,7 @@
 #include "entries/entry_support.h"
 #include "entries/entry_text_ids.h"
 #include "entries/hand_points.h"
+#include "racefile/field_values.h"
 #include "racefile/racer_names.h"
 #include "racefile/racer_codes.h"
 #include "racefile/racer_text.h"
@@ -51,13 +52,31 @@ EntryScreen RacerScreen(const AppContext& ctx, Operator& op, const std::string& 
     fields.push_back({"nation", TextRow(5, ctx.Text(nationCaption)), Trim(racer.nation), true, ""});
     fields.push_back({"club", TextRow(5, ctx.Text(text::kClubCaption)), Trim(racer.club), true, ""});
     fields.push_back({"category", TextRow(3, ctx.Text(text::kCategoryCaption)), Trim(racer.category), true, ""});
-    fields.push_back({"gender", TextRow(1, ctx.Text(text::kGenderCaption)), Trim(racer.gender), true, ""});
-    fields.push_back(
-        {"birthyear", {"I", "####", 4, ctx.Text(text::kBirthYearCaption)}, Trim(racer.birthYear), false, ""});
+    fields.push_back({"gender", TextRow(1, ctx.Text(text::kGenderCaption)), Trim(racer.gender), true, "",
+                      [&ctx](const std::string& value) {
+                          const std::string gender = ToUpper(Trim(value));
+                          return gender == "M" || gender == "F" ? std::string()
+                                                                : ctx.texts.ErrorText(text::kErrorInvalidGender);
+                      },
+                      {{"M", ""}, {"F", ""}}});
+    const std::string yearCaption = ctx.Text(text::kBirthYearCaption);
+    fields.push_back({"birthyear", {"I", "####", 4, yearCaption}, Trim(racer.birthYear), false, "",
+                      [&ctx, yearCaption](const std::string& value) {
+                          const std::string year = Trim(value);
+                          return year.empty() || IsFourDigits(year)
+                                     ? std::string()
+                                     : yearCaption + ": " + ctx.Text(text::kMustEnterFourDigits);
+                      }});
     if (const int field = PointsFieldOf(discipline); field >= 0) {
         const std::string caption = FillPlaceholder(ctx.Text(text::kPointsCaption), "XdddX", discipline);
+        // Below zero is refused here; too large for the race is reset to
+        // "999.00" as the whole screen is taken.
         fields.push_back({"points", {"D", "####.##", 7, caption},
-                          Trim(PointsText(*racer.SingleField(field), racer.formatVersion)), false, ""});
+                          Trim(PointsText(*racer.SingleField(field), racer.formatVersion)), false, "",
+                          [&ctx, caption](const std::string& value) {
+                              const HandPoints points = CheckHandPoints(value, "");
+                              return points.fits ? std::string() : ValueRefusedText(ctx, caption, points.text);
+                          }});
     }
     fields.push_back({"group", TextRow(10, ctx.Text(text::kGroupCaption)), Trim(racer.group), true, ""});
     return BuildEntryScreen(ctx, op, title, fields);

@@ -28,17 +28,20 @@ std::string ChoiceItem(const RacerRecord& racer)
 
 }  // namespace
 
-NameAnswer AskRacerName(const AppContext& ctx, Operator& op, RacerName& name)
+NameAnswer AskRacerName(const AppContext& ctx, Operator& op, RacerName& name, bool next)
 {
     FieldForm form{ctx.Text(text::kEnterNames),
                    {{"last", ctx.Text(text::kEnterLastName), name.last, kNameWidth, FieldKind::Upper,
                      ctx.Text(text::kPickListHelp)},
-                    {"first", ctx.Text(text::kEnterFirstName), name.first, kNameWidth, FieldKind::Text, ""}}};
+                    {"first", ctx.Text(text::kEnterFirstName), name.first, kNameWidth, FieldKind::Text, ""}},
+                   next};
     for (;;) {
         if (!op.EditForm(form))
             return NameAnswer::Cancelled;
         name.last = Trim(form.fields[0].value);
         name.first = Trim(form.fields[1].value);
+        if (next && name.last.empty())
+            return NameAnswer::Cancelled;
         if (IsPickListAnswer(name.last))
             return NameAnswer::PickList;
         if (!name.last.empty() && !name.first.empty())

@@ -21,8 +21,9 @@ inline constexpr const char* kPickListShort = "?";
 enum class NameAnswer { Typed, PickList, Cancelled };
 
 // The "Enter Name/s" screen. Both parts are required: "Neither First Name
-// nor Last Name can be blank", and the screen is shown again.
-NameAnswer AskRacerName(const AppContext& ctx, Operator& op, RacerName& name);
+// nor Last Name can be blank", and the screen is shown again. For the next
+// racer of a series (`next`) an empty last name stops, as Cancel does.
+NameAnswer AskRacerName(const AppContext& ctx, Operator& op, RacerName& name, bool next = false);
 
 // The race's racer of `name` (by the name rules, letters in any case);
 // several of that name are told apart by a choice. "RACER NOT ON FILE"

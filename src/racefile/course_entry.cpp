@@ -94,6 +94,24 @@ bool CourseValueFits(const FormField& field)
     return true;
 }
 
+// Each number and time is checked as it is left; gates and turns step in
+// a spin box.
+void AddFieldChecks(const AppContext& ctx, FieldForm& form)
+{
+    for (FormField& field : form.fields) {
+        if (field.kind == FieldKind::Integer)
+            field.range = FieldRange{0, kMostGates};
+        field.check = [&ctx, field](const std::string& value) {
+            FormField typed = field;
+            typed.value = value;
+            if (field.kind == FieldKind::Integer)
+                if (std::string refusal = NumberFieldRefusal(ctx, typed); !refusal.empty())
+                    return refusal;
+            return CourseValueFits(typed) ? std::string() : ValueRefusedText(ctx, field.caption, Trim(value));
+        };
+    }
+}
+
 }  // namespace
 
 bool CourseEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& args)
@@ -105,6 +123,7 @@ bool CourseEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& 
     CourseData course;
     ReadCourseFile(path, course); // none yet: a blank screen
     FieldForm form = CourseForm(ctx, course, skiCross);
+    AddFieldChecks(ctx, form);
     const FormCheck check = [&](FieldForm& typed) {
         for (const FormField& field : typed.fields) {
             if (field.kind == FieldKind::Integer && !CheckNumberField(ctx, op, field))

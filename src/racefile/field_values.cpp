@@ -4,6 +4,7 @@
 #include "app/text_ids.h"
 #include "app/text_table.h"
 #include "util/codepage.h"
+#include "util/dates.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -49,11 +50,31 @@ bool FitsWidth(std::string_view text, int width)
     return width <= 0 || static_cast<int>(Utf8ToCp1252(text).size()) <= width;
 }
 
+bool IsDateLocation(std::string_view text, int width)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos || !FitsWidth(text, width))
+        return false;
+    return ParseDayMonthYear(Trim(text.substr(0, slash))).has_value() && !Trim(text.substr(slash + 1)).empty();
+}
+
+std::string ValueRefusedText(const AppContext& ctx, const std::string& caption, const std::string& value)
+{
+    return FillPlaceholder(FillPlaceholder(ctx.Text(kValueDoesNotFit), "XnnnX", caption), "XdddX", value);
+}
+
+std::function<std::string(const std::string&)> RefuseUnless(const AppContext& ctx, const std::string& caption,
+                                                            std::function<bool(const std::string&)> fits)
+{
+    return [&ctx, caption, fits = std::move(fits)](const std::string& value) {
+        const std::string trimmed = Trim(value);
+        return trimmed.empty() || fits(trimmed) ? std::string() : ValueRefusedText(ctx, caption, trimmed);
+    };
+}
+
 void ShowValueRefused(const AppContext& ctx, Operator& op, const std::string& caption, const std::string& value)
 {
-    const std::string text =
-        FillPlaceholder(FillPlaceholder(ctx.Text(kValueDoesNotFit), "XnnnX", caption), "XdddX", value);
-    ShowErrorMessage(ctx, op, text);
+    ShowErrorMessage(ctx, op, ValueRefusedText(ctx, caption, value));
 }
 
 }  // namespace skitally

@@ -4,6 +4,7 @@
 // fits. The checks say nothing themselves: a refusal is shown through
 // ShowValueRefused, which names the field and the value.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,17 @@ bool IsWholeNumberIn(std::string_view text, int lowest, int highest);
 bool IsTimeOfDay(std::string_view text);
 // At most `width` characters (of Windows-1252, as the race files hold them).
 bool FitsWidth(std::string_view text, int width);
+
+// The race's date and place as the header keeps them: "dd-mm-yyyy/PLACE",
+// a calendar day, a place that is not blank, `width` characters at most.
+bool IsDateLocation(std::string_view text, int width);
+
+// "XnnnX cannot hold <XdddX>": the refusal of a field's value.
+std::string ValueRefusedText(const AppContext& ctx, const std::string& caption, const std::string& value);
+// A check of a form field that refuses, with ValueRefusedText, what `fits`
+// does not take; a blank value is "none" and always fits.
+std::function<std::string(const std::string&)> RefuseUnless(const AppContext& ctx, const std::string& caption,
+                                                            std::function<bool(const std::string&)> fits);
 
 // "XnnnX cannot hold <XdddX>" in an "Error Message" box with the
 // exclamation sound; `caption` is the field as the screen names it.

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
+#include "app/form_fields.h"
 #include "app/messages.h"
 #include "app/text_ids.h"
 #include "racefile/run_count.h"
@@ -53,6 +55,31 @@ std::string DisciplineHelp(const AppContext& ctx, std::string_view code)
     return id != 0 ? ctx.Text(id) : std::string();
 }
 
+std::string ChoiceRefusal(const std::vector<FieldChoice>& choices, const std::string& value, const std::string& refusal)
+{
+    const std::string typed = ToUpper(Trim(value));
+    for (const FieldChoice& choice : choices)
+        if (typed == choice.value)
+            return {};
+    return refusal;
+}
+
+std::vector<FieldChoice> DisciplineChoices(const AppContext& ctx)
+{
+    std::vector<FieldChoice> choices;
+    for (const DisciplineInfo& discipline : Disciplines())
+        choices.push_back({discipline.code, DisciplineHelp(ctx, discipline.code)});
+    return choices;
+}
+
+std::vector<FieldChoice> Codes(std::initializer_list<const char*> codes)
+{
+    std::vector<FieldChoice> choices;
+    for (const char* code : codes)
+        choices.push_back({code, ""});
+    return choices;
+}
+
 FieldForm HeaderForm(const AppContext& ctx, const HeaderFile& header)
 {
     FieldForm form{StripAccelerator(ctx.Text(text::kHeaderCommand)), {}};
@@ -60,15 +87,40 @@ FieldForm HeaderForm(const AppContext& ctx, const HeaderFile& header)
         form.fields.push_back({Numbered("title", n), NumberedCaption(ctx, kTitleLineCaption, n), header.titles[n],
                                kLineWidth, FieldKind::Text, ""});
     const RaceHeaderValues& values = header.values;
-    form.fields.push_back(
-        {"date", ctx.Text(kDateLocationCaption), values.dateLocation, kDateLocationWidth, FieldKind::Text, ""});
-    form.fields.push_back({"discipline", ctx.Text(kDisciplineCaption), values.discipline, 2, FieldKind::Upper,
-                           DisciplineHelp(ctx, values.discipline)});
-    form.fields.push_back({"gender", ctx.Text(kGenderCaption), values.gender, 1, FieldKind::Upper, ""});
+    FormField date{"date", ctx.Text(kDateLocationCaption), values.dateLocation, kDateLocationWidth,
+                   FieldKind::DateLocation, ""};
+    date.check = RefuseUnless(ctx, date.caption, [](const std::string& typed) {
+        return IsDateLocation(typed, kDateLocationWidth);
+    });
+    form.fields.push_back(std::move(date));
+
+    FormField discipline{"discipline", ctx.Text(kDisciplineCaption), values.discipline, 2, FieldKind::Upper,
+                         DisciplineHelp(ctx, values.discipline)};
+    discipline.choices = DisciplineChoices(ctx);
+    discipline.check = [&ctx](const std::string& value) {
+        return CanonicalDiscipline(value) ? std::string() : ctx.texts.ErrorText(kInvalidRaceType);
+    };
+    form.fields.push_back(std::move(discipline));
+
+    // "B" is offered, the codex decides at the end whether it may stay.
+    FormField gender{"gender", ctx.Text(kGenderCaption), values.gender, 1, FieldKind::Upper, ""};
+    gender.choices = Codes({"M", "F", "B"});
+    gender.check = [&ctx, choices = gender.choices](const std::string& value) {
+        return ChoiceRefusal(choices, value, ctx.texts.ErrorText(kInvalidGender));
+    };
+    form.fields.push_back(std::move(gender));
     for (std::size_t n = 0; n < header.footers.size(); ++n)
         form.fields.push_back({Numbered("footer", n), NumberedCaption(ctx, kFooterLineCaption, n), header.footers[n],
                                kLineWidth, FieldKind::Text, ""});
-    form.fields.push_back({"level", ctx.Text(kLevelCaption), values.raceLevel, 3, FieldKind::Upper, ""});
+    // A blank level reads as national: the drop-down says so.
+    FormField level{"level", ctx.Text(kLevelCaption), Trim(values.raceLevel).empty() ? "NAT" : values.raceLevel, 3,
+                    FieldKind::Upper, ""};
+    level.choices = Codes({"FIS", "NAT", "SRS", "LGR"});
+    level.check = [&ctx, choices = level.choices](const std::string& value) {
+        // A blank level is national.
+        return Trim(value).empty() ? std::string() : ChoiceRefusal(choices, value, ctx.Text(kValidLevels));
+    };
+    form.fields.push_back(std::move(level));
     return form;
 }
 
@@ -222,12 +274,24 @@ bool RunHeaderForm(AppContext& ctx, Operator& op, FieldForm& form, const std::ve
                 return false;
             }
             field->value = arg.substr(equals + 1);
+            // Each argument is checked as its field checks it on the form.
+            if (const std::string refusal = FieldRefusal(*field); !refusal.empty()) {
+                ShowEntryError(ctx, op, refusal);
+                return false;
+            }
         }
         return TextsFit(ctx, op, form) && check(form);
     }
     for (;;) {
         if (!op.EditForm(form))
             return false;
+        // The front ends keep a refused field open; this holds for any other.
+        std::string refusal;
+        if (FirstRefusedField(form, refusal)) {
+            ShowEntryError(ctx, op, refusal);
+            continue;
+        }
+        // A refusal of the whole form opens it again with what was typed.
         if (TextsFit(ctx, op, form) && check(form))
             return true;
     }
@@ -256,13 +320,20 @@ void ShowEntryError(const AppContext& ctx, Operator& op, const std::string& text
     ShowErrorMessage(ctx, op, text);
 }
 
-bool CheckNumberField(const AppContext& ctx, Operator& op, const FormField& field)
+std::string NumberFieldRefusal(const AppContext& ctx, const FormField& field)
 {
     const std::string value = Trim(field.value);
     if (value.empty() || IsNumberText(value, field.kind == FieldKind::Integer))
-        return true;
-    ShowEntryError(ctx, op, FillPlaceholder(ctx.Text(kMustBeNumber), "XnnnX", field.caption));
-    return false;
+        return {};
+    return FillPlaceholder(ctx.Text(kMustBeNumber), "XnnnX", field.caption);
+}
+
+bool CheckNumberField(const AppContext& ctx, Operator& op, const FormField& field)
+{
+    const std::string refusal = NumberFieldRefusal(ctx, field);
+    if (!refusal.empty())
+        ShowEntryError(ctx, op, refusal);
+    return refusal.empty();
 }
 
 bool RefusedForLeague(const AppContext& ctx, Operator& op)

@@ -49,6 +49,9 @@ std::string FormValue(const FieldForm& form, std::string_view key);
 
 // An "Error Message" box with the exclamation sound.
 void ShowEntryError(const AppContext& ctx, Operator& op, const std::string& text);
+// "XnnnX must be a number" unless the value is blank or a plain decimal
+// number ("-5", "12.50"; whole for an integer field); empty when it is.
+std::string NumberFieldRefusal(const AppContext& ctx, const FormField& field);
 // A blank value or a plain decimal number ("-5", "12.50"); otherwise says
 // that the field (by its caption) must be a number.
 bool CheckNumberField(const AppContext& ctx, Operator& op, const FormField& field);

@@ -74,7 +74,7 @@ std::string RowKey(TechnicalRow row, int run)
 // The values of the rows with a unit are shown without their sign, which
 // the unit field stands for.
 FieldForm JuryForm(const AppContext& ctx, const JuryData& jury, bool tdCandidate, const std::string& discipline,
-                   LengthUnit unit)
+                   const std::string& raceLevel, LengthUnit unit)
 {
     FieldForm form{StripAccelerator(ctx.Text(text::kJuryCommand)), {}};
     for (int n = 0; n < kJurySlotCount; ++n) {
@@ -95,12 +95,24 @@ FieldForm JuryForm(const AppContext& ctx, const JuryData& jury, bool tdCandidate
         const std::string run2 = withSign ? WithoutUnitSign(jury.technical[n].run2) : jury.technical[n].run2;
         if (!HasRun2(row, twoCourses)) {
             form.fields.push_back({RowKey(row, 1), label, run1, width, kind, ""});
+            // The codex is checked as it is left, so one wrong codex does
+            // not send the operator through the whole form again.
+            if (row == kCodexNumber)
+                form.fields.back().check = [&ctx, raceLevel](const std::string& value) {
+                    const int error = CodexErrorNumber(ToUpper(Trim(value)), raceLevel);
+                    return error == 0 ? std::string() : ctx.texts.ErrorText(error);
+                };
             continue;
         }
         form.fields.push_back({RowKey(row, 1), label + " " + ctx.Text(kRun1Caption), run1, width, kind, ""});
         form.fields.push_back({RowKey(row, 2), label + " " + ctx.Text(kRun2Caption), run2, width, kind, ""});
     }
-    form.fields.push_back({kUnitKey, ctx.Text(kUnitCaption), UnitLetter(unit), 1, FieldKind::Upper, ""});
+    FormField unitField{kUnitKey, ctx.Text(kUnitCaption), UnitLetter(unit), 1, FieldKind::Upper, ""};
+    unitField.choices = {{"M", ""}, {"F", ""}};
+    unitField.check = [&ctx](const std::string& value) {
+        return UnitOfLetter(value) ? std::string() : ctx.Text(kValidUnits);
+    };
+    form.fields.push_back(std::move(unitField));
     return form;
 }
 
@@ -137,7 +149,7 @@ bool JuryEntry(AppContext& ctx, Operator& op, const std::vector<std::string>& ar
     ReadJuryFile(path, jury); // none yet: a blank screen
     const bool twoCourses = TwoCourses(values.discipline);
     LengthUnit unit = UnitOfJury(jury).value_or(JuryUnitOption(*ctx.settings));
-    FieldForm form = JuryForm(ctx, jury, TdCandidateOption(ctx), values.discipline, unit);
+    FieldForm form = JuryForm(ctx, jury, TdCandidateOption(ctx), values.discipline, values.raceLevel, unit);
 
     const FormCheck check = [&](FieldForm& typed) {
         const std::optional<LengthUnit> typedUnit = UnitOfLetter(FormValue(typed, kUnitKey));

@@ -165,7 +165,15 @@ bool RaceOptionsScreen(AppContext& ctx, Operator& op, bool newRace)
     const std::string no = StripAccelerator(ctx.Text(text::kNo)).substr(0, 1);
     FieldForm form{ctx.Text(text::kRaceOptionsTitle),
                    {{"para", ctx.Text(text::kParaEventField), ctx.race.flags.paraFactors ? yes : no, 1,
-                     FieldKind::Upper, ""}}};
+                     FieldKind::Check, ""}}};
+    form.fields[0].checkedValue = yes;
+    form.fields[0].uncheckedValue = no;
+    form.fields[0].check = [&ctx, yes, no](const std::string& value) {
+        const std::string answer = ToUpper(Trim(value));
+        return answer == yes || answer == no || answer == "Y" || answer == "N"
+                   ? std::string()
+                   : ctx.Text(text::kResponseMustBe) + " " + yes + ", " + no;
+    };
     bool switched = true;
     for (;;) {
         if (!op.EditForm(form))

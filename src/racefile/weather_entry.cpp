@@ -74,6 +74,27 @@ bool WeatherValueFits(const FormField& field)
     return FitsWidth(FormatFixed(ReadNumber(value), 1, decimals), field.width);
 }
 
+// Each number is checked as it is left: a number at all, then what its
+// column holds. F steps through its range in a spin box, as does the adder.
+void AddFieldChecks(const AppContext& ctx, FieldForm& form)
+{
+    for (FormField& field : form.fields) {
+        if (field.kind == FieldKind::Text)
+            continue;
+        if (field.key == "f")
+            field.range = FieldRange{kLowestFValue, kHighestFValue};
+        else if (field.key == "adder")
+            field.range = FieldRange{0, 99};
+        field.check = [&ctx, field](const std::string& value) {
+            FormField typed = field;
+            typed.value = value;
+            if (std::string refusal = NumberFieldRefusal(ctx, typed); !refusal.empty())
+                return refusal;
+            return WeatherValueFits(typed) ? std::string() : ValueRefusedText(ctx, field.caption, Trim(value));
+        };
+    }
+}
+
 // The numbers first, then the F value, which may change the discipline
 // (and the racers) and so comes last. `discipline` is the race's
 // discipline after the F value.
@@ -112,6 +133,7 @@ bool WeatherEntry(AppContext& ctx, Operator& op, const std::vector<std::string>&
     WeatherData weather;
     ReadWeatherFile(path, ctx.race.header.values.discipline, weather); // none yet: the discipline's F
     FieldForm form = WeatherForm(ctx, weather);
+    AddFieldChecks(ctx, form);
     std::string discipline = ctx.race.header.values.discipline;
     // A new discipline's racers and header are written with the weather.
     FileTransaction change(RaceJournal(ctx.race));

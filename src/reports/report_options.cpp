@@ -88,12 +88,8 @@ bool ReportOptionsForm(AppContext& ctx, Operator& op)
     FieldForm form{ctx.Text(report_text::kReportOptionsTitle), {}};
     int id = report_text::kFirstReportOption;
     for (char letter : kReportOptionLetters) {
-        FormField field{
-            std::string(1, letter), ctx.Text(id++), Has(letters, letter) ? "Y" : "N", 1, FieldKind::Upper, ""};
-        field.acceptsKey = [](const std::string&, char key) {
-            return key == 'Y' || key == 'y' || key == 'N' || key == 'n';
-        };
-        form.fields.push_back(std::move(field));
+        form.fields.push_back(
+            {std::string(1, letter), ctx.Text(id++), Has(letters, letter) ? "Y" : "N", 1, FieldKind::Check, ""});
     }
     if (!op.EditForm(form))
         return false;

@@ -72,6 +72,21 @@ std::optional<int> ParseMonthDayYear(std::string_view text)
     return DaySerial(year, month, day);
 }
 
+std::optional<int> ParseDayMonthYear(std::string_view text)
+{
+    if (text.size() != 10 || text[2] != '-' || text[5] != '-')
+        return std::nullopt;
+    int month = 0, day = 0, year = 0;
+    // ParseInt alone would take a sign: every character must be a digit.
+    for (std::size_t at = 0; at < text.size(); ++at)
+        if (at != 2 && at != 5 && (text[at] < '0' || text[at] > '9'))
+            return std::nullopt;
+    if (!ParseInt(text.substr(0, 2), day) || !ParseInt(text.substr(3, 2), month) ||
+        !ParseInt(text.substr(6, 4), year) || !IsValidDate(year, month, day))
+        return std::nullopt;
+    return DaySerial(year, month, day);
+}
+
 LocalDateTime ToLocal(std::chrono::system_clock::time_point when)
 {
     const std::time_t t = std::chrono::system_clock::to_time_t(when);

@@ -19,6 +19,9 @@ CivilDate CivilFromSerial(int serial);
 bool IsValidDate(int year, int month, int day);
 // "MM-DD-YYYY" (also accepts "/" between the parts); nullopt when malformed.
 std::optional<int> ParseMonthDayYear(std::string_view text);
+// "DD-MM-YYYY" exactly, as the race header keeps its date: two-digit day
+// and month, dashes only; nullopt when malformed or no calendar day.
+std::optional<int> ParseDayMonthYear(std::string_view text);
 // Local calendar date and time of a clock reading.
 struct LocalDateTime {
     int year, month, day, hour, minute, second;

@@ -179,10 +179,10 @@ TEST_F(SeriesPointsTest, ProvinceWithoutTableAsksForAFile)
 
 TEST_F(SeriesPointsTest, TypeChosenOnTheOptionsScreenGoesToTheHeaderAfterTheCommit)
 {
-    // Blank type, then CAPS without a province, then province 1.
-    EXPECT_TRUE(Score("0", "00", {"", "", "2", "", "", "1", "Yes"}));
-    EXPECT_EQ(test::Texts(op), (Strings{"MUST CHOOSE A SERIES TYPE (WC, CAPS, OTHER)", "MUST CHOOSE A PROVINCE",
-                                        useCanadian}));
+    // Blank type (refused at its field), then CAPS without a province, then province 1.
+    EXPECT_TRUE(Score("0", "00", {"", "2", "", "", "1", "Yes"}));
+    EXPECT_NE(op.transcript().find("!! MUST CHOOSE A SERIES TYPE (WC, CAPS, OTHER)\n> 2\n"), std::string::npos);
+    EXPECT_EQ(test::Texts(op), (Strings{"MUST CHOOSE A PROVINCE", useCanadian}));
     EXPECT_EQ(Points(), (std::vector<float>{500, 400, 300}));
     EXPECT_EQ(test::ReadFile(dir.File("CAPS.SRS")).substr(0, 14), "1,500\r\n2,400\r\n");
     EXPECT_EQ(ctx.race.header.values.seriesType, "0");

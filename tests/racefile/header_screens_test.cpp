@@ -15,6 +15,7 @@
 #include "racefile/weather_entry.h"
 #include "racefile/weather_file.h"
 #include "support/test_support.h"
+#include "util/tokens.h"
 
 namespace skitally {
 namespace {
@@ -109,15 +110,19 @@ TEST_F(HeaderScreensTest, RefusedValuesLeaveTheFileAsItWas)
     ASSERT_TRUE(Enter(HeaderEntry, {"discipline=S", "gender=M", "title1=BANFF CUP"}));
     const std::string before = File("HDR");
 
-    // On the screen: the message, then the form again with the typed values.
+    // On the screen a field refuses as it is left and is asked again; a
+    // refusal of the whole form opens it again with the typed values.
     std::vector<std::string> answers(12, "");
     answers[0] = "JASPER CUP";
     answers[6] = "XX";
+    answers.insert(answers.begin() + 7, "KK");
+    answers[12] = "FIS";
     answers.push_back(ScriptedOperator::kCancel);
     EXPECT_FALSE(Enter(HeaderEntry, {}, answers));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK"}));
+    EXPECT_TRUE(Shown("> XX\n!! VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK\n> KK\n")) << op->transcript();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"Kinder Kombi (KK) not valid for a FIS Race"}));
     ASSERT_EQ(op->forms.size(), 2u);
-    EXPECT_EQ(op->forms[1].fields[0].value + "/" + op->forms[1].fields[6].value, "JASPER CUP/XX");
+    EXPECT_EQ(op->forms[1].fields[0].value + "/" + op->forms[1].fields[6].value, "JASPER CUP/KK");
     EXPECT_EQ(File("HDR"), before);
 
     // From arguments: the message, and the entry fails.
@@ -134,6 +139,38 @@ TEST_F(HeaderScreensTest, RefusedValuesLeaveTheFileAsItWas)
     }
     ASSERT_TRUE(Enter(HeaderEntry, {"discipline=kk", "gender=f", "level=srs"}));
     EXPECT_EQ(Record("HDR", 65, 6).substr(46, 6), "KKFSRS");
+}
+
+TEST_F(HeaderScreensTest, TheDateIsACalendarDayAndThePlaceBesideIt)
+{
+    NewRace("GS1");
+    const std::string place32(32, 'P');  // with "dd-mm-yyyy/" the 43 characters of the column
+    const struct { std::string date; bool kept; } cases[] = {
+        {"29-02-2028/WHISTLER", true},  // 2028 is a leap year
+        {"29-02-2027/WHISTLER", false},
+        {"29-02-2000/WHISTLER", true},  // divisible by 400
+        {"29-02-2100/WHISTLER", false},
+        {"31-04-2027/WHISTLER", false},
+        {"00-01-2027/WHISTLER", false},
+        {"14/02/2027 WHISTLER", false},  // would print "14" as the date
+        {"2027-02-14/WHISTLER", false},
+        {"14.02.2027/WHISTLER", false},
+        {"14 Feb 2027/WHISTLER", false},
+        {"4-02-2027/WHISTLER", false},
+        {"14-02-2027", false},  // no place
+        {"14-02-2027/  ", false},
+        {"14-02-2027/ 03 - MONT TREMBLANT", true},  // a league's group code before the place
+        {"14-02-2027/" + place32, true},
+        {"14-02-2027/" + place32 + "P", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Enter(HeaderEntry, {"discipline=G", "gender=F", "date=" + c.date}), c.kept) << c.date;
+        if (!c.kept)
+            EXPECT_EQ(Texts(), std::vector<std::string>{"DATE (dd-mm-yyyy) / LOCATION cannot hold <" +
+                                                        Trim(c.date) + ">"});
+        else
+            EXPECT_EQ(ctx.race.header.values.dateLocation, c.date);
+    }
 }
 
 TEST_F(HeaderScreensTest, BothGendersOnlyWithoutCodexOrWithARecreationalOne)
@@ -271,12 +308,16 @@ TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDiscipline)
 TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
 {
     MakeRace("S");
-    std::vector<std::string> answers(32, "");
+    // Refused at its field and typed again: the form goes on from there.
+    std::vector<std::string> answers(17, "");
+    answers[0] = "J SMITH - CAN";
     answers[14] = "CAN1234.TD5"; // the codex, before the unit, the last of 16 fields
-    answers[16 + 14] = "NAT7777";
+    answers[15] = "NAT7777";
     ASSERT_TRUE(Enter(JuryEntry, {}, answers));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"National Codex WRONG (NATnnnn)"}));
+    EXPECT_TRUE(Shown("!! National Codex WRONG (NATnnnn)\n> NAT7777\n")) << op->transcript();
+    EXPECT_EQ(op->forms.size(), 1u);
     EXPECT_EQ(ctx.race.jury.Codex(), "NAT7777");
+    EXPECT_EQ(ctx.race.jury.jury[0], "J SMITH - CAN");
     const std::string jury = File("JRY");
     EXPECT_FALSE(Enter(JuryEntry, {"td=OTHER", "codex=NAT12"}));
     EXPECT_EQ(File("JRY"), jury);
@@ -339,11 +380,11 @@ TEST_F(HeaderScreensTest, CourseRunsSideBySideUnderLabelsOfTheLanguage)
     EXPECT_EQ(Record("FOR", 61, 8), row("NO. OF GATES:", "45/43", "47/44"));
     EXPECT_EQ(Record("FOR", 61, 9), row("START TIME:", "10:00", ""));
 
-    std::vector<std::string> answers(40, "");
-    answers[15] = "4.5"; // turns of run 1, then corrected
-    answers[20 + 15] = "41";
+    std::vector<std::string> answers(21, "");
+    answers[15] = "4.5"; // turns of run 1, refused at the field and typed again
+    answers[16] = "41";
     ASSERT_TRUE(Enter(CourseEntry, {}, answers));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"TURNS (1ST RUN) must be a number"}));
+    EXPECT_TRUE(Shown("> 4.5\n!! TURNS (1ST RUN) must be a number\n> 41\n")) << op->transcript();
     EXPECT_TRUE(Shown("FORERUNNERS 6 (2ND RUN): \nNO. OF GATES (1ST RUN): 45\nTURNS (1ST RUN): 43\n"));
     EXPECT_EQ(Record("FOR", 61, 8), row("NO. OF GATES:", "45/41", "47/44"));
 
