@@ -25,6 +25,7 @@ TextTable::TextTable()
         {kSkiCrossCalcTextEntries, kSkiCrossCalcTextEntryCount},
         {kLadderReportTextEntries, kLadderReportTextEntryCount},
         {kLeagueTextEntries, kLeagueTextEntryCount},
+        {kDashboardTextEntries, kDashboardTextEntryCount},
     };
     for (const auto& [entries, count] : blocks)
         for (std::size_t i = 0; i < count; ++i) {

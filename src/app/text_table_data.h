@@ -43,5 +43,7 @@ extern const TextEntry kLadderReportTextEntries[];  // the ski-cross ladder repo
 extern const std::size_t kLadderReportTextEntryCount;
 extern const TextEntry kLeagueTextEntries[];  // league races (6400-6499)
 extern const std::size_t kLeagueTextEntryCount;
+extern const TextEntry kDashboardTextEntries[];  // race progress, the desktop's dashboard (6500-6599)
+extern const std::size_t kDashboardTextEntryCount;
 
 }  // namespace skitally
