@@ -21,6 +21,7 @@
 #include "racefile/race_kinds.h"
 #include "racefile/race_open.h"
 #include "qt_operator.h"
+#include "race_dashboard.h"
 #include "racer_view_dialog.h"
 
 namespace skitally {
@@ -62,7 +63,8 @@ MainWindow::MainWindow(AppContext& ctx, Operator& op, QWidget* parent) : QMainWi
     statusBar();
     BuildMenus();
     UpdateTitle();
-    resize(820, 560);
+    // Room for the widest menu and the dashboard's racer table beside it.
+    resize(1240, 760);
     auto* viewRacers = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(viewRacers, &QShortcut::activated, this, [this] { ShowRacers(ctx_, this); });
 }
@@ -90,6 +92,7 @@ void MainWindow::BuildMenus()
     stageList_ = nullptr;
     pages_ = nullptr;
     stagePages_.clear();
+    dashboard_ = nullptr;
 
     auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
@@ -105,7 +108,7 @@ void MainWindow::BuildMenus()
         stageList_->setFixedWidth(stageList_->sizeHintForColumn(0) + 4 * stageList_->frameWidth() + 24);
         stageList_->setCurrentRow(kHomeStage);
         layout->addWidget(stageList_);
-        layout->addWidget(pages_, 1);
+        layout->addWidget(pages_);
         connect(stageList_, &QListWidget::currentRowChanged, this, &MainWindow::OnStageChosen);
     } else {
         tabs_ = new QTabWidget(central);
@@ -116,6 +119,11 @@ void MainWindow::BuildMenus()
         layout->addWidget(tabs_);
         connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnStageChosen);
     }
+    // Built with the menu, so every command's refresh reads the race again.
+    dashboard_ = new RaceDashboard(
+        ctx_, [this](const Command& command, const std::vector<std::string>& args) { RunCommand(command, args); },
+        central);
+    layout->addWidget(dashboard_, 1);
     setCentralWidget(central);
     // On a window already up, a new central widget would only appear with
     // the next pass of the event loop.
@@ -194,7 +202,7 @@ void MainWindow::OnStageChosen(int stage)
     });
 }
 
-void MainWindow::RunCommand(const Command& command)
+void MainWindow::RunCommand(const Command& command, const std::vector<std::string>& args)
 {
     // A command's dialogs are modal, but a queued event could still reach a
     // button; one operation at a time.
@@ -202,7 +210,7 @@ void MainWindow::RunCommand(const Command& command)
         return;
     commandRunning_ = true;
     try {
-        command.run(ctx_, op_, {});
+        command.run(ctx_, op_, args);
     } catch (const std::exception& error) {
         // An exception must not unwind through Qt's event loop.
         commandRunning_ = false;
