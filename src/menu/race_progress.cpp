@@ -93,18 +93,22 @@ RacerCounts CountRacers(const std::string& racerFile)
 std::string DrawSeed(const AppContext& ctx, const RaceState& race)
 {
     const std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(race);
+    if (snapshots.empty())
+        return {};
+    // The snapshot names the caption in the language of its day.
+    std::vector<std::string> retyped;
+    for (const int language : {kEnglish, kFrench}) {
+        TextTable texts = ctx.texts;
+        texts.SetLanguage(language);
+        for (const int id : {8606, 8607, 8608, 8652})  // typed draw, late entries, start change, restore
+            retyped.push_back(StripAccelerator(texts.ResourceText(id)));
+    }
     for (auto it = snapshots.rbegin(); it != snapshots.rend(); ++it) {
         const std::string& operation = it->operation;
         if (const std::size_t at = operation.rfind("(seed "); at != std::string::npos)
             return operation.substr(at + 6, operation.find(')', at) - at - 6);
-        // The snapshot names the caption in the language of its day.
-        for (const int language : {kEnglish, kFrench}) {
-            TextTable texts = ctx.texts;
-            texts.SetLanguage(language);
-            for (const int retyped : {8606, 8607, 8608, 8652})
-                if (operation == StripAccelerator(texts.ResourceText(retyped)))
-                    return {};
-        }
+        if (std::find(retyped.begin(), retyped.end(), operation) != retyped.end())
+            return {};
     }
     return {};
 }

@@ -58,7 +58,7 @@ fs::file_time_type FiveAfterTwo()
     std::time_t now = std::time(nullptr);
     std::tm local = *std::localtime(&now);
     local.tm_hour = 14, local.tm_min = 5, local.tm_sec = 0, local.tm_isdst = -1;
-    return fs::file_clock::from_sys(std::chrono::system_clock::from_time_t(std::mktime(&local)));
+    return std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(std::mktime(&local)));
 }
 
 TEST_F(RaceProgressTest, EachStateShowsWhatIsDoneWhatIsMissingAndTheNextCommand)
