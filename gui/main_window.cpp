@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -116,6 +118,8 @@ void MainWindow::BuildMenus()
             stagePages_.push_back(BuildStagePage(i));
             tabs_->addTab(stagePages_.back(), ToQ(StageCaption(ctx_, i)));
         }
+        // Every tab in sight: the dashboard beside takes only what is left.
+        tabs_->setMinimumWidth(tabs_->tabBar()->sizeHint().width() + 2 * tabs_->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap) + 8);
         layout->addWidget(tabs_);
         connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnStageChosen);
     }

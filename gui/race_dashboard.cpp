@@ -77,13 +77,16 @@ void RaceDashboard::Refresh()
         table_ = new QTableView(racers);
         model_->Reload(ctx_);
         table_->setModel(model_);
+        // The order last chosen, or the racer file's until one is.
+        table_->horizontalHeader()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
         table_->setSortingEnabled(true);
         table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->verticalHeader()->setVisible(false);
         table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
         table_->resizeColumnsToContents();
-        table_->horizontalHeader()->setStretchLastSection(true);
+        // The names take the room the short codes leave.
+        table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
         box->addWidget(table_);
         column->addWidget(racers, 1);
     } else {

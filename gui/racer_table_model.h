@@ -24,6 +24,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     // Bibs, start positions and points sort as numbers, names as text.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // -1 until a column was chosen: the racer file's order.
+    int sortColumn() const { return sortColumn_; }
+    Qt::SortOrder sortOrder() const { return sortOrder_; }
 
 private:
     QStringList headings_;
