@@ -8,6 +8,7 @@
 #include "menu/commands.h"
 #include "menu/startup.h"
 #include "pdf_command.h"
+#include "race_status_command.h"
 #include "racer_listing.h"
 #include "terminal_operator.h"
 #include "util/file_replace.h"
@@ -34,6 +35,7 @@ void PrintHelp(std::ostream& out)
     }
     out << "  list RACE [FIELDS]        the live racers, FIELDS by name or number, e.g. Bib,Name,Card\n"
            "  dump RACE N               every field and byte of racer record N\n"
+           "  status RACE               where the race stands: each stage, done or not, and its next command\n"
            "  pdf REPORTFILE OUT.pdf    a report file as the printer prints it, as a PDF\n"
            "  help                      this list\n";
 }
@@ -97,6 +99,9 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         return ListRacers(options.positional, streams.out, streams.err);
     if (options.command == "dump")
         return DumpRacer(options.positional, streams.out, streams.err);
+    if (options.command == "status")
+        return RaceStatusCommand(options.positional, options.dataDir, programFolder, options.language, streams.out,
+                                 streams.err);
     if (options.command == "pdf")
         return ReportPdfCommand(options.positional, options.dataDir, programFolder, streams.out, streams.err);
     const Command* command = FindCommand(options.command);

@@ -1,5 +1,9 @@
 #include "gui_app.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+
 #include "util/clock.h"
 
 namespace skitally {
@@ -21,6 +25,8 @@ GuiArguments ParseGuiArguments(const QStringList& arguments)
                 parsed.error = "--data-dir needs a folder";
                 return parsed;
             }
+        } else if (arg == QStringLiteral("--quit-when-shown")) {
+            parsed.quitWhenShown = true;
         } else if (arg.startsWith(QStringLiteral("--"))) {
             parsed.error = "unknown option " + FromQ(arg);
             return parsed;
@@ -32,6 +38,31 @@ GuiArguments ParseGuiArguments(const QStringList& arguments)
         }
     }
     return parsed;
+}
+
+namespace {
+
+class FirstPaintQuitter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // After this paint has reached the screen, not from inside it.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void QuitOnFirstPaint(QWidget* window)
+{
+    window->installEventFilter(new FirstPaintQuitter(window));
 }
 
 GuiSession::GuiSession(AppFolders folders) : ctx_(std::move(folders), SystemClock()), op_(nullptr, &ctx_) {}

@@ -20,10 +20,17 @@ struct GuiArguments {
     std::string dataDir;                     // --data-dir: every file of the user in one folder
     std::optional<std::string> raceArgument; // a race file, with or without extension
     std::string error;                       // why the arguments cannot be used; empty when they can
+    // --quit-when-shown, not in the usage text: ends the program once its
+    // main window has painted, so the start-up benchmark can time a cold
+    // start to the first picture without anyone closing the window.
+    bool quitWhenShown = false;
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, program first.
 GuiArguments ParseGuiArguments(const QStringList& arguments);
+
+// Ends the event loop once `window` has painted for the first time.
+void QuitOnFirstPaint(QWidget* window);
 
 class GuiSession {
 public:

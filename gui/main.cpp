@@ -19,5 +19,7 @@ int main(int argc, char** argv)
     skitally::GuiSession session(skitally::DefaultAppFolders(args.dataDir, programFolder));
     if (session.Start(args.raceArgument) == skitally::StartupOutcome::Ended)
         return 1;
+    if (args.quitWhenShown && session.window())
+        skitally::QuitOnFirstPaint(session.window());
     return app.exec();
 }

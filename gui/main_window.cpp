@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,6 +24,7 @@
 #include "racefile/race_kinds.h"
 #include "racefile/race_open.h"
 #include "qt_operator.h"
+#include "race_dashboard.h"
 #include "racer_view_dialog.h"
 
 namespace skitally {
@@ -77,7 +80,8 @@ MainWindow::MainWindow(AppContext& ctx, Operator& op, QWidget* parent) : QMainWi
     statusBar();
     BuildMenus();
     UpdateTitle();
-    resize(820, 560);
+    // Room for the widest menu and the dashboard's racer table beside it.
+    resize(1240, 760);
     auto* viewRacers = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(viewRacers, &QShortcut::activated, this, [this] { ShowRacers(ctx_, this); });
 }
@@ -105,6 +109,7 @@ void MainWindow::BuildMenus()
     stageList_ = nullptr;
     pages_ = nullptr;
     stagePages_.clear();
+    dashboard_ = nullptr;
 
     auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
@@ -120,7 +125,7 @@ void MainWindow::BuildMenus()
         stageList_->setFixedWidth(stageList_->sizeHintForColumn(0) + 4 * stageList_->frameWidth() + 24);
         stageList_->setCurrentRow(kHomeStage);
         layout->addWidget(stageList_);
-        layout->addWidget(pages_, 1);
+        layout->addWidget(pages_);
         connect(stageList_, &QListWidget::currentRowChanged, this, &MainWindow::OnStageChosen);
     } else {
         tabs_ = new QTabWidget(central);
@@ -128,9 +133,16 @@ void MainWindow::BuildMenus()
             stagePages_.push_back(BuildStagePage(i));
             tabs_->addTab(stagePages_.back(), ToQ(StageCaption(ctx_, i)));
         }
+        // Every tab in sight: the dashboard beside takes only what is left.
+        tabs_->setMinimumWidth(tabs_->tabBar()->sizeHint().width() + 2 * tabs_->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap) + 8);
         layout->addWidget(tabs_);
         connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnStageChosen);
     }
+    // Built with the menu, so every command's refresh reads the race again.
+    dashboard_ = new RaceDashboard(
+        ctx_, [this](const Command& command, const std::vector<std::string>& args) { RunCommand(command, args); },
+        central);
+    layout->addWidget(dashboard_, 1);
     setCentralWidget(central);
     // On a window already up, a new central widget would only appear with
     // the next pass of the event loop.
@@ -219,7 +231,7 @@ void MainWindow::OnStageChosen(int stage)
     });
 }
 
-void MainWindow::RunCommand(const Command& command)
+void MainWindow::RunCommand(const Command& command, const std::vector<std::string>& args)
 {
     // A command's dialogs are modal, but a queued event could still reach a
     // button; one operation at a time.
@@ -227,7 +239,7 @@ void MainWindow::RunCommand(const Command& command)
         return;
     commandRunning_ = true;
     try {
-        command.run(ctx_, op_, {});
+        command.run(ctx_, op_, args);
     } catch (const std::exception& error) {
         // An exception must not unwind through Qt's event loop.
         commandRunning_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the registry's commands grouped by race stage, either as
-// tabs ("Tab" look) or as a stage list beside the stage's buttons ("Lst").
+// tabs ("Tab" look) or as a stage list beside the stage's buttons ("Lst"),
+// and beside them the dashboard of the open race.
 
 #include <vector>
 
@@ -15,6 +16,8 @@ class QStackedWidget;
 class QTabWidget;
 
 namespace skitally {
+
+class RaceDashboard;
 
 // The registry names its stages in English; these are their tab order.
 inline constexpr const char* kStageNames[] = {"Home",  "Header",       "Racers",  "Draw",
@@ -33,9 +36,11 @@ public:
     // Exactly one of these exists, depending on the look.
     QTabWidget* tabs() const { return tabs_; }
     QListWidget* stageList() const { return stageList_; }
+    // The open race at a glance, beside the menu.
+    RaceDashboard* dashboard() const { return dashboard_; }
 
     // Runs a command as its button does, then brings the window up to date.
-    void RunCommand(const Command& command);
+    void RunCommand(const Command& command, const std::vector<std::string>& args = {});
     // Title, captions and look after the race, the language or the look changed.
     void Refresh();
 
@@ -60,6 +65,7 @@ private:
     QListWidget* stageList_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     std::vector<QWidget*> stagePages_;
+    RaceDashboard* dashboard_ = nullptr;
     bool refusalPending_ = false;
     bool commandRunning_ = false;
     bool exitConfirmed_ = false;

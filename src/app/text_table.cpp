@@ -26,6 +26,7 @@ TextTable::TextTable()
         {kLadderReportTextEntries, kLadderReportTextEntryCount},
         {kLeagueTextEntries, kLeagueTextEntryCount},
         {kFrontEndTextEntries, kFrontEndTextEntryCount},
+        {kDashboardTextEntries, kDashboardTextEntryCount},
     };
     for (const auto& [entries, count] : blocks)
         for (std::size_t i = 0; i < count; ++i) {

@@ -45,5 +45,7 @@ extern const TextEntry kFrontEndTextEntries[];  // the front ends' own words (81
 extern const std::size_t kFrontEndTextEntryCount;
 extern const TextEntry kLeagueTextEntries[];  // league races (6400-6499)
 extern const std::size_t kLeagueTextEntryCount;
+extern const TextEntry kDashboardTextEntries[];  // race progress, the desktop's dashboard (6500-6599)
+extern const std::size_t kDashboardTextEntryCount;
 
 }  // namespace skitally

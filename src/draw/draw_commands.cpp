@@ -16,6 +16,9 @@ bool DrawCommand(AppContext& ctx, Operator& op, const std::vector<std::string>& 
         return false;
     }
     DrawRandom random = seed.seed ? DrawRandom(*seed.seed) : DrawRandom::FromTimeOfDay(ctx.clock);
+    // The seed goes with the snapshot the draw takes: the restore list and
+    // the race's progress can name it later, when the draw's message is gone.
+    ctx.operation += " (seed " + std::to_string(random.seed()) + ")";
     return AutomaticDraw(ctx, op, random).completed;
 }
 

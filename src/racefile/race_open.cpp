@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/messages.h"
+#include "app/recent_races.h"
 #include "app/text_ids.h"
 #include "racefile/header_file.h"
 #include "racefile/jury_file.h"
@@ -264,6 +265,8 @@ bool OpenRace(AppContext& ctx, Operator& op, const std::string& fileName, bool c
         ctx.race.flags = status->flags;
     ctx.race.open = true;
     ctx.log.Write("Race opened: " + racerFile);
+    // Offered again by the desktop when no race is open.
+    RecordRecentRace(*ctx.settings, racerFile);
     op.StatusText(ctx.Text(text::kViewRacersHint));
     return true;
 }

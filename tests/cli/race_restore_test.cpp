@@ -55,7 +55,7 @@ TEST_F(RaceRestore, AWrongDrawIsUndoneAndTheUndoCanBeUndone)
     ASSERT_NE(drawn, undrawn);
     std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(race);
     ASSERT_EQ(snapshots.size(), 1u);
-    EXPECT_EQ(snapshots[0].operation, "AUTOMATICALLY ASSIGN START POSITIONS");
+    EXPECT_EQ(snapshots[0].operation, "AUTOMATICALLY ASSIGN START POSITIONS (seed 7)");
 
     const test::CliRun wrong = Cli({"restore", path, "9"}, {});
     EXPECT_NE(wrong.code, kCliDone);

@@ -14,6 +14,8 @@ TEST(GuiArguments, TakesTheDataFolderAndOneRaceAndRefusesWhatItCannotUse)
     args = ParseGuiArguments({"skitally", "--data-dir=/tmp/e"});
     EXPECT_EQ(args.dataDir, "/tmp/e");
     EXPECT_FALSE(args.raceArgument);
+    EXPECT_FALSE(args.quitWhenShown);
+    EXPECT_TRUE(ParseGuiArguments({"skitally", "--quit-when-shown"}).quitWhenShown);
     const QStringList refusals[] = {
         {"skitally", "--data-dir"}, {"skitally", "--data-dir="}, {"skitally", "--lang", "fr"}, {"skitally", "A.RCR", "B.RCR"}};
     for (const QStringList& refused : refusals)
