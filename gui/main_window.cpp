@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -142,7 +143,13 @@ void MainWindow::BuildMenus()
     dashboard_ = new RaceDashboard(
         ctx_, [this](const Command& command, const std::vector<std::string>& args) { RunCommand(command, args); },
         central);
-    layout->addWidget(dashboard_, 1);
+    // A laptop screen of 1366 pixels holds the menu and the dashboard; what
+    // the dashboard cannot fit scrolls instead of widening the window.
+    auto* dashboardView = new QScrollArea(central);
+    dashboardView->setWidgetResizable(true);
+    dashboardView->setFrameShape(QFrame::NoFrame);
+    dashboardView->setWidget(dashboard_);
+    layout->addWidget(dashboardView, 1);
     setCentralWidget(central);
     // On a window already up, a new central widget would only appear with
     // the next pass of the event loop.

@@ -161,13 +161,18 @@ QWidget* RaceDashboard::BuildStagePanel()
         check->setAttribute(Qt::WA_TransparentForMouseEvents);
         check->setFocusPolicy(Qt::NoFocus);
         check->setObjectName(QStringLiteral("stage%1").arg(row));
-        grid->addWidget(check, row, 0);
+        const Command* command = FindCommand(line.next);
+        // A line with nothing left to do takes the whole row: its label (the
+        // header's titles, date and place) is the longest and would otherwise
+        // widen the column beside every command button.
+        const bool alone = line.missing.empty() && !command;
+        grid->addWidget(check, row, 0, 1, alone ? 3 : 1);
         if (!line.missing.empty()) {
             auto* missing = ValueLabel(ToQ(line.missing), panel);
             missing->setStyleSheet(QStringLiteral("color: #a04000"));
             grid->addWidget(missing, row, 1);
         }
-        if (const Command* command = FindCommand(line.next)) {
+        if (command) {
             auto* button = new QPushButton(Plain(CommandCaption(ctx_, *command)), panel);
             button->setObjectName(ToQ("next-" + command->name));
             button->setToolTip(ToQ(command->name));

@@ -105,6 +105,8 @@ protected:
     static void Screenshot(MainWindow& window, const char* state)
     {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // The window must still fit a 1366 x 768 laptop screen.
+        EXPECT_LE(window.minimumSizeHint().width(), 1366) << state;
         ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
         EXPECT_TRUE(
             window.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath(QStringLiteral("dashboard_%1.png").arg(state))));
