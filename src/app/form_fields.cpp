@@ -10,7 +10,7 @@ std::string FieldRefusal(const FormField& field)
         if (std::string refusal = field.check(field.value); !refusal.empty())
             return refusal;
     if (field.kind == FieldKind::Check && field.value != field.checkedValue && field.value != field.uncheckedValue)
-        return field.caption + ": Y / N";
+        return field.caption + ": " + field.checkedValue + " / " + field.uncheckedValue;
     return {};
 }
 
@@ -44,7 +44,7 @@ std::string FieldPrompt(const FormField& field)
 {
     std::string prompt = field.caption + " [" + field.value + "]";
     if (field.kind == FieldKind::Check)
-        return prompt + " (Y/N)";
+        return prompt + " (" + field.checkedValue + "/" + field.uncheckedValue + ")";
     if (!field.choices.empty()) {
         std::string listed;
         for (const FieldChoice& choice : field.choices)
@@ -53,8 +53,6 @@ std::string FieldPrompt(const FormField& field)
     }
     if (field.range)
         return prompt + " (" + std::to_string(field.range->lowest) + "-" + std::to_string(field.range->highest) + ")";
-    if (field.kind == FieldKind::DateLocation)
-        return prompt + " (dd-mm-yyyy/...)";
     return prompt;
 }
 

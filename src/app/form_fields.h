@@ -23,7 +23,7 @@ const FormField* FirstRefusedField(const FieldForm& form, std::string& refusal);
 // value; anything else as typed, for the field's check to judge.
 std::string TypedFieldValue(const FormField& field, const std::string& typed);
 
-// "CAPTION [value]" and what the field takes: its choices, "Y/N", or its
+// "CAPTION [value]" and what the field takes: its choices, its two values, or its
 // range.
 std::string FieldPrompt(const FormField& field);
 

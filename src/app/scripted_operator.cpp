@@ -3,6 +3,7 @@
 #include "app/form_fields.h"
 #include "app/frontend_text_ids.h"
 #include "app/operator_text.h"
+#include "app/text_ids.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -43,7 +44,7 @@ void ScriptedOperator::Show(const std::string& text)
 std::string ScriptedOperator::NextAnswer(const std::string& question)
 {
     if (answers_.empty())
-        throw ScriptError("no answer left for: " + question);
+        throw ScriptError(FillPlaceholder(Texts().ResourceText(text::kNoAnswerLeft), "XnnnX", question));
     std::string answer = answers_.front();
     answers_.pop_front();
     Show("> " + answer + "\n");

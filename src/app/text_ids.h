@@ -44,6 +44,7 @@ constexpr int kFolderNotCreated = 8018;
 constexpr int kPreferences = 8021;
 constexpr int kPreferencesCaption = 8030;  // "&Preferences"
 constexpr int kChangeLook = 8031;          // "Change &Look"
+constexpr int kNoAnswerLeft = 8032;        // an answers file run out: XnnnX the question
 constexpr int kFieldHelp = 8022;
 constexpr int kLanguage = 8023;
 constexpr int kRaceFileMissing = 8029;

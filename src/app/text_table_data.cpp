@@ -615,6 +615,8 @@ const TextEntry kTextEntries[] = {
     {8858, "No printer is available", "Aucune imprimante n'est disponible"},
     {8859, "Value not accepted: XdddX", "Valeur refusée : XdddX"},
     {8860, "No reports have been written for this race yet", "Aucun rapport n'a encore été écrit pour cette course"},
+    {8861, "PAPER (EVERY REPORT)", "PAPIER (TOUS LES RAPPORTS)"},
+    {8862, "as the system's country", "selon le pays du système"},
 
     // Snapshots, restore and the checks on open
     {8950, "No snapshot of the race could be written (XdddX). The race was not changed.",

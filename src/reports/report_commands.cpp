@@ -89,6 +89,25 @@ bool EditPrintSettings(AppContext& ctx, Operator& op, const std::string& code)
          {"orientation", ctx.Text(report_text::kOrientation), std::to_string(current.orientation), 1,
           FieldKind::Integer, ""},
          {"bold", ctx.Text(report_text::kBold), std::to_string(current.bold), 1, FieldKind::Integer, ""}}};
+    // The paper is every report's, but this is the one screen of print
+    // settings the desktop has, so it is offered here too.
+    const Paper paper = LoadPaper(*ctx.settings);
+    FormField paperField{"paper",
+                         ctx.Text(report_text::kPaperSize),
+                         paper == Paper::A4       ? "A4"
+                         : paper == Paper::Letter ? "LETTER"
+                                                  : "LOCALE",
+                         6,
+                         FieldKind::Upper,
+                         ""};
+    paperField.choices = {{"LOCALE", ctx.Text(report_text::kLocalePaper)}, {"A4", ""}, {"LETTER", ""}};
+    const std::string paperRefusal =
+        FillPlaceholder(ctx.Text(report_text::kBadPrintSetting), "XdddX", paperField.caption);
+    paperField.check = [paperRefusal](const std::string& value) {
+        const std::string typed = ToUpper(Trim(value));
+        return typed == "A4" || typed == "LETTER" || typed == "LOCALE" ? std::string() : paperRefusal;
+    };
+    form.fields.push_back(paperField);
     for (;;) {
         if (!op.EditForm(form))
             return false;
@@ -98,7 +117,11 @@ bool EditPrintSettings(AppContext& ctx, Operator& op, const std::string& code)
         PrintSettings settings;
         const std::string wrong = ReadSettings(ctx, values, settings);
         if (wrong.empty()) {
+            const std::string chosenPaper = ToUpper(Trim(values.back()));
             SavePrintSettings(*ctx.settings, code, settings);
+            SavePaper(*ctx.settings, chosenPaper == "A4"       ? Paper::A4
+                                     : chosenPaper == "LETTER" ? Paper::Letter
+                                                               : Paper::Locale);
             return true;
         }
         ShowMessage(ctx, op, FillPlaceholder(ctx.Text(report_text::kBadPrintSetting), "XdddX", wrong));

@@ -68,5 +68,7 @@ constexpr int kPdfNotWritten = 8857;  // XdddX: why
 constexpr int kNoPrinter = 8858;
 constexpr int kBadPrintSetting = 8859;  // XdddX: the field
 constexpr int kNoReportsYet = 8860;
+constexpr int kPaperSize = 8861;
+constexpr int kLocalePaper = 8862; // the LOCALE choice of the paper
 
 }  // namespace skitally::report_text

@@ -45,10 +45,13 @@ TEST_F(ReportCommandTest, PrintSettingsAreSetFromTheArgumentsOrRefused)
 
 TEST_F(ReportCommandTest, PrintSettingsFormRefusesABadValueAndAsksAgain)
 {
-    ScriptedOperator op({"abc", "", "", "", "", "11", "", "", "", ""});
+    // The paper drop-down refuses LEGAL at its field.
+    ScriptedOperator op({"abc", "", "", "", "", "", "11", "", "", "", "", "legal", "a4"});
     EXPECT_TRUE(PrintSettingsCommand(ctx, op, {"SMF"}));
     EXPECT_EQ(op.messages().size(), 1u);
+    EXPECT_NE(op.transcript().find("!! Value not accepted: PAPER (EVERY REPORT)"), std::string::npos);
     EXPECT_EQ(LoadPrintSettings(*ctx.settings, "SMF")->fontSize, 11);
+    EXPECT_EQ(LoadPaper(*ctx.settings), Paper::A4);
 }
 
 TEST_F(ReportCommandTest, StartListNeedsTheRunAndSortOptionsAUsableOrder)
