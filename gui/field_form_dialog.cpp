@@ -77,6 +77,16 @@ QComboBox* ChoiceBox(const FormField& field, QWidget* parent)
     return box;
 }
 
+// Blank, or a whole number the spin box can show. A stored value it cannot
+// (an old file's) goes in a line edit instead, so saving never drops it.
+bool FitsSpinBox(const FormField& field)
+{
+    const QString text = ToQ(Trim(field.value));
+    bool number = false;
+    const int value = text.toInt(&number);
+    return text.isEmpty() || (number && value >= field.range->lowest && value <= field.range->highest);
+}
+
 QSpinBox* RangeBox(const FormField& field, QWidget* parent)
 {
     auto* spin = new QSpinBox(parent);
@@ -130,7 +140,7 @@ QWidget* FieldFormDialog::MakeEditor(const FormField& field, Row& row)
         row.editors.push_back(tick);
     } else if (!field.choices.empty()) {
         row.editors.push_back(ChoiceBox(field, box));
-    } else if (field.range) {
+    } else if (field.range && FitsSpinBox(field)) {
         row.editors.push_back(RangeBox(field, box));
     } else if (field.kind == FieldKind::DateLocation) {
         const auto [date, place] = SplitDateLocation(field.value);

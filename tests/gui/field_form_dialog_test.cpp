@@ -112,7 +112,9 @@ TEST_F(FieldFormDialogTest, TickBoxDropDownAndSpinBoxKeepTheFieldsOwnValues)
     gates.range = FieldRange{0, 999};
     FormField f{"f", "POINTS F FACTOR", "1010", 4, FieldKind::Integer, ""};
     f.range = FieldRange{500, 2500};
-    form.fields = {para, level, unit, gates, f};
+    FormField adder{"adder", "ADDER", "150", 3, FieldKind::Integer, ""}; // an old file's value past the range
+    adder.range = FieldRange{0, 99};
+    form.fields = {para, level, unit, gates, f, adder};
     answerer
         .Then([](QWidget* widget) {
             FieldFormDialog* dialog = FormDialog(widget);
@@ -132,7 +134,7 @@ TEST_F(FieldFormDialogTest, TickBoxDropDownAndSpinBoxKeepTheFieldsOwnValues)
         std::string values;
         for (const FormField& field : form.fields)
             values += field.value + "|";
-        EXPECT_EQ(values, "O|FIS|X|45||") << "round " << round;
+        EXPECT_EQ(values, "O|FIS|X|45||150|") << "round " << round;
     }
 }
 
