@@ -6,6 +6,7 @@
 #include "app/app_folders.h"
 #include "cli_app.h"
 #include "menu/race_progress.h"
+#include "menu/startup.h"
 #include "util/tokens.h"
 
 namespace skitally {
@@ -29,10 +30,8 @@ int RaceStatusCommand(const std::vector<std::string>& args, const std::string& d
     ctx.skitPath = ctx.settings->Get("Paths", "Race Path");
     ctx.skitOutputs = ctx.settings->Get("Paths", "Skit Outputs");
 
-    // As start-up finds it: a bare name not here is a race of the race folder.
-    std::string racerFile = ChangeExtension(args[0], "RCR");
-    if (FileStatus(racerFile) == 0 && args[0].find_first_of("\\/") == std::string::npos && !ctx.skitPath.empty())
-        racerFile = ChangeExtension(WithTrailingSeparator(ctx.skitPath) + args[0], "RCR");
+    // As start-up finds it.
+    const std::string racerFile = ChangeExtension(RaceArgumentPath(ctx, args[0]), "RCR");
     if (FileStatus(racerFile) == 0) {
         err << "skitally-cli: no race " << racerFile << "\n";
         return kCliRefused;

@@ -97,16 +97,6 @@ bool ChooseLanguage(AppContext& ctx, Operator& op, const StartupOptions& options
     return true;
 }
 
-// A bare race name ("GS1") that is not in the current folder is a race of
-// the race folder, where races are kept.
-std::string RaceArgumentPath(const AppContext& ctx, const std::string& argument)
-{
-    const bool bare = argument.find_first_of("\\/") == std::string::npos;
-    if (!bare || FileStatus(argument) != 0 || FileStatus(ChangeExtension(argument, "RCR")) != 0)
-        return argument;
-    return WithTrailingSeparator(ctx.skitPath) + argument;
-}
-
 void OpenCommandLineRace(AppContext& ctx, Operator& op, const std::string& given)
 {
     const std::string argument = RaceArgumentPath(ctx, given);
@@ -134,6 +124,16 @@ void OpenCommandLineRace(AppContext& ctx, Operator& op, const std::string& given
 }
 
 }  // namespace
+
+// A bare race name ("GS1") that is not in the current folder is a race of
+// the race folder, where races are kept.
+std::string RaceArgumentPath(const AppContext& ctx, const std::string& argument)
+{
+    const bool bare = argument.find_first_of("\\/") == std::string::npos;
+    if (!bare || FileStatus(argument) != 0 || FileStatus(ChangeExtension(argument, "RCR")) != 0)
+        return argument;
+    return WithTrailingSeparator(ctx.skitPath) + argument;
+}
 
 OfferedLanguages LanguagesOffered(const AppContext& ctx, const std::string& offered)
 {

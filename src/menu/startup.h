@@ -44,4 +44,8 @@ OfferedLanguages LanguagesOffered(const AppContext& ctx, const std::string& offe
 // The codes whose files belong to a race when one is named on the command line.
 bool IsRaceFileCode(const std::string& code);
 
+// A bare race name ("GS1") that is not in the current folder is a race of
+// the race folder, where races are kept.
+std::string RaceArgumentPath(const AppContext& ctx, const std::string& argument);
+
 }  // namespace skitally
