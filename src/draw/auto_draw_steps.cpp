@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "app/text_ids.h"
 #include "draw/auto_draw_session.h"
 #include "draw/draw_dialogs.h"
@@ -7,16 +5,10 @@
 #include "draw/draw_work_files.h"
 #include "racefile/race_kinds.h"
 #include "util/dates.h"
+#include "util/time_format.h"
 
 namespace skitally {
 namespace {
-
-std::string TwoDigits(int value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
-}
 
 std::string MethodLine(const DrawSession& s, int value)
 {

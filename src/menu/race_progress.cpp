@@ -121,8 +121,7 @@ std::string FileTime(const std::string& path)
     if (ec)
         return {};
     const LocalDateTime local = ToLocal(std::chrono::file_clock::to_sys(written));
-    const auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-    return two(local.hour) + ":" + two(local.minute);
+    return TwoDigits(local.hour) + ":" + TwoDigits(local.minute);
 }
 
 // The outputs are named by the operator; those named after the race (or its

@@ -12,6 +12,7 @@
 #include "app/text_table.h"
 #include "racefile/header_file.h"
 #include "util/dates.h"
+#include "util/time_format.h"
 #include "util/external_program.h"
 #include "util/file_replace.h"
 #include "util/tokens.h"
@@ -90,11 +91,6 @@ std::string FileUrl(const std::string& path)
         }
     }
     return url;
-}
-
-std::string TwoDigits(int value)
-{
-    return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
 // "2026/12/06 10:20": when the page was made.

@@ -245,4 +245,9 @@ std::string SecondsToClock(double seconds, int decimals) {
     return text;
 }
 
+std::string TwoDigits(int value)
+{
+    return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
+}
+
 }  // namespace skitally

@@ -51,4 +51,7 @@ double TimeTextToSeconds(std::string_view text);
 // leading "-" even when it rounds to zero. A value that is not finite gives an empty text.
 std::string SecondsToClock(double seconds, int decimals);
 
+// "07": an hour, minute, day or month of a clock or date text.
+std::string TwoDigits(int value);
+
 }  // namespace skitally
