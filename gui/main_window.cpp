@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -82,7 +81,7 @@ MainWindow::MainWindow(AppContext& ctx, Operator& op, QWidget* parent) : QMainWi
     BuildMenus();
     UpdateTitle();
     // Room for the widest menu and the dashboard's racer table beside it.
-    resize(1240, 760);
+    resize(1320, 760);
     auto* viewRacers = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(viewRacers, &QShortcut::activated, this, [this] { ShowRacers(ctx_, this); });
 }
@@ -143,13 +142,7 @@ void MainWindow::BuildMenus()
     dashboard_ = new RaceDashboard(
         ctx_, [this](const Command& command, const std::vector<std::string>& args) { RunCommand(command, args); },
         central);
-    // A laptop screen of 1366 pixels holds the menu and the dashboard; what
-    // the dashboard cannot fit scrolls instead of widening the window.
-    auto* dashboardView = new QScrollArea(central);
-    dashboardView->setWidgetResizable(true);
-    dashboardView->setFrameShape(QFrame::NoFrame);
-    dashboardView->setWidget(dashboard_);
-    layout->addWidget(dashboardView, 1);
+    layout->addWidget(dashboard_, 1);
     setCentralWidget(central);
     // On a window already up, a new central widget would only appear with
     // the next pass of the event loop.

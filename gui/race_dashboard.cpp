@@ -85,6 +85,10 @@ void RaceDashboard::Refresh()
         table_->verticalHeader()->setVisible(false);
         table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
         table_->resizeColumnsToContents();
+        // Three rows at least; on a short screen the table gives up height
+        // before the stages do, so no scroll bar is needed to reach them.
+        table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                                 3 * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
         // The names take the room the short codes leave.
         table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
         box->addWidget(table_);
@@ -170,6 +174,8 @@ QWidget* RaceDashboard::BuildStagePanel()
         if (!line.missing.empty()) {
             auto* missing = ValueLabel(ToQ(line.missing), panel);
             missing->setStyleSheet(QStringLiteral("color: #a04000"));
+            // It wraps rather than pushing the command buttons out of sight.
+            missing->setWordWrap(true);
             grid->addWidget(missing, row, 1);
         }
         if (command) {
