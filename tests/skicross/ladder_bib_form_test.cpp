@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/scripted_operator.h"
-#include "racefile/header_file.h"
 #include "racefile/racer_file.h"
+#include "skicross/skicross_test_race.h"
 #include "support/test_support.h"
 #include "util/tokens.h"
 #include "util/write_faults.h"
@@ -18,12 +18,7 @@ namespace {
 // with bib 11 + k; the last racer, bib 20, is outside the ladder.
 void OpenLadder(AppContext& ctx, const test::TempDir& dir)
 {
-    ctx.race.open = true;
-    ctx.race.racePath = dir.path() + "/";
-    ctx.race.raceName = "SX";
-    ctx.race.header.values.discipline = "SX";
-    ctx.race.header.values.gender = "M";
-    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), ctx.race.header));
+    OpenMensSkiCross(ctx, dir);
     RacerFile file;
     ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
     for (int k = 0; k <= 8; ++k) {

@@ -4,6 +4,7 @@
 
 #include "app/scripted_operator.h"
 #include "racefile/racer_file.h"
+#include "skicross/skicross_test_race.h"
 #include "support/test_support.h"
 
 namespace skitally {
@@ -44,11 +45,7 @@ TEST(LadderResultLoad, GenderAndLadderDataChecks)
     for (const auto& c : cases) {
         test::TempDir dir;
         AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-        ctx.race.open = true;
-        ctx.race.racePath = dir.path() + "/";
-        ctx.race.raceName = "SX";
-        ctx.race.header.values.discipline = "SX";
-        ctx.race.header.values.gender = "M";
+        OpenMensSkiCross(ctx, dir);
         {
             RacerFile file;
             ASSERT_TRUE(file.Open(ctx.race.File("RCR")));

@@ -5,6 +5,7 @@
 #include "app/scripted_operator.h"
 #include "racefile/header_file.h"
 #include "racefile/racer_file.h"
+#include "skicross/skicross_test_race.h"
 #include "support/test_support.h"
 #include "util/tokens.h"
 
@@ -20,12 +21,7 @@ struct Entered {
 // A men's ski-cross race "SX" in `dir` holding the racers.
 void OpenSkiCross(AppContext& ctx, const test::TempDir& dir, const std::vector<Entered>& entered)
 {
-    ctx.race.open = true;
-    ctx.race.racePath = dir.path() + "/";
-    ctx.race.raceName = "SX";
-    ctx.race.header.values.discipline = "SX";
-    ctx.race.header.values.gender = "M";
-    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), ctx.race.header));
+    OpenMensSkiCross(ctx, dir);
     RacerFile file;
     ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
     for (const Entered& e : entered) {
