@@ -28,19 +28,7 @@ constexpr int kReportsStage = 6;
 class CaptionsTest : public testing::GuiUserTest {
 protected:
     // A national slalom with its header and one racer: every page has its commands.
-    std::string MakeRace()
-    {
-        HeaderFile header;
-        header.titles = {"SPRING CUP", "", "", "", ""};
-        header.values = {"06-12-2026/BANFF", "S", "M", "NAT", "", "0", "00"};
-        EXPECT_TRUE(WriteHeaderFile(Path("SL.HDR"), header));
-        RacerFile file;
-        EXPECT_TRUE(file.Open(Path("SL.RCR")));
-        RacerRecord racer;
-        racer.name = "ROY, Paul";
-        EXPECT_TRUE(file.AppendRacer(racer));
-        return Path("SL.RCR");
-    }
+    std::string MakeRace() const { return WriteRace("SL", "S", "NAT", 1); }
 };
 
 TEST_F(CaptionsTest, EveryCommandCaptionIsShownWhole)
@@ -71,8 +59,7 @@ TEST_F(CaptionsTest, EveryCommandCaptionIsShownWhole)
             }
             if (std::string(language) == "1" && std::string(look) == "Tab") {
                 window.tabs()->setCurrentIndex(kReportsStage);
-                ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
-                EXPECT_TRUE(window.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath("reports_fr.png")));
+                EXPECT_TRUE(testing::SaveScreenshot(window, "reports_fr.png"));
             }
         }
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui_user_test.h"
 #include "times/typed_run.h"
 
 namespace skitally {
@@ -72,8 +73,7 @@ TEST(EntryTableDialog, RowsAreTakenAsTheyAreTypedAndARefusedRowStays)
     EXPECT_EQ(table->currentRow(), 1);
     EXPECT_EQ(table->currentColumn(), 2);
 
-    ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
-    EXPECT_TRUE(dialog.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath("time_entry_table.png")));
+    EXPECT_TRUE(testing::SaveScreenshot(dialog, "time_entry_table.png"));
 }
 
 // The form button corrects the current row through the record's own form;

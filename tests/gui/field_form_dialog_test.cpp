@@ -12,6 +12,7 @@
 
 #include "app/app_folders.h"
 #include "entries/racer_form.h"
+#include "gui_user_test.h"
 #include "modal_answerer.h"
 #include "qt_operator.h"
 #include "racefile/header_entry.h"
@@ -41,12 +42,6 @@ void Retype(QWidget* edit, const QString& text)
 {
     qobject_cast<QLineEdit*>(edit)->clear();
     QTest::keyClicks(edit, text);
-}
-
-void Shoot(QWidget* dialog, const char* name)
-{
-    QDir().mkpath(SKITALLY_SCREENSHOT_DIR);
-    EXPECT_TRUE(dialog->grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath(name)));
 }
 
 class FieldFormDialogTest : public ::testing::Test {
@@ -85,7 +80,7 @@ TEST_F(FieldFormDialogTest, TheHeaderFormRefusesADateAtItsFieldAndSavesItCorrect
         stillOpen = dialog->isVisible() ? "open" : "closed";
         refusal = dialog->RefusalOf(5);
         dateFocused = dialog->focusWidget() == date;
-        Shoot(dialog, "header_form.png");
+        EXPECT_TRUE(testing::SaveScreenshot(*dialog, "header_form.png"));
         Retype(date, "14-02-2027");
         dialog->accept();
     });
@@ -157,7 +152,7 @@ TEST_F(FieldFormDialogTest, TheRacerFormNamesTheFieldOfAWrongBirthYear)
         QTest::keyClicks(dialog->EditorsOf(IndexOf(screen.form, "points"))[0], "45.5");
         dialog->accept();
         refusal = dialog->RefusalOf(year);
-        Shoot(dialog, "racer_form.png");
+        EXPECT_TRUE(testing::SaveScreenshot(*dialog, "racer_form.png"));
         Retype(dialog->EditorsOf(year)[0], "2013");
         dialog->accept();
     });

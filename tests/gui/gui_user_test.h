@@ -3,14 +3,28 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
 
 #include <gtest/gtest.h>
 
 #include "app/app_context.h"
 #include "app/app_folders.h"
 #include "app/settings_store.h"
+#include "gui_app.h"
+#include "racefile/header_file.h"
+#include "racefile/racer_file.h"
 
 namespace skitally::testing {
+
+// Saves what `widget` shows as a PNG in the screenshots folder, for a person to look at.
+inline bool SaveScreenshot(QWidget& widget, const QString& file)
+{
+    return QDir().mkpath(SKITALLY_SCREENSHOT_DIR) && widget.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath(file));
+}
 
 class GuiUserTest : public ::testing::Test {
 protected:
@@ -35,6 +49,39 @@ protected:
     {
         AppContext probe(folders_, SystemClock());
         SettingsStore::Open(probe.SettingsDatabasePath())->Set(section, key, value);
+    }
+
+    // The program started with the stored settings and its window up.
+    std::unique_ptr<GuiSession> StartSession(const std::optional<std::string>& race = std::nullopt)
+    {
+        auto session = std::make_unique<GuiSession>(folders_);
+        EXPECT_EQ(session->Start(race), StartupOutcome::Running);
+        EXPECT_NE(session->window(), nullptr);
+        return session;
+    }
+
+    // A men's race of the SPRING CUP at Banff with `racers` racers of club
+    // MSA, each then shaped by `shape`; returns its racer file.
+    std::string WriteRace(const QString& name, const std::string& discipline, const std::string& level, int racers,
+                          const std::function<void(int n, RacerRecord&)>& shape = {}) const
+    {
+        HeaderFile header;
+        header.titles = {"SPRING CUP", "MEN'S SLALOM", "", "", ""};
+        header.values = {"06-12-2026/BANFF - NORQUAY", discipline, "M", level, "", "0", "00"};
+        EXPECT_TRUE(WriteHeaderFile(Path(name + ".HDR"), header));
+        RacerFile file;
+        EXPECT_TRUE(file.Open(Path(name + ".RCR")));
+        const char* const names[] = {"ROY, Paul", "COTE, Luc", "HALL, Tom", "MORIN, Eric"};
+        for (int n = 1; n <= racers; ++n) {
+            RacerRecord racer;
+            racer.name = names[(n - 1) % 4];
+            racer.club = "MSA";
+            racer.gender = "M";
+            if (shape)
+                shape(n, racer);
+            EXPECT_TRUE(file.AppendRacer(racer));
+        }
+        return Path(name + ".RCR");
     }
 
     QTemporaryDir dir_;

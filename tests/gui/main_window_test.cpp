@@ -23,13 +23,10 @@ using testing::ModalAnswerer;
 class MainWindowTest : public testing::GuiUserTest {
 protected:
     // An English user who has been here before: start-up asks nothing.
-    std::unique_ptr<GuiSession> StartEnglish(const std::optional<std::string>& race = std::nullopt)
+    std::unique_ptr<GuiSession> StartEnglish()
     {
         Store("Settings", "Language", "0");
-        auto session = std::make_unique<GuiSession>(folders_);
-        EXPECT_EQ(session->Start(race), StartupOutcome::Running);
-        EXPECT_NE(session->window(), nullptr);
-        return session;
+        return StartSession();
     }
 };
 
@@ -66,11 +63,7 @@ TEST_F(MainWindowTest, FirstStartAsksTheLanguageAndShowsTheMenuInIt)
     EXPECT_EQ(open->parentWidget(), window->stagePage(kHomeStage));
 
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
-    const QString shot = QDir(SKITALLY_SCREENSHOT_DIR).filePath("main_window.png");
-    QFile::remove(shot);
-    ASSERT_TRUE(window->grab().save(shot));
-    EXPECT_GT(QFileInfo(shot).size(), 0);
+    EXPECT_TRUE(testing::SaveScreenshot(*window, "main_window.png"));
     EXPECT_EQ(answerer.unexpected(), 0);
 }
 
@@ -179,8 +172,7 @@ TEST_F(MainWindowTest, AStageNeedsAnOpenRaceInEitherLookAndChangeLookSwitchesLiv
             // The same command buttons, now beside the list.
             ASSERT_NE(CommandButton(*window, "open-race"), nullptr);
             EXPECT_TRUE(CommandButton(*window, "open-race")->isVisible());
-            ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
-            EXPECT_TRUE(window->grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath("main_window_list.png")));
+            EXPECT_TRUE(testing::SaveScreenshot(*window, "main_window_list.png"));
         }
     }
     EXPECT_NE(window->tabs(), nullptr);

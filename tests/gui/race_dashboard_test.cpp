@@ -44,36 +44,22 @@ protected:
     // A slalom in `state`; returns its racer file.
     std::string MakeRace(const QString& name, State state)
     {
-        const std::string racers = Path(name + ".RCR");
-        HeaderFile header;
-        header.titles = {"SPRING CUP", "MEN'S SLALOM", "", "", ""};
-        header.values = {"06-12-2026/BANFF - NORQUAY", "S", "M", "NAT", "", "0", "00"};
-        EXPECT_TRUE(WriteHeaderFile(Path(name + ".HDR"), header));
-        if (state == State::New) {
-            RacerFile file;  // an empty racer file is a new race: options asked
-            EXPECT_TRUE(file.Open(racers));
+        // An empty racer file is a new race: options asked.
+        const std::string racers =
+            WriteRace(name, "S", "NAT", state == State::New ? 0 : 4, [state](int n, RacerRecord& racer) {
+                racer.seedPoints = n == 2 ? "045.10" : "1" + std::to_string(n) + "2.00";
+                racer.bib = std::to_string(12 - 2 * n);  // 10, 8, 6, 4
+                racer.start1 = std::to_string(n);
+                if (state == State::Calculated) {
+                    racer.time1 = 50.0f + n;
+                    racer.time2 = 49.0f + n;
+                }
+            });
+        if (state == State::New)
             return racers;
-        }
         JuryData jury;
         jury.technical[kCodexNumber].run1 = "NAT1234";
         EXPECT_TRUE(WriteJuryFile(Path(name + ".JRY"), jury));
-        RacerFile file;
-        EXPECT_TRUE(file.Open(racers));
-        const char* const names[] = {"ROY, Paul", "COTE, Luc", "HALL, Tom", "MORIN, Eric"};
-        for (int n = 1; n <= 4; ++n) {
-            RacerRecord racer;
-            racer.name = names[n - 1];
-            racer.club = "MSA";
-            racer.gender = "M";
-            racer.seedPoints = n == 2 ? "045.10" : "1" + std::to_string(n) + "2.00";
-            racer.bib = std::to_string(12 - 2 * n);  // 10, 8, 6, 4
-            racer.start1 = std::to_string(n);
-            if (state == State::Calculated) {
-                racer.time1 = 50.0f + n;
-                racer.time2 = 49.0f + n;
-            }
-            EXPECT_TRUE(file.AppendRacer(racer));
-        }
         RaceState race;
         race.racePath = Path("").append("/");
         race.raceName = name.toStdString();
@@ -94,22 +80,12 @@ protected:
         return racers;
     }
 
-    std::unique_ptr<GuiSession> Start(const std::optional<std::string>& race = std::nullopt)
-    {
-        auto session = std::make_unique<GuiSession>(folders_);
-        EXPECT_EQ(session->Start(race), StartupOutcome::Running);
-        EXPECT_NE(session->window(), nullptr);
-        return session;
-    }
-
     static void Screenshot(MainWindow& window, const char* state)
     {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         // The window must still fit a 1366 x 768 laptop screen.
         EXPECT_LE(window.minimumSizeHint().width(), 1366) << state;
-        ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
-        EXPECT_TRUE(
-            window.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath(QStringLiteral("dashboard_%1.png").arg(state))));
+        EXPECT_TRUE(testing::SaveScreenshot(window, QStringLiteral("dashboard_%1.png").arg(state)));
     }
 };
 
@@ -136,11 +112,11 @@ TEST_F(RaceDashboardTest, NoRaceOpenOffersTheLastRacesAndOneClickOpensIt)
     const std::string first = MakeRace("GS1", State::Drawn);
     const std::string second = MakeRace("GS2", State::Drawn);
     {
-        auto session = Start(second);  // opened last: first in the list
+        auto session = StartSession(second);  // opened last: first in the list
         EXPECT_EQ(Stored("Recent", "1"), second);
     }
     Store("Recent", "2", first);
-    auto session = Start();
+    auto session = StartSession();
     MainWindow& window = *session->window();
     RaceDashboard* dashboard = window.dashboard();
     ASSERT_NE(dashboard, nullptr);
@@ -167,7 +143,7 @@ TEST_F(RaceDashboardTest, ANewRaceShowsItsHeaderAndAllButTheHeaderToDo)
         .ThenClick("No");  // copy from an older race
     // Opened as the menu opens it: a racer file named on the command line
     // must hold racers.
-    auto session = Start();
+    auto session = StartSession();
     session->window()->RunCommand(*FindCommand("open-race"), {race});
     EXPECT_TRUE(answerer.finished());
     ASSERT_TRUE(session->context().race.open);
@@ -191,7 +167,7 @@ TEST_F(RaceDashboardTest, ANewRaceShowsItsHeaderAndAllButTheHeaderToDo)
 
 TEST_F(RaceDashboardTest, ADrawnRaceListsItsRacersSortedByNumberAndItsNextStepRunsFromTheChecklist)
 {
-    auto session = Start(MakeRace("SL2", State::Drawn));
+    auto session = StartSession(MakeRace("SL2", State::Drawn));
     MainWindow& window = *session->window();
     RaceDashboard* dashboard = window.dashboard();
     QStringList stages = Stages(*dashboard);
@@ -223,7 +199,7 @@ TEST_F(RaceDashboardTest, ADrawnRaceListsItsRacersSortedByNumberAndItsNextStepRu
 TEST_F(RaceDashboardTest, ACalculatedRaceHasOnlyItsOutputsLeft)
 {
     ModalAnswerer answerer;  // the race opens without a question
-    auto session = Start(MakeRace("SL3", State::Calculated));
+    auto session = StartSession(MakeRace("SL3", State::Calculated));
     EXPECT_TRUE(answerer.seen().empty());
     RaceDashboard& dashboard = *session->window()->dashboard();
     const QStringList stages = Stages(dashboard);

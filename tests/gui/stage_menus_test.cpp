@@ -34,34 +34,12 @@ constexpr int kReportsStage = 6;
 class StageMenusTest : public testing::GuiUserTest {
   protected:
     // A race with its header and three racers drawn; returns its racer file.
-    std::string MakeRace(const QString& name, const std::string& discipline, const std::string& level)
+    std::string MakeRace(const QString& name, const std::string& discipline, const std::string& level) const
     {
-        const std::string racers = Path(name + ".RCR");
-        HeaderFile header;
-        header.titles = {"SPRING CUP", "", "", "", ""};
-        header.values = {"06-12-2026/BANFF", discipline, "M", level, "", "0", "00"};
-        EXPECT_TRUE(WriteHeaderFile(Path(name + ".HDR"), header));
-        RacerFile file;
-        EXPECT_TRUE(file.Open(racers));
-        const char* const names[] = {"ROY, Paul", "COTE, Luc", "HALL, Tom"};
-        for (int n = 1; n <= 3; ++n) {
-            RacerRecord racer;
-            racer.name = names[n - 1];
-            racer.club = "MSA";
-            racer.gender = "M";
+        return WriteRace(name, discipline, level, 3, [](int n, RacerRecord& racer) {
             racer.start1 = "  " + std::to_string(n);
             racer.bib = " 1" + std::to_string(n);
-            EXPECT_TRUE(file.AppendRacer(racer));
-        }
-        return racers;
-    }
-
-    std::unique_ptr<GuiSession> Start(const std::string& race)
-    {
-        auto session = std::make_unique<GuiSession>(folders_);
-        EXPECT_EQ(session->Start(race), StartupOutcome::Running);
-        EXPECT_NE(session->window(), nullptr);
-        return session;
+        });
     }
 };
 
@@ -95,7 +73,7 @@ TEST_F(StageMenusTest, ResultsAndSkiCrossTimesMenusCarryTheirTitles)
     int n = 0;
     for (const auto& c : cases) {
         Store("Settings", "Language", c.language);
-        auto session = Start(MakeRace(QString("R%1").arg(++n), c.discipline, c.level));
+        auto session = StartSession(MakeRace(QString("R%1").arg(++n), c.discipline, c.level));
         const MainWindow& window = *session->window();
         EXPECT_EQ(MenuTitle(window, kTimesStage), QString::fromUtf8(c.times)) << c.discipline << c.language;
         EXPECT_EQ(MenuTitle(window, kReportsStage), QString::fromUtf8(c.results)) << c.discipline << c.language;
@@ -112,7 +90,7 @@ TEST_F(StageMenusTest, ARaceReopensAtItsStageAndTheCompressedListIsReprintedFrom
         RaceFlags flags;
         flags.menuPosition = 3;
         ASSERT_TRUE(WriteRaceStatus(Path(name + ".SKT"), racers, flags));
-        auto session = Start(racers);
+        auto session = StartSession(racers);
         MainWindow& window = *session->window();
         EXPECT_TRUE(window.windowTitle().endsWith(" - " + name));
         EXPECT_EQ(window.statusBar()->currentMessage(), "F5 = View Racers");
@@ -121,8 +99,7 @@ TEST_F(StageMenusTest, ARaceReopensAtItsStageAndTheCompressedListIsReprintedFrom
         ChooseStage(window, kReportsStage);
         QTest::qWait(50);
         ASSERT_EQ(window.currentStage(), kReportsStage) << look;
-        ASSERT_TRUE(QDir().mkpath(SKITALLY_SCREENSHOT_DIR));
-        window.grab().save(QDir(SKITALLY_SCREENSHOT_DIR).filePath(QStringLiteral("reports_stage_%1.png").arg(look)));
+        EXPECT_TRUE(testing::SaveScreenshot(window, QStringLiteral("reports_stage_%1.png").arg(look)));
 
         QStringList choices;
         QString shown;
@@ -141,8 +118,7 @@ TEST_F(StageMenusTest, ARaceReopensAtItsStageAndTheCompressedListIsReprintedFrom
                 auto* viewer = qobject_cast<ReportViewer*>(dialog);
                 ASSERT_NE(viewer, nullptr);
                 shown = viewer->textView()->toPlainText();
-                viewer->grab().save(
-                    QDir(SKITALLY_SCREENSHOT_DIR).filePath(QStringLiteral("reprint_rc1_%1.png").arg(look)));
+                EXPECT_TRUE(testing::SaveScreenshot(*viewer, QStringLiteral("reprint_rc1_%1.png").arg(look)));
                 viewer->exitButton()->click();
             });
         window.findChild<QPushButton*>(QStringLiteral("startlist-run1"))->click();
