@@ -21,32 +21,18 @@ TEST(ResultsCsv, TotalAddsTheRunsInHundredths)
     };
     // clang-format on
     for (const auto& c : cases) {
-        RacerRecord racer;
-        racer.time1 = c.time1;
-        racer.time2 = c.time2;
-        racer.status1 = c.status1;
-        racer.status2 = c.status2;
+        const RacerRecord racer{.status1 = c.status1, .status2 = c.status2, .time1 = c.time1, .time2 = c.time2};
         EXPECT_EQ(CsvTotalOf(racer, c.twoRuns), c.total) << c.time1 << " " << c.time2;
     }
 }
 
 TEST(ResultsCsv, RacerLine)
 {
-    RacerRecord racer;
-    racer.bib = " 12";
-    racer.card = "1100037";
-    racer.category = "U16";
-    racer.name = "ROY, Emma                ";
-    racer.birthYear = "2006";
-    racer.nation = "CAN";
-    racer.club = "MSA  ";
-    racer.time1 = 63.45f;
-    racer.time2 = 64.1f;
-    racer.csvTotal = 127.55f;
-    racer.racePoints = 12.5f;
-    racer.position = 3;
-    racer.group = "LW2";
-    racer.paraFactor = 0.8765f;
+    // clang-format off
+    RacerRecord racer{.name = "ROY, Emma                ", .card = "1100037", .club = "MSA  ", .bib = " 12",
+                      .category = "U16", .racePoints = 12.5f, .time1 = 63.45f, .time2 = 64.1f, .birthYear = "2006",
+                      .nation = "CAN", .group = "LW2", .paraFactor = 0.8765f, .csvTotal = 127.55f, .position = 3};
+    // clang-format on
     // The name's own comma is written as it is: the columns are not quoted.
     EXPECT_EQ(CsvRacerLine(racer, false), "3,12,1100037,U16,ROY, Emma,2006,CAN,MSA,63.45,64.10,127.55,12.50,,");
 

@@ -32,22 +32,17 @@ std::vector<Element> ParseXml(const std::string& bytes)
 {
     QXmlStreamReader reader(QByteArray::fromStdString(bytes));
     std::vector<Element> elements;
-    std::vector<std::string> open;
-    std::vector<std::size_t> openIndex;
+    std::vector<std::size_t> open; // the elements not closed yet
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement()) {
-            open.push_back(reader.name().toString().toStdString());
-            std::string path;
-            for (const std::string& name : open)
-                path += (path.empty() ? "" : "/") + name;
-            openIndex.push_back(elements.size());
-            elements.push_back({path, {}});
+            const std::string name = reader.name().toString().toStdString();
+            elements.push_back({open.empty() ? name : elements[open.back()].path + "/" + name, {}});
+            open.push_back(elements.size() - 1);
         } else if (reader.isEndElement()) {
             open.pop_back();
-            openIndex.pop_back();
-        } else if (reader.isCharacters() && !openIndex.empty()) {
-            elements[openIndex.back()].text += reader.text().toString().toStdString();
+        } else if (reader.isCharacters() && !open.empty()) {
+            elements[open.back()].text += reader.text().toString().toStdString();
         }
     }
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
@@ -58,7 +53,7 @@ std::vector<Element> ParseXml(const std::string& bytes)
 // the deeper lines below belong to the last of them.
 std::vector<std::string> OutlinePaths(const std::string& outline)
 {
-    std::vector<std::string> paths, open;
+    std::vector<std::string> paths, open; // open: the last path of each level above
     std::istringstream lines(outline);
     for (std::string line; std::getline(lines, line);) {
         const std::size_t names = line.find_first_not_of(' ');
@@ -66,14 +61,9 @@ std::vector<std::string> OutlinePaths(const std::string& outline)
             continue;
         open.resize(names / 2);
         std::istringstream words(line.substr(names));
-        for (std::string name; words >> name;) {
-            std::string path;
-            for (const std::string& parent : open)
-                path += parent + "/";
-            paths.push_back(path + name);
-            if (words.peek() == EOF)
-                open.push_back(name);
-        }
+        for (std::string name; words >> name;)
+            paths.push_back((open.empty() ? "" : open.back() + "/") + name);
+        open.push_back(paths.back());
     }
     return paths;
 }

@@ -1,13 +1,11 @@
 #pragma once
-// Byte-for-byte comparison with the report files kept under
+// Byte-for-byte comparison with the report files laid out by hand under
 // tests/data/reports. A mismatch names the first line that differs, both
-// versions shown with their control characters spelt out. Setting
-// SKITALLY_UPDATE_GOLDEN=1 rewrites the kept file instead (then review the
-// difference before committing it).
+// versions shown with their control characters spelt out.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <string>
 
 #include "support/test_support.h"
@@ -16,26 +14,16 @@ namespace skitally::test {
 
 namespace golden_detail {
 
-inline std::string Visible(const std::string& line)
+// The line from `start` with its end kept, so a missing CR or form feed shows.
+inline std::string VisibleLine(const std::string& text, std::size_t start)
 {
+    if (start >= text.size())
+        return "<no such line>";
+    const std::size_t end = text.find('\n', start);
     std::string shown;
-    for (char c : line)
+    for (char c : text.substr(start, end == std::string::npos ? end : end - start + 1))
         shown += c == '\f' ? "<FF>" : c == '\b' ? "<BS>" : c == '\r' ? "<CR>" : std::string(1, c);
     return shown;
-}
-
-// Lines with their ends kept, so a missing CR or form feed shows.
-inline std::string LineAt(const std::string& text, std::size_t index)
-{
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < index; ++i) {
-        const std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            return "<no such line>";
-        start = end + 1;
-    }
-    const std::size_t end = text.find('\n', start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start + 1);
 }
 
 }  // namespace golden_detail
@@ -43,24 +31,19 @@ inline std::string LineAt(const std::string& text, std::size_t index)
 inline ::testing::AssertionResult MatchesGolden(const std::string& actual, const std::string& name)
 {
     const std::string path = std::string(SKITALLY_TEST_DATA) + "/reports/" + name;
-    const char* update = std::getenv("SKITALLY_UPDATE_GOLDEN");
-    if (update && std::string(update) == "1") {
-        WriteFile(path, actual);
-        return ::testing::AssertionSuccess();
-    }
     const std::string expected = ReadFile(path);
     if (expected.empty() && !actual.empty())
         return ::testing::AssertionFailure() << "no golden file " << path;
     if (actual == expected)
         return ::testing::AssertionSuccess();
-    for (std::size_t line = 0;; ++line) {
-        const std::string want = golden_detail::LineAt(expected, line);
-        const std::string got = golden_detail::LineAt(actual, line);
-        if (want != got)
-            return ::testing::AssertionFailure()
-                   << name << ": first difference on line " << line + 1 << "\n  expected: ["
-                   << golden_detail::Visible(want) << "]\n  actual:   [" << golden_detail::Visible(got) << "]";
-    }
+    // Both agree up to the start of the line that holds the first difference.
+    const auto differs = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first;
+    const std::size_t start =
+        differs == expected.begin() ? 0 : expected.rfind('\n', differs - expected.begin() - 1) + 1;
+    return ::testing::AssertionFailure() << name << ": first difference on line "
+                                         << std::count(expected.begin(), expected.begin() + start, '\n') + 1
+                                         << "\n  expected: [" << golden_detail::VisibleLine(expected, start)
+                                         << "]\n  actual:   [" << golden_detail::VisibleLine(actual, start) << "]";
 }
 
 }  // namespace skitally::test

@@ -11,17 +11,14 @@ namespace {
 
 TEST(LadderColumn, SkiCrossPrintsTheLadderSeedInPlaceOfTheBib)
 {
-    const struct {
-        const char* discipline;
-        const char* sxQual;
-        const char* heading;
-        const char* line;
-    } rows[] = {
+    // clang-format off
+    const struct { const char *discipline, *sxQual, *heading, *line; } rows[] = {
         {"S", "  7", "POS BIB COMPETITOR", "  1  12 ROY, Emma"},
         {"SX", "  7", "POS Ldr COMPETITOR", "  1   7 ROY, Emma"},
         {"SX", "", "POS Ldr COMPETITOR", "  1     ROY, Emma"},      // not in the ladder
         {"SX", "~~~~", "POS Ldr COMPETITOR", "  1     ROY, Emma"},  // the timer's filler
     };
+    // clang-format on
     TempDir dir;
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.discipline) + " [" + row.sxQual + "]");

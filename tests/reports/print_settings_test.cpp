@@ -47,23 +47,17 @@ TEST(PrintSettings, FourKeysOfFiveGiveTheDefaultsOfTheCode)
     EXPECT_EQ(PrintSettingsFor(*store, PrintCodeOfFile("/races/$MATCH$.DAT")).fontSize, 11);
 }
 
-TEST(PrintSettings, AChangedFontSizeDoesNotSurviveARestart)
+TEST(PrintSettings, ARestartResetsAChangedFontSizeButTheCalculationSheetsOnlyWhenItGrew)
 {
     auto store = SettingsStore::InMemory();
     SavePrintSettings(*store, "OFC", {12, 5, 1, 2, 2});
     SavePrintSettings(*store, "RN1", {9, 5, 1, 2, 2});  // default size: kept as it is
+    SavePrintSettings(*store, "CLC", {8, 3, 0.75f, 1, 0});
     PreparePrintSettings(*store);
     EXPECT_EQ(store->Get("Settings", "OFCSzeFnt"), "9");
     EXPECT_EQ(store->Get("Settings", "OFCTopPge"), "3");
     EXPECT_EQ(store->Get("Settings", "RN1TopPge"), "5");
     EXPECT_EQ(store->Get("Settings", "RN1LftMrg"), "1");
-}
-
-TEST(PrintSettings, TheCalculationSheetOnlyResetsWhenItGrew)
-{
-    auto store = SettingsStore::InMemory();
-    SavePrintSettings(*store, "CLC", {8, 3, 0.75f, 1, 0});
-    PreparePrintSettings(*store);
     EXPECT_EQ(store->Get("Settings", "CLCSzeFnt"), "8");
     EXPECT_EQ(store->Get("Settings", "CLCLftMrg"), "0.75");
     SavePrintSettings(*store, "CLC", {10, 3, 0, 1, 0});

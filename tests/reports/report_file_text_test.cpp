@@ -49,23 +49,20 @@ TEST(SplitReportPages, AFormFeedEndsAPageAndTheLastOneStartsNoEmptyPage)
 
 TEST(FooterStart, FiveLinesAfterBlankPaddingWithDashesSecondAreTheFooter)
 {
-    const ReportPage page = {"TITLE", "BODY", "", "06-12-2026   CAN0123.TD7 SF3 /  1", "-----", "TIMING", "", ""};
-    ReportPage indented = page;  // indent column 3
-    indented[4] = "  -----";
-    indented[2] = "  ";
-    ReportPage unpadded = page;  // a body line right above: no footer
-    unpadded[2] = "LAST";
-    ReportPage plainDashes = page;  // dashes under a heading, not a footer
-    plainDashes[4] = "-- A --";
     // clang-format off
-    const struct { ReportPage page; std::size_t start; } cases[] = {
-        {page, 3}, {indented, 3}, {unpadded, 8}, {plainDashes, 8},
-        {{"", "-----", "", "", ""}, 5},  // too short to hold padding and a footer
-        {{}, 0},
+    const struct { const char *padding, *dashes; std::size_t start; } cases[] = {
+        {"", "-----", 3}, {"  ", "  -----", 3},  // indent column 3
+        {"LAST", "-----", 8},                     // a body line right above: no footer
+        {"", "-- A --", 8},                       // dashes under a heading, not a footer
     };
     // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(FooterStart(c.page), c.start) << c.page.size();
+    for (const auto& c : cases) {
+        const ReportPage page = {"TITLE",  "BODY",   c.padding, "06-12-2026   CAN0123.TD7 SF3 /  1",
+                                 c.dashes, "TIMING", "",        ""};
+        EXPECT_EQ(FooterStart(page), c.start) << c.padding << c.dashes;
+    }
+    EXPECT_EQ(FooterStart({"", "-----", "", "", ""}), 5u); // too short to hold padding and a footer
+    EXPECT_EQ(FooterStart({}), 0u);
 }
 
 TEST(SplitReportPages, TheWidestPrintedLineDecidesTheFontSize)

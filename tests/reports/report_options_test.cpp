@@ -80,53 +80,41 @@ TEST_F(ReportOptionsTest, TheSortOrderFormRefusesUntilEveryFieldHasItsRank)
 
 using StaleReportsTest = ReportOptionsTest;
 
-TEST_F(StaleReportsTest, ReprintDeletesTheListedFilesOnContinueADrawChangeOnlyAsks)
+// A draw change asks the same and deletes only once it changes a record:
+// commands_test and manual_entry_test.
+TEST_F(StaleReportsTest, ReprintDeletesTheListedFilesOnContinueAndNothingToLoseAsksNothing)
 {
-    const struct {
-        bool (*confirm)(AppContext&, Operator&);
-        const char* warning;
-        bool deletes;  // a draw change deletes them only once it changes a record
-    } cases[] = {
-        {ConfirmRun1Reprint, "REPRINTING the Run1 Start List  will FORCE You to RE-CREATE ALL Reports", true},
-        {ConfirmDrawChanges, "Making Draw Changes will FORCE You to RE-CREATE ALL Reports", false},
-    };
-    // Nothing to lose asks nothing: the draw's own file is no report.
+    // The draw's own file is no report.
     WriteFile(ctx.race.File("DRW"), "draw");
     ScriptedOperator silent;
     EXPECT_TRUE(ConfirmDrawChanges(ctx, silent));
     EXPECT_TRUE(silent.messages().empty());
     EXPECT_EQ(FileStatus(ctx.race.File("DRW")), 1);
-    for (const auto& c : cases) {
-        MakeRace({.racers = 0});
-        for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC", "LST"})
-            WriteFile(ctx.race.File(code), code);
-        ScriptedOperator cancelled({"Cancel"});
-        EXPECT_FALSE(c.confirm(ctx, cancelled));
-        EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
-        ASSERT_EQ(cancelled.messages().size(), 1u);
-        EXPECT_EQ(cancelled.messages()[0].text.rfind(c.warning, 0), 0u) << cancelled.messages()[0].text;
-        EXPECT_EQ(cancelled.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
 
-        ScriptedOperator continued({"Continue"});
-        EXPECT_TRUE(c.confirm(ctx, continued));
-        for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC"})
-            EXPECT_EQ(FileStatus(ctx.race.File(code)), c.deletes ? 0 : 1) << code;
-        EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
-    }
+    for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC", "LST"})
+        WriteFile(ctx.race.File(code), code);
+    ScriptedOperator cancelled({"Cancel"});
+    EXPECT_FALSE(ConfirmRun1Reprint(ctx, cancelled));
+    EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
+    ASSERT_EQ(cancelled.messages().size(), 1u);
+    const std::string& shown = cancelled.messages()[0].text;
+    EXPECT_EQ(shown.rfind("REPRINTING the Run1 Start List  will FORCE You to RE-CREATE ALL Reports", 0), 0u) << shown;
+    EXPECT_EQ(cancelled.messages()[0].buttons, (std::vector<std::string>{"C&ontinue", "&Cancel"}));
+
+    ScriptedOperator continued({"Continue"});
+    EXPECT_TRUE(ConfirmRun1Reprint(ctx, continued));
+    for (const char* code : {"RN1", "OFC", "SD6", "DRW", "CLC"})
+        EXPECT_EQ(FileStatus(ctx.race.File(code)), 0) << code;
+    EXPECT_EQ(FileStatus(ctx.race.File("LST")), 1);
 }
 
 TEST_F(StaleReportsTest, DeletingTheCalculationOrSnowSeedFileResetsItsMarkerForGood)
 {
-    const struct {
-        const char* codes;
-        const char* calculation;
-        bool snowSeeded;
-    } cases[] = {
-        {" clc , SNS,RN1", "0", false},
-        {"CLC", "0", true},
-        {"sns", "7.25", false},
-        {"RN1,OFC", "7.25", true},
+    // clang-format off
+    const struct { const char *codes, *calculation; bool snowSeeded; } cases[] = {
+        {" clc , SNS,RN1", "0", false}, {"CLC", "0", true}, {"sns", "7.25", false}, {"RN1,OFC", "7.25", true},
     };
+    // clang-format on
     for (const auto& c : cases) {
         MakeRace({.racers = 0});
         for (const char* code : {"CLC", "SNS", "RN1"})
@@ -149,9 +137,8 @@ TEST_F(StaleReportsTest, DeletingTheCalculationOrSnowSeedFileResetsItsMarkerForG
 TEST_F(StaleReportsTest, CopiesAreAWholeNumberAboveZero)
 {
     EXPECT_EQ(ParseCopies(" 3 "), 3);
-    EXPECT_FALSE(ParseCopies("0"));
-    EXPECT_FALSE(ParseCopies("-2"));
-    EXPECT_FALSE(ParseCopies("2x"));
+    for (const char* refused : {"0", "-2", "2x"})
+        EXPECT_FALSE(ParseCopies(refused)) << refused;
     ScriptedOperator op({"2", "<cancel>", "none"});
     EXPECT_EQ(AskNumberOfCopies(ctx, op), 2);
     EXPECT_NE(op.transcript().find("Enter the Number of Copies you Would Like"), std::string::npos);

@@ -31,12 +31,7 @@ protected:
 
     static ReportLayout Layout(const std::string& name, int width = 40, int indent = 1)
     {
-        ReportLayout layout;
-        layout.reportName = name;
-        layout.title = "REPORT TITLE";
-        layout.width = width;
-        layout.indent = indent;
-        return layout;
+        return {.reportName = name, .title = "REPORT TITLE", .width = width, .indent = indent};
     }
 };
 

@@ -12,7 +12,6 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -91,42 +90,20 @@ public:
 };
 
 // A page 8.5 by 11 inches at 100 dots an inch that keeps what is drawn.
-class RecordingDevice : public QPaintDevice {
+class RecordingDevice : public QImage {
 public:
+    RecordingDevice() : QImage(850, 1100, QImage::Format_RGB32)
+    {
+        setDotsPerMeterX(3937);
+        setDotsPerMeterY(3937);
+    }
     QPaintEngine* paintEngine() const override { return &engine; }
     mutable RecordingEngine engine;
-
-protected:
-    // clang-format off
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth: return 850;
-        case PdmHeight: return 1100;
-        case PdmWidthMM: return 216;
-        case PdmHeightMM: return 279;
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 100;
-        case PdmDepth: return 32;
-        case PdmNumColors: return 0;
-        case PdmDevicePixelRatio: return 1;
-        default: return QPaintDevice::metric(metric);
-        }
-    }
-    // clang-format on
 };
 
 class ReportRenderTest : public ReportRaceTest {
 protected:
     void SetUp() override { NeedGui(); }
-
-    std::string TwoPageStartList()
-    {
-        MakeRace();
-        SaveReportOptions(ctx, "NX");
-        ScriptedOperator op({"No", "No"});
-        EXPECT_TRUE(PrintRun1StartList(ctx, op, false));
-        return ctx.race.File("RN1");
-    }
 };
 
 TEST_F(ReportRenderTest, TheReportFontIsFixedPitchAndResolvesToCourierNewOrLiberationMono)
@@ -180,34 +157,31 @@ TEST_F(ReportRenderTest, APageOfMoreLinesThanThePaperHoldsIsSpacedCloserNotSplit
     EXPECT_LE(device.engine.drawn.back().at.y(), 1100);
 }
 
-TEST_F(ReportRenderTest, TheCliTurnsATwoPageStartListIntoATwoPagePdfWithItsLines)
+TEST_F(ReportRenderTest, ATwoPageStartListGivesTwoPdfPagesWithItsLinesAcrossTheWidthAndTheFootersAtTheFoot)
 {
     // A missing report file gives no PDF.
     EXPECT_FALSE(WriteReportPdf(*ctx.settings, dir.File("NONE.RN1"), dir.File("none.pdf")));
     EXPECT_EQ(FileStatus(dir.File("none.pdf")), 0);
     if (!HavePoppler())
         GTEST_SKIP() << "poppler-utils (pdftotext, pdftoppm) not installed";
-    const std::string report = TwoPageStartList();
-    const std::string pdf = dir.File("start.pdf");
-    std::istringstream in;
-    std::ostringstream out, err;
-    const auto cli = [&](const std::vector<std::string>& args) {
-        std::vector<std::string> full = {"--data-dir", dir.path(), "pdf"};
-        full.insert(full.end(), args.begin(), args.end());
-        return RunCli(full, dir.File("program"), {in, out, err});
-    };
-    ASSERT_EQ(cli({report, pdf}), kCliDone) << err.str();
-    EXPECT_EQ(cli({report}), kCliUsage);
-    EXPECT_EQ(cli({dir.File("NONE.RN1"), pdf}), kCliRefused);
+    MakeRace();
+    SaveReportOptions(ctx, "NX");
+    ScriptedOperator op({"No", "No"});
+    ASSERT_TRUE(PrintRun1StartList(ctx, op, false));
+    const std::string report = ctx.race.File("RN1"), pdf = dir.File("start.pdf");
+    const CliRun run = RunCliIn(dir, {"pdf", report, pdf});
+    ASSERT_EQ(run.code, kCliDone) << run.err;
+    EXPECT_EQ(RunCliIn(dir, {"pdf", report}).code, kCliUsage);
+    EXPECT_EQ(RunCliIn(dir, {"pdf", dir.File("NONE.RN1"), pdf}).code, kCliRefused);
 
-    const std::string text = Squeezed(Output("pdftotext -layout '" + pdf + "' -"));
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2) << text;
-    const std::string firstPage = text.substr(0, text.find('\f'));
+    const std::string shown = Squeezed(Output("pdftotext -layout '" + pdf + "' -"));
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\f'), 2) << shown;
+    const std::string firstPage = shown.substr(0, shown.find('\f'));
     EXPECT_NE(firstPage.find("START LIST - 1ST RUN"), std::string::npos);
     EXPECT_NE(firstPage.find("LAVOIE, Rosalie"), std::string::npos);
     EXPECT_NE(firstPage.find("06-12-2026 CAN0123.TD7 SF3 / 1"), std::string::npos);
-    EXPECT_NE(text.find("06-12-2026 CAN0123.TD7 SF3 / 2"), std::string::npos);
-    EXPECT_NE(text.find("BERGERON2, Chloe"), std::string::npos);
+    EXPECT_NE(shown.find("06-12-2026 CAN0123.TD7 SF3 / 2"), std::string::npos);
+    EXPECT_NE(shown.find("BERGERON2, Chloe"), std::string::npos);
 
     ASSERT_EQ(std::system(("pdftoppm -png -r 40 -f 1 -l 1 '" + pdf + "' '" + dir.File("page") + "'").c_str()), 0);
     QImage image(QString::fromStdString(dir.File("page-1.png")));
@@ -216,44 +190,19 @@ TEST_F(ReportRenderTest, TheCliTurnsATwoPageStartListIntoATwoPagePdfWithItsLines
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-    EXPECT_GT(dark, 500);  // text, not a blank sheet
-}
+    EXPECT_GT(dark, 500); // text, not a blank sheet
 
-TEST_F(ReportRenderTest, ThePaperIsTheStoredOneElseLetterInTheUsAndCanadaAndA4Elsewhere)
-{
-    // clang-format off
-    const struct { const char *stored, *locale; QPageSize::PageSizeId paper; } cases[] = {
-        {"", "en_US", QPageSize::Letter}, {"", "fr_CA", QPageSize::Letter}, {"", "en_GB", QPageSize::A4},
-        {"", "fr_FR", QPageSize::A4}, {"", "de_CH", QPageSize::A4},
-        {"A4", "en_US", QPageSize::A4}, {"letter", "fr_FR", QPageSize::Letter},
-        {"LEGAL", "en_CA", QPageSize::Letter},  // not a known paper: the locale's
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        ctx.settings->Set("Settings", "PaperSize", c.stored);
-        const QPageLayout sheet = ReportPageLayout({}, LoadPaper(*ctx.settings), QLocale(c.locale));
-        EXPECT_EQ(sheet.pageSize().id(), c.paper) << c.stored << " " << c.locale;
-    }
-    SavePaper(*ctx.settings, Paper::Letter);
-    EXPECT_EQ(ctx.settings->Get("Settings", "PaperSize"), "LETTER");
-}
-
-TEST_F(ReportRenderTest, TheWidestLineFillsTheWidthAndEveryFooterSitsAtTheFoot)
-{
-    if (!HavePoppler())
-        GTEST_SKIP() << "poppler-utils not installed";
     // 86 columns; page 1 of 63 lines, page 2 of 79. On A4 with quarter-inch
     // edges the printable area is 559.28 by 805.89 points: 86 columns of
     // 0.6 em need 10.84 points, and 79 lines 0.85 em apart fit up to 11.9.
-    const std::string report = TwoPageStartList();
     SavePaper(*ctx.settings, Paper::A4);
-    const std::string pdf = dir.File("a4.pdf");
-    ASSERT_TRUE(WriteReportPdf(*ctx.settings, report, pdf));
+    const std::string a4 = dir.File("a4.pdf");
+    ASSERT_TRUE(WriteReportPdf(*ctx.settings, report, a4));
 
     struct Word { double x0, y0, x1, y1; std::string text; };
     std::vector<std::vector<Word>> pages;
     double width = 0, height = 0;
-    std::istringstream bbox(Output("pdftotext -bbox '" + pdf + "' -"));
+    std::istringstream bbox(Output("pdftotext -bbox '" + a4 + "' -"));
     for (std::string line; std::getline(bbox, line);) {
         Word w;
         char text[256];
@@ -283,6 +232,25 @@ TEST_F(ReportRenderTest, TheWidestLineFillsTheWidthAndEveryFooterSitsAtTheFoot)
     }
     EXPECT_GT(footerTop[0], height - 100);
     EXPECT_NEAR(footerTop[0], footerTop[1], 0.5);
+}
+
+TEST_F(ReportRenderTest, ThePaperIsTheStoredOneElseLetterInTheUsAndCanadaAndA4Elsewhere)
+{
+    // clang-format off
+    const struct { const char *stored, *locale; QPageSize::PageSizeId paper; } cases[] = {
+        {"", "en_US", QPageSize::Letter}, {"", "fr_CA", QPageSize::Letter}, {"", "en_GB", QPageSize::A4},
+        {"", "fr_FR", QPageSize::A4}, {"", "de_CH", QPageSize::A4},
+        {"A4", "en_US", QPageSize::A4}, {"letter", "fr_FR", QPageSize::Letter},
+        {"LEGAL", "en_CA", QPageSize::Letter},  // not a known paper: the locale's
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        ctx.settings->Set("Settings", "PaperSize", c.stored);
+        const QPageLayout sheet = ReportPageLayout({}, LoadPaper(*ctx.settings), QLocale(c.locale));
+        EXPECT_EQ(sheet.pageSize().id(), c.paper) << c.stored << " " << c.locale;
+    }
+    SavePaper(*ctx.settings, Paper::Letter);
+    EXPECT_EQ(ctx.settings->Get("Settings", "PaperSize"), "LETTER");
 }
 
 TEST_F(ReportRenderTest, LandscapeSettingsTurnThePageAndStrayControlsConvertWithoutHarm)

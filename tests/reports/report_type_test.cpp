@@ -4,19 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/paths.h"
-
 namespace skitally {
 namespace {
 
 TEST(ReportTypeCode, TheTableOfReportNames)
 {
     // clang-format off
-    const struct {
-        const char* name;
-        bool recreational, unofficialAsked;
-        const char* code;
-    } table[] = {
+    const struct { const char* name; bool recreational, unofficialAsked; const char* code; } table[] = {
         {"RACECALC", false, false, "CLC"}, {"RACESTR1(N,Y)", false, false, "RN1"}, {"RACESTR1", false, false, "RN1"},
         {"RACESTR2", false, false, "RN2"}, {"RACERSLT(N)", false, false, "OFC"},   {"RACERUFC", false, false, "UFC"},
         {"RACERLST", false, false, "LST"}, {"RACERPTS", false, false, "PTS"},      {"RACERLBL", false, false, "LBL"},
@@ -53,16 +47,9 @@ TEST(PrintCodeOfFile, ExtensionsWithPrintSettingsKeepTheirCode)
     EXPECT_EQ(PrintCodeOfFile("/races/RACE.RC2"), "RC2");
     EXPECT_EQ(PrintCodeOfFile("/races/$TOP$.DAT"), "TMP");
     EXPECT_EQ(PrintCodeOfFile("/races/RACE"), "TMP");
-    EXPECT_TRUE(IsHeadinglessCode("LBL"));
-    EXPECT_TRUE(IsHeadinglessCode("SDW"));
-    EXPECT_TRUE(IsHeadinglessCode("CRD"));
+    for (const char* code : {"LBL", "SDW", "CRD"})
+        EXPECT_TRUE(IsHeadinglessCode(code)) << code;
     EXPECT_FALSE(IsHeadinglessCode("DLB"));
-}
-
-TEST(ReportFileName, TheBaseNameStopsAtTheFirstDot)
-{
-    EXPECT_EQ(ChangeExtension("/races/" + FileBaseName("/races/RACE.2026.RCR"), ReportTypeCode("RACESTR1(N,Y)")),
-              "/races/RACE.RN1");
 }
 
 }  // namespace

@@ -22,12 +22,9 @@ protected:
         ctx.race.weather = {"SUNNY", "HARD", "-5", "-2", 730, 0, 0, 15, 500, true};
         ctx.race.flags.calculation = "2;15.00;12.34";
         SaveReportOptions(ctx, "NSX");
-        const struct {
-            int n;
-            float time1, time2, total, points;
-            int position;
-            const char *status1, *status2, *gate;
-        } results[] = {
+        // clang-format off
+        const struct { int n; float time1, time2, total, points; int position; const char *status1, *status2, *gate; }
+        results[] = {
             {3, 45.10f, 46.20f, 91.30f, 0.00f, 1, "", "", ""},
             {6, 45.80f, 46.10f, 91.90f, 4.80f, 2, "", "", ""},
             {1, 46.00f, 47.00f, 93.00f, 13.59f, 3, "", "", ""},
@@ -37,6 +34,7 @@ protected:
             {7, 0, 0, 0, 9999.99f, 0, "DNF", "", ""},
             {5, 47.00f, 0, 0, 9999.99f, 0, "", "DSQ", "12"},
         };
+        // clang-format on
         for (const auto& r : results)
             UpdateRacer(r.n, [&r](RacerRecord& racer) {
                 racer.time1 = r.time1;
@@ -58,13 +56,9 @@ protected:
         const std::vector<std::string> lines = Lines(ReadFile(ctx.race.File(code)));
         if (line > static_cast<int>(lines.size()))
             return "<no line>";
-        std::string rest = lines[static_cast<std::size_t>(line - 1)] + ";";
-        std::string value;
-        for (int i = 0; i <= field; ++i)
-            value = PopToken(rest, ";");
-        return value;
+        const std::vector<std::string> fields = Split(lines[static_cast<std::size_t>(line - 1)] + ";", ";");
+        return static_cast<std::size_t>(field) < fields.size() ? fields[static_cast<std::size_t>(field)] : "";
     }
-
 };
 
 }  // namespace skitally::test

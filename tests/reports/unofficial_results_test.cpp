@@ -48,15 +48,9 @@ TEST(UnofficialRanking, TotalAndBestOf)
         {"6", 47.00f, 55.00f, "", "DSQ"},  // a disqualified run does not count
     };
     std::vector<RacerRecord> racers;
-    for (const auto& f : field) {
-        RacerRecord racer;
-        racer.bib = f.bib;
-        racer.time1 = f.time1;
-        racer.time2 = f.time2;
-        racer.status1 = f.status1;
-        racer.status2 = f.status2;
-        racers.push_back(racer);
-    }
+    for (const auto& f : field)
+        racers.push_back(
+            {.bib = f.bib, .status1 = f.status1, .status2 = f.status2, .time1 = f.time1, .time2 = f.time2});
     // clang-format off
     const struct { int runs; bool bestOf; std::vector<std::string> placed, unplaced; } cases[] = {
         {2, false, {"1", "4", "2"}, {"3", "5", "6"}},
