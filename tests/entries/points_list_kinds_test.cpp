@@ -75,9 +75,9 @@ TEST(PointsLineText, FullNamesSplitLastNameFirst)
         {"VAN DER BERG Jan Willem", "VAN DER BERG|Jan Willem"},
         {"  O'BRIEN   Siobhan ", "O'BRIEN|Siobhan"},
         {"M\xDCLLER J\xFCrg", "M\xDCLLER|J\xFCrg"},
-        {"SMITH JOHN PAUL", "SMITH|JOHN PAUL"},    // all capitals: the first blank
-        {"Smith John", "Smith|John"},              // no capitals: the first blank
-        {"DE~LA~CRUZ Mateo", "DE LA CRUZ|Mateo"},  // the racer records' blank
+        {"SMITH JOHN PAUL", "SMITH|JOHN PAUL"},   // all capitals: the first blank
+        {"Smith John", "Smith|John"},             // no capitals: the first blank
+        {"DE~LA~CRUZ Mateo", "DE LA CRUZ|Mateo"}, // the racer records' blank
         {"Keller, Tobias", "Keller|Tobias"},
         {"MADONNA", "MADONNA|"},
         {"", "|"},
