@@ -47,9 +47,7 @@ TEST(KronexLoad, HeaderChecks)
     // clang-format on
     for (const auto& c : cases) {
         KronexHeader header;
-        header.found = true;
-        header.gender = c.gender;
-        header.discipline = c.discipline;
+        header.found = true, header.gender = c.gender, header.discipline = c.discipline;
         EXPECT_EQ(CheckKronexHeader(header, c.race), c.verdict)
             << c.gender << c.discipline << " into " << c.race.gender << c.race.discipline;
     }
