@@ -27,11 +27,8 @@ std::string Rows(const FactorFileRead& read)
 
 TEST(ParaFactorFile, HeaderNamesInAnyCaseAndOrderFirstLineOfAClassWins)
 {
-    const struct {
-        const char* text;
-        FactorRefusal refusal;
-        const char* rows;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* text; FactorRefusal refusal; const char* rows; } cases[] = {
         {"class,dh,sl,gs,sg\nLW2,0.9,0.8,0.85,0.88\n", FactorRefusal::None, "LW2:0.9|0.8|0.85|0.88;"},
         {"SG,Name,Class,GS,SL,DH\r\n0.4,x,B1,0.3,0.2,0.1\r\n", FactorRefusal::None, "B1:0.1|0.2|0.3|0.4;"},
         {"Class,DH,SL,GS,SG\nB1,1,1,1,1\nB1,2,2,2,2\nB2,,0.5\n\n", FactorRefusal::None, "B1:1|1|1|1;B2: |0.5| | ;"},
@@ -39,6 +36,7 @@ TEST(ParaFactorFile, HeaderNamesInAnyCaseAndOrderFirstLineOfAClassWins)
         {"Klasse,DH,SL,GS,SG\nB1,1,1,1,1\n", FactorRefusal::MissingKey, ""},
         {"", FactorRefusal::Empty, ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const FactorFileRead read = ReadFactorText(c.text);
         EXPECT_EQ(read.refusal, c.refusal) << c.text;

@@ -73,17 +73,12 @@ TEST_F(PointsListMessagesTest, EachCheckNamesTheOffendingValue)
 TEST_F(PointsListMessagesTest, GenderFromTheCodeWhenTheListGivesNone)
 {
     // The code padded to six digits: a third digit of 5 to 9 is a woman;
-    // W and L are women too.
-    const ListRun run = Read(Write("g.csv", kNatAcaHeader + "U16,Aa,Bb,QC,255001,,,2011,,,,,,,,,\r\n"
-                                                            "U16,Cc,Dd,QC,252001,,,2011,,,,,,,,,\r\n"
-                                                            "U16,Ee,Ff,QC,12,,,2011,,,,,,,,,\r\n"
-                                                            "U16,Gg,Hh,QC,,,,2011,,,,,,,,,\r\n"
-                                                            "U16,Ii,Jj,QC,1590001,,w,2011,,,,,,,,,\r\n"
-                                                            "U16,Kk,Ll,QC,1590002,,l,2011,,,,,,,,,\r\n"
-                                                            "U16,Mm,Nn,QC,244001,,,2011,,,,,,,,,\r\n"
-                                                            "U16,Oo,Pp,QC,299001,,,2011,,,,,,,,,\r\n"));
+    // W and L are women too. Card, SX card and gender of each racer:
+    std::string list = kNatAcaHeader;
+    for (const char* card : {"255001,,", "252001,,", "12,,", ",,", "1590001,,w", "1590002,,l", "244001,,", "299001,,"})
+        list += std::string("U16,Aa,Bb,QC,") + card + ",2011,,,,,,,,,\r\n";
     std::string genders;
-    for (const std::string& line : run.lines)
+    for (const std::string& line : Read(Write("g.csv", list)).lines)
         genders += line.substr(line.find(",2011,") - 1, 1);
     EXPECT_EQ(genders, "FMMMFFMF");
 }

@@ -28,11 +28,8 @@ TEST(PointsUpdateMatch, ByThePairNameAndCode)
 {
     const std::vector<PickRacer> rows = {Row("SMITH Jane", "100001", "F"), Row("LEE Kim", "0000000", "F"),
                                          Row("DOE Ann", "300001", "F")};
-    const struct {
-        const char* name;
-        const char* card;
-        const PickRacer* found;
-    } cases[] = {
+    // clang-format off
+    const struct { const char *name, *card; const PickRacer* found; } cases[] = {
         {"SMITH Jane", "0100001", &rows[0]},
         {"Smith JANE", "100001", &rows[0]},
         {"SMITH Janet", "0100001", nullptr},  // renamed in the race
@@ -40,6 +37,7 @@ TEST(PointsUpdateMatch, ByThePairNameAndCode)
         {"LEE Kim", "0000000", &rows[1]},
         {"DOE Ann", "0000000", nullptr},  // no card: the name alone is not enough
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " " + c.card);
         EXPECT_EQ(MatchListRow(Entered(c.name, c.card), rows), c.found);

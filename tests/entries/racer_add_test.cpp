@@ -71,29 +71,25 @@ TEST_F(RacerAddTest, AThousandsStrongPickTakesEachRacerOnceInPickOrder)
 {
     MakeRace("NAT", "GS", "F", "NAT1234");
     // The same racer is the same name (trimmed, any case) with the same card.
-    struct Case {
-        const char* onFileName;  // nullptr: not on file
-        const char* onFileCard;
-        std::string picked;
-    };
-    const Case cases[] = {
+    // The racer on file (none: nullptr) and the one picked:
+    // clang-format off
+    const struct { const char *onFileName, *onFileCard; std::string picked; } cases[] = {
         {"ADAMS Beth", "0222222", PickLine("ADAMS", "Beth", "0222222")},  // on file: refused
         {"Zhou cara", "0333333", PickLine("ZHOU", "Cara", "0333333")},    // on file in other capitals: refused
         {"MOREL Dana", "0444444", PickLine("MOREL", "Dana", "0444445")},  // another card: added
         {nullptr, nullptr, PickLine("ROY", "Anne", "99999")},              // card 999999: added
         {nullptr, nullptr, PickLine("ROY", "Anne", "9999999")},            // card 999999 again: refused
     };
+    // clang-format on
     Strings lines;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         if (c.onFileName)
             AddRacer(c.onFileName, c.onFileCard);
         lines.push_back(c.picked);
     }
     constexpr int kFillers = 3000;
-    for (int n = 1; n <= kFillers; ++n) {
-        const std::string number = std::to_string(10000 + n);
-        lines.push_back(PickLine("FILLER", "N" + number.substr(1), std::to_string(1000000 + n)));
-    }
+    for (int n = 1; n <= kFillers; ++n)
+        lines.push_back(PickLine("FILLER", "N" + std::to_string(10000 + n).substr(1), std::to_string(1000000 + n)));
     FillPickTable(lines);
 
     ScriptedOperator op({"all", "Continue"});

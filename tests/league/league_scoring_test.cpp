@@ -10,22 +10,14 @@
 namespace skitally {
 namespace {
 
-struct Finisher {
-    char team; // 'A' the group's first team
-    const char* gender;
-    long long time; // hundredths; 0: not scored
-    int position;   // expected
-    int points;     // expected, counted for the team
-};
-
-struct ScoringCase {
-    const char* name;
-    const char* category;
-    int teams;
-    const char* draw;
-    std::vector<Finisher> racers;
-    std::vector<int> scores; // per team, A first
-};
+// A racer's team ('A' the group's first), gender and time in hundredths (0:
+// not scored), with the position and points expected for the team; the
+// scores expected per team, A first.
+// clang-format off
+struct Finisher { char team; const char* gender; long long time; int position, points; };
+struct ScoringCase { const char *name, *category; int teams; const char* draw; std::vector<Finisher> racers;
+                     std::vector<int> scores; };
+// clang-format on
 
 TEST(LeagueScoring, PositionsPointsAndTeamScores)
 {

@@ -37,9 +37,7 @@ class LeagueSetup : public ::testing::Test {
         ASSERT_TRUE(file.Open(race + ".RCR"));
         for (const auto& [team, gender] : racers) {
             RacerRecord racer;
-            racer.name = "RACER " + std::to_string(file.RacerCount() + 1);
-            racer.group = team;
-            racer.gender = gender;
+            racer.name = "RACER " + std::to_string(file.RacerCount() + 1), racer.group = team, racer.gender = gender;
             ASSERT_TRUE(file.AppendRacer(racer));
         }
     }

@@ -22,8 +22,7 @@ LGR ThreeTeams()
     league.SetDraw("CVB");
     EXPECT_TRUE(league.SetOrderAndVs());
     Team& foxes = league.teams[1];
-    foxes.menLeft = 3, foxes.womenLeft = 4, foxes.totalLeft = 4, foxes.score = 96, foxes.racers = 4;
-    foxes.scoringRacers = 4;
+    foxes.menLeft = 3, foxes.womenLeft = foxes.totalLeft = 4, foxes.score = 96, foxes.racers = foxes.scoringRacers = 4;
     Team& hares = league.teams[2];
     hares.menLeft = 4, hares.totalLeft = 6, hares.score = 50, hares.racers = hares.scoringRacers = 2;
     return league;

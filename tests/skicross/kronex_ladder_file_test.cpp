@@ -33,10 +33,7 @@ TEST(KronexLadderFile, AnEightLadderOfSixRacers)
     std::vector<RacerRecord> racers;
     for (const auto& s : seeded) {
         RacerRecord racer;
-        racer.bib = s.bib;
-        racer.nation = s.nation;
-        racer.sxQual = s.seed;
-        racer.sxPos1 = s.slot;
+        racer.bib = s.bib, racer.nation = s.nation, racer.sxQual = s.seed, racer.sxPos1 = s.slot;
         racer.sxPos2 = racer.sxPos3 = "~~~~~~~~";
         racers.push_back(racer);
     }

@@ -23,8 +23,7 @@ void OpenLadder(AppContext& ctx, const test::TempDir& dir)
     ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
     for (int k = 0; k <= 8; ++k) {
         RacerRecord racer;
-        racer.name = "RACER " + std::to_string(k);
-        racer.bib = k < 8 ? std::to_string(11 + k) : "20";
+        racer.name = "RACER " + std::to_string(k), racer.bib = k < 8 ? std::to_string(11 + k) : "20";
         racer.sxQual = k < 8 ? "   " + std::to_string(8 - k) : "";
         ASSERT_TRUE(file.AppendRacer(racer));
     }
@@ -45,16 +44,13 @@ const char* const kMissing = "Can not be Saved when one or more Bibs have no Val
 
 // Typed answers go one a field in seed order; an empty answer keeps what
 // the field shows, so a second pass proves the form came back with the
-// typed values.
+// typed values. A disk that refuses the write leaves every bib as it was.
 TEST(LadderBibForm, FillsTypingAndRefusals)
 {
     // clang-format off
-    const struct {
-        const char* name;
-        Strings answers;
-        Strings bibs; // in record order
-        std::string refusal;
-    } cases[] = {
+    // The bibs in record order, and the one refusal shown.
+    const struct { const char* name; Strings answers; Strings bibs; std::string refusal;
+                   bool diskFails = false; } cases[] = {
         {"one to eight", {"1 to 8"}, {"8", "7", "6", "5", "4", "3", "2", "1", "20"}, ""},
         // 999 - 8 + 1: seed 8 gets 999; 993 would end at 1000.
         {"first bib at its maximum", {"# to # + 8", "993", "992"},
@@ -71,6 +67,7 @@ TEST(LadderBibForm, FillsTypingAndRefusals)
         {"cancelled after a refusal", {"Type the Bibs", "21", "22", "25", "24", "25", "26", "27", "28", "<cancel>"},
          kBefore, kDuplicate},
         {"first bib cancelled", {"# to # + 8", "<cancel>"}, kBefore, ""},
+        {"the write refused", {"1 to 8"}, kBefore, "", true},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -80,45 +77,23 @@ TEST(LadderBibForm, FillsTypingAndRefusals)
         OpenLadder(ctx, dir);
         const std::string before = test::ReadFile(ctx.race.File("RCR"));
         ScriptedOperator op(c.answers);
+        SetWriteFault({c.diskFails ? WriteFaultKind::Fail : WriteFaultKind::None, 1});
         EXPECT_EQ(LadderBibForm(ctx, op), c.bibs != kBefore) << op.transcript();
+        EXPECT_EQ(WriteFaultFired(), c.diskFails);
+        SetWriteFault({});
         EXPECT_EQ(op.remainingAnswers(), 0u);
         EXPECT_EQ(Bibs(ctx), c.bibs);
-        if (c.bibs == kBefore) {
+        if (c.bibs == kBefore && !c.diskFails) {
             EXPECT_EQ(test::ReadFile(ctx.race.File("RCR")), before);
         }
         const Strings texts = test::Texts(op);
         EXPECT_EQ(std::count(texts.begin(), texts.end(), c.refusal), c.refusal.empty() ? 0 : 1);
+        // The form names each seed with its racer and shows the racer's bib.
+        if (c.answers[0] == "Type the Bibs") {
+            EXPECT_NE(op.transcript().find("Preparation ==\n1 RACER 7: 18\n2 RACER 6: 17\n"), std::string::npos);
+            EXPECT_NE(op.transcript().find("\n8 RACER 0: 11\n"), std::string::npos);
+        }
     }
-}
-
-// A disk that refuses the write leaves every bib as it was.
-TEST(LadderBibForm, RefusedWriteKeepsTheBibs)
-{
-    test::TempDir dir;
-    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    OpenLadder(ctx, dir);
-    ScriptedOperator op({"1 to 8"});
-    SetWriteFault({WriteFaultKind::Fail, 1});
-    const bool written = LadderBibForm(ctx, op);
-    const bool fired = WriteFaultFired();
-    SetWriteFault({});
-    EXPECT_TRUE(fired);
-    EXPECT_FALSE(written) << op.transcript();
-    EXPECT_EQ(Bibs(ctx), kBefore);
-}
-
-// The form names each seed with its racer and shows the racer's bib.
-TEST(LadderBibForm, FieldPerSeed)
-{
-    test::TempDir dir;
-    AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-    OpenLadder(ctx, dir);
-    ScriptedOperator op({"Type the Bibs", "<cancel>"});
-    EXPECT_FALSE(LadderBibForm(ctx, op));
-    EXPECT_NE(op.transcript().find("== Skitally - Ski Cross Ladder Preparation ==\n1 RACER 7: 18\n2 RACER 6: 17\n"),
-              std::string::npos)
-        << op.transcript();
-    EXPECT_NE(op.transcript().find("8 RACER 0: 11\n"), std::string::npos);
 }
 
 } // namespace

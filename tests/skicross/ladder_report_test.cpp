@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <sstream>
 
 #include "racefile/header_file.h"
 #include "skicross/ladder_report.h"
@@ -21,12 +22,14 @@ namespace fs = std::filesystem;
 
 const std::string kTemplates = SKITALLY_TEST_DATA "/../../resources/SXRpt";
 
+// Seeds 1-8 in order.
+const std::vector<std::string> kNames = {"AHO, Mia",     "BLAKE, Zoe", "CHEN, Li",    "DIAZ, Ana",
+                                         "EKLUND, Sara", "FABRE, Lou", "GRUBER, Eva", "HOLM, Ida"};
+
 LadderRacer Seed(int seed, int place = 0)
 {
-    static const char* const names[] = {"AHO, Mia",     "BLAKE, Zoe", "CHEN, Li",    "DIAZ, Ana",
-                                        "EKLUND, Sara", "FABRE, Lou", "GRUBER, Eva", "HOLM, Ida"};
     static const char* const nations[] = {"FIN", "USA", "CHN", "ESP", "SWE", "FRA", "AUT", "NOR"};
-    return {seed, std::to_string(10 + seed), names[seed - 1], nations[seed - 1], place};
+    return {seed, std::to_string(10 + seed), kNames[static_cast<std::size_t>(seed - 1)], nations[seed - 1], place};
 }
 
 LadderHeat Heat(int roundHeats, int heatInRound, int number, std::vector<LadderRacer> rows,
@@ -77,6 +80,17 @@ protected:
     }
     void InstallTemplates() { fs::copy(kTemplates, ctx.folders.programFolder + "SXRpt", fs::copy_options::recursive); }
     std::string Pdf() const { return dir.path() + "/SXRACE-LDRRPT.pdf"; }
+    // The PDF's text; its page saved as a picture to look at:
+    // build/screenshots/ladder_report_N.png.
+    std::string PdfText(int size) const
+    {
+        const fs::path shots = fs::path(SKITALLY_CLI_PATH).parent_path().parent_path() / "screenshots";
+        fs::create_directories(shots);
+        const std::string png = (shots / ("ladder_report_" + std::to_string(size))).string();
+        EXPECT_EQ(std::system(("pdftoppm -png -r 60 -singlefile '" + Pdf() + "' '" + png + "'").c_str()), 0);
+        EXPECT_EQ(std::system(("pdftotext -layout '" + Pdf() + "' '" + dir.path() + "/pdf.txt'").c_str()), 0);
+        return ReadFile(dir.path() + "/pdf.txt");
+    }
 
     TempDir dir;
     AppContext ctx{FoldersIn(dir), FixedClock()};
@@ -117,57 +131,31 @@ TEST_F(LadderReportTest, TemplatesUseEveryPlaceholder)
         const std::map<std::string, std::string> values = LadderPlaceholders(ctx, header, {size, "", {}});
         for (const auto& [key, value] : values)
             EXPECT_NE(page.find("{" + key + "}"), std::string::npos) << size << " lacks " << key;
-        if (size == 8)
-            page = FillLadderTemplate(page, LadderPlaceholders(ctx, header, EightLadder(true)));
-        else
-            page = FillLadderTemplate(page, values);
+        page = FillLadderTemplate(page, size == 8 ? LadderPlaceholders(ctx, header, EightLadder(true)) : values);
         std::smatch left;
         EXPECT_FALSE(std::regex_search(page, left, std::regex("\\{[A-Za-z0-9_]+\\}"))) << size << ": " << left.str();
     }
 }
 
-std::string Output(const std::string& command)
-{
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (const std::size_t read = fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, read);
-        pclose(pipe);
-    }
-    return output;
-}
-
 // The names of one column of the page, top to bottom: a name is in the
 // left column when it starts in the left half of the widest line.
-std::vector<std::string> ColumnNames(const std::string& text, bool left, const std::vector<std::string>& names)
+std::vector<std::string> ColumnNames(const std::string& text, bool left)
 {
     std::vector<std::string> lines;
     std::size_t width = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        width = std::max(width, end - start);
-        start = end + 1;
-    }
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line); lines.push_back(line))
+        width = std::max(width, line.size());
     std::vector<std::string> column;
     for (const std::string& line : lines)
         for (std::size_t at = 0; at < line.size(); ++at)
-            for (const std::string& name : names)
+            for (const std::string& name : kNames)
                 if (line.compare(at, name.size(), name) == 0 && (at < width / 2) == left)
                     column.push_back(name);
     return column;
 }
 
-// The pages as pictures, to look at: build/screenshots/ladder_report_N.png.
-std::string Screenshots()
-{
-    const fs::path shots = fs::path(SKITALLY_CLI_PATH).parent_path().parent_path() / "screenshots";
-    fs::create_directories(shots);
-    return shots.string();
-}
-
-TEST_F(LadderReportTest, PdfShowsEachRacerInHisHeats)
+TEST_F(LadderReportTest, PdfShowsEachRacerInHisHeatsOnOnePage)
 {
     if (!FindProgram("wkhtmltopdf", "") || !FindProgram("pdftotext", "") || !FindProgram("pdftoppm", ""))
         GTEST_SKIP() << "wkhtmltopdf or poppler-utils not installed";
@@ -178,29 +166,18 @@ TEST_F(LadderReportTest, PdfShowsEachRacerInHisHeats)
     EXPECT_TRUE(fs::exists(dir.path() + "/SXRACE-TMPLDRRPT.html"));
     EXPECT_FALSE(fs::exists(Pdf() + ".tmp~"));
 
-    const std::string text = Output("pdftotext -layout '" + Pdf() + "' -");
+    const std::string text = PdfText(8);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1) << "one page";
-    const std::vector<std::string> names = {"AHO, Mia",     "BLAKE, Zoe", "CHEN, Li",    "DIAZ, Ana",
-                                            "EKLUND, Sara", "FABRE, Lou", "GRUBER, Eva", "HOLM, Ida"};
     // Semi-finals: heat 1 seeds 1, 4, 5, 8, then heat 2 seeds 2, 3, 6, 7.
-    EXPECT_EQ(ColumnNames(text, true, names),
+    EXPECT_EQ(ColumnNames(text, true),
               (std::vector<std::string>{"AHO, Mia", "DIAZ, Ana", "EKLUND, Sara", "HOLM, Ida", "BLAKE, Zoe", "CHEN, Li",
                                         "FABRE, Lou", "GRUBER, Eva"}));
     // The final, then the small final, in their rows.
-    EXPECT_EQ(ColumnNames(text, false, names),
+    EXPECT_EQ(ColumnNames(text, false),
               (std::vector<std::string>{"EKLUND, Sara", "BLAKE, Zoe", "AHO, Mia", "FABRE, Lou", "HOLM, Ida", "CHEN, Li",
                                         "DIAZ, Ana", "GRUBER, Eva"}));
 
-    const std::string png = Screenshots() + "/ladder_report_8";
-    EXPECT_EQ(std::system(("pdftoppm -png -r 60 -singlefile '" + Pdf() + "' '" + png + "'").c_str()), 0);
-}
-
-// A full first round of long names and five title lines still fit one page.
-TEST_F(LadderReportTest, LargerLaddersFitOnePage)
-{
-    if (!FindProgram("wkhtmltopdf", "") || !FindProgram("pdftotext", "") || !FindProgram("pdftoppm", ""))
-        GTEST_SKIP() << "wkhtmltopdf or poppler-utils not installed";
-    InstallTemplates();
+    // A full first round of long names and five title lines still fit one page.
     header.titles = {"ALPINE CANADA", "SPRING CUP", "SKI CROSS", "MONT TREMBLANT, QC", "HOSTED BY CLUB TREMBLANT"};
     ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
     for (const int size : {16, 32}) {
@@ -213,10 +190,8 @@ TEST_F(LadderReportTest, LargerLaddersFitOnePage)
             ladder.heats.push_back(filled);
         }
         ASSERT_TRUE(PrintLadderReport(ctx, op, ladder)) << size;
-        const std::string text = Output("pdftotext -layout '" + Pdf() + "' -");
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1) << size;
-        const std::string png = Screenshots() + "/ladder_report_" + std::to_string(size);
-        EXPECT_EQ(std::system(("pdftoppm -png -r 60 -singlefile '" + Pdf() + "' '" + png + "'").c_str()), 0);
+        const std::string pages = PdfText(size);
+        EXPECT_EQ(std::count(pages.begin(), pages.end(), '\f'), 1) << size;
     }
 }
 

@@ -10,18 +10,21 @@
 namespace skitally {
 namespace {
 
+// Racer k of bibs 11-14 with this gender, first-round slot and place.
+RacerRecord Racer(int k, const char* gender, const std::string& slot, const std::string& places)
+{
+    RacerRecord racer;
+    racer.name = "RACER", racer.bib = std::to_string(11 + k), racer.gender = gender;
+    racer.sxQual = slot.empty() ? "" : std::to_string(k + 1), racer.sxPos1 = slot, racer.sxPos2 = places;
+    return racer;
+}
+
 // The racer file bytes of bibs 11-14 with these genders and places.
 std::string ResultFile(const char* gender, const std::vector<std::string>& places)
 {
     std::string bytes;
-    for (std::size_t k = 0; k < places.size(); ++k) {
-        RacerRecord racer;
-        racer.name = "RACER";
-        racer.bib = std::to_string(11 + k);
-        racer.gender = gender;
-        racer.sxPos2 = places[k];
-        bytes += EncodeRacer(racer);
-    }
+    for (std::size_t k = 0; k < places.size(); ++k)
+        bytes += EncodeRacer(Racer(static_cast<int>(k), gender, "", places[k]));
     return bytes;
 }
 
@@ -50,18 +53,11 @@ TEST(LadderResultLoad, GenderAndLadderDataChecks)
             RacerFile file;
             ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
             const char* slots[] = {"2_01_1", "2_02_1", "2_02_2", "2_01_2"};
-            for (int k = 0; k < 4; ++k) {
-                RacerRecord racer;
-                racer.name = "RACER";
-                racer.bib = std::to_string(11 + k);
-                racer.sxQual = std::to_string(k + 1);
-                racer.sxPos1 = slots[k];
-                ASSERT_TRUE(file.AppendRacer(racer));
-            }
+            for (int k = 0; k < 4; ++k)
+                ASSERT_TRUE(file.AppendRacer(Racer(k, "", slots[k], "")));
             // Left out of the ladder, with a bib the ladder gave again.
-            RacerRecord outside;
+            RacerRecord outside = Racer(0, "", "", "");
             outside.name = "OUTSIDE";
-            outside.bib = "11";
             ASSERT_TRUE(file.AppendRacer(outside));
         }
         const std::string before = test::ReadFile(ctx.race.File("RCR"));

@@ -43,11 +43,8 @@ protected:
         // clang-format on
         for (const auto& f : field)
             UpdateRacer(f.n, [&f](RacerRecord& racer) {
-                racer.seedPoints = f.seed;
-                racer.position = static_cast<float>(f.position);
-                racer.time1 = f.time1;
-                racer.time2 = f.time2;
-                racer.status1 = f.status1;
+                racer.seedPoints = f.seed, racer.position = static_cast<float>(f.position);
+                racer.time1 = f.time1, racer.time2 = f.time2, racer.status1 = f.status1;
                 racer.racePoints = 12.34f;  // an earlier calculation's
                 racer.pointsSX = 50.0f + static_cast<float>(f.n);
             });
@@ -56,24 +53,16 @@ protected:
     void OnlyTwoOfTheFiveFinished()
     {
         for (const int n : {1, 4, 6})
-            UpdateRacer(n, [](RacerRecord& racer) {
-                racer.position = 0;
-                racer.time1 = racer.time2 = 0;
-                racer.status1 = "DNF";
-            });
+            UpdateRacer(n, [](RacerRecord& r) { r.position = r.time1 = r.time2 = 0, r.status1 = "DNF"; });
     }
 };
 
 TEST_F(SkiCrossPointsTest, PointsByPlaceFromTheLevelOfTheBestFiveAtStart)
 {
     // clang-format off
-    const struct {
-        const char* name;
-        bool fewerThanThree;
-        std::vector<std::string> answers;
-        float points[8];
-        const char* shown;  // a text the operator must have been shown
-    } rows[] = {
+    // The racers' points, and a text the operator must have been shown.
+    const struct { const char* name; bool fewerThanThree; std::vector<std::string> answers; float points[8];
+                   const char* shown; } rows[] = {
         {"by total, six places", false, {"TOTAL", "Yes", "Yes"},
          {56.41f, 94.01f, kNone, 75.21f, 47.01f, 42.30f, 37.60f, kNone},
          "Race Contains < 8 > Racers - Award no points beyond Racer < 6 > Correct"},

@@ -12,11 +12,9 @@
 namespace skitally {
 namespace {
 
-struct Entered {
-    const char* bib;
-    float time1;
-    const char *status1, *start1, *seedPoints;
-};
+// clang-format off
+struct Entered { const char* bib; float time1; const char *status1, *start1, *seedPoints; };
+// clang-format on
 
 // A men's ski-cross race "SX" in `dir` holding the racers.
 void OpenSkiCross(AppContext& ctx, const test::TempDir& dir, const std::vector<Entered>& entered)
@@ -26,12 +24,8 @@ void OpenSkiCross(AppContext& ctx, const test::TempDir& dir, const std::vector<E
     ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
     for (const Entered& e : entered) {
         RacerRecord racer;
-        racer.name = std::string("RACER ") + e.bib;
-        racer.bib = e.bib;
-        racer.time1 = e.time1;
-        racer.status1 = e.status1;
-        racer.start1 = e.start1;
-        racer.seedPoints = e.seedPoints;
+        racer.name = std::string("RACER ") + e.bib, racer.bib = e.bib, racer.time1 = e.time1;
+        racer.status1 = e.status1, racer.start1 = e.start1, racer.seedPoints = e.seedPoints;
         racer.position = 5; // an earlier ranking, which a new ladder clears
         ASSERT_TRUE(file.AppendRacer(racer));
     }

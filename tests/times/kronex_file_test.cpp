@@ -10,20 +10,19 @@ using P = KronexProblem;
 TEST(KronexFile, HeaderColumns)
 {
     // clang-format off
-    const struct { const char *bytes, *gender, *discipline; char run; int line; } cases[] = {
-        {"FG 1\r\n", "F", "G", '1', 1},
-        {"MSG2                  \r\n", "M", "SG", '2', 1},
-        {"m sc1\r\n", "M", "S", 'c', 1},                   // columns, not words: "sc" starts in column 3
-        {"\r\nab\r\n\x1a\r\nBAC2\r\n", "B", "AC", '2', 4}, // lines under 4 characters are no lines
+    // Gender, discipline, run and the header's line.
+    const std::pair<const char*, const char*> cases[] = {
+        {"FG 1\r\n", "F|G|1|1"},
+        {"MSG2                  \r\n", "M|SG|2|1"},
+        {"m sc1\r\n", "M|S|c|1"},                   // columns, not words: "sc" starts in column 3
+        {"\r\nab\r\n\x1a\r\nBAC2\r\n", "B|AC|2|4"}, // lines under 4 characters are no lines
     };
     // clang-format on
-    for (const auto& c : cases) {
-        const KronexFile file = ReadKronexFile(c.bytes);
-        EXPECT_TRUE(file.header.found) << c.bytes;
-        EXPECT_EQ(file.header.gender, c.gender) << c.bytes;
-        EXPECT_EQ(file.header.discipline, c.discipline) << c.bytes;
-        EXPECT_EQ(file.header.run, c.run) << c.bytes;
-        EXPECT_EQ(file.header.line, c.line) << c.bytes;
+    for (const auto& [bytes, fields] : cases) {
+        const KronexFile file = ReadKronexFile(bytes);
+        EXPECT_TRUE(file.header.found) << bytes;
+        const KronexHeader& h = file.header;
+        EXPECT_EQ(h.gender + "|" + h.discipline + "|" + h.run + "|" + std::to_string(h.line), fields) << bytes;
         EXPECT_TRUE(file.lines.empty());
     }
     EXPECT_FALSE(ReadKronexFile("ab\r\n\r\nxyz").header.found);
@@ -66,11 +65,10 @@ TEST(KronexFile, RacerLines)
         EXPECT_EQ(line.bib, c.bib) << c.line;
         if (c.problem != P::None)
             continue;
-        EXPECT_EQ(line.runs[0].time, c.time1) << c.line;
-        EXPECT_EQ(line.runs[0].status, c.status1) << c.line;
-        EXPECT_EQ(line.runs[1].time, c.time2) << c.line;
-        EXPECT_EQ(line.runs[1].status, c.status2) << c.line;
-        EXPECT_EQ(line.runs[1].flag, c.flag2) << c.line;
+        const KronexRun* runs = line.runs;
+        EXPECT_EQ(runs[0].time + "|" + runs[0].status + "|" + runs[1].time + "|" + runs[1].status + "|" + runs[1].flag,
+                  std::string(c.time1) + "|" + c.status1 + "|" + c.time2 + "|" + c.status2 + "|" + c.flag2)
+            << c.line;
     }
 }
 

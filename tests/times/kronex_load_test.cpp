@@ -47,9 +47,7 @@ TEST(KronexLoad, HeaderChecks)
     // clang-format on
     for (const auto& c : cases) {
         KronexHeader header;
-        header.found = true;
-        header.gender = c.gender;
-        header.discipline = c.discipline;
+        header.found = true, header.gender = c.gender, header.discipline = c.discipline;
         EXPECT_EQ(CheckKronexHeader(header, c.race), c.verdict)
             << c.gender << c.discipline << " into " << c.race.gender << c.race.discipline;
     }
@@ -71,8 +69,7 @@ TEST(KronexLoad, DateCheckAgainstTheClock)
         AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
         OpenGiantSlalom(ctx, dir);
         RacerRecord racer;
-        racer.name = "ALPHA Ann";
-        racer.bib = "1";
+        racer.name = "ALPHA Ann", racer.bib = "1";
         const std::string before = EncodeRacer(racer);
         test::WriteFile(ctx.race.File("RCR"), before);
         test::WriteFile(ctx.race.File("RN1"), "run 1 start list");
@@ -93,15 +90,9 @@ TEST(KronexLoad, FirstRun2LoadAfterTheStartListMarkedDnq)
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
     OpenGiantSlalom(ctx, dir);
     RacerRecord finished;
-    finished.name = "ALPHA Ann";
-    finished.bib = "1";
-    finished.rawTime1 = finished.time1 = 63.45f;
-    RacerRecord disqualified = finished;
-    disqualified.name = "BETA Bea";
-    disqualified.bib = "2";
-    disqualified.rawTime1 = disqualified.time1 = 0;
-    disqualified.status1 = "DSQ";
-    disqualified.status2 = "DNQ";
+    finished.name = "ALPHA Ann", finished.bib = "1", finished.rawTime1 = finished.time1 = 63.45f;
+    RacerRecord disqualified;
+    disqualified.name = "BETA Bea", disqualified.bib = "2", disqualified.status1 = "DSQ", disqualified.status2 = "DNQ";
     test::WriteFile(ctx.race.File("RCR"), EncodeRacer(finished) + EncodeRacer(disqualified));
     test::WriteFile(ctx.race.File("RN1"), "run 1 start list");
     test::WriteFile(ctx.race.File("RN2"), "run 2 start list");
