@@ -179,9 +179,8 @@ std::vector<std::string> SessionNames()
     return names;
 }
 
-std::string SessionName(const ::testing::TestParamInfo<std::string>& session) { return session.param; }
-
-INSTANTIATE_TEST_SUITE_P(Sessions, CliSession, ::testing::ValuesIn(SessionNames()), SessionName);
+INSTANTIATE_TEST_SUITE_P(Sessions, CliSession, ::testing::ValuesIn(SessionNames()),
+                         [](const ::testing::TestParamInfo<std::string>& session) { return session.param; });
 
 }  // namespace
 }  // namespace skitally
