@@ -203,10 +203,8 @@ class AutoDrawFilesTest : public DrawRaceTest {
         ctx.race.flags.calculation = "1";
         for (int n = 1; n <= 4; ++n)
             UpdateRacer(n, [n](RacerRecord& r) {
-                r.start1 = NumberField(5 - n);
-                r.bib = NumberField(20 + n);
-                r.time1 = 50.0f + static_cast<float>(n);
-                r.status1 = n == 3 ? "DNF" : "";
+                r.start1 = NumberField(5 - n), r.bib = NumberField(20 + n);
+                r.time1 = 50.0f + static_cast<float>(n), r.status1 = n == 3 ? "DNF" : "";
             });
         RacerFile file;
         ASSERT_TRUE(file.Open(ctx.race.File("RCR")));

@@ -32,16 +32,8 @@ class ManualDrawTest : public test::DrawRaceTest {
     {
         MakeField("NAT", "GS", std::vector<std::string>(22, "10.00"));
         for (int n = 1; n <= 20; ++n)
-            UpdateRacer(n, [n](RacerRecord& r) {
-                r.start1 = NumberField(n);
-                r.bib = NumberField(n);
-            });
-        UpdateRacer(21, [](RacerRecord& r) {
-            r.name = "S1";
-            r.start1 = "  7";
-            r.bib = "100";
-            r.group = "1";
-        });
+            UpdateRacer(n, [n](RacerRecord& r) { r.start1 = r.bib = NumberField(n); });
+        UpdateRacer(21, [](RacerRecord& r) { r.name = "S1", r.start1 = "  7", r.bib = "100", r.group = "1"; });
         UpdateRacer(22, [](RacerRecord& r) { r.name = "LATE"; });
     }
 };
@@ -159,9 +151,7 @@ TEST(StartAudit, MissingAndDuplicatedStartsAndBibs)
     DrawField field;
     const auto add = [&field](const char* name, const char* start, const char* bib) {
         RacerRecord racer;
-        racer.name = name;
-        racer.start1 = start;
-        racer.bib = bib;
+        racer.name = name, racer.start1 = start, racer.bib = bib;
         field.racers.push_back({field.size() + 1, racer});
     };
     add("ANN", "  1", "  1");
