@@ -28,14 +28,10 @@ CalculatedField Field(const std::vector<RacerRow>& rows, const std::vector<std::
 {
     CalculatedField field;
     for (const RacerRow& row : rows) {
-        CalcRacer racer;
-        racer.record = static_cast<int>(field.racers.size()) + 1;
-        racer.racer.seedPoints = row.seed;
-        racer.racer.racePoints = row.racePoints;
-        racer.racer.start1 = std::to_string(row.start1);
-        racer.racer.status1 = row.status1;
-        racer.racer.card = row.card;
-        racer.racer.name = "RACER " + std::to_string(racer.record);
+        CalcRacer racer{static_cast<int>(field.racers.size()) + 1, {}};
+        RacerRecord& r = racer.racer;
+        r.seedPoints = row.seed, r.racePoints = row.racePoints, r.start1 = std::to_string(row.start1);
+        r.status1 = row.status1, r.card = row.card, r.name = "RACER " + std::to_string(racer.record);
         field.racers.push_back(racer);
     }
     field.finishOrder = finishOrder;
