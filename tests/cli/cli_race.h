@@ -61,6 +61,13 @@ class CliRaceTest : public ::testing::Test {
             ASSERT_TRUE(file.WriteRacer(n, *racer));
         }
     }
+    // The race `name` of the races folder.
+    RaceState Race(const std::string& name = "BANFF") const
+    {
+        RaceState state;
+        state.racePath = dir.File("races/"), state.raceName = name;
+        return state;
+    }
     // What the next open does first: finish or undo a cut-short change.
     void Reopen() const
     {

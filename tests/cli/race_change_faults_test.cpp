@@ -112,12 +112,8 @@ class RaceChangeFaults : public test::CliRaceTest {
                 return ran;
             };
             const auto reopen = [&] {
-                for (const std::string& name : row.races) {
-                    RaceState state;
-                    state.racePath = races + "/";
-                    state.raceName = name;
-                    EXPECT_TRUE(RecoverRaceFiles(state));
-                }
+                for (const std::string& name : row.races)
+                    EXPECT_TRUE(RecoverRaceFiles(Race(name))) << name;
             };
             // A kill leaves the temporaries a failed write clears itself: the
             // next open must find them all, also those not named like the race.

@@ -7,27 +7,17 @@
 namespace skitally {
 namespace {
 
-class RaceRestore : public test::CliRaceTest {
-  protected:
-    void SetUp() override
-    {
-        CliRaceTest::SetUp();
-        AddRacers(1, 12);
-        state.racePath = dir.File("races/");
-        state.raceName = "BANFF";
-    }
-
-    RaceState state;
-};
+using RaceRestore = test::CliRaceTest;
 
 TEST_F(RaceRestore, AWrongDrawIsUndoneAndTheUndoCanBeUndone)
 {
+    AddRacers(1, 12);
     const std::string undrawn = test::ReadFile(race + ".RCR");
     ASSERT_EQ(Cli({"draw", race, "--seed", "7"}, {"5", "Yes", "1", "No", "No", "Yes", "Yes", "No", "No"}).code,
               kCliDone);
     const std::string drawn = test::ReadFile(race + ".RCR");
     ASSERT_NE(drawn, undrawn);
-    std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(state);
+    std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(Race());
     ASSERT_EQ(snapshots.size(), 1u);
     EXPECT_EQ(snapshots[0].operation, "AUTOMATICALLY ASSIGN START POSITIONS (seed 7)");
 
@@ -45,7 +35,7 @@ TEST_F(RaceRestore, AWrongDrawIsUndoneAndTheUndoCanBeUndone)
         << restored.out;
     EXPECT_EQ(test::ReadFile(race + ".RCR"), undrawn);
 
-    snapshots = ListRaceSnapshots(state);
+    snapshots = ListRaceSnapshots(Race());
     ASSERT_EQ(snapshots.size(), 2u);
     EXPECT_EQ(snapshots[1].operation, "Restore a Snapshot of the Race");
     ASSERT_EQ(Cli({"restore", race, "2"}, {"Yes"}).code, kCliDone);
