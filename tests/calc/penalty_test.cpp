@@ -67,38 +67,6 @@ TEST(PenaltyWorking, RoundsHalfUpOnTheDecimalValueAndKeepsTheBounds)
     }
 }
 
-TEST(PenaltyLimits, ByDisciplineAndWhetherTheRaceUsesFisPoints)
-{
-    // clang-format off
-    struct Case { const char *level, *seriesType, *discipline; bool known; double maxPoints, maxPenalty; bool fis; }
-    cases[] = {
-        {"FIS", "0", "S", true, 165, 120.5, true},  // the stored maximum stays
-        {"FIS", "0", "DH", true, 330, 120.5, true},
-        {"FIS", "0", "KK", false, 0, 0, false},
-        {"FIS", "0", "SX", false, 0, 0, false},
-        {"NAT", "0", "D", true, 500, 500, false},
-        {"NAT", "0", "KK", true, 500, 500, false},
-        {"SRS", "1", "G", true, 220, 120.5, true},  // World Cup series: FIS points
-        {"SRS", "2", "G", true, 500, 500, false},  // CAPS series: national
-    };
-    // clang-format on
-    TempDir dir;
-    AppContext ctx{FoldersIn(dir), FixedClock()};
-    ctx.race.weather.maxPenalty = 120.5;
-    for (const Case& t : cases) {
-        ctx.race.header.values.raceLevel = t.level;
-        ctx.race.header.values.seriesType = t.seriesType;
-        ctx.race.header.values.discipline = t.discipline;
-        const std::optional<PenaltyLimits> limits = PenaltyLimitsFor(ctx);
-        ASSERT_EQ(limits.has_value(), t.known) << t.level << t.discipline;
-        if (!limits)
-            continue;
-        EXPECT_EQ(limits->maxPointsValue, t.maxPoints) << t.level << t.discipline;
-        EXPECT_EQ(limits->maxPenalty, t.maxPenalty) << t.level << t.discipline;
-        EXPECT_EQ(limits->usesFisPoints, t.fis) << t.level << t.discipline;
-    }
-}
-
 // Slalom in a FIS race: the largest points value is 165.00.
 TEST(PenaltySums, BestFiveAtFinishAndAtStart)
 {
@@ -166,6 +134,36 @@ class PenaltyTest : public ReportRaceTest {
                                    {"16.00", kNone, 9}, {"16.00", kNone, 10}},
                                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
 };
+
+TEST_F(PenaltyTest, LimitsByDisciplineAndWhetherTheRaceUsesFisPoints)
+{
+    // clang-format off
+    struct Case { const char *level, *seriesType, *discipline; bool known; double maxPoints, maxPenalty; bool fis; }
+    cases[] = {
+        {"FIS", "0", "S", true, 165, 120.5, true},  // the stored maximum stays
+        {"FIS", "0", "DH", true, 330, 120.5, true},
+        {"FIS", "0", "KK", false, 0, 0, false},
+        {"FIS", "0", "SX", false, 0, 0, false},
+        {"NAT", "0", "D", true, 500, 500, false},
+        {"NAT", "0", "KK", true, 500, 500, false},
+        {"SRS", "1", "G", true, 220, 120.5, true},  // World Cup series: FIS points
+        {"SRS", "2", "G", true, 500, 500, false},  // CAPS series: national
+    };
+    // clang-format on
+    ctx.race.weather.maxPenalty = 120.5;
+    for (const Case& t : cases) {
+        ctx.race.header.values.raceLevel = t.level;
+        ctx.race.header.values.seriesType = t.seriesType;
+        ctx.race.header.values.discipline = t.discipline;
+        const std::optional<PenaltyLimits> limits = PenaltyLimitsFor(ctx);
+        ASSERT_EQ(limits.has_value(), t.known) << t.level << t.discipline;
+        if (!limits)
+            continue;
+        EXPECT_EQ(limits->maxPointsValue, t.maxPoints) << t.level << t.discipline;
+        EXPECT_EQ(limits->maxPenalty, t.maxPenalty) << t.level << t.discipline;
+        EXPECT_EQ(limits->usesFisPoints, t.fis) << t.level << t.discipline;
+    }
+}
 
 TEST_F(PenaltyTest, TheMinimumRaisesThePenaltyAndTheDelegateIsTold)
 {
