@@ -22,8 +22,8 @@ class CliRaceTest : public ::testing::Test {
     void SetUp() override
     {
         std::filesystem::create_directories(dir.File("races"));
-        const std::vector<std::string> answers = {"N", "No", "BANFF CUP", "", "", "", "", "06-12-2026/BANFF",
-                                                  discipline, "F", "", "", "", ""};
+        const std::vector<std::string> answers = {"N",        "No", "BANFF CUP", "", "", "", "", "06-12-2026/BANFF",
+                                                  discipline, "F",  "",          "", "", ""};
         ASSERT_EQ(Cli({"new-race", race}, answers).code, kCliDone);
     }
     void TearDown() override { SetWriteFault({}); }

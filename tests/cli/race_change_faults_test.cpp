@@ -288,10 +288,11 @@ TEST_F(RaceChangeFaults, KilledWithSigkillAt500RacersAHeaderChangeOrADrawIsWhole
           {{"draw", race, "--seed", "7"}, {"5", "Yes", "1", "No", "No", "Yes", "Yes", "No", "No"}}}) {
         SCOPED_TRACE(command[0]);
         test::RestoreFolder(dir.File("races"), start);
-        std::vector<std::string> argv = {SKITALLY_CLI_PATH, "--data-dir", dir.path(), "--lang", "en", "--answers",
-                                         Answers(answers)};
+        std::vector<std::string> argv = {SKITALLY_CLI_PATH, "--data-dir",    dir.path(), "--lang", "en",
+                                         "--answers",       Answers(answers)};
         argv.insert(argv.end(), command.begin(), command.end());
-        const test::KillLoopResult result = test::KillAtMoments(dir.File("races"), argv, [&] { Reopen(); }, 20);
+        const test::KillLoopResult result = test::KillAtMoments(
+            dir.File("races"), argv, [&] { Reopen(); }, 20);
         EXPECT_GT(result.killed, 0);
         EXPECT_NE(result.outcomes.find('B'), std::string::npos);
     }

@@ -50,8 +50,7 @@ TEST_F(RaceRestore, AStatusFileNotWrittenAtTheEndIsShownAndFailsTheCommand)
     const test::CliRun run = Cli({"main-menu", race});
     ASSERT_TRUE(WriteFaultFired());
     EXPECT_NE(run.code, kCliDone);
-    EXPECT_NE(run.out.find("The race status file " + race + ".SKT could not be written"), std::string::npos)
-        << run.out;
+    EXPECT_NE(run.out.find("The race status file " + race + ".SKT could not be written"), std::string::npos) << run.out;
 }
 
 }  // namespace
