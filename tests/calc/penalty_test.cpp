@@ -28,14 +28,10 @@ CalculatedField Field(const std::vector<RacerRow>& rows, const std::vector<std::
 {
     CalculatedField field;
     for (const RacerRow& row : rows) {
-        CalcRacer racer;
-        racer.record = static_cast<int>(field.racers.size()) + 1;
-        racer.racer.seedPoints = row.seed;
-        racer.racer.racePoints = row.racePoints;
-        racer.racer.start1 = std::to_string(row.start1);
-        racer.racer.status1 = row.status1;
-        racer.racer.card = row.card;
-        racer.racer.name = "RACER " + std::to_string(racer.record);
+        CalcRacer racer{static_cast<int>(field.racers.size()) + 1, {}};
+        RacerRecord& r = racer.racer;
+        r.seedPoints = row.seed, r.racePoints = row.racePoints, r.start1 = std::to_string(row.start1);
+        r.status1 = row.status1, r.card = row.card, r.name = "RACER " + std::to_string(racer.record);
         field.racers.push_back(racer);
     }
     field.finishOrder = finishOrder;
@@ -68,38 +64,6 @@ TEST(PenaltyWorking, RoundsHalfUpOnTheDecimalValueAndKeepsTheBounds)
         EXPECT_EQ(w.calculated, t.p) << t.a;
         EXPECT_EQ(w.applied, t.q) << t.a;
         EXPECT_EQ(w.bounded, t.bounded) << t.a;
-    }
-}
-
-TEST(PenaltyLimits, ByDisciplineAndWhetherTheRaceUsesFisPoints)
-{
-    // clang-format off
-    struct Case { const char *level, *seriesType, *discipline; bool known; double maxPoints, maxPenalty; bool fis; }
-    cases[] = {
-        {"FIS", "0", "S", true, 165, 120.5, true},  // the stored maximum stays
-        {"FIS", "0", "DH", true, 330, 120.5, true},
-        {"FIS", "0", "KK", false, 0, 0, false},
-        {"FIS", "0", "SX", false, 0, 0, false},
-        {"NAT", "0", "D", true, 500, 500, false},
-        {"NAT", "0", "KK", true, 500, 500, false},
-        {"SRS", "1", "G", true, 220, 120.5, true},  // World Cup series: FIS points
-        {"SRS", "2", "G", true, 500, 500, false},  // CAPS series: national
-    };
-    // clang-format on
-    TempDir dir;
-    AppContext ctx{FoldersIn(dir), FixedClock()};
-    ctx.race.weather.maxPenalty = 120.5;
-    for (const Case& t : cases) {
-        ctx.race.header.values.raceLevel = t.level;
-        ctx.race.header.values.seriesType = t.seriesType;
-        ctx.race.header.values.discipline = t.discipline;
-        const std::optional<PenaltyLimits> limits = PenaltyLimitsFor(ctx);
-        ASSERT_EQ(limits.has_value(), t.known) << t.level << t.discipline;
-        if (!limits)
-            continue;
-        EXPECT_EQ(limits->maxPointsValue, t.maxPoints) << t.level << t.discipline;
-        EXPECT_EQ(limits->maxPenalty, t.maxPenalty) << t.level << t.discipline;
-        EXPECT_EQ(limits->usesFisPoints, t.fis) << t.level << t.discipline;
     }
 }
 
@@ -170,6 +134,36 @@ class PenaltyTest : public ReportRaceTest {
                                    {"16.00", kNone, 9}, {"16.00", kNone, 10}},
                                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
 };
+
+TEST_F(PenaltyTest, LimitsByDisciplineAndWhetherTheRaceUsesFisPoints)
+{
+    // clang-format off
+    struct Case { const char *level, *seriesType, *discipline; bool known; double maxPoints, maxPenalty; bool fis; }
+    cases[] = {
+        {"FIS", "0", "S", true, 165, 120.5, true},  // the stored maximum stays
+        {"FIS", "0", "DH", true, 330, 120.5, true},
+        {"FIS", "0", "KK", false, 0, 0, false},
+        {"FIS", "0", "SX", false, 0, 0, false},
+        {"NAT", "0", "D", true, 500, 500, false},
+        {"NAT", "0", "KK", true, 500, 500, false},
+        {"SRS", "1", "G", true, 220, 120.5, true},  // World Cup series: FIS points
+        {"SRS", "2", "G", true, 500, 500, false},  // CAPS series: national
+    };
+    // clang-format on
+    ctx.race.weather.maxPenalty = 120.5;
+    for (const Case& t : cases) {
+        ctx.race.header.values.raceLevel = t.level;
+        ctx.race.header.values.seriesType = t.seriesType;
+        ctx.race.header.values.discipline = t.discipline;
+        const std::optional<PenaltyLimits> limits = PenaltyLimitsFor(ctx);
+        ASSERT_EQ(limits.has_value(), t.known) << t.level << t.discipline;
+        if (!limits)
+            continue;
+        EXPECT_EQ(limits->maxPointsValue, t.maxPoints) << t.level << t.discipline;
+        EXPECT_EQ(limits->maxPenalty, t.maxPenalty) << t.level << t.discipline;
+        EXPECT_EQ(limits->usesFisPoints, t.fis) << t.level << t.discipline;
+    }
+}
 
 TEST_F(PenaltyTest, TheMinimumRaisesThePenaltyAndTheDelegateIsTold)
 {

@@ -63,9 +63,7 @@ protected:
         ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
         for (const Racer& row : racers) {
             RacerRecord racer;
-            racer.name = row.name;
-            racer.card = row.card;
-            racer.category = row.category;
+            racer.name = row.name, racer.card = row.card, racer.category = row.category;
             racer.time1 = racer.rawTime1 = row.time1;
             racer.time2 = racer.rawTime2 = row.time2;
             racer.status2 = row.time2 == 0 ? "DNF" : "";

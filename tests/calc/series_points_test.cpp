@@ -155,7 +155,6 @@ class SeriesPointsTest : public ::testing::Test {
             points.push_back(racer.racer.racePoints);
         return points;
     }
-    bool Exists(const std::string& name) const { return std::filesystem::exists(dir.File(name)); }
 
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
@@ -215,7 +214,7 @@ TEST_F(SeriesPointsTest, ChosenFileThatCannotScoreChangesNothing)
         test::WriteFile(dir.File("T.SRS"), c.bytes);
         EXPECT_FALSE(Score("3", "00", {"Yes", dir.File("T.SRS")}));
         EXPECT_EQ(test::Texts(op), (Strings{haveFile, c.text}));
-        EXPECT_FALSE(Exists("caps.srs"));
+        EXPECT_FALSE(std::filesystem::exists(dir.File("caps.srs")));
         EXPECT_EQ(Points(), unscored);
         EXPECT_TRUE(change.empty());
     }

@@ -2,50 +2,24 @@
 // the field and the value, and no race file changes. The largest value that
 // fits is kept.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <map>
-
-#include "cli_app.h"
-#include "racefile/racer_file.h"
-#include "support/test_support.h"
+#include "cli_race.h"
+#include "support/fault_loop.h"
 
 namespace skitally {
 namespace {
 
-namespace fs = std::filesystem;
-
-class FieldLimits : public ::testing::Test {
-protected:
+// A giant slalom of one racer.
+class FieldLimits : public test::CliRaceTest {
+  protected:
+    FieldLimits() { discipline = "GS"; }
     void SetUp() override
     {
-        fs::create_directories(dir.File("races"));
-        // A national giant slalom of women.
-        ASSERT_EQ(Cli({"new-race", race}, {"N", "No", "CUP", "", "", "", "", "06-12-2026/BANFF", "GS", "F", "", "", "",
-                                           ""}).code,
-                  kCliDone);
-        RacerFile file;
-        ASSERT_TRUE(file.Open(race + ".RCR"));
+        CliRaceTest::SetUp();
         RacerRecord racer;
         racer.name = "LEE Kim", racer.card = "0100003", racer.gender = "F";
-        ASSERT_TRUE(file.AppendRacer(racer));
+        test::WriteFile(race + ".RCR", EncodeRacer(racer));
     }
-    test::CliRun Cli(std::vector<std::string> args, const std::vector<std::string>& answers = {}) const
-    {
-        args.insert(args.begin(), {"--lang", "en"});
-        return test::RunCliIn(dir, args, answers);
-    }
-    std::map<std::string, std::string> RaceFiles() const
-    {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : fs::directory_iterator(dir.File("races")))
-            files[entry.path().filename().string()] = test::ReadFile(entry.path().string());
-        return files;
-    }
-
-    test::TempDir dir;
-    const std::string race = dir.File("races/R");
+    test::FolderSnapshot RaceFiles() const { return test::SnapshotFolder(dir.File("races")); }
 };
 
 TEST_F(FieldLimits, RefusedWholeNamingFieldAndValue)

@@ -38,16 +38,14 @@ class DrawRaceTest : public ::testing::Test {
         ctx.race.racePath = dir.path() + "/";
         ctx.race.raceName = "CUP";
         ctx.race.header.values = {"06-12-2026/TREMBLANT", discipline, "F", level, "0000.00", "0", "00"};
-        WriteFile(ctx.race.File("RCR"), "");
-        RacerFile file;
-        ASSERT_TRUE(file.Open(ctx.race.File("RCR")));
+        std::string records;
         for (const auto& [name, points] : racers) {
             RacerRecord racer;
-            racer.name = name;
-            racer.card = "00000" + std::to_string(file.RacerCount() + 10);
-            racer.seedPoints = points;
-            ASSERT_TRUE(file.AppendRacer(racer));
+            racer.name = name, racer.seedPoints = points;
+            racer.card = "00000" + std::to_string(records.size() / kRacerRecordLength + 10);
+            records += EncodeRacer(racer);
         }
+        WriteFile(ctx.race.File("RCR"), records);
     }
 
     // Racers R01, R02, ... with the points given.
@@ -80,29 +78,22 @@ class DrawRaceTest : public ::testing::Test {
 
     // The live racers in run-1 start order: the first word of each name,
     // and each bib.
-    std::vector<std::pair<int, std::pair<std::string, int>>> Starts()
+    std::vector<std::string> StartOrder() { return InStartOrder().first; }
+    std::vector<int> BibsInStartOrder() { return InStartOrder().second; }
+    std::pair<std::vector<std::string>, std::vector<int>> InStartOrder()
     {
-        std::vector<std::pair<int, std::pair<std::string, int>>> starts;
-        for (const RacerRecord& r : Racers())
+        std::vector<std::pair<int, const RacerRecord*>> starts;
+        const std::vector<RacerRecord> racers = Racers();
+        for (const RacerRecord& r : racers)
             if (!r.IsDeleted())
-                starts.push_back(
-                    {std::atoi(r.start1.c_str()), {r.name.substr(0, r.name.find(' ')), std::atoi(r.bib.c_str())}});
+                starts.emplace_back(std::atoi(r.start1.c_str()), &r);
         std::sort(starts.begin(), starts.end());
-        return starts;
-    }
-    std::vector<std::string> StartOrder()
-    {
-        std::vector<std::string> names;
-        for (const auto& start : Starts())
-            names.push_back(start.second.first);
-        return names;
-    }
-    std::vector<int> BibsInStartOrder()
-    {
-        std::vector<int> bibs;
-        for (const auto& start : Starts())
-            bibs.push_back(start.second.second);
-        return bibs;
+        std::pair<std::vector<std::string>, std::vector<int>> order;
+        for (const auto& [start, r] : starts) {
+            order.first.push_back(r->name.substr(0, r->name.find(' ')));
+            order.second.push_back(std::atoi(r->bib.c_str()));
+        }
+        return order;
     }
 
     DrawOutcome Draw(const Answers& answers, std::uint32_t seed = 77)
@@ -119,16 +110,10 @@ class DrawRaceTest : public ::testing::Test {
     }
 
     // How many message boxes showed exactly `text`, and whether any held it.
-    int Count(const std::string& text) const
-    {
-        const std::vector<std::string> texts = Texts(*op);
-        return static_cast<int>(std::count(texts.begin(), texts.end(), text));
-    }
+    int Count(const std::string& text) const { return static_cast<int>(std::ranges::count(Texts(*op), text)); }
     bool Shown(const std::string& text) const
     {
-        const std::vector<std::string> texts = Texts(*op);
-        return std::any_of(texts.begin(), texts.end(),
-                           [&](const std::string& t) { return t.find(text) != std::string::npos; });
+        return std::ranges::any_of(Texts(*op), [&](const std::string& t) { return t.find(text) != std::string::npos; });
     }
 
     TempDir dir;

@@ -7,9 +7,8 @@
 
 #include <filesystem>
 
-#include "app/scripted_operator.h"
 #include "draw/run2_questions.h"
-#include "support/test_support.h"
+#include "draw_test_race.h"
 
 namespace skitally {
 namespace {
@@ -26,23 +25,11 @@ DrawField FieldOf(const std::vector<Run1>& racers)
     DrawField field;
     for (const Run1& r : racers) {
         RacerRecord racer;
-        racer.name = r.name;
-        racer.start1 = NumberField(r.start);
-        racer.time1 = r.time;
-        racer.status1 = r.status;
-        racer.gender = r.gender;
+        racer.name = r.name, racer.start1 = NumberField(r.start), racer.time1 = r.time;
+        racer.status1 = r.status, racer.gender = r.gender;
         field.racers.push_back({field.size() + 1, racer});
     }
     return field;
-}
-
-// Record numbers as names.
-std::vector<std::string> Names(const DrawField& field, const std::vector<int>& records)
-{
-    std::vector<std::string> names;
-    for (int record : records)
-        names.push_back(field[record - 1].name);
-    return names;
 }
 
 // Run-1 ranking A B C D E F; C and D tie at 50.30; G did not finish,
@@ -54,9 +41,13 @@ DrawField Race()
                     {"D", 7, 50.30f, "", "F"}, {"F", 8, 50.60f, "", "F"}, {"I", 9, 0, "DNQ", "F"}});
 }
 
+// The second-run order as names.
 std::vector<std::string> Order(const DrawField& field, Run2Answers answers)
 {
-    return Names(field, Run2StartOrder(field, answers));
+    std::vector<std::string> names;
+    for (int record : Run2StartOrder(field, answers))
+        names.push_back(field[record - 1].name);
+    return names;
 }
 
 TEST(Run2Order, OrderForEachSetOfAnswers)
@@ -96,7 +87,9 @@ TEST(Run2Order, TieAtTheReversalCountKeepsTheTieTogether)
     EXPECT_FALSE(FindReversalTie(Race(), -1, 1, tie));
 }
 
-TEST(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
+using Run2Questions = test::DrawRaceTest;
+
+TEST_F(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
 {
     Run2Race plain, fis, league;
     fis.fis = true;
@@ -123,15 +116,11 @@ TEST(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script.size());
-        test::TempDir dir;
-        AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
-        ctx.race.open = true;
-        ctx.race.racePath = dir.path() + "/";
-        ctx.race.raceName = "CUP";
+        MakeRace("NAT", "GS", {});
         test::WriteFile(ctx.race.File("RN2"), "old list");
-        ScriptedOperator op(c.script);
-        const std::optional<Run2Answers> got = AskRun2Order(ctx, op, Race(), c.race);
-        EXPECT_EQ(op.remainingAnswers(), 0u) << op.transcript();
+        ScriptedOperator scripted(c.script);
+        const std::optional<Run2Answers> got = AskRun2Order(ctx, scripted, Race(), c.race);
+        EXPECT_EQ(scripted.remainingAnswers(), 0u) << scripted.transcript();
         ASSERT_TRUE(got);
         EXPECT_EQ(got->option, c.want.option);
         EXPECT_EQ(got->reverse, c.want.reverse);
@@ -141,7 +130,7 @@ TEST(Run2Questions, EachKindOfRaceIsAskedItsQuestions)
             EXPECT_EQ(got->keepInPlace, c.want.keepInPlace);
         }
         for (const std::string& text : c.texts)
-            EXPECT_NE(op.transcript().find(text), std::string::npos) << text;
+            EXPECT_NE(scripted.transcript().find(text), std::string::npos) << text;
         if (&c.race != &plain)
             continue;
         // A cancelled choice deletes the run-2 start list.

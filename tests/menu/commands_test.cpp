@@ -23,10 +23,7 @@ protected:
     void WriteHeader(const std::string& discipline, const std::string& level)
     {
         HeaderFile header;
-        header.values.dateLocation = "06-12-2026/BANFF";
-        header.values.discipline = discipline;
-        header.values.gender = "F";
-        header.values.raceLevel = level;
+        header.values = {"06-12-2026/BANFF", discipline, "F", level, "", "", ""};
         ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
         ASSERT_TRUE(ReadHeaderFile(ctx.race.File("HDR"), ctx.race.header));
     }
@@ -136,8 +133,7 @@ TEST_F(CommandsTest, ChangingTheDrawAsksFirstAndADeclinedDrawKeepsTheReports)
     EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1);
     // Continuing lets the draw ask its own questions; cancelled there, it changed nothing.
     for (const char* command : {"draw", "manual-draw"}) {
-        ScriptedOperator op({"Continue", ScriptedOperator::kCancel});
-        FindCommand(command)->run(ctx, op, {});
+        Run(command, {"Continue", ScriptedOperator::kCancel});
         EXPECT_EQ(FileStatus(ctx.race.File("RN1")), 1) << command;
     }
 }

@@ -20,13 +20,14 @@ protected:
         ctx = std::make_unique<AppContext>(folders.home.empty() ? test::FoldersIn(dir) : folders, test::FixedClock());
         return Main(*ctx, *op, options);
     }
-    // Started in English, not asked for the language.
-    StartupOutcome StartEnglish(Strings answers = {}, std::optional<std::string> race = {})
+    // Started in the language given, not asked for it.
+    StartupOutcome StartIn(int language, Strings answers = {}, std::optional<std::string> race = {},
+                           AppFolders folders = {})
     {
         StartupOptions options;
-        options.language = kEnglish;
+        options.language = language;
         options.raceArgument = std::move(race);
-        return Start(std::move(answers), options);
+        return Start(std::move(answers), options, folders);
     }
     std::string Setting(const char* section, const char* key) { return ctx->settings->Get(section, key); }
 
@@ -79,11 +80,7 @@ TEST_F(StartupTest, StoredSettingsAndTheCommandLineLanguage)
     EXPECT_EQ(ctx->skitPath, "/races/2026/");
 
     test::TempDir other;
-    StartupOptions french;
-    french.language = kFrench;
-    op = std::make_unique<ScriptedOperator>();
-    ctx = std::make_unique<AppContext>(test::FoldersIn(other), test::FixedClock());
-    ASSERT_EQ(Main(*ctx, *op, french), StartupOutcome::Running);
+    ASSERT_EQ(StartIn(kFrench, {}, {}, test::FoldersIn(other)), StartupOutcome::Running);
     EXPECT_TRUE(op->messages().empty());
     EXPECT_EQ(Setting("Settings", "Language"), "1");
     EXPECT_EQ(ctx->Text(2142), "&Oui");
@@ -104,12 +101,10 @@ TEST_F(StartupTest, TheCommandLineRaceIsOpenedAfterTheWindowShows)
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.argument);
-        StartupOptions options;
-        options.language = kEnglish;
-        options.raceArgument = c.argument;
         bool windowShownFirst = false;
-        options.showMainWindow = [&] { windowShownFirst = !ctx->race.open; };
-        ASSERT_EQ(Start({}, options), StartupOutcome::Running);
+        const auto show = [&] { windowShownFirst = !ctx->race.open; };
+        ASSERT_EQ(Start({}, {.raceArgument = c.argument, .language = kEnglish, .showMainWindow = show}),
+                  StartupOutcome::Running);
         EXPECT_TRUE(windowShownFirst);
         ASSERT_TRUE(ctx->race.open);
         EXPECT_EQ(ctx->race.raceName, c.name);
@@ -124,7 +119,7 @@ TEST_F(StartupTest, AFileOfNoRaceIsErrorTwentyNine)
     test::WriteFile(dir.File("races/notes.txt"), "not a race");
     test::WriteFile(dir.File("races/SL9.RN1"), "a start list without its racers");
     for (const char* argument : {"races/notes.txt", "races/SL9.RN1"}) {
-        ASSERT_EQ(StartEnglish({"Ignore"}, dir.File(argument)), StartupOutcome::Running) << argument;
+        ASSERT_EQ(StartIn(kEnglish, {"Ignore"}, dir.File(argument)), StartupOutcome::Running) << argument;
         ASSERT_EQ(op->messages().size(), 1u);
         const MessageBox& box = op->messages()[0];
         EXPECT_EQ(box.title, "Error Message");
@@ -135,8 +130,8 @@ TEST_F(StartupTest, AFileOfNoRaceIsErrorTwentyNine)
         EXPECT_EQ(op->beeps(), 1);
     }
     // A folder exists but is no file: abort ends the program, retry looks again.
-    EXPECT_EQ(StartEnglish({"Abort"}, dir.path()), StartupOutcome::Ended);
-    EXPECT_EQ(StartEnglish({"Retry", "Retry", "Ignore"}, dir.path()), StartupOutcome::Running);
+    EXPECT_EQ(StartIn(kEnglish, {"Abort"}, dir.path()), StartupOutcome::Ended);
+    EXPECT_EQ(StartIn(kEnglish, {"Retry", "Retry", "Ignore"}, dir.path()), StartupOutcome::Running);
     EXPECT_EQ(op->messages().size(), 3u);
 }
 
@@ -144,7 +139,7 @@ TEST_F(StartupTest, ReadsThePointsListPeriodsOfTheIniFile)
 {
     test::WriteFile(dir.File("program/Skitally.ini"),
                     "[FIS POINTS LIST]\nFISALP2627P07,07-01-2026,08-15-2026\nbroken line\n");
-    ASSERT_EQ(StartEnglish(), StartupOutcome::Running);
+    ASSERT_EQ(StartIn(kEnglish), StartupOutcome::Running);
     ASSERT_EQ(ctx->pointsLists.periods.size(), 1u);
     EXPECT_EQ(ctx->pointsLists.periods[0].name, "FISALP2627P07");
     Shutdown(*ctx, *op);
@@ -166,16 +161,14 @@ TEST_F(StartupTest, AnUnreadableSettingsDatabaseIsReportedAndTheProgramRuns)
 TEST_F(StartupTest, ARaceFolderThatCannotBeMadeFallsBackToTheProgramFolder)
 {
     test::WriteFile(dir.File("Skitally"), "a file where the Skitally folder should be");
-    ASSERT_EQ(StartEnglish(), StartupOutcome::Running);
+    ASSERT_EQ(StartIn(kEnglish), StartupOutcome::Running);
     EXPECT_EQ(ctx->skitPath, dir.File("program/"));
     EXPECT_EQ(Setting("Paths", "Race Path"), dir.File("program/"));
     EXPECT_EQ(Setting("Paths", "Skit Outputs"), dir.File("program/Outputs/"));
     // Except under Program Files, where races are not kept.
     AppFolders folders = test::FoldersIn(dir);
     folders.programFolder = "/opt/Program Files/Skitally/";
-    StartupOptions options;
-    options.language = kEnglish;
-    ASSERT_EQ(Start({}, options, folders), StartupOutcome::Running);
+    ASSERT_EQ(StartIn(kEnglish, {}, {}, folders), StartupOutcome::Running);
     EXPECT_EQ(ctx->skitPath, dir.File("Skitally/"));
 }
 
