@@ -60,7 +60,7 @@ TEST(FolderRoots, MapsTheOldSkitallyFolderUnderHome)
     EXPECT_EQ(roots.Native("races\\BANFF.RCR"), "races/BANFF.RCR");
 }
 
-TEST(EnsureFolder, CreatesEveryMissingLevelUnlessAFileBlocksTheWay)
+TEST(EnsureFolder, CreatesEveryMissingLevelUnlessAFileBlocksTheWayAndNormalisedFoldersEndInASeparator)
 {
     test::TempDir dir;
     const FolderRoots roots(dir.path());
@@ -73,12 +73,7 @@ TEST(EnsureFolder, CreatesEveryMissingLevelUnlessAFileBlocksTheWay)
     test::TempDir other;
     test::WriteFile(other.File("Skitally"), "not a folder");
     EXPECT_EQ(EnsureFolder(FolderRoots(other.path()), "c:\\Skitally\\Events", "C"), "");
-}
 
-TEST(NormaliseFolder, GivesTheFolderWithATrailingSeparator)
-{
-    test::TempDir dir;
-    const FolderRoots roots(dir.path());
     EXPECT_EQ(NormaliseFolder(roots, ""), dir.path() + "/Skitally/");
     EXPECT_EQ(NormaliseFolder(roots, "/races/BANFF.RCR"), "/races/");
     EXPECT_EQ(NormaliseFolder(roots, "c:\\races\\"), "c:/races/");

@@ -22,8 +22,7 @@ std::string TenRacers()
     std::string bytes;
     for (int n = 1; n <= 10; ++n) {
         RacerRecord racer;
-        racer.name = "RACER " + std::to_string(n);
-        racer.bib = std::to_string(n);
+        racer.name = "RACER " + std::to_string(n), racer.bib = std::to_string(n);
         bytes += EncodeRacer(racer);
     }
     return bytes;

@@ -50,7 +50,7 @@ TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
     EXPECT_FALSE(ctx.race.flags.paraFactors);
 }
 
-TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderAndCancelKeepsTheRace)
+TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderCancelKeepsTheRaceAndClosingWritesTheStatusFile)
 {
     test::WriteFile(dir.File("GS1.RCR"), test::OneRacerFile("SMITH John"));
     ASSERT_TRUE(Open("", false, {dir.File("GS1.RCR")}));
@@ -60,11 +60,8 @@ TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderAndCancelKeepsTheRace)
     EXPECT_FALSE(Open("", false, {ScriptedOperator::kCancel}));
     EXPECT_TRUE(ctx.race.open);
     EXPECT_EQ(ctx.race.raceName, "GS1");
-}
 
-TEST_F(RaceOpenTest, ClosingWritesTheStatusFileThatTheNextOpenReads)
-{
-    test::WriteFile(dir.File("GS1.RCR"), test::OneRacerFile("SMITH John"));
+    // Closing writes the status file that the next open reads.
     ASSERT_TRUE(Open(dir.File("GS1.RN1"), false, {}));
     ctx.race.flags.timerRun2 = true;
     ctx.race.flags.menuPosition = 3;
@@ -120,11 +117,7 @@ TEST_F(RaceOpenTest, AMissingRaceOrAFileOfNoKnownLayoutIsNotOpened)
 TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
 {
     RacerRecord racer;
-    racer.name = "SMITH John";
-    racer.bib = "  7";
-    racer.start1 = "  3";
-    racer.time1 = 45.31f;
-    racer.status2 = "DNF";
+    racer.name = "SMITH John", racer.bib = "  7", racer.start1 = "  3", racer.status2 = "DNF", racer.time1 = 45.31f;
     fs::create_directories(dir.File("old"));
     test::WriteFile(dir.File("old/GS1.RCR"), EncodeRacer(racer));
     const std::string header(65 * 10, 'H');
@@ -151,18 +144,10 @@ TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
 
 TEST_F(RaceOpenTest, StatusFileElevenLinesInTheirOrderReadBackAndShortOnes)
 {
-    RaceFlags flags;
-    flags.timerRun1 = true;
-    flags.paraFactors = true;
-    flags.state6 = "3";
-    flags.menuPosition = 4;
+    RaceFlags flags{.timerRun1 = true, .paraFactors = true, .state6 = "3", .menuPosition = 4};
     EXPECT_EQ(ComposeRaceStatus("/races/SL1.RCR", flags),
               "OP=/races/SL1.RCR\r\n7\r\n\r\n1\r\n0\r\n3\r\n\r\n0\r\n1\r\n0\r\n4\r\n");
-
-    flags.timerRun2 = true;
-    flags.calculation = "A";
-    flags.state8 = "12";
-    flags.snowSeeded = true;
+    flags.timerRun2 = flags.snowSeeded = true, flags.calculation = "A", flags.state8 = "12";
     ASSERT_TRUE(WriteRaceStatus(dir.File("SL1.SKT"), kNewRaceMarker, flags));
     const auto read = ReadRaceStatus(dir.File("SL1.SKT"));
     ASSERT_TRUE(read);

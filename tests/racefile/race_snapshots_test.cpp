@@ -46,7 +46,7 @@ TEST_F(RaceSnapshots, HoldTheRaceFilesOnlyAndNameTheMomentAndTheOperation)
     EXPECT_FALSE(fs::exists(snapshots[0].folder + "BANFF.JNL"));
 }
 
-TEST_F(RaceSnapshots, TheNewestTwentyAreKept)
+TEST_F(RaceSnapshots, TheNewestTwentyAreKeptAndOneCutShortIsNeverOfferedAndGoesWithTheNextOne)
 {
     for (int k = 1; k <= kSnapshotsKept + 2; ++k)
         ASSERT_TRUE(Take(k % 60, "change " + std::to_string(k)));
@@ -55,19 +55,16 @@ TEST_F(RaceSnapshots, TheNewestTwentyAreKept)
     EXPECT_EQ(snapshots.front().number, 3);
     EXPECT_EQ(snapshots.back().number, kSnapshotsKept + 2);
     EXPECT_EQ(snapshots.back().operation, "change 22");
-}
 
-TEST_F(RaceSnapshots, OneCutShortIsNeverOfferedAndGoesWithTheNextOne)
-{
-    ASSERT_TRUE(Take(1, "first"));
-    const std::string cut = dir.File("Snapshots/BANFF/0002 2026-12-06 10.20.02");
+    // One cut short by a kill is never offered, and goes with the next one.
+    const std::string cut = dir.File("Snapshots/BANFF/0023 2026-12-06 10.20.59");
     fs::create_directories(cut);
     test::WriteFile(cut + "/BANFF.RCR", "half");
-    EXPECT_EQ(ListRaceSnapshots(race).size(), 1u);
-    ASSERT_TRUE(Take(3, "third"));
-    const std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(race);
-    ASSERT_EQ(snapshots.size(), 2u);
-    EXPECT_EQ(snapshots[1].number, 3);
+    EXPECT_EQ(ListRaceSnapshots(race).size(), static_cast<std::size_t>(kSnapshotsKept));
+    ASSERT_TRUE(Take(1, "next"));
+    const std::vector<RaceSnapshot> after = ListRaceSnapshots(race);
+    ASSERT_EQ(after.size(), static_cast<std::size_t>(kSnapshotsKept));
+    EXPECT_EQ(after.back().number, kSnapshotsKept + 4);
     EXPECT_FALSE(fs::exists(cut));
 }
 

@@ -62,7 +62,7 @@ TEST_F(RacerFileTest, CountsWholeRecordsOnlyAndAMissingFileIsNone)
     EXPECT_EQ(file.RacerCount(), 0);
 }
 
-TEST_F(RacerFileTest, DeleteChangesOnlyTheName)
+TEST_F(RacerFileTest, DeleteChangesOnlyTheNameAndEveryWriteIsAWholeRecord)
 {
     const std::string before = FileOf({Racer("A"), Racer(std::string(40, 'N'), "012.34", 99.5f), Racer("C")});
     test::WriteFile(path, before);
@@ -73,10 +73,8 @@ TEST_F(RacerFileTest, DeleteChangesOnlyTheName)
     std::string expected = before;
     expected.replace(243, 40, "DELETED RECORD" + std::string(26, ' '));
     EXPECT_EQ(test::ReadFile(path), expected);
-}
 
-TEST_F(RacerFileTest, WritingPastTheEndExtendsTheFileAndEveryWriteIsAWholeRecord)
-{
+    // Writing past the end extends the file.
     const std::string three = FileOf({Racer("A"), Racer("  DELETED RECORD"), Racer("C")});
     test::WriteFile(path, three);
     ASSERT_TRUE(file.Open(path));
