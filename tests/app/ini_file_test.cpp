@@ -35,7 +35,7 @@ TEST(PointsListTable, ReadsPeriodsInFileOrderAndSkipsBadLines)
     EXPECT_TRUE(missing.skipped.empty());
 }
 
-TEST(IniSection, StopsAtTheOldSectionBufferSize)
+TEST(IniFile, TheSectionStopsAtTheOldBufferSizeAndTheProgramFolderComesFirst)
 {
     test::TempDir dir;
     std::string ini = "[FIS POINTS LIST]\n";
@@ -45,11 +45,8 @@ TEST(IniSection, StopsAtTheOldSectionBufferSize)
     test::WriteFile(dir.File("Skitally.ini"), ini);
     // 4092 characters hold 70 entries of 57, each with its terminator, and the final one.
     EXPECT_EQ(ReadIniSection(dir.File("Skitally.ini"), "FIS POINTS LIST").size(), 70u);
-}
 
-TEST(IniFile, PrefersTheProgramFolder)
-{
-    test::TempDir dir;
+    // The ini file of the program's folder comes first.
     const FolderRoots roots(dir.path());
     EXPECT_EQ(IniFile(roots, dir.File("program")), dir.path() + "/Skitally/Skitally.ini");
     test::WriteFile(dir.File("program/Skitally.ini"), "[FIS POINTS LIST]\n");

@@ -48,9 +48,9 @@ TEST(FileStatus, TellsMissingEmptyFullAndUnreadable)
     EXPECT_EQ(FileStatus(dir.path()), -2);
 }
 
-TEST(FolderRoots, MapsTheOldSkitallyFolderUnderHome)
+TEST(FolderRoots, MapTheOldSkitallyFolderUnderHomeWhereFoldersAreMadeAndNormalised)
 {
-    const FolderRoots roots("/home/secretary");
+    FolderRoots roots("/home/secretary");
     EXPECT_EQ(roots.SkitallyFolder(), "/home/secretary/Skitally/");
     EXPECT_EQ(roots.Native("c:\\Skitally\\Events"), "/home/secretary/Skitally/Events");
     EXPECT_EQ(roots.Native("C:\\SKITALLY\\Skitally.ini"), "/home/secretary/Skitally/Skitally.ini");
@@ -58,12 +58,10 @@ TEST(FolderRoots, MapsTheOldSkitallyFolderUnderHome)
     // Only the folder itself, not one that merely starts with its name.
     EXPECT_EQ(roots.Native("c:\\SkitallyOld\\x"), "c:/SkitallyOld/x");
     EXPECT_EQ(roots.Native("races\\BANFF.RCR"), "races/BANFF.RCR");
-}
 
-TEST(EnsureFolder, CreatesEveryMissingLevelUnlessAFileBlocksTheWayAndNormalisedFoldersEndInASeparator)
-{
+    // Folders made under the roots, every missing level unless a file blocks the way.
     test::TempDir dir;
-    const FolderRoots roots(dir.path());
+    roots = FolderRoots(dir.path());
     const std::string made = EnsureFolder(roots, "c:\\Skitally\\Events\\2026", "C");
     EXPECT_EQ(made, dir.path() + "/Skitally/Events/2026/");
     EXPECT_TRUE(std::filesystem::is_directory(made));

@@ -154,22 +154,6 @@ TEST_F(HeaderScreensTest, TheDateIsACalendarDayAndThePlaceBesideIt)
     }
 }
 
-TEST_F(HeaderScreensTest, BothGendersOnlyWithoutCodexOrWithARecreationalOne)
-{
-    NewRace("SL1");
-    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=S", "gender=b"}));
-    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 3), " SB");
-
-    ctx.race.jury.technical[kCodexNumber].run1 = "CAN1234.TD5";
-    const std::string before = File("HDR");
-    EXPECT_FALSE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID GENDER: M=MEN, F=FEMALE"}));
-    EXPECT_EQ(File("HDR"), before);
-
-    ctx.race.jury.technical[kCodexNumber].run1 = "REC0042";
-    EXPECT_TRUE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
-}
-
 TEST_F(HeaderScreensTest, SeriesValuesAndTheSkiCrossLineAreKept)
 {
     NewRace("SL1");
@@ -279,7 +263,7 @@ TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDiscipline)
     EXPECT_EQ(Record("JRY", 75, 5), Pad("", 75));
 }
 
-TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
+TEST_F(HeaderScreensTest, TheCodexMustSuitTheRaceAndBothGendersOnlyWithoutOneOrWithARecreationalOne)
 {
     MakeRace("S");
     // Refused at its field and typed again: the form goes on from there.
@@ -297,6 +281,7 @@ TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
     // Both genders with a FIS codex: warned, and the header offered again,
     // where "B" is now refused.
     MakeRace("S", "B", "FIS");
+    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 3), " SB"); // without a codex
     answers.assign(25, ""); // "Yes", the header form as it was, and again with the gender
     answers[0] = "Yes", answers[1 + 12 + 7] = "F";
     ASSERT_TRUE(Enter(JuryEntry, {"codex=CAN1234.TD5"}, answers)) << op->transcript();
@@ -306,6 +291,13 @@ TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
                            "Do you wish to CHANGE the GENDER in the Race Titles and Parameters",
                            "VALID GENDER: M=MEN, F=FEMALE"}));
     EXPECT_EQ(ctx.race.header.values.gender, "F");
+    // On the header screen too, both genders need no codex or a recreational one.
+    const std::string before = File("HDR");
+    EXPECT_FALSE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID GENDER: M=MEN, F=FEMALE"}));
+    EXPECT_EQ(File("HDR"), before);
+    ctx.race.jury.technical[kCodexNumber].run1 = "REC0042";
+    EXPECT_TRUE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
 }
 
 TEST_F(HeaderScreensTest, ElevationsDropAndLengthCarryTheUnitSign)

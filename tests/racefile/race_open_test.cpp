@@ -74,7 +74,7 @@ TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderCancelKeepsTheRaceAndClosingW
     EXPECT_EQ(ctx.race.flags.menuPosition, 3);
 }
 
-TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
+TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgreesAndNoKnownLayoutNotAtAll)
 {
     const std::string old = test::ReadFile(std::string(SKITALLY_TEST_DATA) + "/racefile/old/RACE242.RCR");
     ASSERT_FALSE(old.empty());
@@ -94,10 +94,8 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
     const std::string converted = test::ReadFile(dir.File("DH1.RCR"));
     EXPECT_EQ(converted.size(), old.size() / 242 * 243);
     EXPECT_EQ(converted.substr(241, 2), "\r\n");
-}
 
-TEST_F(RaceOpenTest, AMissingRaceOrAFileOfNoKnownLayoutIsNotOpened)
-{
+    // A missing race, or a file of no known layout, is not opened.
     EXPECT_FALSE(Open(dir.File("JASPER"), false, {}));
     EXPECT_FALSE(fs::exists(dir.File("JASPER.RCR")));  // nothing created
     EXPECT_EQ(test::Texts(*op)[0], "Race file " + dir.File("JASPER.RCR") + " does not exist.");

@@ -191,7 +191,7 @@ TEST(RacerCodes, DisciplinesStatusesAndCodex)
     EXPECT_FALSE(IsRecreationalCodex("RE"));
 }
 
-TEST(NormaliseCard, EmptyZeroAndNines)
+TEST(NormaliseCard, EmptyZeroAndNinesAndTheDisciplinesCardAndSeedPoints)
 {
     // clang-format off
     const struct { const char* typed; const char* card; } cases[] = {
@@ -204,11 +204,21 @@ TEST(NormaliseCard, EmptyZeroAndNines)
     EXPECT_TRUE(NormaliseCard("", "SMITH John").accepted);
     EXPECT_FALSE(NormaliseCard("", "   ").accepted);
     EXPECT_TRUE(NormaliseCard("0012", "").accepted);  // a card alone is enough
+
+    // The card and the seed points follow the discipline.
+    RacerRecord r;
+    r.alpineCard = " 123456", r.pointsSL = 45.2f, r.pointsSX = 7.125f;
+    DisciplineCard(r, "SX");
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "0000000/007.13"); // no ski-cross card; half up
+    DisciplineCard(r, "sl");
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
+    DisciplineCard(r, "ZZ"); // unknown: nothing changes
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
 }
 
 // The season turns in October; a category the rules do not class, or a
 // birth year that cannot be read, is left alone.
-TEST(CategoryFromBirthYear, SeasonLevelWhatIsLeftAloneAndEveryBandEdge)
+TEST(CategoryFromBirthYear, SeasonLevelWhatIsLeftAloneEveryBandEdgeAndTheFourDigitYear)
 {
     // clang-format off
     const struct { const char *born, *current, *level; int year, month; const char* category; } cases[] = {
@@ -249,26 +259,11 @@ TEST(CategoryFromBirthYear, SeasonLevelWhatIsLeftAloneAndEveryBandEdge)
         EXPECT_EQ(CategoryFromBirthYear(born, c.current, "FIS", 2025, 12), c.std);
         EXPECT_EQ(CategoryFromBirthYear(born, c.current, "REC", 2025, 12), c.rec);
     }
-}
-
-TEST(FourDigitBirthYear, FallsBackOnTwoDigits)
-{
+    // The four-digit birth year falls back on the two digits.
     EXPECT_EQ(FourDigitBirthYear("87", "****"), "1987");
     EXPECT_EQ(FourDigitBirthYear("87", "19*7"), "1987");
     EXPECT_EQ(FourDigitBirthYear("  ", "****"), "    ");
     EXPECT_EQ(FourDigitBirthYear("87", "2001"), "2001");
-}
-
-TEST(DisciplineCard, CardAndSeedPointsFollowTheDiscipline)
-{
-    RacerRecord r;
-    r.alpineCard = " 123456", r.pointsSL = 45.2f, r.pointsSX = 7.125f;
-    DisciplineCard(r, "SX");
-    EXPECT_EQ(r.card + "/" + r.seedPoints, "0000000/007.13");  // no ski-cross card; half up
-    DisciplineCard(r, "sl");
-    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
-    DisciplineCard(r, "ZZ");  // unknown: nothing changes
-    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
 }
 
 }  // namespace
