@@ -278,10 +278,10 @@ TEST_F(HeaderScreensTest, TheCodexMustSuitTheRaceAndBothGendersOnlyWithoutOneOrW
     EXPECT_FALSE(Enter(JuryEntry, {"td=OTHER", "codex=NAT12"}));
     EXPECT_EQ(File("JRY"), jury);
 
-    // Both genders with a FIS codex: warned, and the header offered again,
-    // where "B" is now refused.
+    // Both genders are taken without a codex; with a FIS codex: warned, and
+    // the header offered again, where "B" is now refused.
     MakeRace("S", "B", "FIS");
-    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 3), " SB"); // without a codex
+    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 3), " SB");
     answers.assign(25, ""); // "Yes", the header form as it was, and again with the gender
     answers[0] = "Yes", answers[1 + 12 + 7] = "F";
     ASSERT_TRUE(Enter(JuryEntry, {"codex=CAN1234.TD5"}, answers)) << op->transcript();
