@@ -73,7 +73,7 @@ class HeaderScreensTest : public ::testing::Test {
     int races = 0;
 };
 
-TEST_F(HeaderScreensTest, TheScreenWritesEveryRecordOfTheHeader)
+TEST_F(HeaderScreensTest, TheScreenWritesEveryRecordOfTheHeaderAndKeepsSeriesValuesAndTheSkiCrossLine)
 {
     NewRace("SL1");
     ASSERT_TRUE(Enter(HeaderEntry, {}, {"BANFF CUP", "SLALOM", "", "", "", "06-12-2026/BANFF - NORQUAY", "gs", "f",
@@ -92,6 +92,17 @@ TEST_F(HeaderScreensTest, TheScreenWritesEveryRecordOfTheHeader)
     EXPECT_EQ(form.fields[6].value + " " + form.fields[6].help, "G GIANT SLALOM");
     EXPECT_EQ(form.fields[11].value, "NAT");
     EXPECT_EQ(File("HDR"), hdr);
+
+    // Series values and the ski-cross line, not on the screen, are kept.
+    HeaderFile header;
+    header.values = {"06-12-2026/BANFF", "G", "F", "SRS", "", "2", "05"}, header.skiCrossLine = "LADDER 16";
+    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
+    ASSERT_TRUE(ReadHeader(ctx));
+
+    ASSERT_TRUE(Enter(HeaderEntry, {"title2=DAY 2", "Date=07-12-2026/BANFF"}));
+    EXPECT_EQ(Record("HDR", 65, 2), Pad("DAY 2", 65));
+    EXPECT_EQ(Record("HDR", 65, 6), "XXX" + Pad("07-12-2026/BANFF", 43) + " GFSRS0000.00 2 05 ");
+    EXPECT_EQ(Record("HDR", 65, 10), Pad("LADDER 16", 65));
 }
 
 TEST_F(HeaderScreensTest, RefusedValuesLeaveTheFileAsItWas)
@@ -152,20 +163,6 @@ TEST_F(HeaderScreensTest, TheDateIsACalendarDayAndThePlaceBesideIt)
         else
             EXPECT_EQ(ctx.race.header.values.dateLocation, c.date);
     }
-}
-
-TEST_F(HeaderScreensTest, SeriesValuesAndTheSkiCrossLineAreKept)
-{
-    NewRace("SL1");
-    HeaderFile header;
-    header.values = {"06-12-2026/BANFF", "G", "F", "SRS", "", "2", "05"}, header.skiCrossLine = "LADDER 16";
-    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
-    ASSERT_TRUE(ReadHeader(ctx));
-
-    ASSERT_TRUE(Enter(HeaderEntry, {"title2=DAY 2", "Date=07-12-2026/BANFF"}));
-    EXPECT_EQ(Record("HDR", 65, 2), Pad("DAY 2", 65));
-    EXPECT_EQ(Record("HDR", 65, 6), "XXX" + Pad("07-12-2026/BANFF", 43) + " GFSRS0000.00 2 05 ");
-    EXPECT_EQ(Record("HDR", 65, 10), Pad("LADDER 16", 65));
 }
 
 TEST_F(HeaderScreensTest, ANewDisciplineRefillsTheRacersRecordByRecord)

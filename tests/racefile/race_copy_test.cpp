@@ -42,7 +42,7 @@ protected:
     test::TempDir dir;
 };
 
-TEST_F(CopyRaceFileTest, HeaderAndWorkFilesAndMissingSources)
+TEST_F(CopyRaceFileTest, HeaderAndWorkFilesMissingSourcesAndBlankedForerunnersAndWeather)
 {
     for (const auto& [kind, length] : std::vector<std::pair<std::string, int>>{{"HDR", 65}, {"JRY", 75}, {"FOR", 61}, {"WTH", 75}}) {
         test::WriteFile(dir.File("SRC." + kind), Records(3, length) + std::string(length - 1, 'z'));
@@ -61,10 +61,8 @@ TEST_F(CopyRaceFileTest, HeaderAndWorkFilesAndMissingSources)
     EXPECT_FALSE(Copy("XYZ", "SRC", "NEW"));
     EXPECT_FALSE(Copy("SNS", "SRC", "SRC.RCR"));
     EXPECT_EQ(test::ReadFile(dir.File("SRC.SNS")), bytes + "SNS");
-}
 
-TEST_F(CopyRaceFileTest, BlankingForerunnersAndWeatherKeepsTheRestOfCourseAndWeather)
-{
+    // Blanking the forerunners and the weather keeps the rest of course and weather.
     const CourseLabels labels{"COURSE SETTER", "FORERUNNERS", "NO. OF GATES", "START TIME"};
     CourseData course;
     course.runs[0] = {"P ROY", {"A", "B", "C", "D", "E", "F"}, "52", "50", "10:00"};

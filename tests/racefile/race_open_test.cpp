@@ -29,7 +29,7 @@ protected:
     std::unique_ptr<ScriptedOperator> op;
 };
 
-TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
+TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAsksTheOptionsAndCopiesTheChosenPartsOfAnOlderRace)
 {
     ASSERT_TRUE(Open(dir.File("races/SL1"), true, {"Y", "No"}));
     EXPECT_TRUE(ctx.race.open);
@@ -48,6 +48,31 @@ TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
     ASSERT_TRUE(Open(dir.File("SL2"), true, {"maybe", "n", "No"}));
     EXPECT_NE(op->transcript().find("> maybe\n!! RESPONSE MUST BE Y, N\n> n\n"), std::string::npos);
     EXPECT_FALSE(ctx.race.flags.paraFactors);
+
+    // A new race copies the chosen parts of an older one.
+    RacerRecord racer;
+    racer.name = "SMITH John", racer.bib = "  7", racer.start1 = "  3", racer.status2 = "DNF", racer.time1 = 45.31f;
+    fs::create_directories(dir.File("old"));
+    test::WriteFile(dir.File("old/GS1.RCR"), EncodeRacer(racer));
+    const std::string header(65 * 10, 'H');
+    test::WriteFile(dir.File("old/GS1.HDR"), header);
+    WeatherData weather{"SUNNY", "", "", "", 1010};
+    ASSERT_TRUE(WriteWeatherFile(dir.File("old/GS1.WTH"), weather));
+    ASSERT_TRUE(Open(dir.File("GS2"), true,
+                     {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exclude (Blank) Fore Runner and Weather Data", "Yes",
+                      "Exclude (Blank) Racer Run Times -- BUT NOT Bibs"}))
+        << op->transcript();
+    EXPECT_EQ(test::ReadFile(dir.File("GS2.HDR")), header);
+    ASSERT_TRUE(ReadWeatherFile(dir.File("GS2.WTH"), "G", weather));
+    EXPECT_EQ(weather.weather, "");
+    EXPECT_TRUE(weather.hasF);
+    racer.time1 = 0, racer.status2 = ""; // times blanked, bibs and starts kept
+    EXPECT_EQ(test::ReadFile(dir.File("GS2.RCR")), EncodeRacer(racer));
+
+    // Exit in the copy options copies nothing.
+    ASSERT_TRUE(Open(dir.File("GS3"), true, {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
+    EXPECT_FALSE(fs::exists(dir.File("GS3.HDR")));
+    EXPECT_EQ(FileStatus(dir.File("GS3.RCR")), -1);
 }
 
 TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderCancelKeepsTheRaceAndClosingWritesTheStatusFile)
@@ -110,34 +135,6 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgreesAndNoKnown
                               " n'a pas pu être converti : ce n'est pas un fichier de coureurs d'un ancien format "
                               "connu");
     EXPECT_EQ(test::ReadFile(racers), std::string(100, 'A'));
-}
-
-TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
-{
-    RacerRecord racer;
-    racer.name = "SMITH John", racer.bib = "  7", racer.start1 = "  3", racer.status2 = "DNF", racer.time1 = 45.31f;
-    fs::create_directories(dir.File("old"));
-    test::WriteFile(dir.File("old/GS1.RCR"), EncodeRacer(racer));
-    const std::string header(65 * 10, 'H');
-    test::WriteFile(dir.File("old/GS1.HDR"), header);
-    WeatherData weather{"SUNNY", "", "", "", 1010};
-    ASSERT_TRUE(WriteWeatherFile(dir.File("old/GS1.WTH"), weather));
-    ASSERT_TRUE(Open(dir.File("GS2"), true,
-                     {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exclude (Blank) Fore Runner and Weather Data", "Yes",
-                      "Exclude (Blank) Racer Run Times -- BUT NOT Bibs"}))
-        << op->transcript();
-    EXPECT_EQ(test::ReadFile(dir.File("GS2.HDR")), header);
-    ASSERT_TRUE(ReadWeatherFile(dir.File("GS2.WTH"), "G", weather));
-    EXPECT_EQ(weather.weather, "");
-    EXPECT_TRUE(weather.hasF);
-    racer.time1 = 0;  // times blanked, bibs and starts kept
-    racer.status2 = "";
-    EXPECT_EQ(test::ReadFile(dir.File("GS2.RCR")), EncodeRacer(racer));
-
-    // Exit in the copy options copies nothing.
-    ASSERT_TRUE(Open(dir.File("GS3"), true, {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
-    EXPECT_FALSE(fs::exists(dir.File("GS3.HDR")));
-    EXPECT_EQ(FileStatus(dir.File("GS3.RCR")), -1);
 }
 
 TEST_F(RaceOpenTest, StatusFileElevenLinesInTheirOrderReadBackAndShortOnes)

@@ -62,7 +62,7 @@ TEST_F(RacerFileTest, CountsWholeRecordsOnlyAndAMissingFileIsNone)
     EXPECT_EQ(file.RacerCount(), 0);
 }
 
-TEST_F(RacerFileTest, DeleteChangesOnlyTheNameAndEveryWriteIsAWholeRecord)
+TEST_F(RacerFileTest, DeleteChangesOnlyTheNameEveryWriteIsAWholeRecordAndDeletedSlotsAreLeft)
 {
     const std::string before = FileOf({Racer("A"), Racer(std::string(40, 'N'), "012.34", 99.5f), Racer("C")});
     test::WriteFile(path, before);
@@ -92,11 +92,9 @@ TEST_F(RacerFileTest, DeleteChangesOnlyTheNameAndEveryWriteIsAWholeRecord)
     ASSERT_TRUE(file.WriteRacer(1, Racer("Z")));
     ASSERT_TRUE(file.AppendRacer(Racer("C")));  // over the partial record
     EXPECT_EQ(test::ReadFile(path), FileOf({Racer("Z"), Racer("B"), Racer("C")}));
-}
 
-TEST(RacerFile, RewritingLiveRacersLeavesDeletedSlotsAndATornTailAsTheyWere)
-{
-    // A deleted slot keeps whatever it held, even bytes no racer would have.
+    // Rewriting the live racers leaves deleted slots and a torn tail as they
+    // were: a deleted slot keeps whatever it held, even bytes no racer would have.
     std::string deleted = FileOf({Racer("  DELETED RECORD ", "051.20")});
     deleted.replace(40, 8, 8, '\0');
     const std::string tail = "PARTIAL";
