@@ -217,7 +217,7 @@ TEST_F(HeaderScreensTest, ADownhillAsksHowManyRunsOnceWhenEntered)
     EXPECT_EQ(RaceRunCount(ctx), 1);
 }
 
-TEST_F(HeaderScreensTest, LeagueRacesNeedNoJuryCourseOrWeather)
+TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDisciplineAndLeagueRacesHaveNone)
 {
     MakeRace("G", "M", "LGR");
     for (Entry entry : {JuryEntry, CourseEntry, WeatherEntry}) {
@@ -226,10 +226,7 @@ TEST_F(HeaderScreensTest, LeagueRacesNeedNoJuryCourseOrWeather)
     }
     for (const char* code : {"JRY", "FOR", "WTH"})
         EXPECT_EQ(FileStatus(ctx.race.File(code)), 0) << code;
-}
 
-TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDiscipline)
-{
     MakeRace("G");
     for (const char* hidden : {"tdcandidate", "asstreferee", "course2"}) {
         EXPECT_FALSE(Enter(JuryEntry, {"codex=NAT1234", hidden + std::string("=A LEE")}));

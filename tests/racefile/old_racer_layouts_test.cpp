@@ -92,7 +92,7 @@ TEST(OldRacerLayouts, EveryLayoutMovesEachFieldByName)
     }
 }
 
-TEST(OldRacerLayouts, Detection)
+TEST(OldRacerLayouts, DetectionAndAFailedConversionKeepingTheOriginal)
 {
     test::TempDir dir;
     const std::string path = dir.File("R.RCR");
@@ -120,11 +120,8 @@ TEST(OldRacerLayouts, Detection)
     ASSERT_EQ(of138.size(), of165.size());
     EXPECT_EQ(detect(of138), 138);
     EXPECT_EQ(detect(of165), 165);
-}
 
-TEST(OldRacerLayouts, FailedConversionRemovesRewriteFileAndKeepsOriginal)
-{
-    test::TempDir dir;
+    // A failed conversion removes the rewrite file and keeps the original.
     const std::string oldPath = dir.File("RACE.OLD");
     const std::string original = MakeFile(kOldLayouts[4]);  // version 6.0
     test::WriteFile(oldPath, original);
