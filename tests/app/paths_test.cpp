@@ -9,7 +9,7 @@
 namespace skitally {
 namespace {
 
-TEST(FileNames, ExtensionsFoldersAndBaseNames)
+TEST(FileNames, ExtensionsFoldersBaseNamesAndTheFileStatus)
 {
     // clang-format off
     const struct { const char* path; const char* extension; const char* changed; } cases[] = {
@@ -34,10 +34,8 @@ TEST(FileNames, ExtensionsFoldersAndBaseNames)
     EXPECT_EQ(FolderPart("SL1.RCR"), "");
     EXPECT_EQ(FileBaseName("/races/SL1.RN1"), "SL1");
     EXPECT_EQ(FileBaseName("/races/A.B.RCR"), "A");
-}
 
-TEST(FileStatus, TellsMissingEmptyFullAndUnreadable)
-{
+    // The status tells a missing, empty, full or unreadable file.
     test::TempDir dir;
     EXPECT_EQ(FileStatus(""), 0);
     EXPECT_EQ(FileStatus(dir.File("none.RCR")), 0);

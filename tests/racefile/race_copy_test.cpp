@@ -137,9 +137,8 @@ TEST_F(CopyRaceFileTest, CurrentRacerFileWithBlankingAndAnOlderOneConverted)
     EXPECT_EQ(first.pointsSL, -1.0f);
 }
 
-TEST(BackUpAsOld, CopiesTheRaceFilesUnderOldNames)
+TEST_F(CopyRaceFileTest, BackUpAsOldCopiesTheRaceFilesUnderOldNames)
 {
-    test::TempDir dir;
     for (const char* kind : {"RCR", "HDR", "FOR", "JRY", "SNS", "DRW"})
         test::WriteFile(dir.File(std::string("RACE.") + kind), std::string("data of ") + kind);
     test::WriteFile(dir.File("Old RACE.HDR"), "an earlier backup");

@@ -92,7 +92,7 @@ TEST(RacerRecord, ArbitraryBytesRoundTrip)
 }
 
 // Singles become fixed texts and read back; points of -1 are "no points".
-TEST(RacerText, SinglesAndTheirFixedTextsAndTextsTravelUnchanged)
+TEST(RacerText, SinglesAndTheirFixedTextsTextsTravelUnchangedAndNumbersReadAsDecimals)
 {
     // clang-format off
     const struct { int field; float value; const char* text; float back; } cases[] = {
@@ -140,17 +140,15 @@ TEST(RacerText, SinglesAndTheirFixedTextsAndTextsTravelUnchanged)
     EXPECT_EQ(texts[kName], t.name);
     EXPECT_EQ(texts[kCard], "       ");
     EXPECT_EQ(EncodeRacer(TextToRecord(texts)), EncodeRacer(t));
-}
 
-TEST(ReadNumber, OrdinaryDecimalReading)
-{
+    // Numbers are read as ordinary decimals.
     // clang-format off
-    const struct { const char* text; double value; } cases[] = {
+    const struct { const char* text; double value; } numbers[] = {
         {"12.5", 12.5}, {"  -001.00", -1.0}, {"+7", 7.0}, {"9.5x", 9.5}, {".5", 0.5}, {"1E3", 1000.0},
         {"12E", 12.0}, {"1 2", 1.0}, {"", 0}, {"   ", 0}, {"-", 0}, {".", 0}, {"abc", 0}, {"-.", 0}, {"+-1", 0},
     };
     // clang-format on
-    for (const auto& c : cases)
+    for (const auto& c : numbers)
         EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
     EXPECT_EQ(ReadSingle("63.45"), 63.45f);
 }
