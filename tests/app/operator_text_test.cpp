@@ -7,7 +7,7 @@
 namespace skitally {
 namespace {
 
-TEST(RowSelection, ReadsNumbersRangesAllAndNoneAndTheScriptShowsTheTable)
+TEST(RowSelection, ReadsNumbersRangesAllAndNoneAndTheScriptShowsTheTableInTheLanguageOfTheTexts)
 {
     EXPECT_EQ(ParseRowSelection("3, 1,5-6", 6), (std::vector<int>{0, 2, 4, 5}));
     EXPECT_EQ(ParseRowSelection("2-2,2", 3), (std::vector<int>{1}));
@@ -25,17 +25,16 @@ TEST(RowSelection, ReadsNumbersRangesAllAndNoneAndTheScriptShowsTheTable)
     EXPECT_EQ(op.transcript(),
               "== Add Racer to Race ==\n    NAME | CODE\n1*  SMITH John | 1\n2   ADAMS Zoe | 2\n> 2\n");
     EXPECT_THROW(op.PickRows(pick), ScriptError);
-}
 
-TEST(OperatorWords, FollowTheLanguageOfTheTable)
-{
+    // The script's own words follow the language of the table.
     TextTable french;
     french.SetLanguage(kFrench);
-    ScriptedOperator op({"", "x.csv"});
-    op.SetTexts(&french);
-    op.AskText({"Manches", "Combien", "1", {}});
-    op.PickFile({"Liste", "CSV|*.csv", "/l/", "", false});
-    EXPECT_EQ(op.transcript(), "== Manches ==\nCombien\n(par défaut : 1)\n> \n== Liste ==\nOuvrir (CSV|*.csv) dans /l/\n> x.csv\n");
+    ScriptedOperator worded({"", "x.csv"});
+    worded.SetTexts(&french);
+    worded.AskText({"Manches", "Combien", "1", {}});
+    worded.PickFile({"Liste", "CSV|*.csv", "/l/", "", false});
+    EXPECT_EQ(worded.transcript(),
+              "== Manches ==\nCombien\n(par défaut : 1)\n> \n== Liste ==\nOuvrir (CSV|*.csv) dans /l/\n> x.csv\n");
 }
 
 TEST(ButtonAnswers, CaptionOrAccessKeyAnyCase)

@@ -40,7 +40,7 @@ protected:
     RacerFile file;
 };
 
-TEST_F(RacerFileTest, CountsWholeRecordsOnlyAndAMissingFileIsNone)
+TEST_F(RacerFileTest, CountsWholeRecordsOnlyDeletesOnlyTheNameAndWritesWholeRecordsOnly)
 {
     test::WriteFile(path, FileOf({Racer("A"), Racer("B"), Racer("C")}) + std::string(242, 'x'));
     ASSERT_TRUE(file.Open(path, RacerFileMode::Read));
@@ -60,10 +60,8 @@ TEST_F(RacerFileTest, CountsWholeRecordsOnlyAndAMissingFileIsNone)
     EXPECT_FALSE(ForEachLiveRacer(missing, [](int, const RacerRecord&) {}));
     ASSERT_TRUE(file.Open(missing, RacerFileMode::Update));  // for update: a new race, empty
     EXPECT_EQ(file.RacerCount(), 0);
-}
 
-TEST_F(RacerFileTest, DeleteChangesOnlyTheNameEveryWriteIsAWholeRecordAndDeletedSlotsAreLeft)
-{
+    // Deleting changes only the name.
     const std::string before = FileOf({Racer("A"), Racer(std::string(40, 'N'), "012.34", 99.5f), Racer("C")});
     test::WriteFile(path, before);
     ASSERT_TRUE(file.Open(path));

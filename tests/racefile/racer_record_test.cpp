@@ -53,7 +53,7 @@ TEST(RacerRecord, EveryFieldEncodesAndDecodesAtItsPlace)
     EXPECT_EQ(RacerFieldByName("Nam"), -1);
 }
 
-TEST(RacerRecord, Windows1252TextCutToTheWidthInBytesAndADeletedNameInAnyBlanks)
+TEST(RacerRecord, Windows1252TextCutToTheWidthInBytesDeletedNamesAndAnyBytesRoundTrip)
 {
     RacerRecord r;
     r.name = "Zoë Müller 5€";
@@ -77,13 +77,11 @@ TEST(RacerRecord, Windows1252TextCutToTheWidthInBytesAndADeletedNameInAnyBlanks)
         r.name = c.name;
         EXPECT_EQ(r.IsDeleted(), c.deleted) << '"' << c.name << '"';
     }
-}
 
-TEST(RacerRecord, ArbitraryBytesRoundTrip)
-{
+    // Any bytes read and written back are unchanged.
     std::mt19937 random(20251103);
     std::uniform_int_distribution<int> byte(0, 255);
-    std::string bytes(kRacerRecordLength, '\0');  // all zeros first
+    bytes.assign(kRacerRecordLength, '\0'); // all zeros first
     for (int i = 0; i < 300; ++i) {
         ASSERT_EQ(EncodeRacer(DecodeRacer(bytes)), bytes) << "sample " << i;
         for (char& c : bytes)
@@ -153,7 +151,7 @@ TEST(RacerText, SinglesAndTheirFixedTextsTextsTravelUnchangedAndNumbersReadAsDec
     EXPECT_EQ(ReadSingle("63.45"), 63.45f);
 }
 
-TEST(RacerCodes, DisciplinesStatusesAndCodex)
+TEST(RacerCodes, DisciplinesStatusesCodexCardsAndTheDisciplinesCardAndSeedPoints)
 {
     // clang-format off
     const struct { const char* code; const char* canonical; int pointsField; } disciplines[] = {
@@ -184,10 +182,8 @@ TEST(RacerCodes, DisciplinesStatusesAndCodex)
     EXPECT_TRUE(IsRecreationalCodex("nvl 7"));
     EXPECT_FALSE(IsRecreationalCodex("1234REC"));
     EXPECT_FALSE(IsRecreationalCodex("RE"));
-}
 
-TEST(NormaliseCard, EmptyZeroAndNinesAndTheDisciplinesCardAndSeedPoints)
-{
+    // Cards typed empty, zero or all nines.
     // clang-format off
     const struct { const char* typed; const char* card; } cases[] = {
         {"9", "999999"}, {"99999", "999999"}, {" 9999999 ", "999999"}, {"99", "99"},
