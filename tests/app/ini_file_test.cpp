@@ -8,9 +8,24 @@
 namespace skitally {
 namespace {
 
-TEST(PointsListTable, ReadsPeriodsInFileOrderAndSkipsBadLines)
+TEST(IniFile, TheSectionStopsAtTheOldBufferSizeTheProgramFolderComesFirstAndBadPeriodsAreSkipped)
 {
     test::TempDir dir;
+    std::string ini = "[FIS POINTS LIST]\n";
+    const std::string entry = "L" + std::string(34, 'x') + ",01-01-2026,01-31-2026"; // 57 characters
+    for (int i = 0; i < 100; ++i)
+        ini += entry + "\n";
+    test::WriteFile(dir.File("Skitally.ini"), ini);
+    // 4092 characters hold 70 entries of 57, each with its terminator, and the final one.
+    EXPECT_EQ(ReadIniSection(dir.File("Skitally.ini"), "FIS POINTS LIST").size(), 70u);
+
+    // The ini file of the program's folder comes first.
+    const FolderRoots roots(dir.path());
+    EXPECT_EQ(IniFile(roots, dir.File("program")), dir.path() + "/Skitally/Skitally.ini");
+    test::WriteFile(dir.File("program/Skitally.ini"), "[FIS POINTS LIST]\n");
+    EXPECT_EQ(IniFile(roots, dir.File("program")), dir.File("program/Skitally.ini"));
+
+    // The points-list periods in file order, bad lines skipped.
     test::WriteFile(dir.File("Skitally.ini"),
                     "[Other]\r\nFISALP2627P06,01-01-2026,01-31-2026\r\n"
                     "[fis points list]\r\n"
@@ -33,27 +48,6 @@ TEST(PointsListTable, ReadsPeriodsInFileOrderAndSkipsBadLines)
     const PointsListTable missing = ReadPointsListTable("/no/such/Skitally.ini");
     EXPECT_TRUE(missing.periods.empty());
     EXPECT_TRUE(missing.skipped.empty());
-}
-
-TEST(IniSection, StopsAtTheOldSectionBufferSize)
-{
-    test::TempDir dir;
-    std::string ini = "[FIS POINTS LIST]\n";
-    const std::string entry = "L" + std::string(34, 'x') + ",01-01-2026,01-31-2026";  // 57 characters
-    for (int i = 0; i < 100; ++i)
-        ini += entry + "\n";
-    test::WriteFile(dir.File("Skitally.ini"), ini);
-    // 4092 characters hold 70 entries of 57, each with its terminator, and the final one.
-    EXPECT_EQ(ReadIniSection(dir.File("Skitally.ini"), "FIS POINTS LIST").size(), 70u);
-}
-
-TEST(IniFile, PrefersTheProgramFolder)
-{
-    test::TempDir dir;
-    const FolderRoots roots(dir.path());
-    EXPECT_EQ(IniFile(roots, dir.File("program")), dir.path() + "/Skitally/Skitally.ini");
-    test::WriteFile(dir.File("program/Skitally.ini"), "[FIS POINTS LIST]\n");
-    EXPECT_EQ(IniFile(roots, dir.File("program")), dir.File("program/Skitally.ini"));
 }
 
 TEST(DaySerial, CountsFromTheLastDayOf1899)

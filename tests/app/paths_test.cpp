@@ -9,7 +9,7 @@
 namespace skitally {
 namespace {
 
-TEST(FileNames, ExtensionsFoldersAndBaseNames)
+TEST(FileNames, ExtensionsFoldersBaseNamesAndTheFileStatus)
 {
     // clang-format off
     const struct { const char* path; const char* extension; const char* changed; } cases[] = {
@@ -34,10 +34,8 @@ TEST(FileNames, ExtensionsFoldersAndBaseNames)
     EXPECT_EQ(FolderPart("SL1.RCR"), "");
     EXPECT_EQ(FileBaseName("/races/SL1.RN1"), "SL1");
     EXPECT_EQ(FileBaseName("/races/A.B.RCR"), "A");
-}
 
-TEST(FileStatus, TellsMissingEmptyFullAndUnreadable)
-{
+    // The status tells a missing, empty, full or unreadable file.
     test::TempDir dir;
     EXPECT_EQ(FileStatus(""), 0);
     EXPECT_EQ(FileStatus(dir.File("none.RCR")), 0);
@@ -48,9 +46,9 @@ TEST(FileStatus, TellsMissingEmptyFullAndUnreadable)
     EXPECT_EQ(FileStatus(dir.path()), -2);
 }
 
-TEST(FolderRoots, MapsTheOldSkitallyFolderUnderHome)
+TEST(FolderRoots, MapTheOldSkitallyFolderUnderHomeWhereFoldersAreMadeAndNormalised)
 {
-    const FolderRoots roots("/home/secretary");
+    FolderRoots roots("/home/secretary");
     EXPECT_EQ(roots.SkitallyFolder(), "/home/secretary/Skitally/");
     EXPECT_EQ(roots.Native("c:\\Skitally\\Events"), "/home/secretary/Skitally/Events");
     EXPECT_EQ(roots.Native("C:\\SKITALLY\\Skitally.ini"), "/home/secretary/Skitally/Skitally.ini");
@@ -58,12 +56,10 @@ TEST(FolderRoots, MapsTheOldSkitallyFolderUnderHome)
     // Only the folder itself, not one that merely starts with its name.
     EXPECT_EQ(roots.Native("c:\\SkitallyOld\\x"), "c:/SkitallyOld/x");
     EXPECT_EQ(roots.Native("races\\BANFF.RCR"), "races/BANFF.RCR");
-}
 
-TEST(EnsureFolder, CreatesEveryMissingLevelUnlessAFileBlocksTheWay)
-{
+    // Folders made under the roots, every missing level unless a file blocks the way.
     test::TempDir dir;
-    const FolderRoots roots(dir.path());
+    roots = FolderRoots(dir.path());
     const std::string made = EnsureFolder(roots, "c:\\Skitally\\Events\\2026", "C");
     EXPECT_EQ(made, dir.path() + "/Skitally/Events/2026/");
     EXPECT_TRUE(std::filesystem::is_directory(made));
@@ -73,12 +69,7 @@ TEST(EnsureFolder, CreatesEveryMissingLevelUnlessAFileBlocksTheWay)
     test::TempDir other;
     test::WriteFile(other.File("Skitally"), "not a folder");
     EXPECT_EQ(EnsureFolder(FolderRoots(other.path()), "c:\\Skitally\\Events", "C"), "");
-}
 
-TEST(NormaliseFolder, GivesTheFolderWithATrailingSeparator)
-{
-    test::TempDir dir;
-    const FolderRoots roots(dir.path());
     EXPECT_EQ(NormaliseFolder(roots, ""), dir.path() + "/Skitally/");
     EXPECT_EQ(NormaliseFolder(roots, "/races/BANFF.RCR"), "/races/");
     EXPECT_EQ(NormaliseFolder(roots, "c:\\races\\"), "c:/races/");

@@ -7,10 +7,10 @@
 namespace skitally {
 namespace {
 
-TEST(SettingsStore, KeepsValuesAcrossReopening)
+TEST(SettingsStore, KeepsValuesAcrossReopeningOrInMemoryWhenTheFileIsNoDatabaseOrHasNoFolder)
 {
     test::TempDir dir;
-    const std::string path = dir.File("appdata/Skitally.sqlite");
+    std::string path = dir.File("appdata/Skitally.sqlite");
     {
         auto store = SettingsStore::Open(path);
         ASSERT_TRUE(store->persistent());
@@ -28,17 +28,14 @@ TEST(SettingsStore, KeepsValuesAcrossReopening)
     EXPECT_EQ(store->Get("Settings", "Race Path"), "");
     EXPECT_TRUE(store->Remove("Settings", "Language"));
     EXPECT_EQ(store->Get("Settings", "Language"), "");
-}
 
-TEST(SettingsStore, FallsBackToMemoryWhenTheFileIsNoDatabaseOrHasNoFolder)
-{
-    test::TempDir dir;
-    const std::string path = dir.File("Skitally.sqlite");
+    // A file that is no database, or no folder for one: kept in memory.
+    path = dir.File("Skitally.sqlite");
     test::WriteFile(path, std::string(4096, 'x'));
     test::WriteFile(dir.File("blocked"), "a file where the folder should be");
     for (const std::string& where : {path, dir.File("blocked/Skitally.sqlite")}) {
         SCOPED_TRACE(where);
-        auto store = SettingsStore::Open(where);
+        store = SettingsStore::Open(where);
         EXPECT_FALSE(store->persistent());
         EXPECT_FALSE(store->openError().empty());
         const std::string value = "C:\\Courses d'été\\\"Banff\"";

@@ -38,8 +38,7 @@ class FormRecorder : public ScriptedOperator {
 RacerRecord Named(const std::string& name, float time2 = 0)
 {
     RacerRecord racer;
-    racer.name = name;
-    racer.time2 = time2;
+    racer.name = name, racer.time2 = time2;
     return racer;
 }
 
@@ -66,24 +65,15 @@ class HeaderScreensTest : public ::testing::Test {
     std::string File(const char* code) const { return test::ReadFile(ctx.race.File(code)); }
     std::string Record(const char* code, int length, int n) const { return File(code).substr((n - 1) * length, length); }
     RacerRecord Racer(int n) const { return DecodeRacer(File("RCR").substr((n - 1) * 243, 243)); }
-    RefillRacers Recorder()
-    {
-        return [this](const std::string& to, bool cardFamily) {
-            refills.push_back(to + (cardFamily ? "+card" : ""));
-            return refillWorks;
-        };
-    }
     bool Shown(const std::string& lines) const { return op->transcript().find(lines) != std::string::npos; }
 
     test::TempDir dir;
     AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
     std::unique_ptr<FormRecorder> op;
     int races = 0;
-    std::vector<std::string> refills;
-    bool refillWorks = true;
 };
 
-TEST_F(HeaderScreensTest, TheScreenWritesEveryRecordOfTheHeader)
+TEST_F(HeaderScreensTest, TheScreenWritesEveryRecordOfTheHeaderAndKeepsSeriesValuesAndTheSkiCrossLine)
 {
     NewRace("SL1");
     ASSERT_TRUE(Enter(HeaderEntry, {}, {"BANFF CUP", "SLALOM", "", "", "", "06-12-2026/BANFF - NORQUAY", "gs", "f",
@@ -102,6 +92,17 @@ TEST_F(HeaderScreensTest, TheScreenWritesEveryRecordOfTheHeader)
     EXPECT_EQ(form.fields[6].value + " " + form.fields[6].help, "G GIANT SLALOM");
     EXPECT_EQ(form.fields[11].value, "NAT");
     EXPECT_EQ(File("HDR"), hdr);
+
+    // Series values and the ski-cross line, not on the screen, are kept.
+    HeaderFile header;
+    header.values = {"06-12-2026/BANFF", "G", "F", "SRS", "", "2", "05"}, header.skiCrossLine = "LADDER 16";
+    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
+    ASSERT_TRUE(ReadHeader(ctx));
+
+    ASSERT_TRUE(Enter(HeaderEntry, {"title2=DAY 2", "Date=07-12-2026/BANFF"}));
+    EXPECT_EQ(Record("HDR", 65, 2), Pad("DAY 2", 65));
+    EXPECT_EQ(Record("HDR", 65, 6), "XXX" + Pad("07-12-2026/BANFF", 43) + " GFSRS0000.00 2 05 ");
+    EXPECT_EQ(Record("HDR", 65, 10), Pad("LADDER 16", 65));
 }
 
 TEST_F(HeaderScreensTest, RefusedValuesLeaveTheFileAsItWas)
@@ -112,13 +113,10 @@ TEST_F(HeaderScreensTest, RefusedValuesLeaveTheFileAsItWas)
 
     // On the screen a field refuses as it is left and is asked again; a
     // refusal of the whole form opens it again with the typed values.
-    std::vector<std::string> answers(12, "");
-    answers[0] = "JASPER CUP";
-    answers[6] = "XX";
-    answers.insert(answers.begin() + 7, "KK");
-    answers[12] = "FIS";
-    answers.push_back(ScriptedOperator::kCancel);
-    EXPECT_FALSE(Enter(HeaderEntry, {}, answers));
+    // Title 1, discipline XX and again KK, the level; the form again, cancelled.
+    EXPECT_FALSE(
+        Enter(HeaderEntry, {},
+              {"JASPER CUP", "", "", "", "", "", "XX", "KK", "", "", "", "", "FIS", ScriptedOperator::kCancel}));
     EXPECT_TRUE(Shown("> XX\n!! VALID RACE TYPES: S, G, D, SG, AC, SC, SX, KK\n> KK\n")) << op->transcript();
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Kinder Kombi (KK) not valid for a FIS Race"}));
     ASSERT_EQ(op->forms.size(), 2u);
@@ -145,24 +143,18 @@ TEST_F(HeaderScreensTest, TheDateIsACalendarDayAndThePlaceBesideIt)
 {
     NewRace("GS1");
     const std::string place32(32, 'P');  // with "dd-mm-yyyy/" the 43 characters of the column
+    // clang-format off
     const struct { std::string date; bool kept; } cases[] = {
-        {"29-02-2028/WHISTLER", true},  // 2028 is a leap year
-        {"29-02-2027/WHISTLER", false},
-        {"29-02-2000/WHISTLER", true},  // divisible by 400
-        {"29-02-2100/WHISTLER", false},
-        {"31-04-2027/WHISTLER", false},
-        {"00-01-2027/WHISTLER", false},
+        {"29-02-2028/WHISTLER", true}, {"29-02-2027/WHISTLER", false},  // 2028 is a leap year
+        {"29-02-2000/WHISTLER", true}, {"29-02-2100/WHISTLER", false},  // 2000 is divisible by 400
+        {"31-04-2027/WHISTLER", false}, {"00-01-2027/WHISTLER", false},
         {"14/02/2027 WHISTLER", false},  // would print "14" as the date
-        {"2027-02-14/WHISTLER", false},
-        {"14.02.2027/WHISTLER", false},
-        {"14 Feb 2027/WHISTLER", false},
-        {"4-02-2027/WHISTLER", false},
-        {"14-02-2027", false},  // no place
-        {"14-02-2027/  ", false},
+        {"2027-02-14/WHISTLER", false}, {"14.02.2027/WHISTLER", false}, {"14 Feb 2027/WHISTLER", false},
+        {"4-02-2027/WHISTLER", false}, {"14-02-2027", false} /* no place */, {"14-02-2027/  ", false},
         {"14-02-2027/ 03 - MONT TREMBLANT", true},  // a league's group code before the place
-        {"14-02-2027/" + place32, true},
-        {"14-02-2027/" + place32 + "P", false},
+        {"14-02-2027/" + place32, true}, {"14-02-2027/" + place32 + "P", false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(Enter(HeaderEntry, {"discipline=G", "gender=F", "date=" + c.date}), c.kept) << c.date;
         if (!c.kept)
@@ -173,51 +165,14 @@ TEST_F(HeaderScreensTest, TheDateIsACalendarDayAndThePlaceBesideIt)
     }
 }
 
-TEST_F(HeaderScreensTest, BothGendersOnlyWithoutCodexOrWithARecreationalOne)
-{
-    NewRace("SL1");
-    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=S", "gender=b"}));
-    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 3), " SB");
-
-    ctx.race.jury.technical[kCodexNumber].run1 = "CAN1234.TD5";
-    const std::string before = File("HDR");
-    EXPECT_FALSE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID GENDER: M=MEN, F=FEMALE"}));
-    EXPECT_EQ(File("HDR"), before);
-
-    ctx.race.jury.technical[kCodexNumber].run1 = "REC0042";
-    EXPECT_TRUE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
-}
-
-TEST_F(HeaderScreensTest, SeriesValuesAndTheSkiCrossLineAreKept)
-{
-    NewRace("SL1");
-    HeaderFile header;
-    header.values = {"06-12-2026/BANFF", "G", "F", "SRS", "", "2", "05"};
-    header.skiCrossLine = "LADDER 16";
-    ASSERT_TRUE(WriteHeaderFile(ctx.race.File("HDR"), header));
-    ASSERT_TRUE(ReadHeader(ctx));
-
-    ASSERT_TRUE(Enter(HeaderEntry, {"title2=DAY 2", "Date=07-12-2026/BANFF"}));
-    EXPECT_EQ(Record("HDR", 65, 2), Pad("DAY 2", 65));
-    EXPECT_EQ(Record("HDR", 65, 6), "XXX" + Pad("07-12-2026/BANFF", 43) + " GFSRS0000.00 2 05 ");
-    EXPECT_EQ(Record("HDR", 65, 10), Pad("LADDER 16", 65));
-}
-
 TEST_F(HeaderScreensTest, ANewDisciplineRefillsTheRacersRecordByRecord)
 {
-    NewRace("SL1");
-    ASSERT_TRUE(Enter(HeaderEntry, {"discipline=S", "gender=F"}));
+    MakeRace("S", "F");
     RacerRecord anne, gone, ben;
-    anne.name = "ROY, ANNE";
-    anne.card = anne.alpineCard = "1111111";
-    anne.sxCard = "5555555";
-    anne.seedPoints = "012.50";
-    anne.pointsSL = 12.5f, anne.pointsGS = 34.25f, anne.pointsSX = 80.0f;
+    anne.name = "ROY, ANNE", anne.card = anne.alpineCard = "1111111", anne.sxCard = "5555555";
+    anne.seedPoints = "012.50", anne.pointsSL = 12.5f, anne.pointsGS = 34.25f, anne.pointsSX = 80.0f;
     gone.name = "DELETED RECORD";
-    ben.name = "LEE, BEN";
-    ben.card = "2222222";  // no family cards: kept while the family stays
-    ben.pointsSL = 45.0f;
+    ben.name = "LEE, BEN", ben.card = "2222222", ben.pointsSL = 45.0f; // no family cards: kept while the family stays
     const std::string deleted = EncodeRacer(gone);
     test::WriteFile(ctx.race.File("RCR"), EncodeRacer(anne) + deleted + EncodeRacer(ben));
 
@@ -262,7 +217,7 @@ TEST_F(HeaderScreensTest, ADownhillAsksHowManyRunsOnceWhenEntered)
     EXPECT_EQ(RaceRunCount(ctx), 1);
 }
 
-TEST_F(HeaderScreensTest, LeagueRacesNeedNoJuryCourseOrWeather)
+TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDisciplineAndLeagueRacesHaveNone)
 {
     MakeRace("G", "M", "LGR");
     for (Entry entry : {JuryEntry, CourseEntry, WeatherEntry}) {
@@ -271,10 +226,7 @@ TEST_F(HeaderScreensTest, LeagueRacesNeedNoJuryCourseOrWeather)
     }
     for (const char* code : {"JRY", "FOR", "WTH"})
         EXPECT_EQ(FileStatus(ctx.race.File(code)), 0) << code;
-}
 
-TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDiscipline)
-{
     MakeRace("G");
     for (const char* hidden : {"tdcandidate", "asstreferee", "course2"}) {
         EXPECT_FALSE(Enter(JuryEntry, {"codex=NAT1234", hidden + std::string("=A LEE")}));
@@ -305,14 +257,12 @@ TEST_F(HeaderScreensTest, JurySlotsAndCoursesFollowTheOptionsAndTheDiscipline)
     EXPECT_EQ(Record("JRY", 75, 5), Pad("", 75));
 }
 
-TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
+TEST_F(HeaderScreensTest, TheCodexMustSuitTheRaceAndBothGendersOnlyWithoutOneOrWithARecreationalOne)
 {
     MakeRace("S");
     // Refused at its field and typed again: the form goes on from there.
-    std::vector<std::string> answers(17, "");
-    answers[0] = "J SMITH - CAN";
-    answers[14] = "CAN1234.TD5"; // the codex, before the unit, the last of 16 fields
-    answers[15] = "NAT7777";
+    std::vector<std::string> answers(17, ""); // the codex, before the unit, is the last but one of 16 fields
+    answers[0] = "J SMITH - CAN", answers[14] = "CAN1234.TD5", answers[15] = "NAT7777";
     ASSERT_TRUE(Enter(JuryEntry, {}, answers));
     EXPECT_TRUE(Shown("!! National Codex WRONG (NATnnnn)\n> NAT7777\n")) << op->transcript();
     EXPECT_EQ(op->forms.size(), 1u);
@@ -322,14 +272,12 @@ TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
     EXPECT_FALSE(Enter(JuryEntry, {"td=OTHER", "codex=NAT12"}));
     EXPECT_EQ(File("JRY"), jury);
 
-    // Both genders with a FIS codex: warned, and the header offered again,
-    // where "B" is now refused.
+    // Both genders are taken without a codex; with a FIS codex: warned, and
+    // the header offered again, where "B" is now refused.
     MakeRace("S", "B", "FIS");
-    std::vector<std::string> header(12, "");
-    answers = {"Yes"};
-    answers.insert(answers.end(), header.begin(), header.end());
-    header[7] = "F";
-    answers.insert(answers.end(), header.begin(), header.end());
+    EXPECT_EQ(Record("HDR", 65, 6).substr(46, 3), " SB");
+    answers.assign(25, ""); // "Yes", the header form as it was, and again with the gender
+    answers[0] = "Yes", answers[1 + 12 + 7] = "F";
     ASSERT_TRUE(Enter(JuryEntry, {"codex=CAN1234.TD5"}, answers)) << op->transcript();
     EXPECT_EQ(Texts(), (std::vector<std::string>{
                            "WARNING: Only RECREATIONAL Races can contain Both Genders and the CODEX Just Entered "
@@ -337,6 +285,13 @@ TEST_F(HeaderScreensTest, TheCodexMustSuitTheRace)
                            "Do you wish to CHANGE the GENDER in the Race Titles and Parameters",
                            "VALID GENDER: M=MEN, F=FEMALE"}));
     EXPECT_EQ(ctx.race.header.values.gender, "F");
+    // On the header screen too, both genders need no codex or a recreational one.
+    const std::string before = File("HDR");
+    EXPECT_FALSE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"VALID GENDER: M=MEN, F=FEMALE"}));
+    EXPECT_EQ(File("HDR"), before);
+    ctx.race.jury.technical[kCodexNumber].run1 = "REC0042";
+    EXPECT_TRUE(Enter(HeaderEntry, {"gender=B", "title1=CHANGED"}));
 }
 
 TEST_F(HeaderScreensTest, ElevationsDropAndLengthCarryTheUnitSign)
@@ -381,8 +336,7 @@ TEST_F(HeaderScreensTest, CourseRunsSideBySideUnderLabelsOfTheLanguage)
     EXPECT_EQ(Record("FOR", 61, 9), row("START TIME:", "10:00", ""));
 
     std::vector<std::string> answers(21, "");
-    answers[15] = "4.5"; // turns of run 1, refused at the field and typed again
-    answers[16] = "41";
+    answers[15] = "4.5", answers[16] = "41"; // turns of run 1, refused at the field and typed again
     ASSERT_TRUE(Enter(CourseEntry, {}, answers));
     EXPECT_TRUE(Shown("> 4.5\n!! TURNS (1ST RUN) must be a number\n> 41\n")) << op->transcript();
     EXPECT_TRUE(Shown("FORERUNNERS 6 (2ND RUN): \nNO. OF GATES (1ST RUN): 45\nTURNS (1ST RUN): 43\n"));
@@ -458,25 +412,31 @@ TEST_F(HeaderScreensTest, CodexFormsAndTheErrorOfEachLevel)
     EXPECT_EQ(gender.messages()[1].title, "Skitally Query");
 }
 
-TEST_F(HeaderScreensTest, DisciplineChangesSilentWarnedRefusedOrConfirmed)
+TEST_F(HeaderScreensTest, DisciplineChangesSilentWarnedRefusedOrConfirmedAndAfterAnFValue)
 {
     const std::vector<RacerRecord> untimed{Named("ROY, ANNE"), Named("  DELETED RECORD  ", 44.0f)};
     const std::vector<RacerRecord> timed{Named("ROY, ANNE"), Named("LEE, BEN", 51.2f)};
+    std::vector<std::string> refills;
+    bool refillWorks = true;
+    const RefillRacers recorder = [&](const std::string& to, bool cardFamily) {
+        refills.push_back(to + (cardFamily ? "+card" : ""));
+        return refillWorks;
+    };
     ScriptedOperator asked({"No", "Yes", "Yes"});
     // Aliases, the same code, or no live racers: changed without a word.
-    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"", " gs ", "NAT"}, {}, Recorder()), "G");
-    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "DH", "NAT"}, {Named("DELETED RECORD", 45.1f)}, Recorder()), "D");
-    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"G", "G", "NAT"}, timed, Recorder()), "G");
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"", " gs ", "NAT"}, {}, recorder), "G");
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "DH", "NAT"}, {Named("DELETED RECORD", 45.1f)}, recorder), "D");
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"G", "G", "NAT"}, timed, recorder), "G");
     EXPECT_TRUE(asked.messages().empty());
     // Combined to combined only warns; other changes need racers without times.
-    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"AC", "SC", "FIS"}, timed, Recorder()), "SC");
-    EXPECT_FALSE(ChangeDiscipline(ctx, asked, {"S", "G", "NAT"}, timed, Recorder()));
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"AC", "SC", "FIS"}, timed, recorder), "SC");
+    EXPECT_FALSE(ChangeDiscipline(ctx, asked, {"S", "G", "NAT"}, timed, recorder));
     EXPECT_TRUE(refills.empty());
     // Asked: "No" keeps all, "Yes" refills (the card too with ski cross).
-    EXPECT_FALSE(ChangeDiscipline(ctx, asked, {"G", "SG", "NAT"}, untimed, Recorder()));
+    EXPECT_FALSE(ChangeDiscipline(ctx, asked, {"G", "SG", "NAT"}, untimed, recorder));
     EXPECT_TRUE(refills.empty());
-    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "G", "NAT"}, untimed, Recorder()), "G");
-    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "SX", "NAT"}, untimed, Recorder()), "SX");
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "G", "NAT"}, untimed, recorder), "G");
+    EXPECT_EQ(ChangeDiscipline(ctx, asked, {"S", "SX", "NAT"}, untimed, recorder), "SX");
     EXPECT_EQ(refills, (std::vector<std::string>{"G", "SX+card"}));
     const std::vector<std::string> texts = test::Texts(asked);
     ASSERT_EQ(texts.size(), 11u);
@@ -492,26 +452,24 @@ TEST_F(HeaderScreensTest, DisciplineChangesSilentWarnedRefusedOrConfirmed)
     // the change, and there is no F factor to remember.
     refillWorks = false;
     ScriptedOperator refused({"Yes"});
-    EXPECT_FALSE(ChangeDiscipline(ctx, refused, {"S", "G", "NAT"}, untimed, Recorder()));
+    EXPECT_FALSE(ChangeDiscipline(ctx, refused, {"S", "G", "NAT"}, untimed, recorder));
     EXPECT_EQ(test::Texts(refused).back(), "Is this what is required");
-}
 
-TEST_F(HeaderScreensTest, DisciplineAfterAnFValue)
-{
-    ScriptedOperator asked;
+    // An F value of another discipline changes it.
+    ScriptedOperator fAsked;
     // clang-format off
     const struct { const char* current; double f; const char* result; } cases[] = {
         {"G", 730, "S"}, {"G", 1010, "G"}, {"AC", 1360, "AC"}, {"SX", 0, "SX"}, {" G", 1000, "G"},
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(DisciplineAfterFValue(ctx, asked, c.current, c.f), c.result) << c.current << " " << c.f;
+        EXPECT_EQ(DisciplineAfterFValue(ctx, fAsked, c.current, c.f), c.result) << c.current << " " << c.f;
     ctx.texts.SetLanguage(kFrench);
-    EXPECT_EQ(DisciplineAfterFValue(ctx, asked, "D", 1190), "SG");
-    EXPECT_EQ(test::Texts(asked), (std::vector<std::string>{
-                                   "F FACTOR entered Has CHANGED the Discipline to <SLALOM>",
-                                   "F FACTOR entered for Discipline <GIANT SLALOM> is UNKNOWN and may cause Errors",
-                                   "Le FACTEUR F saisi a CHANGÉ la discipline en <SUPER G.>"}));
+    EXPECT_EQ(DisciplineAfterFValue(ctx, fAsked, "D", 1190), "SG");
+    EXPECT_EQ(test::Texts(fAsked), (std::vector<std::string>{
+                                       "F FACTOR entered Has CHANGED the Discipline to <SLALOM>",
+                                       "F FACTOR entered for Discipline <GIANT SLALOM> is UNKNOWN and may cause Errors",
+                                       "Le FACTEUR F saisi a CHANGÉ la discipline en <SUPER G.>"}));
 }
 
 }  // namespace

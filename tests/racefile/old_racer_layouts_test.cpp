@@ -16,19 +16,6 @@ namespace fs = std::filesystem;
 using test::kOldLayouts;
 using test::MakeRecord;
 
-std::vector<RacerRecord> RecordsOf(const std::string& path)
-{
-    const std::string bytes = test::ReadFile(path);
-    EXPECT_EQ(bytes.size() % kRacerRecordLength, 0u);
-    std::vector<RacerRecord> racers;
-    for (std::size_t at = 0; at + kRacerRecordLength <= bytes.size(); at += kRacerRecordLength) {
-        EXPECT_EQ(bytes.substr(at + 241, 2), "\r\n");
-        racers.push_back(DecodeRacer(std::string_view(bytes).substr(at, kRacerRecordLength)));
-        EXPECT_EQ(racers.back().formatVersion, kRacerFormatVersion);
-    }
-    return racers;
-}
-
 const std::string kFullName = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";  // all 32 characters
 
 // Three racers: one named with a Windows-1252 letter, a deleted slot, a full name.
@@ -72,8 +59,13 @@ TEST(OldRacerLayouts, EveryLayoutMovesEachFieldByName)
         const long long widened = layout.fields.starts_with("Name 32") ? 3 * (layout.length + 8) : -1;
         EXPECT_EQ(op.rewriteSizes, std::vector<long long>(3, widened));
 
-        const std::vector<RacerRecord> racers = RecordsOf(newPath);
-        ASSERT_EQ(racers.size(), 3u);
+        const std::string converted = test::ReadFile(newPath);
+        ASSERT_EQ(converted.size(), 3u * kRacerRecordLength);
+        std::vector<RacerRecord> racers;
+        for (std::size_t at = 0; at < converted.size(); at += kRacerRecordLength) {
+            racers.push_back(DecodeRacer(std::string_view(converted).substr(at, kRacerRecordLength)));
+            EXPECT_EQ(converted.substr(at + 237, 6), std::string("\x33\x33\xE3\x40\r\n", 6)); // 7.1, CR LF
+        }
         EXPECT_EQ(racers[0].name, "MÜLLER ANNA" + std::string(29, ' '));  // one byte on disk, two in memory
         EXPECT_TRUE(racers[1].IsDeleted());
         EXPECT_EQ(racers[2].name, kFullName + "        ");
@@ -100,7 +92,7 @@ TEST(OldRacerLayouts, EveryLayoutMovesEachFieldByName)
     }
 }
 
-TEST(OldRacerLayouts, Detection)
+TEST(OldRacerLayouts, DetectionAndAFailedConversionKeepingTheOriginal)
 {
     test::TempDir dir;
     const std::string path = dir.File("R.RCR");
@@ -128,11 +120,8 @@ TEST(OldRacerLayouts, Detection)
     ASSERT_EQ(of138.size(), of165.size());
     EXPECT_EQ(detect(of138), 138);
     EXPECT_EQ(detect(of165), 165);
-}
 
-TEST(OldRacerLayouts, FailedConversionRemovesRewriteFileAndKeepsOriginal)
-{
-    test::TempDir dir;
+    // A failed conversion removes the rewrite file and keeps the original.
     const std::string oldPath = dir.File("RACE.OLD");
     const std::string original = MakeFile(kOldLayouts[4]);  // version 6.0
     test::WriteFile(oldPath, original);

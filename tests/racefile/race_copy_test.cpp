@@ -42,7 +42,7 @@ protected:
     test::TempDir dir;
 };
 
-TEST_F(CopyRaceFileTest, HeaderAndWorkFilesAndMissingSources)
+TEST_F(CopyRaceFileTest, HeaderAndWorkFilesMissingSourcesAndBlankedForerunnersAndWeather)
 {
     for (const auto& [kind, length] : std::vector<std::pair<std::string, int>>{{"HDR", 65}, {"JRY", 75}, {"FOR", 61}, {"WTH", 75}}) {
         test::WriteFile(dir.File("SRC." + kind), Records(3, length) + std::string(length - 1, 'z'));
@@ -61,10 +61,8 @@ TEST_F(CopyRaceFileTest, HeaderAndWorkFilesAndMissingSources)
     EXPECT_FALSE(Copy("XYZ", "SRC", "NEW"));
     EXPECT_FALSE(Copy("SNS", "SRC", "SRC.RCR"));
     EXPECT_EQ(test::ReadFile(dir.File("SRC.SNS")), bytes + "SNS");
-}
 
-TEST_F(CopyRaceFileTest, BlankingForerunnersAndWeatherKeepsTheRestOfCourseAndWeather)
-{
+    // Blanking the forerunners and the weather keeps the rest of course and weather.
     const CourseLabels labels{"COURSE SETTER", "FORERUNNERS", "NO. OF GATES", "START TIME"};
     CourseData course;
     course.runs[0] = {"P ROY", {"A", "B", "C", "D", "E", "F"}, "52", "50", "10:00"};
@@ -85,23 +83,13 @@ TEST_F(CopyRaceFileTest, BlankingForerunnersAndWeatherKeepsTheRestOfCourseAndWea
     EXPECT_EQ(test::ReadFile(dir.File("NEW.WTH")), test::ReadFile(dir.File("EXPECTED.WTH")));
 }
 
-TEST_F(CopyRaceFileTest, CurrentRacerFileWithBlanking)
+TEST_F(CopyRaceFileTest, CurrentRacerFileWithBlankingAndAnOlderOneConverted)
 {
     RacerRecord anna;
-    anna.name = "ANNA";
-    anna.card = "0012345";
-    anna.bib = "7";
-    anna.start1 = "3";
-    anna.start2 = "5";
-    anna.status2 = "DSQ";
-    anna.gate = "14";
-    anna.rank = "2";
-    anna.time1 = anna.rawTime1 = 45.31f;
-    anna.time2 = anna.rawTime2 = 46.5f;
-    anna.totalTime = anna.csvTotal = 91.81f;
-    anna.racePoints = 12.3f;
-    anna.position = 2;
+    anna.name = "ANNA", anna.card = "0012345", anna.bib = "7", anna.start1 = "3", anna.start2 = "5";
     anna.pointsSL = 23.5f;
+    anna.status2 = "DSQ", anna.gate = "14", anna.rank = "2", anna.racePoints = 12.3f, anna.position = 2;
+    anna.time1 = anna.rawTime1 = 45.31f, anna.time2 = anna.rawTime2 = 46.5f, anna.totalTime = anna.csvTotal = 91.81f;
     RacerRecord deleted = anna;
     deleted.name = "DELETED RECORD";
     const std::string whole = EncodeRacer(anna) + EncodeRacer(deleted) + EncodeRacer(anna);
@@ -126,19 +114,14 @@ TEST_F(CopyRaceFileTest, CurrentRacerFileWithBlanking)
         EXPECT_EQ(copied.substr(243, 243), whole.substr(243, 243));  // deleted slot as it was
 
         RacerRecord expected;  // only the entry survives
-        expected.name = "ANNA";
-        expected.card = "0012345";
+        expected.name = "ANNA", expected.card = "0012345", expected.pointsSL = 23.5f;
         expected.bib = blanking.bibs ? "" : "7";
-        expected.start1 = blanking.startOrder ? "" : "3";
-        expected.start2 = blanking.startOrder ? "" : "5";
-        expected.pointsSL = 23.5f;
+        expected.start1 = blanking.startOrder ? "" : "3", expected.start2 = blanking.startOrder ? "" : "5";
         EXPECT_EQ(copied.substr(0, 243), EncodeRacer(expected));
     }
     EXPECT_EQ(test::ReadFile(dir.File("SRC.RCR")), whole + "partial");
-}
 
-TEST_F(CopyRaceFileTest, OlderRacerFileIsConverted)
-{
+    // An older racer file is converted.
     const std::string original = test::MakeRecord(test::kOldLayouts[0], {{"Card", "0012345"}, {"PointsSL", "0"}});
     fs::create_directory(dir.File("old"));
     test::WriteFile(dir.File("old/PAST.RCR"), original);
@@ -154,9 +137,8 @@ TEST_F(CopyRaceFileTest, OlderRacerFileIsConverted)
     EXPECT_EQ(first.pointsSL, -1.0f);
 }
 
-TEST(BackUpAsOld, CopiesTheRaceFilesUnderOldNames)
+TEST_F(CopyRaceFileTest, BackUpAsOldCopiesTheRaceFilesUnderOldNames)
 {
-    test::TempDir dir;
     for (const char* kind : {"RCR", "HDR", "FOR", "JRY", "SNS", "DRW"})
         test::WriteFile(dir.File(std::string("RACE.") + kind), std::string("data of ") + kind);
     test::WriteFile(dir.File("Old RACE.HDR"), "an earlier backup");

@@ -29,7 +29,7 @@ protected:
     std::unique_ptr<ScriptedOperator> op;
 };
 
-TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
+TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAsksTheOptionsAndCopiesTheChosenPartsOfAnOlderRace)
 {
     ASSERT_TRUE(Open(dir.File("races/SL1"), true, {"Y", "No"}));
     EXPECT_TRUE(ctx.race.open);
@@ -48,9 +48,34 @@ TEST_F(RaceOpenTest, CreatingMakesAnEmptyRacerFileAndAsksTheOptionsAndTheCopy)
     ASSERT_TRUE(Open(dir.File("SL2"), true, {"maybe", "n", "No"}));
     EXPECT_NE(op->transcript().find("> maybe\n!! RESPONSE MUST BE Y, N\n> n\n"), std::string::npos);
     EXPECT_FALSE(ctx.race.flags.paraFactors);
+
+    // A new race copies the chosen parts of an older one.
+    RacerRecord racer;
+    racer.name = "SMITH John", racer.bib = "  7", racer.start1 = "  3", racer.status2 = "DNF", racer.time1 = 45.31f;
+    fs::create_directories(dir.File("old"));
+    test::WriteFile(dir.File("old/GS1.RCR"), EncodeRacer(racer));
+    const std::string header(65 * 10, 'H');
+    test::WriteFile(dir.File("old/GS1.HDR"), header);
+    WeatherData weather{"SUNNY", "", "", "", 1010};
+    ASSERT_TRUE(WriteWeatherFile(dir.File("old/GS1.WTH"), weather));
+    ASSERT_TRUE(Open(dir.File("GS2"), true,
+                     {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exclude (Blank) Fore Runner and Weather Data", "Yes",
+                      "Exclude (Blank) Racer Run Times -- BUT NOT Bibs"}))
+        << op->transcript();
+    EXPECT_EQ(test::ReadFile(dir.File("GS2.HDR")), header);
+    ASSERT_TRUE(ReadWeatherFile(dir.File("GS2.WTH"), "G", weather));
+    EXPECT_EQ(weather.weather, "");
+    EXPECT_TRUE(weather.hasF);
+    racer.time1 = 0, racer.status2 = ""; // times blanked, bibs and starts kept
+    EXPECT_EQ(test::ReadFile(dir.File("GS2.RCR")), EncodeRacer(racer));
+
+    // Exit in the copy options copies nothing.
+    ASSERT_TRUE(Open(dir.File("GS3"), true, {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
+    EXPECT_FALSE(fs::exists(dir.File("GS3.HDR")));
+    EXPECT_EQ(FileStatus(dir.File("GS3.RCR")), -1);
 }
 
-TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderAndCancelKeepsTheRace)
+TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderCancelKeepsTheRaceAndClosingWritesTheStatusFile)
 {
     test::WriteFile(dir.File("GS1.RCR"), test::OneRacerFile("SMITH John"));
     ASSERT_TRUE(Open("", false, {dir.File("GS1.RCR")}));
@@ -60,11 +85,8 @@ TEST_F(RaceOpenTest, ThePickerStartsInTheRaceFolderAndCancelKeepsTheRace)
     EXPECT_FALSE(Open("", false, {ScriptedOperator::kCancel}));
     EXPECT_TRUE(ctx.race.open);
     EXPECT_EQ(ctx.race.raceName, "GS1");
-}
 
-TEST_F(RaceOpenTest, ClosingWritesTheStatusFileThatTheNextOpenReads)
-{
-    test::WriteFile(dir.File("GS1.RCR"), test::OneRacerFile("SMITH John"));
+    // Closing writes the status file that the next open reads.
     ASSERT_TRUE(Open(dir.File("GS1.RN1"), false, {}));
     ctx.race.flags.timerRun2 = true;
     ctx.race.flags.menuPosition = 3;
@@ -77,7 +99,7 @@ TEST_F(RaceOpenTest, ClosingWritesTheStatusFileThatTheNextOpenReads)
     EXPECT_EQ(ctx.race.flags.menuPosition, 3);
 }
 
-TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
+TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgreesAndNoKnownLayoutNotAtAll)
 {
     const std::string old = test::ReadFile(std::string(SKITALLY_TEST_DATA) + "/racefile/old/RACE242.RCR");
     ASSERT_FALSE(old.empty());
@@ -97,10 +119,8 @@ TEST_F(RaceOpenTest, AnOlderLayoutIsConvertedOnlyWhenTheOperatorAgrees)
     const std::string converted = test::ReadFile(dir.File("DH1.RCR"));
     EXPECT_EQ(converted.size(), old.size() / 242 * 243);
     EXPECT_EQ(converted.substr(241, 2), "\r\n");
-}
 
-TEST_F(RaceOpenTest, AMissingRaceOrAFileOfNoKnownLayoutIsNotOpened)
-{
+    // A missing race, or a file of no known layout, is not opened.
     EXPECT_FALSE(Open(dir.File("JASPER"), false, {}));
     EXPECT_FALSE(fs::exists(dir.File("JASPER.RCR")));  // nothing created
     EXPECT_EQ(test::Texts(*op)[0], "Race file " + dir.File("JASPER.RCR") + " does not exist.");
@@ -117,52 +137,12 @@ TEST_F(RaceOpenTest, AMissingRaceOrAFileOfNoKnownLayoutIsNotOpened)
     EXPECT_EQ(test::ReadFile(racers), std::string(100, 'A'));
 }
 
-TEST_F(RaceOpenTest, ANewRaceCopiesTheChosenPartsOfAnOlderOne)
-{
-    RacerRecord racer;
-    racer.name = "SMITH John";
-    racer.bib = "  7";
-    racer.start1 = "  3";
-    racer.time1 = 45.31f;
-    racer.status2 = "DNF";
-    fs::create_directories(dir.File("old"));
-    test::WriteFile(dir.File("old/GS1.RCR"), EncodeRacer(racer));
-    const std::string header(65 * 10, 'H');
-    test::WriteFile(dir.File("old/GS1.HDR"), header);
-    WeatherData weather{"SUNNY", "", "", "", 1010};
-    ASSERT_TRUE(WriteWeatherFile(dir.File("old/GS1.WTH"), weather));
-    ASSERT_TRUE(Open(dir.File("GS2"), true,
-                     {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exclude (Blank) Fore Runner and Weather Data", "Yes",
-                      "Exclude (Blank) Racer Run Times -- BUT NOT Bibs"}))
-        << op->transcript();
-    EXPECT_EQ(test::ReadFile(dir.File("GS2.HDR")), header);
-    ASSERT_TRUE(ReadWeatherFile(dir.File("GS2.WTH"), "G", weather));
-    EXPECT_EQ(weather.weather, "");
-    EXPECT_TRUE(weather.hasF);
-    racer.time1 = 0;  // times blanked, bibs and starts kept
-    racer.status2 = "";
-    EXPECT_EQ(test::ReadFile(dir.File("GS2.RCR")), EncodeRacer(racer));
-
-    // Exit in the copy options copies nothing.
-    ASSERT_TRUE(Open(dir.File("GS3"), true, {"N", "Yes", dir.File("old/GS1.RCR"), "Yes", "Exit - Copy Options"}));
-    EXPECT_FALSE(fs::exists(dir.File("GS3.HDR")));
-    EXPECT_EQ(FileStatus(dir.File("GS3.RCR")), -1);
-}
-
 TEST_F(RaceOpenTest, StatusFileElevenLinesInTheirOrderReadBackAndShortOnes)
 {
-    RaceFlags flags;
-    flags.timerRun1 = true;
-    flags.paraFactors = true;
-    flags.state6 = "3";
-    flags.menuPosition = 4;
+    RaceFlags flags{.timerRun1 = true, .paraFactors = true, .state6 = "3", .menuPosition = 4};
     EXPECT_EQ(ComposeRaceStatus("/races/SL1.RCR", flags),
               "OP=/races/SL1.RCR\r\n7\r\n\r\n1\r\n0\r\n3\r\n\r\n0\r\n1\r\n0\r\n4\r\n");
-
-    flags.timerRun2 = true;
-    flags.calculation = "A";
-    flags.state8 = "12";
-    flags.snowSeeded = true;
+    flags.timerRun2 = flags.snowSeeded = true, flags.calculation = "A", flags.state8 = "12";
     ASSERT_TRUE(WriteRaceStatus(dir.File("SL1.SKT"), kNewRaceMarker, flags));
     const auto read = ReadRaceStatus(dir.File("SL1.SKT"));
     ASSERT_TRUE(read);

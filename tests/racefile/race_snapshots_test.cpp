@@ -32,11 +32,11 @@ class RaceSnapshots : public ::testing::Test {
     RaceState race;
 };
 
-TEST_F(RaceSnapshots, HoldTheRaceFilesOnlyAndNameTheMomentAndTheOperation)
+TEST_F(RaceSnapshots, HoldTheRaceFilesOnlyNameTheMomentAndTheOperationAndTheNewestTwentyAreKept)
 {
     EXPECT_EQ(RaceFileNames(race), (std::vector<std::string>{"BANFF.HDR", "BANFF.RCR", "BANFF.RN1"}));
     ASSERT_TRUE(Take(30, "Automatic Draw"));
-    const std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(race);
+    std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(race);
     ASSERT_EQ(snapshots.size(), 1u);
     EXPECT_EQ(snapshots[0].number, 1);
     EXPECT_EQ(snapshots[0].folder, dir.File("Snapshots/BANFF/0001 2026-12-06 10.20.30/"));
@@ -44,30 +44,25 @@ TEST_F(RaceSnapshots, HoldTheRaceFilesOnlyAndNameTheMomentAndTheOperation)
     EXPECT_EQ(snapshots[0].operation, "Automatic Draw");
     EXPECT_EQ(test::ReadFile(snapshots[0].folder + "BANFF.RN1"), "BANFF.RN1");
     EXPECT_FALSE(fs::exists(snapshots[0].folder + "BANFF.JNL"));
-}
 
-TEST_F(RaceSnapshots, TheNewestTwentyAreKept)
-{
-    for (int k = 1; k <= kSnapshotsKept + 2; ++k)
+    // The newest twenty are kept.
+    for (int k = 2; k <= kSnapshotsKept + 2; ++k)
         ASSERT_TRUE(Take(k % 60, "change " + std::to_string(k)));
-    const std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(race);
+    snapshots = ListRaceSnapshots(race);
     ASSERT_EQ(snapshots.size(), static_cast<std::size_t>(kSnapshotsKept));
     EXPECT_EQ(snapshots.front().number, 3);
     EXPECT_EQ(snapshots.back().number, kSnapshotsKept + 2);
     EXPECT_EQ(snapshots.back().operation, "change 22");
-}
 
-TEST_F(RaceSnapshots, OneCutShortIsNeverOfferedAndGoesWithTheNextOne)
-{
-    ASSERT_TRUE(Take(1, "first"));
-    const std::string cut = dir.File("Snapshots/BANFF/0002 2026-12-06 10.20.02");
+    // One cut short by a kill is never offered, and goes with the next one.
+    const std::string cut = dir.File("Snapshots/BANFF/0023 2026-12-06 10.20.59");
     fs::create_directories(cut);
     test::WriteFile(cut + "/BANFF.RCR", "half");
-    EXPECT_EQ(ListRaceSnapshots(race).size(), 1u);
-    ASSERT_TRUE(Take(3, "third"));
-    const std::vector<RaceSnapshot> snapshots = ListRaceSnapshots(race);
-    ASSERT_EQ(snapshots.size(), 2u);
-    EXPECT_EQ(snapshots[1].number, 3);
+    EXPECT_EQ(ListRaceSnapshots(race).size(), static_cast<std::size_t>(kSnapshotsKept));
+    ASSERT_TRUE(Take(1, "next"));
+    const std::vector<RaceSnapshot> after = ListRaceSnapshots(race);
+    ASSERT_EQ(after.size(), static_cast<std::size_t>(kSnapshotsKept));
+    EXPECT_EQ(after.back().number, kSnapshotsKept + 4);
     EXPECT_FALSE(fs::exists(cut));
 }
 

@@ -40,7 +40,7 @@ protected:
     RacerFile file;
 };
 
-TEST_F(RacerFileTest, CountsWholeRecordsOnlyAndAMissingFileIsNone)
+TEST_F(RacerFileTest, CountsWholeRecordsOnlyDeletesOnlyTheNameAndWritesWholeRecordsOnly)
 {
     test::WriteFile(path, FileOf({Racer("A"), Racer("B"), Racer("C")}) + std::string(242, 'x'));
     ASSERT_TRUE(file.Open(path, RacerFileMode::Read));
@@ -60,10 +60,8 @@ TEST_F(RacerFileTest, CountsWholeRecordsOnlyAndAMissingFileIsNone)
     EXPECT_FALSE(ForEachLiveRacer(missing, [](int, const RacerRecord&) {}));
     ASSERT_TRUE(file.Open(missing, RacerFileMode::Update));  // for update: a new race, empty
     EXPECT_EQ(file.RacerCount(), 0);
-}
 
-TEST_F(RacerFileTest, DeleteChangesOnlyTheName)
-{
+    // Deleting changes only the name.
     const std::string before = FileOf({Racer("A"), Racer(std::string(40, 'N'), "012.34", 99.5f), Racer("C")});
     test::WriteFile(path, before);
     ASSERT_TRUE(file.Open(path));
@@ -73,10 +71,8 @@ TEST_F(RacerFileTest, DeleteChangesOnlyTheName)
     std::string expected = before;
     expected.replace(243, 40, "DELETED RECORD" + std::string(26, ' '));
     EXPECT_EQ(test::ReadFile(path), expected);
-}
 
-TEST_F(RacerFileTest, WritingPastTheEndExtendsTheFileAndEveryWriteIsAWholeRecord)
-{
+    // Writing past the end extends the file.
     const std::string three = FileOf({Racer("A"), Racer("  DELETED RECORD"), Racer("C")});
     test::WriteFile(path, three);
     ASSERT_TRUE(file.Open(path));
@@ -94,11 +90,9 @@ TEST_F(RacerFileTest, WritingPastTheEndExtendsTheFileAndEveryWriteIsAWholeRecord
     ASSERT_TRUE(file.WriteRacer(1, Racer("Z")));
     ASSERT_TRUE(file.AppendRacer(Racer("C")));  // over the partial record
     EXPECT_EQ(test::ReadFile(path), FileOf({Racer("Z"), Racer("B"), Racer("C")}));
-}
 
-TEST(RacerFile, RewritingLiveRacersLeavesDeletedSlotsAndATornTailAsTheyWere)
-{
-    // A deleted slot keeps whatever it held, even bytes no racer would have.
+    // Rewriting the live racers leaves deleted slots and a torn tail as they
+    // were: a deleted slot keeps whatever it held, even bytes no racer would have.
     std::string deleted = FileOf({Racer("  DELETED RECORD ", "051.20")});
     deleted.replace(40, 8, 8, '\0');
     const std::string tail = "PARTIAL";

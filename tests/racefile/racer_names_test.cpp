@@ -5,17 +5,15 @@
 namespace skitally {
 namespace {
 
-TEST(RacerNames, FirstNamesGetCapitalsAfterBlanksAndHyphens)
+TEST(RacerNames, CapitalsAfterBlanksAndHyphensTildesInsideAPartAndTheCutInCharacters)
 {
     EXPECT_EQ(FirstNameForm("jean-pierre"), "Jean-Pierre");
     EXPECT_EQ(FirstNameForm("  MARY   ann "), "Mary Ann");
     EXPECT_EQ(FirstNameForm("éloïse"), "Éloïse");
     EXPECT_EQ(LastNameForm(" côté  "), "CÔTÉ");
     EXPECT_EQ(LastNameForm("o'neil"), "O'NEIL");
-}
 
-TEST(RacerNames, BlanksInsideAPartAreKeptAsTilde)
-{
+    // Blanks inside a part are kept as "~"; names are cut to the field in characters.
     const std::string stored = StoredName("van  dyke", "mary ann");
     EXPECT_EQ(stored, "VAN~DYKE Mary~Ann");
     const RacerName split = SplitStoredName(stored);
@@ -26,10 +24,7 @@ TEST(RacerNames, BlanksInsideAPartAreKeptAsTilde)
     EXPECT_EQ(DisplayName(stored), "VAN DYKE Mary Ann");
     EXPECT_EQ(StoredName("PELE", ""), "PELE");
     EXPECT_EQ(SplitStoredName("PELE").first, "");
-}
 
-TEST(RacerNames, NamesAreCutToTheFieldInCharacters)
-{
     std::string accented;
     for (int i = 0; i < 36; ++i)
         accented += "É";

@@ -11,41 +11,32 @@
 namespace skitally {
 namespace {
 
-// Where two byte strings first part, for a readable failure.
-std::string FirstDifference(const std::string& got, const std::string& expected)
-{
-    std::size_t at = 0;
-    while (at < got.size() && at < expected.size() && got[at] == expected[at])
-        ++at;
-    if (at == got.size() && at == expected.size())
-        return "";
-    return "first difference at offset " + std::to_string(at) + " of " + std::to_string(got.size()) + "/" +
-           std::to_string(expected.size()) + ": got \"" + got.substr(at, 12) + "\", expected \"" +
-           expected.substr(at, 12) + "\"";
-}
-
 // Every field given a value of its own; the bytes come from the layout
 // written out by hand, so a field mapped to a neighbour's place shows.
 TEST(RacerRecord, EveryFieldEncodesAndDecodesAtItsPlace)
 {
-    const std::string expected = test::MakeRecord(test::kCurrentLayout, {});
-    ASSERT_EQ(expected.size(), static_cast<std::size_t>(kRacerRecordLength));
     const std::vector<test::Field> fields = test::FieldsOf(test::kCurrentLayout);
     RacerRecord r;
-    int named = 0;
+    std::vector<std::string> wantTexts; // the values in the order of the layout
+    std::vector<float> wantSingles;
     for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
-        const int k = RacerFieldByName(fields[static_cast<std::size_t>(i)].name);
-        if (k < 0)
-            continue;  // version and record end
-        ++named;
-        if (std::string* text = r.TextField(k))
-            *text = test::TextValue(fields[static_cast<std::size_t>(i)], i);  // padded on the way out
+        const test::Field& f = fields[static_cast<std::size_t>(i)];
+        const int k = RacerFieldByName(f.name);
+        if (f.name == "Version")
+            wantSingles.push_back(test::kCurrentLayout.version);
+        else if (f.name == "CR" || f.name == "LF")
+            continue;
+        else if (k < 0)
+            ADD_FAILURE() << f.name << " has no field number";
+        else if (std::string* text = r.TextField(k))
+            wantTexts.push_back(FitField(*text = test::TextValue(f, i), f.width)); // padded on the way out
         else
-            *r.SingleField(k) = test::SingleValue(fields[static_cast<std::size_t>(i)], i);
+            wantSingles.push_back(*r.SingleField(k) = test::SingleValue(f, i));
     }
-    EXPECT_EQ(named, kRacerFieldCount);
-    const std::string bytes = EncodeRacer(r);
-    EXPECT_EQ(FirstDifference(bytes, expected), "");
+    const std::string bytes = EncodeRacer(r), expected = test::MakeRecord(test::kCurrentLayout, {});
+    ASSERT_EQ(bytes.size(), expected.size());
+    for (std::size_t i = 0, at = 0; i < fields.size(); at += static_cast<std::size_t>(fields[i++].width))
+        EXPECT_EQ(bytes.substr(at, fields[i].width), expected.substr(at, fields[i].width)) << fields[i].name;
 
     // Decoded, each member read by its own name holds its field's value.
     const RacerRecord b = DecodeRacer(expected);
@@ -56,24 +47,13 @@ TEST(RacerRecord, EveryFieldEncodesAndDecodesAtItsPlace)
     const std::vector<float> singles = {b.totalTime, b.racePoints, b.time1, b.time2, b.rawTime1, b.rawTime2,
         b.bestOf, b.pointsDH, b.pointsSL, b.pointsGS, b.pointsSG, b.pointsSC, b.pointsSX, b.pointsKK, b.paraFactor,
         b.csvTotal, b.position, b.formatVersion};
-    std::vector<std::string> wantTexts;
-    std::vector<float> wantSingles;
-    for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
-        const test::Field& f = fields[static_cast<std::size_t>(i)];
-        if (f.name == "Version")
-            wantSingles.push_back(7.1f);
-        else if (f.single)
-            wantSingles.push_back(test::SingleValue(f, i));
-        else if (f.name != "CR" && f.name != "LF")
-            wantTexts.push_back(FitField(test::TextValue(f, i), f.width));
-    }
     EXPECT_EQ(texts, wantTexts);
     EXPECT_EQ(singles, wantSingles);
     EXPECT_EQ(RacerFieldByName("leaguecode"), kLeagueCode);  // names in any case
     EXPECT_EQ(RacerFieldByName("Nam"), -1);
 }
 
-TEST(RacerRecord, Windows1252TextCutToTheWidthInBytes)
+TEST(RacerRecord, Windows1252TextCutToTheWidthInBytesDeletedNamesAndAnyBytesRoundTrip)
 {
     RacerRecord r;
     r.name = "Zoë Müller 5€";
@@ -85,13 +65,23 @@ TEST(RacerRecord, Windows1252TextCutToTheWidthInBytes)
     r.card = "123456789";
     bytes = EncodeRacer(r);
     EXPECT_EQ(bytes.substr(0, 52), std::string(38, 'A') + "\xE9\xE8" "1234567     ");
-}
 
-TEST(RacerRecord, ArbitraryBytesRoundTrip)
-{
+    // A deleted name ignores surrounding blanks.
+    // clang-format off
+    const struct { const char* name; bool deleted; } cases[] = {
+        {"DELETED RECORD", true}, {"   DELETED RECORD", true}, {"DELETED RECORD                          ", true},
+        {"DELETED RECORDS", false}, {"DELETED  RECORD", false}, {"deleted record", false}, {"", false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        r.name = c.name;
+        EXPECT_EQ(r.IsDeleted(), c.deleted) << '"' << c.name << '"';
+    }
+
+    // Any bytes read and written back are unchanged.
     std::mt19937 random(20251103);
     std::uniform_int_distribution<int> byte(0, 255);
-    std::string bytes(kRacerRecordLength, '\0');  // all zeros first
+    bytes.assign(kRacerRecordLength, '\0'); // all zeros first
     for (int i = 0; i < 300; ++i) {
         ASSERT_EQ(EncodeRacer(DecodeRacer(bytes)), bytes) << "sample " << i;
         for (char& c : bytes)
@@ -99,23 +89,8 @@ TEST(RacerRecord, ArbitraryBytesRoundTrip)
     }
 }
 
-TEST(RacerRecord, DeletedNameIgnoresSurroundingBlanks)
-{
-    // clang-format off
-    const struct { const char* name; bool deleted; } cases[] = {
-        {"DELETED RECORD", true}, {"   DELETED RECORD", true}, {"DELETED RECORD                          ", true},
-        {"DELETED RECORDS", false}, {"DELETED  RECORD", false}, {"deleted record", false}, {"", false},
-    };
-    // clang-format on
-    RacerRecord r;
-    for (const auto& c : cases) {
-        r.name = c.name;
-        EXPECT_EQ(r.IsDeleted(), c.deleted) << '"' << c.name << '"';
-    }
-}
-
 // Singles become fixed texts and read back; points of -1 are "no points".
-TEST(RacerText, SinglesAndTheirFixedTexts)
+TEST(RacerText, SinglesAndTheirFixedTextsTextsTravelUnchangedAndNumbersReadAsDecimals)
 {
     // clang-format off
     const struct { int field; float value; const char* text; float back; } cases[] = {
@@ -147,14 +122,10 @@ TEST(RacerText, SinglesAndTheirFixedTexts)
     }
     // The record made from texts gets the version and the record end.
     EXPECT_EQ(EncodeRacer(TextToRecord(RacerText{})).substr(237), std::string("\x33\x33\xE3\x40\r\n", 6));
-}
 
-TEST(RacerText, VersionZeroTakesZeroPointsAsNoneAndTextsTravelUnchanged)
-{
+    // A record of no version took points of 0 for none.
     RacerRecord r;
-    r.formatVersion = 0.0f;
-    r.pointsSL = 0.0f;
-    r.pointsGS = 15.5f;
+    r.pointsSL = 0.0f, r.pointsGS = 15.5f, r.formatVersion = 0.0f;
     const RacerText text = RecordToText(r);
     EXPECT_EQ(text[kPointsSL], "       ");
     EXPECT_EQ(text[kPointsGS], "015.50");
@@ -167,22 +138,20 @@ TEST(RacerText, VersionZeroTakesZeroPointsAsNoneAndTextsTravelUnchanged)
     EXPECT_EQ(texts[kName], t.name);
     EXPECT_EQ(texts[kCard], "       ");
     EXPECT_EQ(EncodeRacer(TextToRecord(texts)), EncodeRacer(t));
-}
 
-TEST(ReadNumber, OrdinaryDecimalReading)
-{
+    // Numbers are read as ordinary decimals.
     // clang-format off
-    const struct { const char* text; double value; } cases[] = {
+    const struct { const char* text; double value; } numbers[] = {
         {"12.5", 12.5}, {"  -001.00", -1.0}, {"+7", 7.0}, {"9.5x", 9.5}, {".5", 0.5}, {"1E3", 1000.0},
         {"12E", 12.0}, {"1 2", 1.0}, {"", 0}, {"   ", 0}, {"-", 0}, {".", 0}, {"abc", 0}, {"-.", 0}, {"+-1", 0},
     };
     // clang-format on
-    for (const auto& c : cases)
+    for (const auto& c : numbers)
         EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
     EXPECT_EQ(ReadSingle("63.45"), 63.45f);
 }
 
-TEST(RacerCodes, DisciplinesStatusesAndCodex)
+TEST(RacerCodes, DisciplinesStatusesCodexCardsAndTheDisciplinesCardAndSeedPoints)
 {
     // clang-format off
     const struct { const char* code; const char* canonical; int pointsField; } disciplines[] = {
@@ -213,10 +182,8 @@ TEST(RacerCodes, DisciplinesStatusesAndCodex)
     EXPECT_TRUE(IsRecreationalCodex("nvl 7"));
     EXPECT_FALSE(IsRecreationalCodex("1234REC"));
     EXPECT_FALSE(IsRecreationalCodex("RE"));
-}
 
-TEST(NormaliseCard, EmptyZeroAndNines)
-{
+    // Cards typed empty, zero or all nines.
     // clang-format off
     const struct { const char* typed; const char* card; } cases[] = {
         {"9", "999999"}, {"99999", "999999"}, {" 9999999 ", "999999"}, {"99", "99"},
@@ -228,11 +195,21 @@ TEST(NormaliseCard, EmptyZeroAndNines)
     EXPECT_TRUE(NormaliseCard("", "SMITH John").accepted);
     EXPECT_FALSE(NormaliseCard("", "   ").accepted);
     EXPECT_TRUE(NormaliseCard("0012", "").accepted);  // a card alone is enough
+
+    // The card and the seed points follow the discipline.
+    RacerRecord r;
+    r.alpineCard = " 123456", r.pointsSL = 45.2f, r.pointsSX = 7.125f;
+    DisciplineCard(r, "SX");
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "0000000/007.13"); // no ski-cross card; half up
+    DisciplineCard(r, "sl");
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
+    DisciplineCard(r, "ZZ"); // unknown: nothing changes
+    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
 }
 
 // The season turns in October; a category the rules do not class, or a
 // birth year that cannot be read, is left alone.
-TEST(CategoryFromBirthYear, SeasonLevelAndWhatIsLeftAlone)
+TEST(CategoryFromBirthYear, SeasonLevelWhatIsLeftAloneEveryBandEdgeAndTheFourDigitYear)
 {
     // clang-format off
     const struct { const char *born, *current, *level; int year, month; const char* category; } cases[] = {
@@ -245,13 +222,10 @@ TEST(CategoryFromBirthYear, SeasonLevelAndWhatIsLeftAlone)
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(CategoryFromBirthYear(c.born, c.current, c.level, c.year, c.month), c.category) << c.born << c.month;
-}
 
-// Both ends of every band, in season 2025 (age = 2025 - birth year).
-TEST(CategoryFromBirthYear, EveryBandEdge)
-{
+    // Both ends of every band, in season 2025 (age = 2025 - birth year).
     // clang-format off
-    const struct { const char* current; int age; const char* std; const char* rec; } cases[] = {
+    const struct { const char* current; int age; const char* std; const char* rec; } edges[] = {
         {"", 3, "SR", "SA"},    {"", 4, "R6", "R6"},     {"", 5, "R6", "R6"},     {"", 6, "R8", "R8"},
         {"", 7, "R8", "R8"},    {"", 8, "R10", "R10"},   {"", 9, "R10", "R10"},   {"", 10, "U12", "R12"},
         {"", 11, "U12", "R12"}, {"", 12, "U14", "R14"},  {"", 13, "U14", "R14"},  {"", 14, "U16", "R16"},
@@ -270,34 +244,17 @@ TEST(CategoryFromBirthYear, EveryBandEdge)
         {"D", -1, "DM", "DM"},    {"D", 0, "DJ", "DJ"},     {"DM", 19, "DJ", "DJ"},   {"DJ", 20, "DM", "DM"},
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : edges) {
         SCOPED_TRACE(std::string(c.current) + " age " + std::to_string(c.age));
         const std::string born = std::to_string(2025 - c.age);
         EXPECT_EQ(CategoryFromBirthYear(born, c.current, "FIS", 2025, 12), c.std);
         EXPECT_EQ(CategoryFromBirthYear(born, c.current, "REC", 2025, 12), c.rec);
     }
-}
-
-TEST(FourDigitBirthYear, FallsBackOnTwoDigits)
-{
+    // The four-digit birth year falls back on the two digits.
     EXPECT_EQ(FourDigitBirthYear("87", "****"), "1987");
     EXPECT_EQ(FourDigitBirthYear("87", "19*7"), "1987");
     EXPECT_EQ(FourDigitBirthYear("  ", "****"), "    ");
     EXPECT_EQ(FourDigitBirthYear("87", "2001"), "2001");
-}
-
-TEST(DisciplineCard, CardAndSeedPointsFollowTheDiscipline)
-{
-    RacerRecord r;
-    r.alpineCard = " 123456";
-    r.pointsSL = 45.2f;
-    r.pointsSX = 7.125f;
-    DisciplineCard(r, "SX");
-    EXPECT_EQ(r.card + "/" + r.seedPoints, "0000000/007.13");  // no ski-cross card; half up
-    DisciplineCard(r, "sl");
-    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
-    DisciplineCard(r, "ZZ");  // unknown: nothing changes
-    EXPECT_EQ(r.card + "/" + r.seedPoints, "123456/045.20");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace skitally {
 namespace {
 
-TEST(RunResult, TypedStatusesAndShortcuts)
+TEST(RunResult, TypedStatusesAndShortcutsTimesFactorsAndGates)
 {
     // clang-format off
     const struct { const char* typed; const char* code; } cases[] = {
@@ -16,15 +16,12 @@ TEST(RunResult, TypedStatusesAndShortcuts)
         EXPECT_EQ(RunStatusFromTyped(c.typed), std::optional<std::string>(c.code)) << c.typed;
     for (const char* refused : {"X", "DN", "DNSS", "--", "0"})
         EXPECT_EQ(RunStatusFromTyped(refused), std::nullopt) << refused;
-}
 
-// Factored times: raw times factor, the factor taken to seven decimals,
-// the product rounded half up to hundredths.
-TEST(RunResult, TimesFactorsAndGates)
-{
+    // Factored times: raw times factor, the factor taken to seven decimals,
+    // the product rounded half up to hundredths.
     // clang-format off
     const struct { RunFields run; RunResult result; double factor; float raw, used; const char *status, *gate; }
-    cases[] = {
+    results[] = {
         {RunFields::Run1, {63.456, "", "7"}, 1.0, 63.46f, 63.46f, "", ""},  // no status: no gate
         {RunFields::Run1, {63.454, "", ""}, 1.0, 63.45f, 63.45f, "", ""},
         {RunFields::Run2, {63.45, "", ""}, 0.85, 63.45f, 53.93f, "", ""},  // 53.9325
@@ -37,7 +34,7 @@ TEST(RunResult, TimesFactorsAndGates)
         {RunFields::Run2, {0, "NPS", "12"}, 1.0, 0.0f, 0.0f, "NPS", " 12"},
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : results) {
         RacerRecord racer;
         racer.gate = "99";
         ApplyRunResult(racer, c.run, c.result, c.factor);
