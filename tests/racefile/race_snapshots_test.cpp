@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include "app/scripted_operator.h"
+#include "racefile/race_change.h"
 #include "racefile/race_snapshots.h"
 #include "support/test_support.h"
 
@@ -64,6 +66,27 @@ TEST_F(RaceSnapshots, HoldTheRaceFilesOnlyNameTheMomentAndTheOperationAndTheNewe
     ASSERT_EQ(after.size(), static_cast<std::size_t>(kSnapshotsKept));
     EXPECT_EQ(after.back().number, kSnapshotsKept + 4);
     EXPECT_FALSE(fs::exists(cut));
+}
+
+// One header or weather file is not worth one of the few snapshots kept; a
+// change of the racers, or of several files, is.
+TEST(RaceChangeSnapshot, TakenForTheRacersOrSeveralFiles)
+{
+    const std::pair<std::vector<const char*>, std::size_t> cases[] = {
+        {{"HDR"}, 0}, {{"WTH"}, 0}, {{"RCR"}, 1}, {{"HDR", "JRY"}, 1}};
+    for (const auto& [codes, snapshots] : cases) {
+        test::TempDir dir;
+        AppContext ctx{test::FoldersIn(dir), test::FixedClock()};
+        ctx.race.racePath = dir.path() + "/";
+        ctx.race.raceName = "BANFF";
+        test::WriteFile(ctx.race.File("RCR"), "racers");
+        FileTransaction change(RaceJournal(ctx.race));
+        for (const char* code : codes)
+            change.Replace(ctx.race.File(code), code);
+        ScriptedOperator op;
+        ASSERT_TRUE(CommitRaceChange(ctx, op, change));
+        EXPECT_EQ(ListRaceSnapshots(ctx.race).size(), snapshots) << codes.front() << " " << codes.size();
+    }
 }
 
 }  // namespace
