@@ -1,7 +1,7 @@
 // Racers typed in, racers already on file, the codex check and the super
 // combined seeding run as the command-line sessions RacerAddTyped and
 // RacerAddChecks in tests/data/cli; a batch cut short by the disk in
-// tests/cli/racer_add_faults_test.cpp.
+// tests/cli/race_change_faults_test.cpp.
 #include "entries/racer_add.h"
 
 #include <gtest/gtest.h>
