@@ -9,7 +9,7 @@
 namespace skitally {
 namespace {
 
-TEST(FileNames, ExtensionsFoldersBaseNamesAndTheFileStatus)
+TEST(FileNames, ExtensionsFoldersAndBaseNames)
 {
     // clang-format off
     const struct { const char* path; const char* extension; const char* changed; } cases[] = {
@@ -34,8 +34,10 @@ TEST(FileNames, ExtensionsFoldersBaseNamesAndTheFileStatus)
     EXPECT_EQ(FolderPart("SL1.RCR"), "");
     EXPECT_EQ(FileBaseName("/races/SL1.RN1"), "SL1");
     EXPECT_EQ(FileBaseName("/races/A.B.RCR"), "A");
+}
 
-    // The status tells a missing, empty, full or unreadable file.
+TEST(FileStatus, TellsMissingEmptyFullAndUnreadable)
+{
     test::TempDir dir;
     EXPECT_EQ(FileStatus(""), 0);
     EXPECT_EQ(FileStatus(dir.File("none.RCR")), 0);
@@ -46,9 +48,9 @@ TEST(FileNames, ExtensionsFoldersBaseNamesAndTheFileStatus)
     EXPECT_EQ(FileStatus(dir.path()), -2);
 }
 
-TEST(FolderRoots, MapTheOldSkitallyFolderUnderHomeWhereFoldersAreMadeAndNormalised)
+TEST(FolderRoots, MapTheOldSkitallyFolderUnderHome)
 {
-    FolderRoots roots("/home/secretary");
+    const FolderRoots roots("/home/secretary");
     EXPECT_EQ(roots.SkitallyFolder(), "/home/secretary/Skitally/");
     EXPECT_EQ(roots.Native("c:\\Skitally\\Events"), "/home/secretary/Skitally/Events");
     EXPECT_EQ(roots.Native("C:\\SKITALLY\\Skitally.ini"), "/home/secretary/Skitally/Skitally.ini");
@@ -56,10 +58,14 @@ TEST(FolderRoots, MapTheOldSkitallyFolderUnderHomeWhereFoldersAreMadeAndNormalis
     // Only the folder itself, not one that merely starts with its name.
     EXPECT_EQ(roots.Native("c:\\SkitallyOld\\x"), "c:/SkitallyOld/x");
     EXPECT_EQ(roots.Native("races\\BANFF.RCR"), "races/BANFF.RCR");
+}
 
-    // Folders made under the roots, every missing level unless a file blocks the way.
+// Every missing level is made unless a file blocks the way; a folder is
+// given with its trailing separator.
+TEST(FolderRoots, FoldersAreMadeAndNormalisedUnderThem)
+{
     test::TempDir dir;
-    roots = FolderRoots(dir.path());
+    const FolderRoots roots(dir.path());
     const std::string made = EnsureFolder(roots, "c:\\Skitally\\Events\\2026", "C");
     EXPECT_EQ(made, dir.path() + "/Skitally/Events/2026/");
     EXPECT_TRUE(std::filesystem::is_directory(made));

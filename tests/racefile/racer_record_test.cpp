@@ -53,7 +53,7 @@ TEST(RacerRecord, EveryFieldEncodesAndDecodesAtItsPlace)
     EXPECT_EQ(RacerFieldByName("Nam"), -1);
 }
 
-TEST(RacerRecord, Windows1252TextCutToTheWidthInBytesDeletedNamesAndAnyBytesRoundTrip)
+TEST(RacerRecord, Windows1252TextCutToTheWidthInBytes)
 {
     RacerRecord r;
     r.name = "Zoë Müller 5€";
@@ -65,8 +65,11 @@ TEST(RacerRecord, Windows1252TextCutToTheWidthInBytesDeletedNamesAndAnyBytesRoun
     r.card = "123456789";
     bytes = EncodeRacer(r);
     EXPECT_EQ(bytes.substr(0, 52), std::string(38, 'A') + "\xE9\xE8" "1234567     ");
+}
 
-    // A deleted name ignores surrounding blanks.
+TEST(RacerRecord, DeletedNameIgnoresSurroundingBlanks)
+{
+    RacerRecord r;
     // clang-format off
     const struct { const char* name; bool deleted; } cases[] = {
         {"DELETED RECORD", true}, {"   DELETED RECORD", true}, {"DELETED RECORD                          ", true},
@@ -77,11 +80,13 @@ TEST(RacerRecord, Windows1252TextCutToTheWidthInBytesDeletedNamesAndAnyBytesRoun
         r.name = c.name;
         EXPECT_EQ(r.IsDeleted(), c.deleted) << '"' << c.name << '"';
     }
+}
 
-    // Any bytes read and written back are unchanged.
+TEST(RacerRecord, ArbitraryBytesRoundTrip)
+{
     std::mt19937 random(20251103);
     std::uniform_int_distribution<int> byte(0, 255);
-    bytes.assign(kRacerRecordLength, '\0'); // all zeros first
+    std::string bytes(kRacerRecordLength, '\0');  // all zeros first
     for (int i = 0; i < 300; ++i) {
         ASSERT_EQ(EncodeRacer(DecodeRacer(bytes)), bytes) << "sample " << i;
         for (char& c : bytes)
@@ -90,7 +95,7 @@ TEST(RacerRecord, Windows1252TextCutToTheWidthInBytesDeletedNamesAndAnyBytesRoun
 }
 
 // Singles become fixed texts and read back; points of -1 are "no points".
-TEST(RacerText, SinglesAndTheirFixedTextsTextsTravelUnchangedAndNumbersReadAsDecimals)
+TEST(RacerText, SinglesTheirFixedTextsAndTextsThatTravelUnchanged)
 {
     // clang-format off
     const struct { int field; float value; const char* text; float back; } cases[] = {
@@ -138,8 +143,10 @@ TEST(RacerText, SinglesAndTheirFixedTextsTextsTravelUnchangedAndNumbersReadAsDec
     EXPECT_EQ(texts[kName], t.name);
     EXPECT_EQ(texts[kCard], "       ");
     EXPECT_EQ(EncodeRacer(TextToRecord(texts)), EncodeRacer(t));
+}
 
-    // Numbers are read as ordinary decimals.
+TEST(ReadNumber, OrdinaryDecimalReading)
+{
     // clang-format off
     const struct { const char* text; double value; } numbers[] = {
         {"12.5", 12.5}, {"  -001.00", -1.0}, {"+7", 7.0}, {"9.5x", 9.5}, {".5", 0.5}, {"1E3", 1000.0},
@@ -151,7 +158,7 @@ TEST(RacerText, SinglesAndTheirFixedTextsTextsTravelUnchangedAndNumbersReadAsDec
     EXPECT_EQ(ReadSingle("63.45"), 63.45f);
 }
 
-TEST(RacerCodes, DisciplinesStatusesCodexCardsAndTheDisciplinesCardAndSeedPoints)
+TEST(RacerCodes, DisciplinesStatusesAndCodex)
 {
     // clang-format off
     const struct { const char* code; const char* canonical; int pointsField; } disciplines[] = {
@@ -182,8 +189,11 @@ TEST(RacerCodes, DisciplinesStatusesCodexCardsAndTheDisciplinesCardAndSeedPoints
     EXPECT_TRUE(IsRecreationalCodex("nvl 7"));
     EXPECT_FALSE(IsRecreationalCodex("1234REC"));
     EXPECT_FALSE(IsRecreationalCodex("RE"));
+}
 
-    // Cards typed empty, zero or all nines.
+// Cards typed empty, zero or all nines.
+TEST(NormaliseCard, EmptyZeroAndNines)
+{
     // clang-format off
     const struct { const char* typed; const char* card; } cases[] = {
         {"9", "999999"}, {"99999", "999999"}, {" 9999999 ", "999999"}, {"99", "99"},
@@ -195,8 +205,10 @@ TEST(RacerCodes, DisciplinesStatusesCodexCardsAndTheDisciplinesCardAndSeedPoints
     EXPECT_TRUE(NormaliseCard("", "SMITH John").accepted);
     EXPECT_FALSE(NormaliseCard("", "   ").accepted);
     EXPECT_TRUE(NormaliseCard("0012", "").accepted);  // a card alone is enough
+}
 
-    // The card and the seed points follow the discipline.
+TEST(DisciplineCard, CardAndSeedPointsFollowTheDiscipline)
+{
     RacerRecord r;
     r.alpineCard = " 123456", r.pointsSL = 45.2f, r.pointsSX = 7.125f;
     DisciplineCard(r, "SX");
@@ -209,7 +221,7 @@ TEST(RacerCodes, DisciplinesStatusesCodexCardsAndTheDisciplinesCardAndSeedPoints
 
 // The season turns in October; a category the rules do not class, or a
 // birth year that cannot be read, is left alone.
-TEST(CategoryFromBirthYear, SeasonLevelWhatIsLeftAloneEveryBandEdgeAndTheFourDigitYear)
+TEST(CategoryFromBirthYear, SeasonLevelWhatIsLeftAloneAndEveryBandEdge)
 {
     // clang-format off
     const struct { const char *born, *current, *level; int year, month; const char* category; } cases[] = {
@@ -250,7 +262,10 @@ TEST(CategoryFromBirthYear, SeasonLevelWhatIsLeftAloneEveryBandEdgeAndTheFourDig
         EXPECT_EQ(CategoryFromBirthYear(born, c.current, "FIS", 2025, 12), c.std);
         EXPECT_EQ(CategoryFromBirthYear(born, c.current, "REC", 2025, 12), c.rec);
     }
-    // The four-digit birth year falls back on the two digits.
+}
+
+TEST(FourDigitBirthYear, FallsBackOnTwoDigits)
+{
     EXPECT_EQ(FourDigitBirthYear("87", "****"), "1987");
     EXPECT_EQ(FourDigitBirthYear("87", "19*7"), "1987");
     EXPECT_EQ(FourDigitBirthYear("  ", "****"), "    ");
